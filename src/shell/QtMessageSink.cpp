@@ -1,0 +1,44 @@
+#include "shell/QtMessageSink.h"
+
+#include "shell/AppInfo.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace vestra {
+namespace {
+
+QMessageBox::Icon toQt(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QWidget* ownerOf(QWidget* parent) { return parent ? parent : QApplication::activeWindow(); }
+
+} // namespace
+
+void QtMessageSink::showMessage(const std::string& text, MessageIcon icon) {
+    QMessageBox box(toQt(icon), QString::fromUtf8(kAppTitle), QString::fromStdString(text),
+                    QMessageBox::Ok, ownerOf(parent_));
+    box.exec();
+}
+
+bool QtMessageSink::askYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                    ownerOf(parent_));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtMessageSink::beep() { QApplication::beep(); }
+
+} // namespace vestra

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shell/MessageSink.h"
+
+class QWidget;
+
+namespace vestra {
+
+// Message boxes with the program title as caption, parented to the active window.
+class QtMessageSink : public MessageSink {
+public:
+    explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
+    void showMessage(const std::string& text, MessageIcon icon) override;
+    bool askYesNo(const std::string& text) override;
+    void beep() override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace vestra

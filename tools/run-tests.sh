@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh
+bash tools/build.sh
+export QT_QPA_PLATFORM=offscreen
+(cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
