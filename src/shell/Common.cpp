@@ -49,7 +49,9 @@ std::string formatDate(const DateTime& t, bool seconds) {
 
 } // namespace
 
-std::string NativeExtension(std::string_view unit) { return IsCelsius(unit) ? "qmc" : "qmf"; }
+std::string NativeExtension(std::string_view unit) {
+    return IsCelsius(unit) ? "qmc" : "qmf";
+}
 
 void ShowNotSupported(MessageSink& messages) {
     messages.showMessage("デバッグ中です！\r\nまだその機能はサポートされていません。",
@@ -60,12 +62,20 @@ void ShowInputError(MessageSink& messages) {
     messages.showMessage("入力に誤りがあります！", MessageIcon::Exclamation);
 }
 
-bool IsValidLabel(std::string_view text) { return isValidName(text); }
-bool IsValidTag(std::string_view text) { return isValidName(text); }
+bool IsValidLabel(std::string_view text) {
+    return isValidName(text);
+}
+bool IsValidTag(std::string_view text) {
+    return isValidName(text);
+}
 
-bool IsValidYear(int year) { return year >= 1980 && year <= 2079; }
+bool IsValidYear(int year) {
+    return year >= 1980 && year <= 2079;
+}
 
-bool IsValidEmissivity(float x) { return x >= kEmissivityMin && x <= kEmissivityMax; }
+bool IsValidEmissivity(float x) {
+    return x >= kEmissivityMin && x <= kEmissivityMax;
+}
 
 bool IsValidAlarm(float x, std::string_view unit) {
     return x >= kAlarmMin && x <= (IsCelsius(unit) ? kAlarmMaxC : kAlarmMaxF);
@@ -92,8 +102,12 @@ std::string FormatEmissivity(float x, bool align) {
     return aligned(FormatNumber(x, "#0.00"), align, kEmissivityWidth);
 }
 
-std::string FormatTimestamp(const DateTime& t) { return formatDate(t, false); }
-std::string FormatTimestampSeconds(const DateTime& t) { return formatDate(t, true); }
+std::string FormatTimestamp(const DateTime& t) {
+    return formatDate(t, false);
+}
+std::string FormatTimestampSeconds(const DateTime& t) {
+    return formatDate(t, true);
+}
 
 std::string PadLeft(std::string_view text, int width) {
     auto length = static_cast<int>(CharacterCount(text));

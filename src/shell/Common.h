@@ -18,7 +18,9 @@ using TemperatureUnit = std::string;
 inline constexpr std::string_view kUnitCelsius = "ﾟC";
 inline constexpr std::string_view kUnitFahrenheit = "ﾟF";
 
-inline bool IsCelsius(std::string_view unit) { return unit == kUnitCelsius; }
+inline bool IsCelsius(std::string_view unit) {
+    return unit == kUnitCelsius;
+}
 
 // "qmc" for the Celsius type, "qmf" for any other unit.
 std::string NativeExtension(std::string_view unit);

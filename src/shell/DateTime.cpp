@@ -92,7 +92,9 @@ DateTime DateTime::Now() {
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -152,9 +154,10 @@ DateTime CivilFromDays(long long days) {
 }
 
 DateTime AddSeconds(const DateTime& t, long long seconds) {
-    long long total = DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay +
-                      t.hour * 3600LL + t.minute * 60LL + t.second + seconds;
-    long long days = total >= 0 ? total / kSecondsPerDay : (total - kSecondsPerDay + 1) / kSecondsPerDay;
+    long long total = DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600LL +
+                      t.minute * 60LL + t.second + seconds;
+    long long days =
+        total >= 0 ? total / kSecondsPerDay : (total - kSecondsPerDay + 1) / kSecondsPerDay;
     long long rest = total - days * kSecondsPerDay;
     DateTime r = CivilFromDays(days);
     r.hour = static_cast<int>(rest / 3600);
@@ -165,7 +168,8 @@ DateTime AddSeconds(const DateTime& t, long long seconds) {
 
 double ToOleDate(const DateTime& t) {
     double days = static_cast<double>(DaysFromCivil(t.year, t.month, t.day) - kOleEpochDays);
-    double fraction = (t.hour * 3600 + t.minute * 60 + t.second) / static_cast<double>(kSecondsPerDay);
+    double fraction =
+        (t.hour * 3600 + t.minute * 60 + t.second) / static_cast<double>(kSecondsPerDay);
     return days >= 0 ? days + fraction : days - fraction;
 }
 

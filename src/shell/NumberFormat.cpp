@@ -16,9 +16,8 @@ Pattern parsePattern(std::string_view pattern) {
     std::string_view integer = pattern.substr(0, point);
     Pattern p;
     std::size_t firstZero = integer.find('0');
-    p.minIntegerDigits = firstZero == std::string_view::npos
-                             ? 0
-                             : static_cast<int>(integer.size() - firstZero);
+    p.minIntegerDigits =
+        firstZero == std::string_view::npos ? 0 : static_cast<int>(integer.size() - firstZero);
     p.decimals = point == std::string_view::npos ? 0 : static_cast<int>(pattern.size() - point - 1);
     return p;
 }
@@ -43,7 +42,8 @@ std::string FormatNumber(float value, std::string_view pattern) {
         return std::isnan(value) ? "NaN" : (value < 0 ? "-Inf" : "Inf");
     }
     char text[64];
-    auto result = std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::fixed);
+    auto result =
+        std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::fixed);
     std::string_view shortest(text, static_cast<std::size_t>(result.ptr - text));
 
     std::size_t point = shortest.find('.');

@@ -22,7 +22,9 @@ QMessageBox::Icon toQt(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QWidget* ownerOf(QWidget* parent) { return parent ? parent : QApplication::activeWindow(); }
+QWidget* ownerOf(QWidget* parent) {
+    return parent ? parent : QApplication::activeWindow();
+}
 
 } // namespace
 
@@ -39,6 +41,8 @@ bool QtMessageSink::askYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtMessageSink::beep() { QApplication::beep(); }
+void QtMessageSink::beep() {
+    QApplication::beep();
+}
 
 } // namespace vestra

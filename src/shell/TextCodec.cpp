@@ -69,7 +69,9 @@ std::size_t sequenceLength(unsigned char lead) {
     return 1;
 }
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Converts character by character so that one bad character costs one substitute, not the
 // rest of the text.
@@ -112,7 +114,9 @@ std::vector<std::string_view> SplitCharacters(std::string_view utf8) {
     return chars;
 }
 
-std::size_t CharacterCount(std::string_view utf8) { return SplitCharacters(utf8).size(); }
+std::size_t CharacterCount(std::string_view utf8) {
+    return SplitCharacters(utf8).size();
+}
 
 std::string ToCp932(std::string_view utf8) {
     std::string out;
@@ -135,7 +139,9 @@ bool IsCp932Representable(std::string_view utf8) {
     return toCp932().convert(utf8, out);
 }
 
-std::size_t Cp932Length(std::string_view utf8) { return ToCp932(utf8).size(); }
+std::size_t Cp932Length(std::string_view utf8) {
+    return ToCp932(utf8).size();
+}
 
 std::string FitCp932(std::string_view utf8, std::size_t maxBytes) {
     std::string kept;
