@@ -1,4 +1,6 @@
 list(APPEND VESTRA_CORE_SOURCES
+    shell/AboutText.h
+    shell/AboutText.cpp
     shell/AppInfo.h
     shell/Common.h
     shell/Common.cpp
@@ -13,6 +15,12 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/TextCodec.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
+    shell/CloseGuard.h
+    shell/CloseGuard.cpp
+    shell/frmAbout.h
+    shell/frmAbout.cpp
+    shell/HelpWindow.h
+    shell/HelpWindow.cpp
     shell/QtMessageSink.h
     shell/QtMessageSink.cpp
 )
