@@ -19,8 +19,12 @@ list(APPEND VESTRA_UI_SOURCES
     shell/CloseGuard.cpp
     shell/frmAbout.h
     shell/frmAbout.cpp
+    shell/frmSplash.h
+    shell/frmSplash.cpp
     shell/HelpWindow.h
     shell/HelpWindow.cpp
     shell/QtMessageSink.h
     shell/QtMessageSink.cpp
+    shell/SingleInstance.h
+    shell/SingleInstance.cpp
 )

@@ -1,7 +1,14 @@
 #include "shell/CloseGuard.h"
+#include "shell/SingleInstance.h"
 #include "shell/frmAbout.h"
+#include "shell/frmSplash.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 using namespace vestra;
@@ -27,6 +34,61 @@ private slots:
         ReleaseCloseCommand(&window);
         QVERIFY(window.close());
         QVERIFY(!window.isVisible());
+    }
+
+    void askModeWaitsWithTheStoredTypePreselected() {
+        frmSplash splash("ﾟF", true);
+        QVERIFY(splash.optType[1]->isChecked());
+        QVERIFY(!splash.optType[1]->isHidden());
+        QVERIFY(!splash.tmrOpen->isActive());
+        splash.optType[0]->setChecked(true);
+        splash.chkType->setChecked(true);
+        splash.cmdOK_Click();
+        QCOMPARE(splash.result(), int(QDialog::Accepted));
+        QCOMPARE(splash.currentUnit(), std::string("ﾟC"));
+        QVERIFY(!splash.askModelType());
+    }
+
+    void enterOnAnOptionActsAsOk() {
+        frmSplash splash("ﾟC", true);
+        splash.show();
+        splash.optType[1]->setChecked(true);
+        splash.optType[1]->setFocus();
+        QTest::keyClick(splash.optType[1], Qt::Key_Return);
+        QCOMPARE(splash.result(), int(QDialog::Accepted));
+        QCOMPARE(splash.currentUnit(), std::string("ﾟF"));
+    }
+
+    void splashModeShowsTheUnitAndGoesOnByItself() {
+        frmSplash splash("ﾟF", false);
+        QVERIFY(splash.optType[0]->isHidden());
+        QVERIFY(splash.cmdOK->isHidden());
+        QVERIFY(!splash.chkType->isEnabled());
+        QCOMPARE(splash.lblMSG[1]->text(), QStringLiteral("測定単位 ﾟF 対応"));
+        QCOMPARE(splash.tmrOpen->interval(), 2000);
+        QSignalSpy accepted(&splash, &QDialog::accepted);
+        splash.show();
+        QTRY_COMPARE_WITH_TIMEOUT(accepted.count(), 1, 5000);
+        QCOMPARE(splash.currentUnit(), std::string("ﾟF"));
+        QVERIFY(!splash.askModelType());
+    }
+
+    void closingWithoutOkIsNotAccepted() {
+        frmSplash splash("ﾟC", true);
+        splash.show();
+        splash.close();
+        QCOMPARE(splash.result(), int(QDialog::Rejected));
+    }
+
+    void aSecondInstanceIsRefusedUntilTheFirstEnds() {
+        QString name = QStringLiteral("vestra-test-%1").arg(QCoreApplication::applicationPid());
+        auto first = std::make_unique<SingleInstance>(name);
+        QVERIFY(first->acquired());
+        SingleInstance second(name);
+        QVERIFY(!second.acquired());
+        first.reset();
+        SingleInstance third(name);
+        QVERIFY(third.acquired());
     }
 };
 
