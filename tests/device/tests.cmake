@@ -1,0 +1,3 @@
+list(APPEND VESTRA_CORE_TESTS
+    device/CommSessionTest.cpp
+)
