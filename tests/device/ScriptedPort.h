@@ -5,8 +5,8 @@
 #include <deque>
 #include <functional>
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vestra::testing {
@@ -20,11 +20,15 @@ namespace vestra::testing {
 class ScriptedPort : public SerialPort {
 public:
     // Bytes (code page 932) that arrive at an absolute time.
-    void deliverAt(long at, std::string bytes) { events_.emplace(at, Event{std::move(bytes), false}); }
+    void deliverAt(long at, std::string bytes) {
+        events_.emplace(at, Event{std::move(bytes), false});
+    }
     void lineErrorAt(long at) { events_.emplace(at, Event{{}, true}); }
     // The next answer to a written line: delivered `delay` ms after the line was written. Lines
     // written after the answers ran out stay unanswered, as do lines with an empty answer.
-    void answer(std::string bytes, long delay = 50) { answers_.push_back({std::move(bytes), delay}); }
+    void answer(std::string bytes, long delay = 50) {
+        answers_.push_back({std::move(bytes), delay});
+    }
 
     bool open(std::string& reason) override {
         calls.push_back("open");

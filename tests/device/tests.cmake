@@ -1,3 +1,4 @@
 list(APPEND VESTRA_CORE_TESTS
     device/CommSessionTest.cpp
+    device/DumpParserTest.cpp
 )
