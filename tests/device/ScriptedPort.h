@@ -25,10 +25,20 @@ public:
     }
     void lineErrorAt(long at) { events_.emplace(at, Event{{}, true}); }
     // The next answer to a written line: delivered `delay` ms after the line was written. Lines
-    // written after the answers ran out stay unanswered, as do lines with an empty answer.
+    // written after the answers ran out stay unanswered; silence() leaves one line unanswered.
     void answer(std::string bytes, long delay = 50) {
-        answers_.push_back({std::move(bytes), delay});
+        answers_.push_back({{{delay, std::move(bytes)}}});
     }
+    // An answer of several lines, each with CR LF, the first `gap` ms after the written line and
+    // each further one `gap` ms later, as a thermometer sends them at 4800 baud.
+    void answerLines(const std::vector<std::string>& lines, long gap = 50) {
+        Answer a;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            a.parts.push_back({gap * static_cast<long>(i + 1), lines[i] + "\r\n"});
+        }
+        answers_.push_back(std::move(a));
+    }
+    void silence() { answers_.push_back({}); }
 
     bool open(std::string& reason) override {
         calls.push_back("open");
@@ -78,8 +88,7 @@ private:
         bool error;
     };
     struct Answer {
-        std::string bytes;
-        long delay;
+        std::vector<std::pair<long, std::string>> parts; // delay after the written line, bytes
     };
     void advanceTo(long t);
 
@@ -101,11 +110,10 @@ inline void ScriptedPort::write(std::string_view bytes) {
         lines.push_back(partialLine_.substr(0, end));
         partialLine_.erase(0, end + 2);
         if (!answers_.empty()) {
-            Answer a = answers_.front();
-            answers_.pop_front();
-            if (!a.bytes.empty()) {
-                deliverAt(now + a.delay, a.bytes);
+            for (auto& [delay, bytes] : answers_.front().parts) {
+                deliverAt(now + delay, bytes);
             }
+            answers_.pop_front();
         }
     }
 }

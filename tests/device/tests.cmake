@@ -1,4 +1,2 @@
-list(APPEND VESTRA_CORE_TESTS
-    device/CommSessionTest.cpp
-    device/DumpParserTest.cpp
-)
+list(APPEND VESTRA_CORE_TESTS device / CommSessionTest.cpp device / DumpParserTest.cpp device /
+     DeviceCommandsTest.cpp device / ConnectionTest.cpp)
