@@ -1,2 +1,6 @@
-list(APPEND VESTRA_CORE_TESTS device / CommSessionTest.cpp device / DumpParserTest.cpp device /
-     DeviceCommandsTest.cpp device / ConnectionTest.cpp)
+list(APPEND VESTRA_CORE_TESTS
+    device/CommSessionTest.cpp
+    device/DumpParserTest.cpp
+    device/DeviceCommandsTest.cpp
+    device/ConnectionTest.cpp
+)
