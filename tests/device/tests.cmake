@@ -3,4 +3,6 @@ list(APPEND VESTRA_CORE_TESTS
     device/DumpParserTest.cpp
     device/DeviceCommandsTest.cpp
     device/ConnectionTest.cpp
+    device/CommCtlTest.cpp
+    device/CommResultMessagesTest.cpp
 )
