@@ -21,7 +21,12 @@ namespace vestra {
 //     ... a 1000 ms timer (kStartDelayMs) ...
 //     c.run();                            // from the timer; closes the port
 // and its cancel button (shown when IsCancellable(state.CurrentMode)) calls c.cancel(), which
-// takes effect inside the port's wait. Without a window, runFromStart() does all three.
+// takes effect inside the port's wait. Without a window, runFromStart() does all three:
+//     state.CurrentMode = ConnectionMode::ModeImportMemory;
+//     if (!OpenCommPort(port, state, messages)) { ... }
+//     Connection(port, state, store, unit, observer).runFromStart();
+//     if (state.LastResult != CommResult::ResultOk) ShowCommResult(messages, state.LastResult);
+// unit is the thermometer type ("ﾟC" or "ﾟF"); a dump in the other unit is rejected.
 class Connection {
 public:
     // The thermometer needs this long after the wake-up break before it listens.
