@@ -26,7 +26,7 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
 
-    // Line controls; a device without them (a pseudo-terminal) ignores the call.
+    // Line controls; a device without them (a pseudo-terminal) and a closed port ignore the call.
     virtual void setDtr(bool on) = 0;
     virtual void setRts(bool on) = 0;
     virtual void setBreak(bool on) = 0;
@@ -41,7 +41,8 @@ public:
 
     // Sleeps until bytes arrive, the next 100 ms tick is due or the line reports an error. The
     // ticks keep their 100 ms rhythm from the first wait after resetTicks(), whatever arrives
-    // between them. The process is idle meanwhile.
+    // between them. The process is idle meanwhile. Returns Received at once while bytes that
+    // arrived earlier (for instance while a command was being written) are still unread.
     virtual PortEvent waitEvent() = 0;
     virtual void resetTicks() = 0;
 

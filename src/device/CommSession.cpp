@@ -1,0 +1,156 @@
+#include "device/CommSession.h"
+
+#include "device/DumpFields.h"
+#include "shell/TextCodec.h"
+
+namespace vestra {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr int kFinishFirstPauseMs = 1000;
+constexpr int kFinishSecondPauseMs = 500;
+
+std::string upperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+CommSession::CommSession(SerialPort& port, CommState& state, CommObserver& observer)
+    : port_(port), state_(state), observer_(observer) {}
+
+void CommSession::SendCommand(std::string_view text) {
+    // Whatever the thermometer sent since the last read belongs to no command of ours.
+    while (port_.inputCount() != 0) {
+        port_.readAll();
+    }
+    std::string line = ToCp932(text);
+    line += kLineEnd;
+    port_.write(line);
+    port_.drain();
+}
+
+bool CommSession::ReceiveLine() {
+    totalTicks_ = 0;
+    idleTicks_ = 0;
+    port_.resetTicks();
+    while (!failed() && !takeLine()) {
+        if (totalTicks_ > kMaxTotalTicks || idleTicks_ > kMaxIdleTicks) {
+            fail(CommResult::ResultNoResponse);
+            break;
+        }
+        receivePass();
+    }
+    return !failed();
+}
+
+void CommSession::receivePass() {
+    PortEvent event = port_.waitEvent();
+    if (failed()) {
+        return; // cancelled while waiting
+    }
+    switch (event) {
+    case PortEvent::Tick:
+        ++totalTicks_;
+        ++idleTicks_;
+        break;
+    case PortEvent::LineError:
+        fail(CommResult::ResultLineError);
+        break;
+    case PortEvent::Received: {
+        std::string bytes = port_.readAll();
+        if (bytes.empty()) {
+            break;
+        }
+        idleTicks_ = 0;
+        rxBuffer_ += bytes;
+        if (rxBuffer_.size() > kRxBufferLimit) {
+            fail(CommResult::ResultBadReceive);
+        }
+        break;
+    }
+    }
+}
+
+bool CommSession::takeLine() {
+    for (;;) {
+        std::size_t end = rxBuffer_.find(kLineEnd);
+        if (end == std::string::npos) {
+            return false;
+        }
+        if (end > kMaxLineLength) {
+            fail(CommResult::ResultBadReceive);
+            return true;
+        }
+        std::string_view line = dumpfields::TrimBlanks(std::string_view(rxBuffer_).substr(0, end));
+        rxLine_ = FromCp932(line);
+        rxBuffer_.erase(0, end + kLineEnd.size());
+        if (!rxLine_.empty()) {
+            return true;
+        }
+    }
+}
+
+bool CommSession::WaitReply() {
+    if (!ReceiveLine()) {
+        return false;
+    }
+    std::string reply = upperAscii(rxLine_);
+    if (reply == "OK") {
+        return true;
+    }
+    if (reply == "NG1") {
+        fail(CommResult::ResultBatteryAlarm);
+    } else if (reply == "NG2" || reply == "NG3" || reply == "NG4" || reply == "NG5") {
+        fail(CommResult::ResultDeviceNg);
+    } else {
+        fail(CommResult::ResultBadReply);
+    }
+    return false;
+}
+
+void CommSession::StepProgress() {
+    if (progress_ < kProgressMax) {
+        setProgress(progress_ + 1);
+    }
+}
+
+void CommSession::FinishProgress() {
+    port_.pause(kFinishFirstPauseMs);
+    setProgress(kProgressMax - 1);
+    port_.pause(kFinishSecondPauseMs);
+}
+
+void CommSession::setProgress(int value) {
+    progress_ = value;
+    observer_.showProgress(value);
+}
+
+void CommSession::showStatus(const std::string& text) {
+    observer_.showStatus(text);
+}
+
+void CommSession::BreakOn() {
+    port_.setBreak(true);
+}
+void CommSession::BreakOff() {
+    port_.setBreak(false);
+}
+
+void CommSession::cancel() {
+    fail(CommResult::ResultUserAbort);
+}
+
+void CommSession::fail(CommResult result) {
+    if (!failed()) {
+        state_.LastResult = result;
+    }
+}
+
+} // namespace vestra

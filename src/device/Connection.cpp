@@ -1,0 +1,101 @@
+#include "device/Connection.h"
+
+#include "device/CommCtl.h"
+#include "device/DeviceCommands.h"
+#include "device/ReadDump.h"
+
+namespace vestra {
+namespace {
+
+constexpr int kBreakMs = 100;
+constexpr int kSettingsStartProgress = 2;
+
+} // namespace
+
+std::string ModeStatusText(ConnectionMode mode) {
+    switch (mode) {
+    case ConnectionMode::ModeReadClock:
+        return "時計ﾃﾞｰﾀの取り込み中。";
+    case ConnectionMode::ModeReadSettings:
+        return "設定ﾃﾞｰﾀの取り込み中。";
+    case ConnectionMode::ModeSetClock:
+        return "時計設定中。";
+    case ConnectionMode::ModeSendSettings:
+    case ConnectionMode::ModeResetDevice:
+        return "本体ﾘｾｯﾄ中。";
+    case ConnectionMode::ModeClearMemory:
+        return "ﾒﾓﾘを消去中。";
+    default:
+        return "ﾒﾓﾘﾃﾞｰﾀの取り込み中。";
+    }
+}
+
+Connection::Connection(SerialPort& port, CommState& state, DataStore& data, std::string unit,
+                       CommObserver& observer)
+    : port_(port), state_(state), data_(data), unit_(std::move(unit)),
+      session_(port, state, observer) {}
+
+void Connection::wakeUp() {
+    session_.showStatus("本体の起動中。");
+    session_.BreakOn();
+    port_.pause(kBreakMs);
+    session_.BreakOff();
+    port_.pause(kBreakMs);
+}
+
+void Connection::run() {
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    session_.StepProgress();
+    session_.showStatus("通信を確立中。");
+    session_.SendCommand("HEL");
+    if (session_.WaitReply()) {
+        session_.StepProgress();
+        session_.showStatus(ModeStatusText(state_.CurrentMode));
+        runOperation();
+    }
+    // Whatever happened, the thermometer is told that the connection is over.
+    session_.SendCommand("BYE");
+    session_.StepProgress();
+    CloseCommPort(port_);
+}
+
+void Connection::runFromStart() {
+    wakeUp();
+    port_.pause(kStartDelayMs);
+    run();
+}
+
+void Connection::runOperation() {
+    ConnectionMode mode = state_.CurrentMode;
+    switch (mode) {
+    case ConnectionMode::ModeSetClock:
+        SendClock(session_, state_.ClockToSet);
+        break;
+    case ConnectionMode::ModeSendSettings:
+        SendReset(session_);
+        if (!session_.failed()) {
+            session_.setProgress(kSettingsStartProgress);
+            session_.showStatus("設定中。");
+            UploadSettings(session_, data_.deviceSettings);
+        }
+        break;
+    case ConnectionMode::ModeClearMemory:
+        SendClear(session_);
+        break;
+    case ConnectionMode::ModeResetDevice:
+        SendReset(session_);
+        break;
+    case ConnectionMode::ModeReadClock:
+    case ConnectionMode::ModeReadSettings:
+        ReadDump(session_, mode, unit_, data_.importBuffer);
+        break;
+    default:
+        ReadDump(session_, ConnectionMode::ModeImportMemory, unit_, data_.importBuffer);
+        break;
+    }
+}
+
+} // namespace vestra

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "data/DataSet.h"
+#include "device/CommObserver.h"
+#include "device/CommSession.h"
+#include "device/CommState.h"
+#include "device/SerialPort.h"
+
+#include <string>
+
+namespace vestra {
+
+// One connection to the thermometer: wake it, greet it, do the one operation of
+// state.CurrentMode, say goodbye and close the port. The caller has opened the port with
+// OpenCommPort and set CurrentMode (and ClockToSet or data.deviceSettings for the sending
+// modes); afterwards it reads state.LastResult and reports a failure with ShowCommResult.
+//
+// A window runs it in steps so that it can show itself in between:
+//     Connection c(port, state, data, unit, window);
+//     c.wakeUp();                         // when the window loads
+//     ... a 1000 ms timer (kStartDelayMs) ...
+//     c.run();                            // from the timer; closes the port
+// and its cancel button (shown when IsCancellable(state.CurrentMode)) calls c.cancel(), which
+// takes effect inside the port's wait. Without a window, runFromStart() does all three:
+//     state.CurrentMode = ConnectionMode::ModeImportMemory;
+//     if (!OpenCommPort(port, state, messages)) { ... }
+//     Connection(port, state, store, unit, observer).runFromStart();
+//     if (state.LastResult != CommResult::ResultOk) ShowCommResult(messages, state.LastResult);
+// unit is the thermometer type ("ﾟC" or "ﾟF"); a dump in the other unit is rejected.
+class Connection {
+public:
+    // The thermometer needs this long after the wake-up break before it listens.
+    static constexpr int kStartDelayMs = 1000;
+
+    Connection(SerialPort& port, CommState& state, DataStore& data, std::string unit,
+               CommObserver& observer);
+
+    // The wake-up signal: a 100 ms break and a 100 ms rest.
+    void wakeUp();
+    // Greeting, operation, farewell, closing the port. Runs once; a second call does nothing.
+    void run();
+    // wakeUp, the start delay as a pause of the port, run.
+    void runFromStart();
+    void cancel() { session_.cancel(); }
+
+    CommSession& session() { return session_; }
+
+private:
+    void runOperation();
+
+    SerialPort& port_;
+    CommState& state_;
+    DataStore& data_;
+    std::string unit_;
+    CommSession session_;
+    bool started_ = false;
+};
+
+// The status text shown while the mode's operation runs.
+std::string ModeStatusText(ConnectionMode mode);
+
+} // namespace vestra
