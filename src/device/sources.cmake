@@ -21,3 +21,7 @@ list(APPEND VESTRA_CORE_SOURCES
     device/CommResultMessages.h
     device/CommResultMessages.cpp
 )
+list(APPEND VESTRA_UI_SOURCES
+    device/frmTerm.h
+    device/frmTerm.cpp
+)
