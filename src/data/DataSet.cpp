@@ -100,7 +100,11 @@ void DataStore::commitImport(bool fresh) {
     }
 }
 
-void DataStore::clearCurrentReadings() { clearReadings(currentData); }
-void DataStore::clearImportReadings() { clearReadings(importBuffer); }
+void DataStore::clearCurrentReadings() {
+    clearReadings(currentData);
+}
+void DataStore::clearImportReadings() {
+    clearReadings(importBuffer);
+}
 
 } // namespace vestra

@@ -1,6 +1,14 @@
 list(APPEND VESTRA_CORE_SOURCES
     data/DataSet.h
     data/DataSet.cpp
+    data/TableView.h
+    data/TableView.cpp
+    data/TableLayout.h
+    data/TableLayout.cpp
+    data/DataViews.h
+    data/DataViews.cpp
+    data/AnnotationRules.h
+    data/AnnotationRules.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     data/frmMain.h
