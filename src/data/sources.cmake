@@ -11,6 +11,15 @@ list(APPEND VESTRA_CORE_SOURCES
     data/AnnotationRules.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
+    data/QtCp932Validator.h
+    data/QtCp932Validator.cpp
+    data/QtGridTable.h
+    data/QtGridTable.cpp
+    data/QtToolIcons.h
+    data/QtToolIcons.cpp
     data/frmMain.h
     data/frmMain.cpp
+    data/frmMainEditors.cpp
+    data/frmMainMenus.cpp
+    data/frmMainPanels.cpp
 )
