@@ -1,0 +1,216 @@
+#include "data/QtCp932Validator.h"
+#include "data/QtGridTable.h"
+#include "data/TableLayout.h"
+#include "data/frmMain.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace vestra {
+namespace {
+
+constexpr Annotation kBoxes[] = {Annotation::Subject, Annotation::Target, Annotation::Measurer};
+
+// A box without the focus selects its text again when it gets it; selecting it now would only
+// leave a highlight in a box the user is not using.
+void selectIfFocused(QLineEdit* box) {
+    if (box->hasFocus()) {
+        box->selectAll();
+    }
+}
+
+bool isEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+void frmMain::setUpEditors() {
+    auto* validator = new Cp932Validator(this);
+    for (Annotation which : kBoxes) {
+        QLineEdit* box = boxFor(which);
+        box->setMaxLength(AnnotationTypingLimit(which));
+        box->setValidator(validator);
+        box->installEventFilter(this);
+    }
+    txtEdit_->setValidator(validator);
+    txtEdit_->installEventFilter(this);
+    connect(vsfgGrp_, &GridTable::enterPressed, this, &frmMain::startRemarkEdit);
+    connect(vsfgGrp_, &QTableWidget::cellDoubleClicked, this, &frmMain::startRemarkEdit);
+    // Scrolling or moving to another cell ends an open remark edit, so the editor never
+    // stands over a cell it does not belong to.
+    connect(vsfgGrp_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { commitRemark(false); });
+    connect(vsfgGrp_, &QTableWidget::currentCellChanged, this, [this] {
+        if (remarkOpen_) {
+            commitRemark(true);
+        }
+    });
+}
+
+QLineEdit* frmMain::boxFor(Annotation which) const {
+    switch (which) {
+    case Annotation::Subject:
+        return txtInfo_;
+    case Annotation::Target:
+        return txtTarget_;
+    case Annotation::Measurer:
+        return txtName_;
+    case Annotation::Remark:
+        break;
+    }
+    return txtEdit_;
+}
+
+void frmMain::commitPendingEdits() {
+    for (Annotation which : kBoxes) {
+        commitBox(which);
+    }
+    commitRemark(true);
+}
+
+// A box that shows a placeholder (no data, or a group without readings) is not editable, so
+// its text never reaches the data.
+void frmMain::commitBox(Annotation which) {
+    if (!IsAnnotationEditable(store_, which)) {
+        return;
+    }
+    QLineEdit* box = boxFor(which);
+    std::string stored = StoreAnnotation(store_, which, box->text().toStdString());
+    box->setText(QString::fromStdString(stored));
+    selectIfFocused(box);
+}
+
+void frmMain::revertBox(Annotation which) {
+    if (!IsAnnotationEditable(store_, which)) {
+        return;
+    }
+    QLineEdit* box = boxFor(which);
+    box->setText(QString::fromStdString(StoredAnnotation(store_, which)));
+    selectIfFocused(box);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtEdit_) {
+        return handleRemarkKey(event);
+    }
+    for (Annotation which : kBoxes) {
+        if (watched == boxFor(which)) {
+            return handleBoxEvent(which, event);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::handleBoxEvent(Annotation which, QEvent* event) {
+    QLineEdit* box = boxFor(which);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        // After the mouse press that gave the focus has placed the cursor.
+        QTimer::singleShot(0, box, &QLineEdit::selectAll);
+        return false;
+    case QEvent::FocusOut:
+        commitBox(which);
+        return false;
+    case QEvent::KeyPress: {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (isEnter(key)) {
+            commitBox(which);
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            revertBox(which);
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool frmMain::handleRemarkKey(QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        commitRemark(false);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || store_.currentGroup == 0) {
+        return false;
+    }
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commitRemark(true);
+        return true;
+    case Qt::Key_Escape:
+        cancelRemarkEdit();
+        return true;
+    case Qt::Key_Up:
+        moveAfterRemark(-1);
+        return true;
+    case Qt::Key_Down:
+        moveAfterRemark(1);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmMain::moveAfterRemark(int step) {
+    commitRemark(true);
+    QCoreApplication::processEvents();
+    int row = vsfgGrp_->currentGridRow() + step;
+    if (row >= 1 && row < vsfgGrp_->gridRowCount()) {
+        vsfgGrp_->setCurrentGridCell(row, vsfgGrp_->currentColumn());
+    }
+}
+
+void frmMain::startRemarkEdit() {
+    if (store_.currentGroup == 0) {
+        return;
+    }
+    int row = vsfgGrp_->currentGridRow();
+    if (!IsAnnotationEditable(store_, Annotation::Remark, row)) {
+        messages_.showMessage("データ無しの備考欄は、入力は出来ません。", MessageIcon::Information);
+        return;
+    }
+    vsfgGrp_->setCurrentGridCell(row, kRemarkColumn);
+    txtEdit_->setText(vsfgGrp_->gridText(row, kRemarkColumn));
+    txtEdit_->selectAll();
+    txtEdit_->setGeometry(vsfgGrp_->gridCellRect(row, kRemarkColumn));
+    remarkOpen_ = true;
+    remarkRow_ = row;
+    txtEdit_->show();
+    txtEdit_->setFocus();
+}
+
+// The editor is closed before the focus moves, so the focus change cannot commit it twice.
+void frmMain::commitRemark(bool focusTable) {
+    if (!remarkOpen_ || store_.currentGroup == 0) {
+        return;
+    }
+    remarkOpen_ = false;
+    int row = remarkRow_;
+    QString fitted = QString::fromStdString(
+        CommitAnnotation(txtEdit_->text().toStdString(), "", Annotation::Remark).text);
+    txtEdit_->setText(fitted);
+    vsfgGrp_->setGridText(row, kRemarkColumn, fitted);
+    if (focusTable) {
+        vsfgGrp_->setFocus();
+    }
+    txtEdit_->hide();
+    if (IsAnnotationEditable(store_, Annotation::Remark, row)) {
+        StoreAnnotation(store_, Annotation::Remark, fitted.toStdString(), row);
+    }
+}
+
+void frmMain::cancelRemarkEdit() {
+    remarkOpen_ = false;
+    txtEdit_->hide();
+    vsfgGrp_->setFocus();
+}
+
+} // namespace vestra

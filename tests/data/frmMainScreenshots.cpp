@@ -1,0 +1,52 @@
+// Renders the main window with a demo data set and saves the overview and a group with an open
+// remark editor as PNG files, for the documentation.
+#include "../support/DemoData.h"
+#include "../support/RecordingMessages.h"
+#include "data/QtGridTable.h"
+#include "data/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace vestra;
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    DataStore store;
+    MainWindowSettings settings;
+    settings.portNumber = 3;
+    testing::RecordingMessages messages;
+    frmMain window(store, std::string(kUnitCelsius), settings, messages);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    testing::StageDemoImport(store.importBuffer);
+    window.commitLoadedData(true);
+    auto* subject = window.findChild<QLineEdit*>("txtInfo");
+    subject->setText(QStringLiteral("第2工場 炉壁温度 月例点検"));
+    window.commitPendingEdits();
+    QTest::qWait(100);
+    bool ok = window.grab().save(folder + "/screenshot-overview.png");
+
+    window.selectNode(2);
+    window.findChild<QLineEdit*>("txtTarget")->setText(QStringLiteral("2号炉 炉壁"));
+    window.findChild<QLineEdit*>("txtName")->setText(QStringLiteral("山田 太郎"));
+    window.commitPendingEdits();
+    auto* table = window.findChild<GridTable*>("vsfgGrp");
+    table->setFocus();
+    table->setCurrentGridCell(2, 1);
+    window.startRemarkEdit();
+    window.findChild<QLineEdit*>("txtEdit")->setText(QStringLiteral("上限超過 再測定"));
+    table->setCurrentGridCell(4, 1);
+    window.startRemarkEdit();
+    window.findChild<QLineEdit*>("txtEdit")->setText(QStringLiteral("扉付近 ﾁｪｯｸ済"));
+    QTest::qWait(100);
+    ok = window.grab().save(folder + "/screenshot-group.png") && ok;
+    store.modified = false;
+    return ok ? 0 : 1;
+}
