@@ -77,7 +77,9 @@ bool PosixSerialPort::configure(std::string& reason) {
         reason = OpenFailureReason(path_, errno);
         return false;
     }
-    tcflush(fd_, TCIOFLUSH);
+    // Stale input goes; output stays: on a pseudo-terminal, flushing it would take back what the
+    // last user of the line sent just before closing (its farewell) if the far end is slow.
+    tcflush(fd_, TCIFLUSH);
     return true;
 }
 
