@@ -29,7 +29,7 @@ bool IsLineError(QSerialPort::SerialPortError error) {
 
 } // namespace
 
-QtSerialPort::QtSerialPort(const QString& portName) {
+QtSerialPort::QtSerialPort(const QString& portName) : name_(portName.toStdString()) {
     port_.setPortName(portName);
     QObject::connect(&port_, &QSerialPort::errorOccurred,
                      [this](QSerialPort::SerialPortError error) { onError(error); });
@@ -48,17 +48,16 @@ void QtSerialPort::onError(QSerialPort::SerialPortError error) {
 bool QtSerialPort::open(std::string& reason) {
     close();
     lineError_ = false;
-    const std::string name = port_.portName().toStdString();
     if (!port_.open(QIODevice::ReadWrite)) {
         switch (port_.error()) {
         case QSerialPort::DeviceNotFoundError:
-            reason = PortMissingReason(name);
+            reason = PortMissingReason(name_);
             break;
         case QSerialPort::PermissionError:
-            reason = PortPermissionReason(name);
+            reason = PortPermissionReason(name_);
             break;
         default:
-            reason = PortOtherReason(name, port_.errorString().toStdString());
+            reason = PortOtherReason(name_, port_.errorString().toStdString());
         }
         port_.clearError();
         return false;
@@ -68,7 +67,7 @@ bool QtSerialPort::open(std::string& reason) {
                       port_.setStopBits(QSerialPort::OneStop) &&
                       port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
-        reason = PortOtherReason(name, port_.errorString().toStdString());
+        reason = PortOtherReason(name_, port_.errorString().toStdString());
         close();
         return false;
     }

@@ -43,6 +43,7 @@ private:
     void fetchPending();
     template <typename Call> void withoutLineErrors(Call call);
 
+    std::string name_; // as given: QSerialPort shortens /dev/ttyUSB0 to ttyUSB0
     QSerialPort port_;
     bool ticking_ = false;
     Clock::time_point nextTick_;
