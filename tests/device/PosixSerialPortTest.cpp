@@ -159,13 +159,6 @@ TEST_F(PosixSerialPortTest, VanishedPeerIsALineError) {
     EXPECT_EQ(ticks, 0);
 }
 
-TEST_F(PosixSerialPortTest, ClosedPortReportsALineErrorInsteadOfWaiting) {
-    port->close();
-    EXPECT_FALSE(port->isOpen());
-    EXPECT_EQ(port->waitEvent(), PortEvent::LineError);
-    EXPECT_EQ(port->inputCount(), 0u);
-}
-
 TEST(PosixSerialPortOpenTest, ExplainsWhyAPortCannotBeOpened) {
     std::string reason;
     PosixSerialPort missing("/dev/nonexistent");

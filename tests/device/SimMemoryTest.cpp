@@ -33,35 +33,14 @@ TEST(SimMemoryTest, MemoryFileSplitsIntoLabelClockAndGroups) {
     EXPECT_TRUE(memory.groups[1].readings.empty());
 }
 
-TEST(SimMemoryTest, GeneratedReadingsSpreadEvenlyAndStayInRange) {
-    for (SimUnit unit : {SimUnit::Celsius(), SimUnit::Fahrenheit()}) {
-        SimMemory memory = GeneratedMemory(unit, 37);
-        ASSERT_EQ(memory.groups.size(), std::size_t(kGroupCount));
-        std::size_t total = 0;
-        for (std::size_t g = 0; g < memory.groups.size(); ++g) {
-            const SimGroup& group = memory.groups[g];
-            EXPECT_EQ(group.readings.size(), g < 7 ? 3u : 2u);
-            EXPECT_EQ(group.memoryLine, "MEMORY=" + std::to_string(group.readings.size()));
-            for (const std::string& reading : group.readings) {
-                EXPECT_EQ(reading.back(), unit.letter);
-                EXPECT_TRUE(IsValidReading(std::stof(reading.substr(20)), unit.unit()));
-                EXPECT_TRUE(ParseDateTime(reading.substr(0, 19)).has_value()) << reading;
-            }
-            total += group.readings.size();
-        }
-        EXPECT_EQ(total, 37u);
+// The grammar of generated dumps is checked with the thermometer's answers; here the spread.
+TEST(SimMemoryTest, GeneratedReadingsSpreadEvenlyOverTheGroups) {
+    SimMemory memory = GeneratedMemory(SimUnit::Fahrenheit(), 37);
+    ASSERT_EQ(memory.groups.size(), std::size_t(kGroupCount));
+    for (std::size_t g = 0; g < memory.groups.size(); ++g) {
+        EXPECT_EQ(memory.groups[g].readings.size(), g < 7 ? 3u : 2u);
+        EXPECT_EQ(memory.groups[g].readings[0].back(), 'F');
     }
-}
-
-TEST(SimMemoryTest, ClearingKeepsTheSettings) {
-    SimMemory memory = DefaultMemory(SimUnit::Celsius());
-    ClearReadings(memory);
-    for (const SimGroup& group : memory.groups) {
-        EXPECT_EQ(group.memoryLine, "MEMORY=0");
-        EXPECT_TRUE(group.readings.empty());
-        EXPECT_EQ(group.settingLines.size(), 5u);
-    }
-    EXPECT_EQ(memory.groups[0].settingLines[1], "TAG=OVEN");
 }
 
 TEST(SimCommandsTest, CommandLinesAreCutAtLineEndsAndBlanks) {

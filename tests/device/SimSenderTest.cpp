@@ -35,13 +35,6 @@ struct Recorder {
     }
 };
 
-TEST(SimSenderTest, EndsEveryLineWithCrLf) {
-    Recorder line;
-    EXPECT_TRUE(line.sender({}).send({"OK", "PRINT 2024/01/01 00:00:00"}));
-    EXPECT_EQ(line.writes, (std::vector<std::string>{"OK\r\n", "PRINT 2024/01/01 00:00:00\r\n"}));
-    EXPECT_TRUE(line.sleeps.empty());
-}
-
 TEST(SimSenderTest, PacingTakesTheTimeOfTheLineAt4800Baud) {
     Recorder line;
     std::vector<std::string> dump(40, std::string(28, 'x')); // 40 lines of 30 bytes
