@@ -8,6 +8,8 @@ add_executable(vestra_sim_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/device/SimSenderTest.cpp
 )
 target_link_libraries(vestra_sim_tests PRIVATE vestra_sim_lib GTest::gtest_main)
+# The end-to-end cases run the simulator program itself.
+add_dependencies(vestra_sim_tests vestra-sim)
 target_compile_definitions(vestra_sim_tests PRIVATE VESTRA_SIM_PROGRAM="$<TARGET_FILE:vestra-sim>")
 gtest_discover_tests(vestra_sim_tests DISCOVERY_TIMEOUT 60)
 
