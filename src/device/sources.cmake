@@ -20,8 +20,14 @@ list(APPEND VESTRA_CORE_SOURCES
     device/Connection.cpp
     device/CommResultMessages.h
     device/CommResultMessages.cpp
+    device/PortOpenReason.h
+    device/PortOpenReason.cpp
+    device/PosixSerialPort.h
+    device/PosixSerialPort.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     device/frmTerm.h
     device/frmTerm.cpp
+    device/QtSerialPort.h
+    device/QtSerialPort.cpp
 )

@@ -1,0 +1,204 @@
+#include "SimRun.h"
+
+#include "SimCommands.h"
+#include "SimDevice.h"
+#include "SimPty.h"
+#include "SimSender.h"
+#include "shell/TextCodec.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <poll.h>
+#include <sstream>
+#include <sys/signalfd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vestra::sim {
+
+namespace {
+
+// Bytes without a line end beyond this are noise, not a command; they are dropped.
+constexpr std::size_t kMaxPending = 4096;
+
+long long MonotonicMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+bool LoadMemory(const SimOptions& options, SimMemory& memory, std::string& error) {
+    if (options.readings >= 0) {
+        memory = GeneratedMemory(options.unit, options.readings);
+    } else if (options.memoryFile.empty()) {
+        memory = DefaultMemory(options.unit);
+    } else {
+        std::ifstream in(options.memoryFile, std::ios::binary);
+        std::ostringstream text;
+        if (!in || !(text << in.rdbuf())) {
+            error = "cannot read the memory file " + options.memoryFile;
+            return false;
+        }
+        memory = ParseMemoryFile(text.str());
+    }
+    return true;
+}
+
+// SIGTERM and SIGINT arrive as a readable descriptor, so every wait of the simulator (for a
+// command, for the line to take bytes, in a pause) ends as soon as it is asked to stop.
+int StopSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGHUP);
+    sigprocmask(SIG_BLOCK, &set, nullptr);
+    return signalfd(-1, &set, SFD_CLOEXEC);
+}
+
+bool SleepUnlessStopped(int stopFd, std::chrono::microseconds time) {
+    pollfd p{stopFd, POLLIN, 0};
+    timespec wait{time_t(time.count() / 1000000), long(time.count() % 1000000) * 1000};
+    return ppoll(&p, 1, &wait, nullptr) == 0;
+}
+
+bool WriteUnlessStopped(int master, int stopFd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(master, bytes.data(), bytes.size());
+        if (n > 0) {
+            bytes.remove_prefix(std::size_t(n));
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return true; // nobody listens: the thermometer talks on regardless
+        }
+        pollfd p[2] = {{master, POLLOUT, 0}, {stopFd, POLLIN, 0}};
+        if (poll(p, 2, -1) > 0 && (p[1].revents & POLLIN) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The path given with --link points at the slave while the simulator runs.
+class Link {
+public:
+    bool make(const std::string& path, const std::string& target, std::string& error) {
+        struct stat st {};
+        if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+            unlink(path.c_str());
+        }
+        if (symlink(target.c_str(), path.c_str()) != 0) {
+            error = "cannot link " + path + ": " + std::strerror(errno);
+            return false;
+        }
+        path_ = path;
+        return true;
+    }
+    ~Link() {
+        if (!path_.empty()) {
+            unlink(path_.c_str());
+        }
+    }
+
+private:
+    std::string path_;
+};
+
+class Conversation {
+public:
+    Conversation(const SimOptions& options, SimDevice& device, SimSender& sender)
+        : options_(options), device_(device), sender_(sender) {
+        if (!options.logFile.empty()) {
+            log_.open(options.logFile, std::ios::trunc);
+        }
+    }
+
+    // False when the simulator was asked to stop while answering.
+    bool handle(std::string_view wireLine) {
+        std::string line = FromCp932(wireLine);
+        if (options_.verbose) {
+            std::fprintf(stderr, "vestra-sim: < %s\n", line.c_str());
+        }
+        if (log_.is_open()) {
+            log_ << line << std::endl;
+        }
+        std::vector<std::string> replies = device_.answer(line);
+        for (std::string& reply : replies) {
+            if (options_.verbose) {
+                std::fprintf(stderr, "vestra-sim: > %s\n", reply.c_str());
+            }
+            reply = ToCp932(reply);
+        }
+        return sender_.send(replies);
+    }
+
+private:
+    const SimOptions& options_;
+    SimDevice& device_;
+    SimSender& sender_;
+    std::ofstream log_;
+};
+
+int Serve(int master, int stopFd, Conversation& conversation) {
+    std::string pending;
+    for (;;) {
+        pollfd p[2] = {{master, POLLIN, 0}, {stopFd, POLLIN, 0}};
+        if (poll(p, 2, -1) < 0 && errno != EINTR) {
+            std::perror("vestra-sim: poll");
+            return 1;
+        }
+        if ((p[1].revents & POLLIN) != 0) {
+            return 0;
+        }
+        char chunk[512];
+        ssize_t n = ::read(master, chunk, sizeof chunk);
+        if (n > 0) {
+            pending.append(chunk, std::size_t(n));
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            // The slave is held open here, so this only happens when the system takes the
+            // line away; wait rather than spin.
+            SleepUnlessStopped(stopFd, std::chrono::milliseconds(100));
+        }
+        for (const std::string& line : TakeLines(pending)) {
+            if (!conversation.handle(line)) {
+                return 0;
+            }
+        }
+        if (pending.size() > kMaxPending) {
+            pending.clear();
+        }
+    }
+}
+
+} // namespace
+
+int RunSimulator(const SimOptions& options) {
+    SimMemory memory;
+    std::string error;
+    PseudoTerminal pty;
+    Link link;
+    int stopFd = StopSignals();
+    if (stopFd < 0 || !LoadMemory(options, memory, error) || !pty.open(error) ||
+        (!options.linkPath.empty() && !link.make(options.linkPath, pty.slavePath(), error))) {
+        std::fprintf(stderr, "vestra-sim: %s\n", error.empty() ? "signals" : error.c_str());
+        return 1;
+    }
+    std::printf("%s\n", pty.slavePath().c_str());
+    std::fflush(stdout);
+
+    SimDevice device(std::move(memory), options.unit, options.faults, MonotonicMs);
+    int master = pty.master();
+    SimSender sender(
+        [&](std::string_view bytes) { return WriteUnlessStopped(master, stopFd, bytes); },
+        [&](std::chrono::microseconds time) { return SleepUnlessStopped(stopFd, time); },
+        {options.pace, options.faults.slowMs, options.faults.slowPieces});
+    Conversation conversation(options, device, sender);
+    int status = Serve(master, stopFd, conversation);
+    close(stopFd);
+    return status;
+}
+
+} // namespace vestra::sim

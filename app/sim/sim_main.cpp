@@ -1,0 +1,18 @@
+#include "SimRun.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    using namespace vestra::sim;
+    SimOptions options;
+    std::string error;
+    if (!ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::fprintf(stderr, "vestra-sim: %s\n%s", error.c_str(), kSimUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kSimUsage, stdout);
+        return 0;
+    }
+    return RunSimulator(options);
+}

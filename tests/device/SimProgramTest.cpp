@@ -1,0 +1,157 @@
+#include "device/PosixSerialPort.h"
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vestra {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// vestra-sim run as a separate program, as the end-to-end tests and the demo use it.
+class SimProcess {
+public:
+    explicit SimProcess(std::vector<std::string> args) {
+        args.insert(args.begin(), VESTRA_SIM_PROGRAM);
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        int out[2];
+        if (pipe(out) != 0) {
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+            pid_ = -1;
+        }
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        char c;
+        while (read(out[0], &c, 1) == 1 && c != '\n') {
+            slavePath_ += c;
+        }
+        close(out[0]);
+    }
+    ~SimProcess() {
+        if (pid_ > 0) {
+            stop();
+        }
+    }
+
+    const std::string& slavePath() const { return slavePath_; }
+
+    // Exit status after SIGTERM, -1 if it did not end normally.
+    int stop() {
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    std::string slavePath_;
+};
+
+// Sends a command and collects the answer until the line has been quiet for quietTicks.
+std::string Exchange(SerialPort& port, std::string_view command, int quietTicks = 3) {
+    port.write(std::string(command) + "\r\n");
+    port.drain();
+    port.resetTicks();
+    std::string received;
+    for (int idle = 0; idle < quietTicks;) {
+        PortEvent event = port.waitEvent();
+        if (event == PortEvent::Received) {
+            received += port.readAll();
+            idle = 0;
+        } else if (event == PortEvent::Tick) {
+            ++idle;
+        } else {
+            break;
+        }
+    }
+    return received;
+}
+
+std::string TempPath(const std::string& name) {
+    return ::testing::TempDir() + name + "-" + std::to_string(getpid());
+}
+
+TEST(SimProgramTest, AnswersOnItsLinkLogsCommandsAndCleansUpOnTerminate) {
+    std::string link = TempPath("vestra-sim-link");
+    std::string log = TempPath("vestra-sim-log");
+    SimProcess sim({"--link", link, "--log", log});
+    ASSERT_FALSE(sim.slavePath().empty());
+    char target[256] = {};
+    ASSERT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
+    EXPECT_EQ(sim.slavePath(), target);
+
+    PosixSerialPort port(link);
+    std::string reason;
+    ASSERT_TRUE(port.open(reason)) << reason;
+    EXPECT_EQ(Exchange(port, "MEM T"), ""); // asleep until greeted
+    EXPECT_EQ(Exchange(port, "HEL"), "OK\r\n");
+    EXPECT_EQ(Exchange(port, "LBL ABC"), "OK\r\n");
+    EXPECT_EQ(Exchange(port, "MEM S").substr(0, 15), "OK\r\nLABEL=ABC\r\n");
+    port.write("BYE\r\n");
+    port.drain();
+    port.close();
+
+    // A second connection on the same line finds the label it was given.
+    ASSERT_TRUE(port.open(reason)) << reason;
+    Exchange(port, "HEL");
+    EXPECT_EQ(Exchange(port, "MEM S").substr(0, 15), "OK\r\nLABEL=ABC\r\n");
+    port.close();
+
+    EXPECT_EQ(sim.stop(), 0);
+    struct stat st {};
+    EXPECT_NE(lstat(link.c_str(), &st), 0) << "the link outlived the simulator";
+    std::ifstream in(log);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text, "MEM T\nHEL\nLBL ABC\nMEM S\nBYE\nHEL\nMEM S\n");
+    std::remove(log.c_str());
+}
+
+TEST(SimProgramTest, MemoryFileIsSentInCodePage932) {
+    std::string memory = TempPath("vestra-sim-memory");
+    std::ofstream(memory) << "LABEL=ﾗｲﾝ\nPRINT 2010/01/02 03:04:05\nNO.1\nTAG=ｵｰﾌﾞﾝ\n";
+    SimProcess sim({"--memory", memory});
+    PosixSerialPort port(sim.slavePath());
+    std::string reason;
+    ASSERT_TRUE(port.open(reason)) << reason;
+    Exchange(port, "HEL");
+    std::string dump = Exchange(port, "MEM");
+    EXPECT_EQ(dump.substr(0, 26), "OK\r\nLABEL=\xD7\xB2\xDD\r\nPRINT 2010/");
+    EXPECT_NE(dump.find("TAG=\xB5\xB0\xCC\xDE\xDD\r\n"), std::string::npos);
+    std::remove(memory.c_str());
+}
+
+TEST(SimProgramTest, PacedOutputTakesTheTimeOfTheWire) {
+    SimProcess sim({"--pace"});
+    PosixSerialPort port(sim.slavePath());
+    std::string reason;
+    ASSERT_TRUE(port.open(reason)) << reason;
+    Exchange(port, "HEL");
+    auto start = Clock::now();
+    std::string dump = Exchange(port, "MEM S");
+    auto elapsed = Clock::now() - start;
+    ASSERT_GT(dump.size(), 900u);
+    // 480 bytes a second; the three quiet ticks at the end only add to the time.
+    auto wire = std::chrono::milliseconds(dump.size() * 1000 / 480);
+    EXPECT_GT(elapsed, wire * 9 / 10);
+}
+
+} // namespace
+} // namespace vestra
