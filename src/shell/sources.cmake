@@ -1,5 +1,7 @@
 list(APPEND VESTRA_CORE_SOURCES
     shell/AppInfo.h
+    shell/AtomicFile.h
+    shell/AtomicFile.cpp
     shell/Common.h
     shell/Common.cpp
     shell/DateTime.h
