@@ -8,9 +8,13 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/DateTime.cpp
     shell/FileFunc.h
     shell/FileFunc.cpp
+    shell/IniFile.h
+    shell/IniFile.cpp
     shell/MessageSink.h
     shell/NumberFormat.h
     shell/NumberFormat.cpp
+    shell/Settings.h
+    shell/Settings.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
 )
