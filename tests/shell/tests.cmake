@@ -4,4 +4,7 @@ list(APPEND VESTRA_CORE_TESTS
     shell/NumberFormatTest.cpp
     shell/DateTimeTest.cpp
     shell/FileFuncTest.cpp
+    shell/AtomicFileTest.cpp
+    shell/IniFileTest.cpp
+    shell/SettingsTest.cpp
 )
