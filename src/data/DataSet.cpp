@@ -14,13 +14,6 @@ void clearReadings(DataSet& set) {
     }
 }
 
-// A count that does not match the sequences (only possible through a faulty reader) is cut to
-// what is there, so no reading is ever read out of bounds.
-std::size_t usableCount(const GroupSetting& g) {
-    std::size_t n = g.recordCount > 0 ? static_cast<std::size_t>(g.recordCount) : 0;
-    return std::min({n, g.recordTimes.size(), g.recordValues.size()});
-}
-
 void commitGroup(const GroupSetting& from, GroupSetting& to, bool fresh) {
     to.target = fresh ? std::string() : from.target;
     to.measurer = fresh ? std::string() : from.measurer;
@@ -28,7 +21,7 @@ void commitGroup(const GroupSetting& from, GroupSetting& to, bool fresh) {
     to.emissivity = from.emissivity;
     to.alarmHigh = from.alarmHigh;
     to.alarmLow = from.alarmLow;
-    std::size_t n = usableCount(from);
+    std::size_t n = UsableCount(from);
     to.recordCount = static_cast<std::int16_t>(n);
     to.recordTimes.assign(from.recordTimes.begin(), from.recordTimes.begin() + n);
     to.recordValues.assign(from.recordValues.begin(), from.recordValues.begin() + n);
@@ -43,6 +36,13 @@ void commitGroup(const GroupSetting& from, GroupSetting& to, bool fresh) {
 }
 
 } // namespace
+
+// A count that does not match the sequences (only possible through a faulty reader) is cut to
+// what is there, so no reading is ever read out of bounds.
+std::size_t UsableCount(const GroupSetting& g) {
+    std::size_t n = g.recordCount > 0 ? static_cast<std::size_t>(g.recordCount) : 0;
+    return std::min({n, g.recordTimes.size(), g.recordValues.size()});
+}
 
 AlarmMark AlarmMarkOf(float value, const GroupSetting& group) {
     if (value > group.alarmHigh) {

@@ -58,6 +58,9 @@ struct DeviceSettings {
     const GroupSetting& group(int g) const { return groups.at(static_cast<std::size_t>(g - 1)); }
 };
 
+// The readings of the group that can be read: recordCount, cut to the length of the sequences.
+std::size_t UsableCount(const GroupSetting& g);
+
 enum class AlarmMark { None, High, Low };
 
 // Above the high limit is "high", below the low limit "low"; a value on a limit is neither.

@@ -2,15 +2,21 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/AboutText.h
     shell/AboutText.cpp
     shell/AppInfo.h
+    shell/AtomicFile.h
+    shell/AtomicFile.cpp
     shell/Common.h
     shell/Common.cpp
     shell/DateTime.h
     shell/DateTime.cpp
     shell/FileFunc.h
     shell/FileFunc.cpp
+    shell/IniFile.h
+    shell/IniFile.cpp
     shell/MessageSink.h
     shell/NumberFormat.h
     shell/NumberFormat.cpp
+    shell/Settings.h
+    shell/Settings.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
 )

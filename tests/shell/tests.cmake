@@ -5,6 +5,9 @@ list(APPEND VESTRA_CORE_TESTS
     shell/NumberFormatTest.cpp
     shell/DateTimeTest.cpp
     shell/FileFuncTest.cpp
+    shell/AtomicFileTest.cpp
+    shell/IniFileTest.cpp
+    shell/SettingsTest.cpp
 )
 
 if(VESTRA_BUILD_UI)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/Common.h"
+#include "shell/MessageSink.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vestra::cli {
+
+// Exit statuses shared by every command.
+enum ExitStatus : int {
+    kExitOk = 0,
+    kExitFileError = 1,   // "File Load Error !" or "File Save Error !"
+    kExitUsage = 2,       // bad usage or bad input
+    kExitPortError = 3,   // the port could not be opened
+    kExitLinkFailure = 4, // the connection to the thermometer failed
+};
+
+struct CliContext {
+    TemperatureUnit unit;
+    MessageSink& messages;
+};
+
+// Returned by a command whose arguments do not fit its usage: the tool then prints the usage
+// and exits with kExitUsage.
+inline constexpr int kBadArguments = -1;
+
+// One command of the tool. run gets the arguments after the command's name and returns an
+// exit status or kBadArguments.
+struct CliCommand {
+    std::string_view name;
+    std::string_view arguments; // shown in the usage text after the name
+    int (*run)(const CliContext& context, std::span<const std::string> args);
+};
+
+// Every command; a new command is one file holding its run function plus one entry here.
+std::span<const CliCommand> Commands();
+
+} // namespace vestra::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "shell/MessageSink.h"
+
+namespace vestra::cli {
+
+// Messages of the tool: completions on standard output, everything else on standard error,
+// one line per line of the message. Questions cannot be asked in a batch; they are shown and
+// answered Yes, since the user asked for the action on the command line.
+class ConsoleMessages : public MessageSink {
+public:
+    void showMessage(const std::string& text, MessageIcon icon) override;
+    bool askYesNo(const std::string& text) override;
+};
+
+} // namespace vestra::cli

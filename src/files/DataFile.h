@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/DataSet.h"
+#include "shell/MessageSink.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vestra {
+
+// The bytes of the native data file for the data set; unit decides the unit flag.
+std::string EncodeDataFile(const DataSet& data, std::string_view unit);
+
+// The data set held by the bytes, or nothing when any check fails. Only the records the file
+// announces are looked at; whatever follows them is ignored.
+std::optional<DataSet> DecodeDataFile(std::string_view bytes, std::string_view unit);
+
+// Writes store.currentData to path, replacing an existing file only once the new one is
+// complete. On success modified becomes false; on failure "File Save Error !" is shown.
+bool SaveDataFile(const std::string& path, DataStore& store, std::string_view unit,
+                  MessageSink& messages);
+
+// Reads path into store.importBuffer. A rejected file shows "File Load Error !" and leaves
+// both data sets as they were.
+bool LoadDataFile(const std::string& path, DataStore& store, std::string_view unit,
+                  MessageSink& messages);
+
+} // namespace vestra

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/DataSet.h"
+#include "shell/MessageSink.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vestra {
+
+// The lines of the CSV export and of the plain-text report, in UTF-8 and without line ends.
+// Statistics are those stored in the groups by commitImport.
+std::vector<std::string> CsvLines(const DataSet& data, std::string_view unit);
+std::vector<std::string> TextReportLines(const DataSet& data, std::string_view unit);
+
+// The lines in code page 932, each ended by CR LF.
+std::string EncodeLines(const std::vector<std::string>& lines);
+
+// Write store.currentData; both replace an existing file only once the new one is complete and
+// show "File Save Error !" on failure. The CSV counts as a saved copy of the data (modified
+// becomes false); the text report is only a printout and leaves modified alone.
+bool ExportCsv(const std::string& path, DataStore& store, std::string_view unit,
+               MessageSink& messages);
+bool ExportText(const std::string& path, const DataStore& store, std::string_view unit,
+                MessageSink& messages);
+
+} // namespace vestra

@@ -1,0 +1,43 @@
+#include "files/Export.h"
+#include "files/FileErrors.h"
+#include "shell/AtomicFile.h"
+#include "shell/TextCodec.h"
+
+namespace vestra {
+namespace {
+
+bool writeLines(const std::string& path, const std::vector<std::string>& lines,
+                MessageSink& messages) {
+    if (!WriteFileAtomically(path, EncodeLines(lines))) {
+        ShowSaveError(messages);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string EncodeLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) {
+        out += ToCp932(line);
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool ExportCsv(const std::string& path, DataStore& store, std::string_view unit,
+               MessageSink& messages) {
+    if (!writeLines(path, CsvLines(store.currentData, unit), messages)) {
+        return false;
+    }
+    store.modified = false;
+    return true;
+}
+
+bool ExportText(const std::string& path, const DataStore& store, std::string_view unit,
+                MessageSink& messages) {
+    return writeLines(path, TextReportLines(store.currentData, unit), messages);
+}
+
+} // namespace vestra

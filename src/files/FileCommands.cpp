@@ -1,0 +1,73 @@
+#include "files/FileCommands.h"
+
+#include "files/DataFile.h"
+#include "files/Export.h"
+#include "shell/Common.h"
+#include "shell/FileFunc.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vestra {
+namespace {
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+} // namespace
+
+SaveFormat SaveFormatOf(const std::string& path, std::string_view unit) {
+    std::string extension = lowerCase(ExtensionOf(path));
+    if (extension == NativeExtension(unit)) {
+        return SaveFormat::Native;
+    }
+    if (extension == "csv") {
+        return SaveFormat::Csv;
+    }
+    if (extension == "txt") {
+        return SaveFormat::Text;
+    }
+    return SaveFormat::Unsupported;
+}
+
+void ShowUnsupportedFileName(MessageSink& messages) {
+    messages.showMessage("ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。", MessageIcon::Exclamation);
+}
+
+SaveResult SaveToFile(const std::string& path, DataStore& store, std::string_view unit,
+                      MessageSink& messages) {
+    bool saved = false;
+    switch (SaveFormatOf(path, unit)) {
+    case SaveFormat::Native:
+        saved = SaveDataFile(path, store, unit, messages);
+        break;
+    case SaveFormat::Csv:
+        saved = ExportCsv(path, store, unit, messages);
+        break;
+    case SaveFormat::Text:
+        saved = ExportText(path, store, unit, messages);
+        break;
+    case SaveFormat::Unsupported:
+        ShowUnsupportedFileName(messages);
+        return SaveResult::Unsupported;
+    }
+    return saved ? SaveResult::Saved : SaveResult::Failed;
+}
+
+bool OpenDataFile(const std::string& path, DataStore& store, std::string_view unit,
+                  MessageSink& messages) {
+    bool loaded = LoadDataFile(path, store, unit, messages);
+    if (loaded) {
+        store.hasData = true;
+        store.clearCurrentReadings();
+        store.commitImport(false);
+        store.modified = false;
+    }
+    store.clearImportReadings();
+    return loaded;
+}
+
+} // namespace vestra

@@ -1,0 +1,17 @@
+list(APPEND VESTRA_CORE_SOURCES
+    files/CsvExport.cpp
+    files/DataFile.h
+    files/DataFileReader.cpp
+    files/DataFileRecord.h
+    files/DataFileRecord.cpp
+    files/DataFileWriter.cpp
+    files/Export.h
+    files/ExportFile.cpp
+    files/FileCommands.h
+    files/FileCommands.cpp
+    files/FileErrors.h
+    files/FileErrors.cpp
+    files/StatisticRecords.h
+    files/StatisticRecords.cpp
+    files/TextExport.cpp
+)

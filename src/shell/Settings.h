@@ -1,0 +1,42 @@
+#pragma once
+
+#include "shell/Common.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace vestra {
+
+// The settings kept between runs in VESTRA.INI; the defaults are those of a first run.
+struct Settings {
+    TemperatureUnit CurrentUnit{kUnitCelsius};
+    bool AskModelType = true;
+    std::int16_t PortNumber = 1;
+    bool PrintDataOption = false;
+    std::int16_t PrintGroupOption = 0; // 0 all items, 1 settings items, 2 data items
+    std::string CurrentFilePath;
+};
+
+// $XDG_CONFIG_HOME/MORVA/VESTRA2/Config/VESTRA.INI, with ~/.config when the variable is unset.
+std::string SettingsFilePath();
+
+// The value of the key, or "???" when the file, the section or the key is missing.
+std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key);
+
+// Reads every setting; a missing or unusable value gives that setting's default.
+void LoadSettings(const std::string& file, Settings& settings);
+
+// Writes the six keys, keeping every other line of the file. False when the file cannot be
+// written (the folder is missing, for instance); the caller has nothing to tell the user then.
+bool SaveSettings(const std::string& file, const Settings& settings);
+
+// The file a first run creates: sections Setting and Print with the default values.
+bool WriteDefaultSettingsFile(const std::string& file);
+
+// The device of each serial port named in section [Ports] (COM3=/dev/ttyUSB0 gives 3 ->
+// /dev/ttyUSB0). Keys that are not COM followed by a number are ignored.
+std::map<int, std::string> ReadPortMap(const std::string& file);
+
+} // namespace vestra

@@ -1,0 +1,40 @@
+list(APPEND VESTRA_CORE_TESTS
+    files/DataFileTest.cpp
+    files/DataFileRobustnessTest.cpp
+    files/ExportTest.cpp
+    files/FileCommandsTest.cpp
+)
+set(VESTRA_FILES_EXPECTED_DIR ${CMAKE_CURRENT_SOURCE_DIR}/files/expected)
+set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/ExportTest.cpp APPEND PROPERTY
+    COMPILE_DEFINITIONS VESTRA_EXPECTED_DIR="${VESTRA_FILES_EXPECTED_DIR}")
+
+# The command-line tool run as a user would run it.
+add_executable(vestra_cli_tests files/CliConvertTest.cpp)
+target_include_directories(vestra_cli_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(vestra_cli_tests PRIVATE
+    VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>"
+    VESTRA_EXPECTED_DIR="${VESTRA_FILES_EXPECTED_DIR}")
+target_link_libraries(vestra_cli_tests PRIVATE vestra_core GTest::gtest_main)
+add_dependencies(vestra_cli_tests vestra-cli)
+gtest_discover_tests(vestra_cli_tests DISCOVERY_TIMEOUT 60)
+
+# The robustness tests again, with the reader and its helpers built under AddressSanitizer and
+# UndefinedBehaviorSanitizer so that an out-of-bounds read fails the test instead of passing
+# unnoticed.
+function(vestra_add_files_asan_tests)
+    set(VESTRA_CORE_SOURCES)
+    foreach(subsystem shell data files)
+        include(${PROJECT_SOURCE_DIR}/src/${subsystem}/sources.cmake)
+    endforeach()
+    list(FILTER VESTRA_CORE_SOURCES INCLUDE REGEX "\\.cpp$")
+    list(TRANSFORM VESTRA_CORE_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/src/)
+    add_executable(vestra_files_asan_tests files/DataFileRobustnessTest.cpp ${VESTRA_CORE_SOURCES})
+    target_include_directories(vestra_files_asan_tests PRIVATE
+        ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src)
+    set(sanitize -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(vestra_files_asan_tests PRIVATE ${sanitize})
+    target_link_options(vestra_files_asan_tests PRIVATE ${sanitize})
+    target_link_libraries(vestra_files_asan_tests PRIVATE GTest::gtest_main)
+    gtest_discover_tests(vestra_files_asan_tests TEST_PREFIX "asan." DISCOVERY_TIMEOUT 60)
+endfunction()
+vestra_add_files_asan_tests()
