@@ -10,9 +10,6 @@ namespace vestra {
 // A page must hold the page-start lines and a fair share of the report.
 inline constexpr int kMinLinesPerPage = 10;
 
-// The text whose height the page capacity is measured with.
-inline constexpr const char* kCapacityProbe = "何行印刷できるかな？";
-
 // Whole lines of lineHeight that fit into pageHeight (any one unit); 0 for a height that is
 // not positive.
 int LinesPerPage(double pageHeight, double lineHeight);

@@ -10,3 +10,23 @@ list(APPEND VESTRA_CORE_SOURCES
     print/PrintSetRules.h
     print/PrintSetRules.cpp
 )
+list(APPEND VESTRA_UI_SOURCES
+    print/ReportFont.h
+    print/ReportFont.cpp
+    print/ReportPrinter.h
+    print/ReportPrinter.cpp
+    print/PrinterCheck.h
+    print/PrinterCheck.cpp
+    print/PrintJob.h
+    print/PrintJob.cpp
+    print/frmPrint.h
+    print/frmPrint.cpp
+    print/frmPrnMenu.h
+    print/frmPrnMenu.cpp
+    print/frmPrnSet.h
+    print/frmPrnSet.cpp
+    print/PrintCommand.h
+    print/PrintCommand.cpp
+    print/ReportPdf.h
+    print/ReportPdf.cpp
+)
