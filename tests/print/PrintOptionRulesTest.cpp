@@ -33,23 +33,16 @@ bool hasLineWith(const std::vector<std::string>& lines, const std::string& text)
                        [&](const std::string& l) { return l.find(text) != std::string::npos; });
 }
 
-TEST(PrintMenu, OpeningSwitchesOnPageHeaderAndComments) {
-    DataStore store = groupsOneAndThree();
-    PrintSettings s;
-    int shown = OpenPrintMenu(s, store.currentData);
-    EXPECT_EQ(shown, 0);
-    EXPECT_TRUE(s.options.printPageNumber && s.options.printSubject && s.options.printDateTime &&
-                s.options.printDeviceLabel && s.options.printUnit && s.options.printTotalCount &&
-                s.options.printTarget && s.options.printMeasurer);
-    EXPECT_EQ(chosenGroups(s.options).size(), 15u);
-    EXPECT_TRUE(s.options.printTag && s.options.printRecords && s.options.printAverage);
-}
-
-TEST(PrintMenu, DataOnlyChoosesTheGroupsHoldingReadings) {
+TEST(PrintMenu, OpeningSwitchesOnTheHeaderAndChoosesTheGroupsHoldingReadings) {
     DataStore store = groupsOneAndThree();
     PrintSettings s;
     s.PrintDataOption = true;
-    OpenPrintMenu(s, store.currentData);
+    s.PrintGroupOption = 7; // not a choice: all items
+    EXPECT_EQ(OpenPrintMenu(s, store.currentData), 0);
+    EXPECT_EQ(s.PrintGroupOption, 0);
+    EXPECT_TRUE(s.options.printPageNumber && s.options.printSubject && s.options.printDateTime &&
+                s.options.printDeviceLabel && s.options.printUnit && s.options.printTotalCount &&
+                s.options.printTarget && s.options.printMeasurer);
     EXPECT_EQ(chosenGroups(s.options), (std::vector<int>{1, 3}));
 
     ApplyDataOnly(s, false, store.currentData);
@@ -63,10 +56,7 @@ TEST(PrintMenu, DataOnlyChoosesTheGroupsHoldingReadings) {
 TEST(PrintMenu, ItemSetsChooseSettingsOrDataLines) {
     DataStore store = groupsOneAndThree();
     PrintSettings s;
-    s.PrintGroupOption = 7; // not a choice: all items
-    EXPECT_EQ(OpenPrintMenu(s, store.currentData), 0);
-    EXPECT_EQ(s.PrintGroupOption, 0);
-
+    OpenPrintMenu(s, store.currentData);
     ApplyItemSet(s, 1);
     EXPECT_EQ(s.PrintGroupOption, 1);
     auto settingsOnly = ReportLines(store.currentData, s.options, "ﾟC");
@@ -88,29 +78,17 @@ TEST(PrintMenu, ItemSetsChooseSettingsOrDataLines) {
     }
 }
 
-TEST(PrintSettingsDialog, OpensWithTheGroupsHoldingReadingsWhenDataOnly) {
+TEST(PrintSettingsDialog, GroupChoiceStartsFromTheDataOnlyOption) {
     DataStore store = groupsOneAndThree();
     PrintSettings s;
+    EXPECT_EQ(InitialGroupChoice(s), GroupChoice::All);
+    EXPECT_FALSE(ApplyGroupChoice(s.options, GroupChoice::All, store.currentData));
+    EXPECT_EQ(chosenGroups(s.options).size(), 15u);
     s.PrintDataOption = true;
     EXPECT_EQ(InitialGroupChoice(s), GroupChoice::WithData);
-    s.options.printGroup.fill(true);
     EXPECT_FALSE(ApplyGroupChoice(s.options, GroupChoice::WithData, store.currentData));
+    EXPECT_TRUE(ApplyGroupChoice(s.options, GroupChoice::Chosen, store.currentData));
     EXPECT_EQ(chosenGroups(s.options), (std::vector<int>{1, 3}));
-    EXPECT_TRUE(s.PrintDataOption);
-
-    s.PrintDataOption = false;
-    EXPECT_EQ(InitialGroupChoice(s), GroupChoice::All);
-}
-
-TEST(PrintSettingsDialog, ChoosingGroupsKeepsTheCurrentChecks) {
-    DataStore store = groupsOneAndThree();
-    PrintOptions o;
-    EXPECT_FALSE(ApplyGroupChoice(o, GroupChoice::All, store.currentData));
-    EXPECT_TRUE(ApplyGroupChoice(o, GroupChoice::Chosen, store.currentData));
-    EXPECT_EQ(chosenGroups(o).size(), 15u);
-    ApplyGroupChoice(o, GroupChoice::WithData, store.currentData);
-    EXPECT_TRUE(ApplyGroupChoice(o, GroupChoice::Chosen, store.currentData));
-    EXPECT_EQ(chosenGroups(o), (std::vector<int>{1, 3}));
 }
 
 TEST(PrintSettingsDialog, ColumnsAndStatisticsKeepTheReadingTableOn) {
@@ -131,8 +109,6 @@ TEST(PrintSettingsDialog, ColumnsAndStatisticsKeepTheReadingTableOn) {
     }
 
     PrintOptions none;
-    none.printRecords = true;
-    none.printRecords = false;
     ApplyDataItemsDependency(none);
     EXPECT_FALSE(none.printRecords);
 }
