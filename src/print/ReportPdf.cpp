@@ -64,6 +64,9 @@ bool WriteReportPdf(const DataSet& data, std::string_view unit, const std::strin
     if (!printPages(printer, pages, error)) {
         return false;
     }
+    // A temporary file is private to its owner; the report is an ordinary document.
+    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
     if (std::rename(part.fileName().toLocal8Bit().constData(), path.c_str()) != 0) {
         error = "cannot write " + path;
         return false;

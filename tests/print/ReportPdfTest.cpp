@@ -44,6 +44,7 @@ void ReportPdfTest::fullDataSetPrintsOnFiveA4Pages() {
     std::string error;
     QVERIFY(WriteReportPdf(store.currentData, "ﾟC", path.toStdString(), error));
     QVERIFY(error.empty());
+    QVERIFY(QFileInfo(path).permission(QFileDevice::ReadOther));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.pdf")});
 
     // A4 less 5 mm at top and bottom is 287 mm; a 10-point IPAGothic line is 3.80 mm: 75 lines,
