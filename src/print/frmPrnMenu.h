@@ -1,0 +1,38 @@
+#pragma once
+
+#include "print/PrintJob.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QRadioButton;
+
+namespace vestra {
+
+// The print menu: the printer in use, "only groups with data", the per-group item set, and the
+// way to the detailed settings, to printing and to the printer setup.
+class frmPrnMenu : public QDialog {
+    Q_OBJECT
+public:
+    frmPrnMenu(const PrintJob& job, QWidget* parent = nullptr);
+
+public slots:
+    void chkData_Click(bool checked);
+    void optGrp_Click(int index);
+    void cmdSet_Click();
+    void cmdOK_Click();
+    void cmdPrSet_Click();
+    void cmdCancel_Click();
+
+private:
+    void buildControls();
+
+    PrintJob job_;
+    QLabel* lblPrName_;
+    QCheckBox* chkData_;
+    std::array<QRadioButton*, 3> optGrp_{};
+};
+
+} // namespace vestra

@@ -1,0 +1,32 @@
+list(APPEND VESTRA_CORE_SOURCES
+    print/PrintOptions.h
+    print/PrintOptions.cpp
+    print/ReportLines.h
+    print/ReportLines.cpp
+    print/ReportPages.h
+    print/ReportPages.cpp
+    print/PrintMenuRules.h
+    print/PrintMenuRules.cpp
+    print/PrintSetRules.h
+    print/PrintSetRules.cpp
+)
+list(APPEND VESTRA_UI_SOURCES
+    print/ReportFont.h
+    print/ReportFont.cpp
+    print/ReportPrinter.h
+    print/ReportPrinter.cpp
+    print/PrinterCheck.h
+    print/PrinterCheck.cpp
+    print/PrintJob.h
+    print/PrintJob.cpp
+    print/frmPrint.h
+    print/frmPrint.cpp
+    print/frmPrnMenu.h
+    print/frmPrnMenu.cpp
+    print/frmPrnSet.h
+    print/frmPrnSet.cpp
+    print/PrintCommand.h
+    print/PrintCommand.cpp
+    print/ReportPdf.h
+    print/ReportPdf.cpp
+)
