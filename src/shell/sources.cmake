@@ -15,4 +15,6 @@ list(APPEND VESTRA_CORE_SOURCES
 list(APPEND VESTRA_UI_SOURCES
     shell/QtMessageSink.h
     shell/QtMessageSink.cpp
+    shell/SelectAllText.h
+    shell/SelectAllText.cpp
 )
