@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vestra {
 namespace {
@@ -27,11 +28,6 @@ QTableWidget* buildGrid(const std::vector<SettingsListRow>& rows) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int widthTwips = kMarginTwips;
-    for (int c = 0; c < 5; ++c) {
-        grid->setColumnWidth(c, kColumnTwips[c] / kTwipsPerPixel);
-        widthTwips += kColumnTwips[c];
-    }
     for (int r = 0; r < grid->rowCount(); ++r) {
         for (int c = 0; c < 5; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
@@ -42,8 +38,18 @@ QTableWidget* buildGrid(const std::vector<SettingsListRow>& rows) {
             grid->setItem(r, c, item);
         }
     }
-    grid->setFixedSize(widthTwips / kTwipsPerPixel,
-                       grid->rowCount() * grid->rowHeight(0) + kMarginTwips / kTwipsPerPixel);
+    // The widths in twips suit a small font; a larger one widens a column rather than cutting
+    // its heading.
+    grid->setWordWrap(false);
+    grid->resizeColumnsToContents();
+    grid->resizeRowsToContents();
+    int margin = kMarginTwips / kTwipsPerPixel + 2 * grid->frameWidth();
+    int width = margin;
+    for (int c = 0; c < 5; ++c) {
+        grid->setColumnWidth(c, std::max(grid->columnWidth(c), kColumnTwips[c] / kTwipsPerPixel));
+        width += grid->columnWidth(c);
+    }
+    grid->setFixedSize(width, grid->rowCount() * grid->rowHeight(0) + margin);
     return grid;
 }
 

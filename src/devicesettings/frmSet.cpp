@@ -67,6 +67,7 @@ frmSet::frmSet(DataStore& store, const TemperatureUnit& unit, MessageSink& messa
 
     SSTab_ = new QTabWidget;
     SSTab_->setObjectName("SSTab");
+    SSTab_->setUsesScrollButtons(false);
     buildTabs(SSTab_);
     auto* fraAll = new QGroupBox(QString::fromUtf8("各グループの設定"));
     (new QVBoxLayout(fraAll))->addWidget(SSTab_);
