@@ -24,10 +24,19 @@ list(APPEND VESTRA_CORE_SOURCES
     device/PortOpenReason.cpp
     device/PosixSerialPort.h
     device/PosixSerialPort.cpp
+    device/ClockInput.h
+    device/ClockInput.cpp
+    device/ConnectionRunner.h
+    device/SettingsListText.h
+    device/SettingsListText.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     device/frmTerm.h
     device/frmTerm.cpp
     device/QtSerialPort.h
     device/QtSerialPort.cpp
+    device/frmSetAll.h
+    device/frmSetAll.cpp
+    device/frmTime.h
+    device/frmTime.cpp
 )

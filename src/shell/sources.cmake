@@ -33,4 +33,6 @@ list(APPEND VESTRA_UI_SOURCES
     shell/QtMessageSink.cpp
     shell/SingleInstance.h
     shell/SingleInstance.cpp
+    shell/SelectAllText.h
+    shell/SelectAllText.cpp
 )

@@ -6,6 +6,8 @@ list(APPEND VESTRA_CORE_TESTS
     device/ConnectionTest.cpp
     device/CommCtlTest.cpp
     device/CommResultMessagesTest.cpp
+    device/ClockInputTest.cpp
+    device/SettingsListTextTest.cpp
 )
 
 # The simulated thermometer and the termios port, tested against each other on pseudo-terminals.
@@ -35,4 +37,12 @@ if(VESTRA_BUILD_UI)
     target_link_libraries(vestra_qtport_tests PRIVATE vestra_ui vestra_sim_lib Qt6::Test)
     add_test(NAME vestra_qtport_tests COMMAND vestra_qtport_tests)
     set_tests_properties(vestra_qtport_tests PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+
+    foreach(window frmTime frmSetAll)
+        add_executable(${window}Test device/${window}Test.cpp)
+        target_include_directories(${window}Test PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${window}Test PRIVATE vestra_ui Qt6::Test)
+        add_test(NAME ${window}Test COMMAND ${window}Test)
+        set_tests_properties(${window}Test PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    endforeach()
 endif()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/DataSet.h"
+#include "shell/Common.h"
+
+#include <QDialog>
+
+namespace vestra {
+
+// Lists the prepared device settings for review before they are sent. It sends nothing
+// itself; the settings editor reads sendRequested() after it has closed.
+class frmSetAll : public QDialog {
+    Q_OBJECT
+public:
+    frmSetAll(const DeviceSettings& settings, const TemperatureUnit& unit,
+              QWidget* parent = nullptr);
+
+    // True only when the dialog was closed with its "設定" button.
+    bool sendRequested() const { return sendRequested_; }
+
+public slots:
+    void cmdSet_Click();
+    void cmdCancel_Click();
+
+private:
+    bool sendRequested_ = false;
+};
+
+} // namespace vestra

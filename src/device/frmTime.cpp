@@ -1,0 +1,133 @@
+#include "device/frmTime.h"
+
+#include "device/ClockInput.h"
+#include "shell/AppInfo.h"
+#include "shell/SelectAllText.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vestra {
+namespace {
+
+struct BoxSpec {
+    const char* designText;
+    int maxLength;
+    const char* unit;
+};
+
+constexpr BoxSpec kBoxes[] = {{"YYYY", 4, "年"}, {"MM", 2, "月"}, {"DD", 2, "日"},
+                              {"hh", 2, "時"},   {"mm", 2, "分"}, {"ss", 2, "秒"}};
+
+QLineEdit* buildBox(int index) {
+    const BoxSpec& spec = kBoxes[index];
+    auto* box = new QLineEdit(QString::fromUtf8(spec.designText));
+    box->setObjectName(QString("txtTime%1").arg(index));
+    box->setMaxLength(spec.maxLength);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(spec.maxLength == 4 ? 56 : 36);
+    SelectAllOnFocus(box);
+    return box;
+}
+
+QPushButton* buildButton(const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmTime::frmTime(DataStore& store, ConnectionRunner& runner, MessageSink& messages,
+                 CommResultReporter showCommResult, const DateTime& now, QWidget* parent)
+    : QDialog(parent), store_(store), runner_(runner), messages_(messages),
+      showCommResult_(std::move(showCommResult)) {
+    setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(" 本体時計設定"));
+
+    auto* fraDate = new QGroupBox(QString::fromUtf8("日付"));
+    auto* fraTime = new QGroupBox(QString::fromUtf8("時刻"));
+    auto* dateRow = new QHBoxLayout(fraDate);
+    auto* timeRow = new QHBoxLayout(fraTime);
+    for (int i = 0; i < 6; ++i) {
+        txtTime_[i] = buildBox(i);
+        QHBoxLayout* row = i < 3 ? dateRow : timeRow;
+        row->addWidget(txtTime_[i]);
+        row->addWidget(new QLabel(QString::fromUtf8(kBoxes[i].unit)));
+    }
+
+    QPushButton* cmdRead = buildButton("時計読込");
+    QPushButton* cmdOK = buildButton("設定");
+    QPushButton* cmdCancel = buildButton("中止");
+    connect(cmdRead, &QPushButton::clicked, this, &frmTime::cmdRead_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmTime::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmTime::cmdCancel_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdRead);
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fraDate);
+    layout->addWidget(fraTime);
+    layout->addLayout(buttons);
+
+    showClock(now);
+}
+
+void frmTime::showClock(const DateTime& t) {
+    ClockBoxes texts = ClockBoxesOf(t);
+    for (int i = 0; i < 6; ++i) {
+        txtTime_[i]->setText(QString::fromStdString(texts[i]));
+    }
+}
+
+// The dialog takes no input while its connection runs.
+int frmTime::runConnection(int mode, const DateTime& clockToSet) {
+    setEnabled(false);
+    int result = runner_.run(mode, clockToSet);
+    activateWindow();
+    return result;
+}
+
+void frmTime::cmdRead_Click() {
+    if (!runner_.openPort()) {
+        return;
+    }
+    int result = runConnection(ConnectionRunner::kModeReadClock, DateTime{});
+    if (result != ConnectionRunner::kResultOk) {
+        showCommResult_(result);
+    } else {
+        showClock(store_.importBuffer.importedAt);
+    }
+    setEnabled(true);
+}
+
+void frmTime::cmdOK_Click() {
+    ClockBoxes boxes;
+    for (int i = 0; i < 6; ++i) {
+        boxes[i] = txtTime_[i]->text().toStdString();
+    }
+    auto clock = ReadClockBoxes(boxes, messages_);
+    if (!clock || !runner_.openPort()) {
+        return;
+    }
+    int result = runConnection(ConnectionRunner::kModeSetClock, *clock);
+    if (result != ConnectionRunner::kResultOk) {
+        showCommResult_(result);
+        setEnabled(true);
+        return;
+    }
+    messages_.showMessage("本体時計の設定を完了しました。", MessageIcon::Information);
+    accept();
+}
+
+void frmTime::cmdCancel_Click() {
+    reject();
+}
+
+} // namespace vestra

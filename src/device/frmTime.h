@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/DataSet.h"
+#include "device/ConnectionRunner.h"
+#include "shell/MessageSink.h"
+
+#include <QDialog>
+#include <array>
+
+class QLineEdit;
+
+namespace vestra {
+
+// Reads the thermometer's clock and sets it from six boxes prefilled with the present time.
+class frmTime : public QDialog {
+    Q_OBJECT
+public:
+    frmTime(DataStore& store, ConnectionRunner& runner, MessageSink& messages,
+            CommResultReporter showCommResult, const DateTime& now = DateTime::Now(),
+            QWidget* parent = nullptr);
+
+public slots:
+    void cmdRead_Click();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+private:
+    void showClock(const DateTime& t);
+    int runConnection(int mode, const DateTime& clockToSet);
+
+    DataStore& store_;
+    ConnectionRunner& runner_;
+    MessageSink& messages_;
+    CommResultReporter showCommResult_;
+    std::array<QLineEdit*, 6> txtTime_{};
+};
+
+} // namespace vestra

@@ -1,0 +1,14 @@
+#include "devicesettings/SettingsLine.h"
+
+#include "devicesettings/FieldText.h"
+#include "shell/NumberFormat.h"
+
+namespace vestra {
+
+std::string FormatSettingsFields(int group, const GroupSetting& row) {
+    return FormatNumber(static_cast<float>(group), "0#") + ' ' + TrimBlanks(row.tag) + ' ' +
+           FormatNumber(row.emissivity, "#0.00") + ' ' + FormatNumber(row.alarmHigh, "###0") + ' ' +
+           FormatNumber(row.alarmLow, "###0");
+}
+
+} // namespace vestra

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+namespace vestra {
+
+// A pair of arrow buttons beside a number box. It keeps no value of its own: the settings
+// editor decides what a click does, by its stepping rule.
+class UpDownButtons : public QWidget {
+    Q_OBJECT
+public:
+    explicit UpDownButtons(QWidget* parent = nullptr);
+
+signals:
+    // +1 for the up arrow, -1 for the down arrow; repeated while an arrow is held.
+    void stepped(int direction);
+};
+
+} // namespace vestra

@@ -1,0 +1,22 @@
+list(APPEND VESTRA_CORE_SOURCES
+    devicesettings/EditorTexts.h
+    devicesettings/EditorTexts.cpp
+    devicesettings/FieldText.h
+    devicesettings/FieldText.cpp
+    devicesettings/SettingDefaults.h
+    devicesettings/SettingDefaults.cpp
+    devicesettings/SettingsForm.h
+    devicesettings/SettingsForm.cpp
+    devicesettings/SettingsLine.h
+    devicesettings/SettingsLine.cpp
+    devicesettings/StepScale.h
+    devicesettings/StepScale.cpp
+)
+list(APPEND VESTRA_UI_SOURCES
+    devicesettings/GroupPage.h
+    devicesettings/GroupPage.cpp
+    devicesettings/UpDownButtons.h
+    devicesettings/UpDownButtons.cpp
+    devicesettings/frmSet.h
+    devicesettings/frmSet.cpp
+)
