@@ -54,6 +54,18 @@ AlarmMark AlarmMarkOf(float value, const GroupSetting& group) {
     return AlarmMark::None;
 }
 
+std::string AlarmMarkText(AlarmMark mark) {
+    switch (mark) {
+    case AlarmMark::High:
+        return "high";
+    case AlarmMark::Low:
+        return "low ";
+    case AlarmMark::None:
+        break;
+    }
+    return "    ";
+}
+
 MemoryRecord RecordAt(const GroupSetting& group, int k) {
     auto i = static_cast<std::size_t>(k - 1);
     MemoryRecord r;

@@ -66,6 +66,10 @@ enum class AlarmMark { None, High, Low };
 // Above the high limit is "high", below the low limit "low"; a value on a limit is neither.
 AlarmMark AlarmMarkOf(float value, const GroupSetting& group);
 
+// The mark as the text report and the printed report write it: always four characters
+// ("high", "low ", or blanks), so that the remark column after it stays in place.
+std::string AlarmMarkText(AlarmMark mark);
+
 // One reading seen through the parallel sequences of its group.
 struct MemoryRecord {
     int no = 0; // 1-based position within the group

@@ -9,19 +9,6 @@ std::string blanks(std::size_t n) {
     return std::string(n, ' ');
 }
 
-// Always four characters so that the remark column stays aligned.
-std::string alarmField(AlarmMark mark) {
-    switch (mark) {
-    case AlarmMark::High:
-        return "high";
-    case AlarmMark::Low:
-        return "low ";
-    case AlarmMark::None:
-        break;
-    }
-    return blanks(4);
-}
-
 // The date-time lands in display column 12 and the value in column 32 on every reading and
 // statistics line.
 std::string statisticLine(const std::string& label, const std::string& when, float value) {
@@ -37,7 +24,7 @@ void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
         MemoryRecord r = RecordAt(group, k);
         lines.push_back(blanks(7) + FormatCount(static_cast<std::int16_t>(k), true) + blanks(2) +
                         FormatTimestamp(r.takenAt) + blanks(4) + FormatTemperature(r.value, true) +
-                        blanks(8) + alarmField(r.alarmMark) + blanks(4) + r.remark);
+                        blanks(8) + AlarmMarkText(r.alarmMark) + blanks(4) + r.remark);
     }
     MemoryRecord max = MaximumRecord(group);
     MemoryRecord min = MinimumRecord(group);

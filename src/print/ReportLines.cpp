@@ -68,25 +68,12 @@ std::string tableHeading(const PrintOptions& o, std::string_view unit) {
     return line;
 }
 
-// "low " keeps its trailing blank so that the remark column stays in place.
-std::string markText(AlarmMark mark) {
-    switch (mark) {
-    case AlarmMark::High:
-        return "high";
-    case AlarmMark::Low:
-        return "low ";
-    case AlarmMark::None:
-        break;
-    }
-    return blanks(4);
-}
-
 std::string readingLine(const MemoryRecord& r, const PrintOptions& o) {
     std::string line = blanks(7) + FormatCount(static_cast<std::int16_t>(r.no), true) + blanks(2) +
                        FormatTimestamp(r.takenAt) + blanks(4) + FormatTemperature(r.value, true) +
                        blanks(8);
     if (o.printAlarmColumn) {
-        line += markText(r.alarmMark) + blanks(4);
+        line += AlarmMarkText(r.alarmMark) + blanks(4);
     }
     if (o.printRemarkColumn) {
         line += r.remark;
