@@ -22,7 +22,7 @@ void printLines(std::ostream& out, const std::string& text) {
 } // namespace
 
 void ConsoleMessages::showMessage(const std::string& text, MessageIcon icon) {
-    printLines(icon == MessageIcon::Information ? std::cout : std::cerr, text);
+    printLines(icon == MessageIcon::Information ? completions_ : std::cerr, text);
 }
 
 bool ConsoleMessages::askYesNo(const std::string& text) {

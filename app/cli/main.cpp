@@ -10,12 +10,31 @@
 namespace vestra::cli {
 namespace {
 
-void printUsage() {
+void printUsage(std::ostream& out = std::cerr) {
     for (const CliCommand& command : Commands()) {
-        std::cerr << "usage: vestra-cli [--unit C|F] " << command.name << ' ' << command.arguments
-                  << '\n';
+        out << "usage: vestra-cli [--unit C|F] " << command.name << ' ' << command.arguments
+            << '\n';
     }
 }
+
+constexpr const char* kHelp = R"(
+--unit      the thermometer type; default the unit stored in the settings file, else C.
+DEVICE      a serial device such as /dev/ttyUSB0, or COMn as the application names its ports
+            (COMn is the device given for it in the [Ports] section of the settings file,
+            else /dev/ttyS(n-1)).
+INPUT       a native data file (.qmc for C, .qmf for F).
+OUTPUT      written by its extension: the native one, .csv or .txt (code page 932, CR LF).
+import      reads the thermometer's memory; without OUTPUT the text report goes to standard
+            output in UTF-8 with LF line ends and the completion message to standard error.
+clock       prints the thermometer's clock as YYYY/MM/DD hh:mm:ss, or sets it.
+settings    prints the label and group settings as LABEL=label and 15 lines
+            "NN TAG EMISSIVITY HIGH LOW" (UTF-8). --send reads that form, checks it as the
+            settings editor does, resets the thermometer (erasing its readings) and sends it.
+clear       erases the readings in the thermometer; reset returns it to its factory state.
+Completion messages go to standard output, failures to standard error.
+Exit status: 0 success, 1 a file could not be read or written, 2 bad usage or bad input,
+3 the port could not be opened, 4 the connection to the thermometer failed.
+)";
 
 std::optional<TemperatureUnit> unitFromOption(const std::string& letter) {
     if (letter == "C" || letter == "c") {
@@ -47,6 +66,11 @@ const CliCommand* findCommand(const std::string& name) {
 }
 
 int run(const std::vector<std::string>& args) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        printUsage(std::cout);
+        std::cout << kHelp;
+        return kExitOk;
+    }
     std::size_t next = 0;
     std::optional<TemperatureUnit> unit;
     if (next < args.size() && args[next] == "--unit") {

@@ -70,12 +70,19 @@ void CommSession::receivePass() {
         }
         idleTicks_ = 0;
         rxBuffer_ += bytes;
-        if (rxBuffer_.size() > kRxBufferLimit) {
+        if (unterminatedLength() > kRxBufferLimit) {
             fail(CommResult::ResultBadReceive);
         }
         break;
     }
     }
+}
+
+// Complete lines waiting for their turn are what a fast line brings in one read (a dump sent
+// without pauses, a burst from a USB adapter); only text without a line end is noise.
+std::size_t CommSession::unterminatedLength() const {
+    std::size_t end = rxBuffer_.rfind(kLineEnd);
+    return end == std::string::npos ? rxBuffer_.size() : rxBuffer_.size() - end - kLineEnd.size();
 }
 
 bool CommSession::takeLine() {

@@ -62,6 +62,8 @@ private:
     // Moves the first complete line out of the buffer into RxLine, skipping blank lines; true
     // when a line was delivered or the line was too long (a failure).
     bool takeLine();
+    // The received text after the last line end.
+    std::size_t unterminatedLength() const;
 
     SerialPort& port_;
     CommState& state_;

@@ -27,6 +27,8 @@ list(APPEND VESTRA_CORE_SOURCES
     device/ClockInput.h
     device/ClockInput.cpp
     device/ConnectionRunner.h
+    device/DeviceOperationTexts.h
+    device/DeviceOperationTexts.cpp
     device/SettingsListText.h
     device/SettingsListText.cpp
 )

@@ -9,6 +9,8 @@ list(APPEND VESTRA_CORE_SOURCES
     devicesettings/SettingsForm.cpp
     devicesettings/SettingsLine.h
     devicesettings/SettingsLine.cpp
+    devicesettings/SettingsText.h
+    devicesettings/SettingsText.cpp
     devicesettings/StepScale.h
     devicesettings/StepScale.cpp
 )

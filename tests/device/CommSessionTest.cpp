@@ -111,6 +111,20 @@ TEST_F(CommSessionTest, BufferBeyondTheInputBufferSizeIsABadReceive) {
     EXPECT_EQ(flood.now, 80);
 }
 
+TEST_F(CommSessionTest, ManyCompleteLinesInOneReadAreNoOverflow) {
+    std::string burst;
+    for (int i = 0; i < 100; ++i) {
+        burst += "2024/04/01 09:00:00 231.5C\r\n";
+    }
+    port.deliverAt(50, burst + std::string(1024, 'z'));
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_TRUE(session.ReceiveLine()) << i;
+    }
+    port.deliverAt(port.now + 10, "z");
+    EXPECT_FALSE(session.ReceiveLine());
+    EXPECT_EQ(state.LastResult, CommResult::ResultBadReceive);
+}
+
 TEST_F(CommSessionTest, LineInCodePage932IsDeliveredInUtf8) {
     port.deliverAt(50, "LABEL=\xC3\xBD\xC4\r\n");
     ASSERT_TRUE(session.ReceiveLine());

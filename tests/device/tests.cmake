@@ -19,6 +19,7 @@ add_executable(vestra_sim_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/device/SimProgramTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/device/SimSenderTest.cpp
 )
+target_include_directories(vestra_sim_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vestra_sim_tests PRIVATE vestra_sim_lib GTest::gtest_main)
 # The end-to-end cases run the simulator program itself.
 add_dependencies(vestra_sim_tests vestra-sim)

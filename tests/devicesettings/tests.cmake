@@ -2,6 +2,7 @@ list(APPEND VESTRA_CORE_TESTS
     devicesettings/EditorTextsTest.cpp
     devicesettings/FieldTextTest.cpp
     devicesettings/SettingsFormTest.cpp
+    devicesettings/SettingsTextTest.cpp
     devicesettings/StepScaleTest.cpp
 )
 if(VESTRA_BUILD_UI)

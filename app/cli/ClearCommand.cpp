@@ -1,0 +1,11 @@
+#include "DeviceLink.h"
+#include "device/DeviceOperationTexts.h"
+
+namespace vestra::cli {
+
+// Erases the readings in the thermometer's memory. Giving the command is the confirmation.
+int RunClear(const CliContext& context, std::span<const std::string> args) {
+    return RunPortCommand(context, args, ConnectionMode::ModeClearMemory, ClearCompletedText());
+}
+
+} // namespace vestra::cli

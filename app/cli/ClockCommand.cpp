@@ -1,0 +1,72 @@
+#include "CliCommand.h"
+#include "CommandArgs.h"
+#include "DeviceLink.h"
+#include "device/ClockInput.h"
+#include "device/DeviceOperationTexts.h"
+
+#include <iostream>
+#include <sstream>
+
+namespace vestra::cli {
+namespace {
+
+// "YYYY/MM/DD hh:mm:ss" (also with '-' between the date parts) as the six boxes of the clock
+// dialog; a text of another shape leaves boxes empty, which the dialog's check refuses.
+ClockBoxes boxesOf(const std::string& text) {
+    std::istringstream in(text);
+    std::string date;
+    std::string time;
+    std::string surplus;
+    in >> date >> time;
+    ClockBoxes boxes;
+    if (in >> surplus) {
+        return boxes;
+    }
+    std::size_t field = 0;
+    for (char c : date + '/' + time) {
+        if (c == '/' || c == '-' || c == ':') {
+            if (++field == boxes.size()) {
+                return {};
+            }
+        } else {
+            boxes[field] += c;
+        }
+    }
+    return field + 1 == boxes.size() ? boxes : ClockBoxes{};
+}
+
+int setClock(const CliContext& context, const std::string& port, const std::string& text) {
+    std::optional<DateTime> clock = ReadClockBoxes(boxesOf(text), context.messages);
+    if (!clock) {
+        return kExitUsage;
+    }
+    DataStore store;
+    int status = RunDeviceConnection(context, port, ConnectionMode::ModeSetClock, store, *clock);
+    if (status == kExitOk) {
+        context.messages.showMessage(ClockSetCompletedText(), MessageIcon::Information);
+    }
+    return status;
+}
+
+} // namespace
+
+// Reads the thermometer's clock and prints it as "YYYY/MM/DD hh:mm:ss", or sets it, after the
+// checks of the clock dialog.
+int RunClock(const CliContext& context, std::span<const std::string> args) {
+    auto parsed = ParseCommandArgs(args, {"--port", "--set"});
+    if (!parsed || parsed->option("--port") == nullptr || !parsed->operands.empty()) {
+        return kBadArguments;
+    }
+    const std::string& port = *parsed->option("--port");
+    if (const std::string* text = parsed->option("--set")) {
+        return setClock(context, port, *text);
+    }
+    DataStore store;
+    int status = RunDeviceConnection(context, port, ConnectionMode::ModeReadClock, store);
+    if (status == kExitOk) {
+        std::cout << FormatTimestampSeconds(store.importBuffer.importedAt) << '\n';
+    }
+    return status;
+}
+
+} // namespace vestra::cli

@@ -1,0 +1,90 @@
+#include "DeviceLink.h"
+
+#include "CommandArgs.h"
+#include "device/CommCtl.h"
+#include "device/CommResultMessages.h"
+#include "device/Connection.h"
+#include "device/PortNames.h"
+#include "device/PosixSerialPort.h"
+#include "shell/FileFunc.h"
+#include "shell/Settings.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vestra::cli {
+namespace {
+
+// A batch has no status line or progress bar to keep up to date.
+class SilentObserver : public CommObserver {
+public:
+    void showStatus(const std::string&) override {}
+    void showProgress(int) override {}
+};
+
+// The n of "COMn", or 0 when the text is not a port name.
+int comPortNumber(const std::string& port) {
+    if (port.size() < 4 || port.size() > 6) {
+        return 0;
+    }
+    std::string prefix = port.substr(0, 3);
+    std::transform(prefix.begin(), prefix.end(), prefix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::string digits = port.substr(3);
+    if (prefix != "COM" || !std::all_of(digits.begin(), digits.end(),
+                                        [](unsigned char c) { return std::isdigit(c) != 0; })) {
+        return 0;
+    }
+    return std::stoi(digits);
+}
+
+} // namespace
+
+std::string PortDevicePath(const std::string& port) {
+    int number = comPortNumber(port);
+    if (number < 1) {
+        return port;
+    }
+    PortEntries entries;
+    std::string settings = SettingsFilePath();
+    if (FileExists(settings)) {
+        for (const auto& [n, device] : ReadPortMap(settings)) {
+            entries.emplace_back("COM" + std::to_string(n), device);
+        }
+    }
+    return PortDeviceName(number, entries);
+}
+
+int RunDeviceConnection(const CliContext& context, const std::string& port, ConnectionMode mode,
+                        DataStore& store, const DateTime& clockToSet) {
+    PosixSerialPort serial(PortDevicePath(port));
+    CommState state;
+    if (!OpenCommPort(serial, state, context.messages)) {
+        return kExitPortError;
+    }
+    state.CurrentMode = mode;
+    state.ClockToSet = clockToSet;
+    SilentObserver observer;
+    Connection(serial, state, store, context.unit, observer).runFromStart();
+    if (state.LastResult != CommResult::ResultOk) {
+        ShowCommResult(context.messages, state.LastResult);
+        return kExitLinkFailure;
+    }
+    return kExitOk;
+}
+
+int RunPortCommand(const CliContext& context, std::span<const std::string> args,
+                   ConnectionMode mode, const std::string& completed) {
+    auto parsed = ParseCommandArgs(args, {"--port"});
+    if (!parsed || parsed->option("--port") == nullptr || !parsed->operands.empty()) {
+        return kBadArguments;
+    }
+    DataStore store;
+    int status = RunDeviceConnection(context, *parsed->option("--port"), mode, store);
+    if (status == kExitOk) {
+        context.messages.showMessage(completed, MessageIcon::Information);
+    }
+    return status;
+}
+
+} // namespace vestra::cli

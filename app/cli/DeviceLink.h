@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CliCommand.h"
+#include "data/DataSet.h"
+#include "device/CommState.h"
+
+#include <span>
+#include <string>
+
+namespace vestra::cli {
+
+// The device a --port value names: COMn (any letter case) mapped as the application maps its
+// port numbers, through the [Ports] section of the settings file; anything else is a device
+// path as given.
+std::string PortDevicePath(const std::string& port);
+
+// One connection to the thermometer at port, as the application runs it: opens the port
+// (telling why when it cannot), wakes and greets the thermometer, does the operation of mode,
+// says goodbye, closes the port, and tells why the connection failed if it did. The reading
+// modes fill store.importBuffer; ModeSetClock sends clockToSet, ModeSendSettings
+// store.deviceSettings. Returns kExitOk, kExitPortError or kExitLinkFailure.
+int RunDeviceConnection(const CliContext& context, const std::string& port, ConnectionMode mode,
+                        DataStore& store, const DateTime& clockToSet = {});
+
+// A command whose only argument is --port: runs one connection in mode and, when it succeeded,
+// shows completed. Returns an exit status, or kBadArguments.
+int RunPortCommand(const CliContext& context, std::span<const std::string> args,
+                   ConnectionMode mode, const std::string& completed);
+
+} // namespace vestra::cli

@@ -1,0 +1,74 @@
+#include "CliCommand.h"
+#include "CommandArgs.h"
+#include "DeviceLink.h"
+#include "devicesettings/EditorTexts.h"
+#include "devicesettings/SettingsText.h"
+#include "files/FileErrors.h"
+#include "shell/AtomicFile.h"
+
+#include <iostream>
+
+namespace vestra::cli {
+namespace {
+
+// A settings text is 16 short lines; anything much larger is not one.
+constexpr std::size_t kMaxSettingsFileBytes = 64 * 1024;
+
+std::string describeFault(const std::string& file, const SettingsTextFault& fault) {
+    std::string where = file + " " + std::to_string(fault.line) + "行目";
+    if (fault.text.empty()) {
+        return where + "がありません。ｸﾞﾙｰﾌﾟ15までの行が必要です。";
+    }
+    return where + ": " + fault.text;
+}
+
+int printSettings(const CliContext& context, const std::string& port) {
+    DataStore store;
+    int status = RunDeviceConnection(context, port, ConnectionMode::ModeReadSettings, store);
+    if (status == kExitOk) {
+        for (const std::string& line : SettingsTextLines(store.importBuffer)) {
+            std::cout << line << '\n';
+        }
+    }
+    return status;
+}
+
+// Checks the file as the settings editor checks its boxes, then resets the thermometer and
+// sends the settings; nothing is sent when a line is at fault.
+int sendSettings(const CliContext& context, const std::string& port, const std::string& file) {
+    std::string text;
+    if (!ReadFilePrefix(file, kMaxSettingsFileBytes, text) ||
+        text.size() == kMaxSettingsFileBytes) {
+        ShowLoadError(context.messages);
+        return kExitFileError;
+    }
+    DataStore store;
+    SettingsForm form(store.deviceSettings, context.unit);
+    if (auto fault = ReadSettingsText(text, form)) {
+        ShowInputError(context.messages);
+        context.messages.showMessage(describeFault(file, *fault), MessageIcon::Exclamation);
+        return kExitUsage;
+    }
+    int status = RunDeviceConnection(context, port, ConnectionMode::ModeSendSettings, store);
+    if (status == kExitOk) {
+        context.messages.showMessage(SendCompletedText(), MessageIcon::Information);
+    }
+    return status;
+}
+
+} // namespace
+
+// Prints the thermometer's label and group settings in the form --send reads, or sends them.
+int RunSettings(const CliContext& context, std::span<const std::string> args) {
+    auto parsed = ParseCommandArgs(args, {"--port", "--send"});
+    if (!parsed || parsed->option("--port") == nullptr || !parsed->operands.empty()) {
+        return kBadArguments;
+    }
+    const std::string& port = *parsed->option("--port");
+    if (const std::string* file = parsed->option("--send")) {
+        return sendSettings(context, port, *file);
+    }
+    return printSettings(context, port);
+}
+
+} // namespace vestra::cli

@@ -1,0 +1,15 @@
+# vestra-cli against the simulated thermometer on pseudo-terminals: every mode and every fault,
+# through the real serial code, the real timings and the real programs.
+add_executable(vestra_e2e_tests
+    ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CliModesTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CliFaultsTest.cpp
+)
+target_include_directories(vestra_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(vestra_e2e_tests PRIVATE vestra_core GTest::gtest_main)
+add_dependencies(vestra_e2e_tests vestra-cli vestra-sim)
+target_compile_definitions(vestra_e2e_tests PRIVATE
+    VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>"
+    VESTRA_SIM_PATH="$<TARGET_FILE:vestra-sim>")
+# Each case is a process of its own with its own simulator and folder, so they run in parallel.
+gtest_discover_tests(vestra_e2e_tests TEST_PREFIX "e2e." DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT 60)
