@@ -1,11 +1,11 @@
 #include "CliCommand.h"
-#include "OutputName.h"
+#include "OutputFile.h"
 #include "files/FileCommands.h"
 
 namespace vestra::cli {
 
 // Reads a native data file as the Open command does and writes it again as the Save command
-// would for the output's extension.
+// would for the output's extension, or as the printed report for ".pdf".
 int RunConvert(const CliContext& context, std::span<const std::string> args) {
     if (args.size() != 2) {
         return kBadArguments;
@@ -19,8 +19,7 @@ int RunConvert(const CliContext& context, std::span<const std::string> args) {
     if (!OpenDataFile(input, store, context.unit, context.messages)) {
         return kExitFileError;
     }
-    SaveResult result = SaveToFile(output, store, context.unit, context.messages);
-    return result == SaveResult::Saved ? kExitOk : kExitFileError;
+    return WriteOutput(context, store, output);
 }
 
 } // namespace vestra::cli

@@ -2,7 +2,7 @@
 #include "CommandArgs.h"
 #include "ConsoleMessages.h"
 #include "DeviceLink.h"
-#include "OutputName.h"
+#include "OutputFile.h"
 #include "device/DeviceOperationTexts.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
@@ -52,8 +52,8 @@ int RunImport(const CliContext& context, std::span<const std::string> args) {
         ConsoleMessages(std::cerr).showMessage(completed, MessageIcon::Information);
         return kExitOk;
     }
-    if (SaveToFile(*output, store, context.unit, context.messages) != SaveResult::Saved) {
-        return kExitFileError;
+    if (int saved = WriteOutput(context, store, *output); saved != kExitOk) {
+        return saved;
     }
     context.messages.showMessage(completed, MessageIcon::Information);
     return kExitOk;

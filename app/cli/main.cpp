@@ -23,7 +23,8 @@ DEVICE      a serial device such as /dev/ttyUSB0, or COMn as the application nam
             (COMn is the device given for it in the [Ports] section of the settings file,
             else /dev/ttyS(n-1)).
 INPUT       a native data file (.qmc for C, .qmf for F).
-OUTPUT      written by its extension: the native one, .csv or .txt (code page 932, CR LF).
+OUTPUT      written by its extension: the native one, .csv or .txt (code page 932, CR LF),
+            or .pdf: the printed report with every element and all 15 groups, A4.
 import      reads the thermometer's memory; without OUTPUT the text report goes to standard
             output in UTF-8 with LF line ends and the completion message to standard error.
 clock       prints the thermometer's clock as YYYY/MM/DD hh:mm:ss, or sets it.

@@ -167,8 +167,6 @@ TEST_F(CliModesTest, BadUsageTouchesNoPort) {
         EXPECT_NE(usage.err.find("usage: vestra-cli [--unit C|F] import --port DEVICE [OUTPUT]"),
                   std::string::npos);
     }
-    CliOutcome pdf = cli({"import", "--port", port(), folder.file("m.pdf")});
-    EXPECT_EQ(pdf.status, 2);
     CliOutcome other = cli({"import", "--port", port(), folder.file("m.qmf")});
     EXPECT_EQ(other.status, 2);
     EXPECT_EQ(other.err, "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。\n");

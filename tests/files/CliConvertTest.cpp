@@ -78,10 +78,20 @@ TEST_F(CliConvertTest, UnsupportedOutputIsBadInput) {
     EXPECT_EQ(other.status, 2);
     EXPECT_EQ(other.errors, "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。\n");
     EXPECT_EQ(run("convert " + quoted("in.qmc") + " " + quoted("out")).status, 2);
-    Outcome pdf = run("convert " + quoted("in.qmc") + " " + quoted("out.PDF"));
-    EXPECT_EQ(pdf.status, 2);
-    EXPECT_NE(pdf.errors, "");
     EXPECT_EQ(folder_.entryCount(), 2); // in.qmc, stderr
+}
+
+TEST_F(CliConvertTest, WritesThePrintedReportAsPdf) {
+    Outcome pdf = run("convert " + quoted("in.qmc") + " " + quoted("out.PDF"));
+    EXPECT_EQ(pdf.status, 0) << pdf.errors;
+    EXPECT_EQ(testing::ReadBytes(folder_.file("out.PDF")).substr(0, 5), "%PDF-");
+    std::string text = folder_.file("out.text");
+    std::string command = "pdftotext -layout '" + folder_.file("out.PDF") + "' '" + text + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string report = testing::ReadBytes(text);
+    const DataSet data = testing::SmallDataSet();
+    EXPECT_NE(report.find(data.deviceLabel), std::string::npos) << report;
+    EXPECT_NE(report.find(data.group(1).tag), std::string::npos) << report;
 }
 
 TEST_F(CliConvertTest, BadUsagePrintsTheUsage) {

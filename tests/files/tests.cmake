@@ -9,6 +9,7 @@ set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/ExportTest.cpp APPEND PROP
     COMPILE_DEFINITIONS VESTRA_EXPECTED_DIR="${VESTRA_FILES_EXPECTED_DIR}")
 
 # The command-line tool run as a user would run it.
+if(TARGET vestra-cli)
 add_executable(vestra_cli_tests files/CliConvertTest.cpp)
 target_include_directories(vestra_cli_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(vestra_cli_tests PRIVATE
@@ -17,6 +18,7 @@ target_compile_definitions(vestra_cli_tests PRIVATE
 target_link_libraries(vestra_cli_tests PRIVATE vestra_core GTest::gtest_main)
 add_dependencies(vestra_cli_tests vestra-cli)
 gtest_discover_tests(vestra_cli_tests DISCOVERY_TIMEOUT 60)
+endif()
 
 # The robustness tests again, with the reader and its helpers built under AddressSanitizer and
 # UndefinedBehaviorSanitizer so that an out-of-bounds read fails the test instead of passing
