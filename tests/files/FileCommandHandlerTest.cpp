@@ -1,0 +1,162 @@
+#include "files/FileCommandHandler.h"
+
+#include "TempFolder.h"
+#include "data/QtGridTable.h"
+#include "data/frmMain.h"
+#include "files/DataFile.h"
+#include "support/DemoData.h"
+#include "support/FakeFileDialogs.h"
+#include "support/RecordingMessages.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+using namespace vestra;
+
+// The Open and Save commands as the main window's menu starts them, with the file dialogs
+// answered by the test.
+class FileCommandHandlerTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testing::TempFolder> folder;
+    DataStore store;
+    MainWindowSettings settings;
+    testing::RecordingMessages messages;
+    testing::FakeFileDialogs dialogs;
+    std::string currentFilePath;
+    std::unique_ptr<frmMain> window;
+
+    void importDemo() {
+        testing::StageDemoImport(store.importBuffer);
+        window->commitLoadedData(true);
+    }
+    void trigger(const char* action) {
+        window->findChild<QAction*>(QString::fromUtf8(action))->trigger();
+    }
+    QString label(const char* name) {
+        return window->findChild<QLabel*>(QString::fromUtf8(name))->text();
+    }
+    // A data file holding the demo import, written without the window.
+    std::string demoFile(const std::string& name) {
+        DataStore other;
+        testing::StageDemoImport(other.importBuffer);
+        other.commitImport(true);
+        other.currentData.subject = "demo file";
+        std::string path = folder->file(name);
+        testing::RecordingMessages quiet;
+        if (!SaveDataFile(path, other, "ﾟC", quiet)) {
+            qFatal("could not write %s", path.c_str());
+        }
+        return path;
+    }
+
+private slots:
+    void init() {
+        folder = std::make_unique<testing::TempFolder>("vestra-filecommand");
+        store = DataStore{};
+        messages = testing::RecordingMessages{};
+        dialogs = testing::FakeFileDialogs{};
+        currentFilePath.clear();
+        window = std::make_unique<frmMain>(store, "ﾟC", settings, messages);
+        new FileCommandHandler(*window, dialogs, currentFilePath, messages);
+    }
+    void cleanup() {
+        store.modified = false;
+        window.reset();
+        folder.reset();
+    }
+
+    void openingOverUnsavedDataAsksAndNoStopsBeforeTheDialog() {
+        importDemo();
+        messages.answers = {false};
+        trigger("mnuOpen");
+        QCOMPARE(messages.entries.size(), std::size_t{1});
+        QCOMPARE(messages.entries[0].text,
+                 std::string("現在のﾃﾞｰﾀは保存されていませんがよろしいですか?"));
+        QVERIFY(dialogs.opened.empty());
+        QVERIFY(store.modified);
+        QCOMPARE(store.currentData.totalCount, std::int16_t{12});
+    }
+
+    void aFileThatCannotBeReadLeavesTheDataButKeepsItsName() {
+        importDemo();
+        std::string bad = folder->file("bad.qmc");
+        testing::WriteBytes(bad, "not a data file");
+        dialogs.answers = {bad};
+        trigger("tbrOpen");
+        QCOMPARE(messages.entries.back().text, std::string("File Load Error !"));
+        QCOMPARE(messages.entries.back().icon, MessageIcon::Critical);
+        QCOMPARE(currentFilePath, bad);
+        QVERIFY(store.hasData && store.modified);
+        QCOMPARE(store.currentData.totalCount, std::int16_t{12});
+        QCOMPARE(label("lblVESTRA1"), QStringLiteral("LINE-A"));
+        QVERIFY(store.importBuffer.group(2).recordValues.empty());
+    }
+
+    void anOpenedFileIsShownAsSaved() {
+        std::string path = demoFile("plant.qmc");
+        window->selectNode(2);
+        dialogs.answers = {path};
+        trigger("mnuOpen");
+        QCOMPARE(currentFilePath, path);
+        QVERIFY(store.hasData);
+        QVERIFY(!store.modified);
+        QCOMPARE(store.currentData.subject, std::string("demo file"));
+        QVERIFY(window->findChild<QAction*>("mnuSave")->isEnabled());
+        auto* detail = window->findChild<GridTable*>("vsfgGrp");
+        QCOMPARE(detail->gridText(8, 2), QStringLiteral("-3.4"));
+        QVERIFY(store.importBuffer.group(1).recordValues.empty());
+        QCOMPARE(dialogs.opened[0].defaultExtension, std::string("qmc"));
+    }
+
+    void exportsKeepOrClearTheUnsavedStateAsTheirFormatDoes() {
+        importDemo();
+        dialogs.answers = {folder->file("report.TXT"), folder->file("table.csv")};
+        trigger("mnuSave");
+        QVERIFY(QFile::exists(QString::fromStdString(folder->file("report.TXT"))));
+        QVERIFY(store.modified);
+        trigger("tbrSave");
+        QVERIFY(QFile::exists(QString::fromStdString(folder->file("table.csv"))));
+        QVERIFY(!store.modified);
+        QVERIFY(messages.entries.empty());
+    }
+
+    void aNameWithoutExtensionIsSavedAsADataFileThatOpensAgain() {
+        importDemo();
+        auto* subject = window->findChild<QLineEdit*>("txtInfo");
+        subject->setText(QStringLiteral("saved here"));
+        dialogs.answers = {folder->file("data")};
+        trigger("mnuSave");
+        QCOMPARE(currentFilePath, folder->file("data.qmc"));
+        QVERIFY(!store.modified);
+
+        subject->setText(QStringLiteral("changed"));
+        dialogs.answers = {currentFilePath};
+        trigger("mnuOpen");
+        QCOMPARE(messages.entries.size(), std::size_t{1}); // the changed subject is unsaved
+        QCOMPARE(store.currentData.subject, std::string("saved here"));
+        QCOMPARE(subject->text(), QStringLiteral("saved here"));
+        QCOMPARE(dialogs.opened[0].name, std::string("data"));
+    }
+
+    void replacingAFileIsAskedAndNoWritesNothing() {
+        importDemo();
+        std::string old = folder->file("old.csv");
+        testing::WriteBytes(old, "old");
+        messages.answers = {false};
+        dialogs.answers = {old};
+        trigger("mnuSave");
+        QCOMPARE(messages.entries.size(), std::size_t{1});
+        QCOMPARE(dialogs.saved.size(), std::size_t{2}); // asked again, then cancelled
+        QCOMPARE(testing::ReadBytes(old), std::string("old"));
+        QVERIFY(store.modified);
+        QVERIFY(currentFilePath.empty());
+    }
+};
+
+QTEST_MAIN(FileCommandHandlerTest)
+#include "FileCommandHandlerTest.moc"
