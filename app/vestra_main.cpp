@@ -1,14 +1,42 @@
-#include "data/frmMain.h"
+#include "shell/AppCommands.h"
+#include "shell/AppSession.h"
 #include "shell/QtMessageSink.h"
+#include "shell/Settings.h"
+#include "shell/SingleInstance.h"
+#include "shell/Startup.h"
 
 #include <QApplication>
+#include <array>
+
+namespace {
+
+// Every group of commands the main window offers; each entry connects one group.
+constexpr std::array kCommandSets = {
+    &vestra::ConnectFileCommands,
+    &vestra::ConnectPrintCommand,
+    &vestra::ConnectHelpCommands,
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    vestra::DataStore store;
-    vestra::MainWindowSettings settings;
     vestra::QtMessageSink messages;
-    vestra::frmMain window(store, std::string(vestra::kUnitCelsius), settings, messages);
-    window.show();
-    return QApplication::exec();
+    vestra::SingleInstance instance(QStringLiteral("vestra"));
+    std::string settingsFile = vestra::SettingsFilePath();
+    std::optional<vestra::Settings> settings =
+        vestra::StartUp(settingsFile, instance.acquired(), messages);
+    if (!settings) {
+        return 0;
+    }
+    vestra::AppSession session(settingsFile, *settings, messages);
+    for (auto connectCommands : kCommandSets) {
+        connectCommands(session);
+    }
+    session.window().show();
+    int status = QApplication::exec();
+    // The main window closes only after its question about unsaved data has been answered Yes
+    // or was not needed; only such a run writes the settings.
+    session.saveSettings();
+    return status;
 }

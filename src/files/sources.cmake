@@ -7,6 +7,9 @@ list(APPEND VESTRA_CORE_SOURCES
     files/DataFileWriter.cpp
     files/Export.h
     files/ExportFile.cpp
+    files/FileChoice.h
+    files/FileChoice.cpp
+    files/FileDialogs.h
     files/FileCommands.h
     files/FileCommands.cpp
     files/FileErrors.h
@@ -14,4 +17,10 @@ list(APPEND VESTRA_CORE_SOURCES
     files/StatisticRecords.h
     files/StatisticRecords.cpp
     files/TextExport.cpp
+)
+list(APPEND VESTRA_UI_SOURCES
+    files/FileCommandHandler.h
+    files/FileCommandHandler.cpp
+    files/QtFileDialogs.h
+    files/QtFileDialogs.cpp
 )

@@ -17,10 +17,16 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/NumberFormat.cpp
     shell/Settings.h
     shell/Settings.cpp
+    shell/StartupSettings.h
+    shell/StartupSettings.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
+    shell/AppCommands.h
+    shell/AppCommands.cpp
+    shell/AppSession.h
+    shell/AppSession.cpp
     shell/CloseGuard.h
     shell/CloseGuard.cpp
     shell/frmAbout.h
@@ -33,6 +39,8 @@ list(APPEND VESTRA_UI_SOURCES
     shell/QtMessageSink.cpp
     shell/SingleInstance.h
     shell/SingleInstance.cpp
+    shell/Startup.h
+    shell/Startup.cpp
     shell/SelectAllText.h
     shell/SelectAllText.cpp
 )

@@ -1,0 +1,117 @@
+#include "files/FileChoice.h"
+
+#include "files/FileCommands.h"
+#include "shell/Common.h"
+#include "shell/FileFunc.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace vestra {
+namespace {
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string lastPart(const std::string& path) {
+    std::size_t separator = path.rfind(kPathSeparator);
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+// The extension of the file name alone: a dot in a folder name does not count.
+std::string nameExtension(const std::string& path) {
+    std::string name = lastPart(path);
+    std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot + 1);
+}
+
+FileFilter nativeFilter(std::string_view unit) {
+    std::string pattern = "*." + NativeExtension(unit);
+    return {"ﾃﾞﾌｫﾙﾄ(" + pattern + ")", pattern};
+}
+
+std::string initialName(const std::string& currentFilePath, const std::string& native) {
+    constexpr std::size_t kDotAndExtension = 4; // ".qmc" or ".qmf"
+    if (lowerCase(ExtensionOf(currentFilePath)) != native || !FileExists(currentFilePath)) {
+        return {};
+    }
+    std::string name = FileNameOf(currentFilePath);
+    return name.substr(0, name.size() - std::min(name.size(), kDotAndExtension));
+}
+
+std::string folderPart(const std::string& path) {
+    std::size_t separator = path.rfind(kPathSeparator);
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+bool confirmReplace(const std::string& path, MessageSink& messages) {
+    std::error_code ec;
+    return !std::filesystem::exists(path, ec) ||
+           messages.askYesNo(lastPart(path) + " は既に存在します。\n上書きしますか?");
+}
+
+} // namespace
+
+FileDialogSetup OpenDialogSetup(const std::string& currentFilePath, std::string_view unit) {
+    std::string native = NativeExtension(unit);
+    return {FolderOf(currentFilePath),
+            initialName(currentFilePath, native),
+            native,
+            {nativeFilter(unit)}};
+}
+
+FileDialogSetup SaveDialogSetup(const std::string& currentFilePath, std::string_view unit) {
+    FileDialogSetup setup = OpenDialogSetup(currentFilePath, unit);
+    setup.filters.push_back({"CSVﾌｧｲﾙ(*.csv)", "*.csv"});
+    setup.filters.push_back({"ﾃｷｽﾄﾌｧｲﾙ(*.txt)", "*.txt"});
+    return setup;
+}
+
+std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
+    bool hasName = !lastPart(path).empty();
+    return hasName && nameExtension(path).empty() ? path + "." + std::string(extension) : path;
+}
+
+bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
+                    MessageSink& messages) {
+    FileDialogSetup setup = OpenDialogSetup(currentFilePath, unit);
+    std::optional<std::string> chosen = dialogs.askOpen(setup);
+    if (!chosen) {
+        return false;
+    }
+    std::string path = WithDefaultExtension(*chosen, setup.defaultExtension);
+    if (lowerCase(nameExtension(path)) != setup.defaultExtension) {
+        ShowUnsupportedFileName(messages);
+        return false;
+    }
+    currentFilePath = path;
+    return true;
+}
+
+bool ChooseSaveFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
+                    MessageSink& messages) {
+    FileDialogSetup setup = SaveDialogSetup(currentFilePath, unit);
+    for (;;) {
+        std::optional<std::string> chosen = dialogs.askSave(setup);
+        if (!chosen) {
+            return false;
+        }
+        std::string path = WithDefaultExtension(*chosen, setup.defaultExtension);
+        if (SaveFormatOf(path, unit) == SaveFormat::Unsupported) {
+            ShowUnsupportedFileName(messages);
+            return false;
+        }
+        if (confirmReplace(path, messages)) {
+            currentFilePath = path;
+            return true;
+        }
+        setup.folder = folderPart(path);
+        setup.name = lastPart(path);
+    }
+}
+
+} // namespace vestra

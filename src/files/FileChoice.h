@@ -1,0 +1,33 @@
+#pragma once
+
+#include "files/FileDialogs.h"
+#include "shell/MessageSink.h"
+
+#include <string>
+#include <string_view>
+
+namespace vestra {
+
+// The dialogs start in the folder of the last chosen file when it still exists, with its name
+// filled in when it is a data file of the current unit.
+FileDialogSetup OpenDialogSetup(const std::string& currentFilePath, std::string_view unit);
+// As the open dialog, with CSV and text files offered after the native type.
+FileDialogSetup SaveDialogSetup(const std::string& currentFilePath, std::string_view unit);
+
+// The name with the default extension added when its file name has none, as the dialog does
+// with a typed name.
+std::string WithDefaultExtension(const std::string& path, std::string_view extension);
+
+// Shows the open dialog. A name that is not a data file of the current unit shows
+// "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。" and is not taken. On true currentFilePath holds the chosen
+// file; otherwise it is unchanged.
+bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
+                    MessageSink& messages);
+
+// Shows the save dialog. Accepted are the native extension of the unit, csv and txt in any
+// letter case; a name without extension becomes a native data file. When the file exists the
+// user is asked before it is replaced; No shows the dialog again with that name.
+bool ChooseSaveFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
+                    MessageSink& messages);
+
+} // namespace vestra

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "files/FileDialogs.h"
+#include "shell/MessageSink.h"
+
+#include <QObject>
+#include <string>
+
+namespace vestra {
+
+class frmMain;
+
+// Carries out the main window's Open and Save commands. It lives as long as the window and
+// keeps currentFilePath, the file last chosen in either dialog, up to date.
+class FileCommandHandler : public QObject {
+    Q_OBJECT
+public:
+    FileCommandHandler(frmMain& window, FileDialogs& dialogs, std::string& currentFilePath,
+                       MessageSink& messages);
+
+public slots:
+    // Asks about unsaved data, lets the user choose a data file of the current unit and shows
+    // it. A file that cannot be read leaves the shown data as it was.
+    void open();
+    // Lets the user choose a name and writes the shown data as a data file, a CSV file or a
+    // text report, by the extension.
+    void save();
+
+private:
+    frmMain& window_;
+    FileDialogs& dialogs_;
+    std::string& currentFilePath_;
+    MessageSink& messages_;
+};
+
+} // namespace vestra

@@ -1,0 +1,50 @@
+#include "files/QtFileDialogs.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace vestra {
+namespace {
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The captions already end with their pattern in brackets, which is how QFileDialog reads one.
+QStringList nameFilters(const FileDialogSetup& setup) {
+    QStringList filters;
+    for (const FileFilter& filter : setup.filters) {
+        filters << q(filter.caption);
+    }
+    return filters;
+}
+
+std::optional<std::string> ask(QWidget* owner, const QString& caption, const FileDialogSetup& setup,
+                               bool save) {
+    QFileDialog dialog(owner, caption, q(setup.folder));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The caller asks before a file is replaced, also for a name it completes itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setNameFilters(nameFilters(setup));
+    dialog.setDefaultSuffix(q(setup.defaultExtension));
+    if (!setup.name.empty()) {
+        dialog.selectFile(q(setup.name));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+} // namespace
+
+std::optional<std::string> QtFileDialogs::askOpen(const FileDialogSetup& setup) {
+    return ask(owner_, QStringLiteral("開く"), setup, false);
+}
+
+std::optional<std::string> QtFileDialogs::askSave(const FileDialogSetup& setup) {
+    return ask(owner_, QStringLiteral("名前を付けて保存"), setup, true);
+}
+
+} // namespace vestra

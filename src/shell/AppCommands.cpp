@@ -1,0 +1,34 @@
+#include "shell/AppCommands.h"
+
+#include "files/FileCommandHandler.h"
+#include "print/PrintCommand.h"
+#include "shell/AppSession.h"
+#include "shell/HelpWindow.h"
+#include "shell/frmAbout.h"
+
+namespace vestra {
+
+void ConnectFileCommands(AppSession& session) {
+    new FileCommandHandler(session.window(), *session.fileDialogs, session.settings.CurrentFilePath,
+                           session.messages);
+}
+
+void ConnectPrintCommand(AppSession& session) {
+    frmMain& window = session.window();
+    QObject::connect(&window, &frmMain::printRequested, &window, [&session] {
+        RunPrintCommand(&session.window(), session.store, session.settings.CurrentUnit,
+                        session.print, session.printer(), session.messages);
+    });
+}
+
+void ConnectHelpCommands(AppSession& session) {
+    frmMain& window = session.window();
+    QObject::connect(&window, &frmMain::helpRequested, &window,
+                     [&window] { OpenHelp(&window, HelpFilePath()); });
+    QObject::connect(&window, &frmMain::aboutRequested, &window, [&window] {
+        frmAbout about(&window);
+        about.exec();
+    });
+}
+
+} // namespace vestra

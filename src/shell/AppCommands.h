@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vestra {
+
+class AppSession;
+
+// Each connects one group of the main window's commands to the code that carries them out.
+// The application connects every group once, right after the session is made.
+void ConnectFileCommands(AppSession& session);
+void ConnectPrintCommand(AppSession& session);
+void ConnectHelpCommands(AppSession& session);
+
+} // namespace vestra

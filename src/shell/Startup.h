@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/MessageSink.h"
+#include "shell/Settings.h"
+
+#include <optional>
+#include <string>
+
+namespace vestra {
+
+// Shows "すでに起動されています。" when another instance holds the lock; true then, and the
+// new instance is to end without touching the running one.
+bool RefuseSecondInstance(bool lockAcquired, MessageSink& messages);
+
+// Shows the start-up form: the question about the thermometer type, or the stored type for two
+// seconds. On OK the chosen type and the "do not ask again" box go into settings; false when
+// the form was closed without OK.
+bool SettleModelType(Settings& settings);
+
+// Everything that happens before the main window opens, in order: the single-instance check,
+// reading or creating the settings file, the start-up form. Nothing when the program is to end
+// here; no settings have been written then beyond a first run's default file.
+std::optional<Settings> StartUp(const std::string& settingsFile, bool lockAcquired,
+                                MessageSink& messages);
+
+} // namespace vestra
