@@ -18,6 +18,7 @@ cmake --build "$build" --parallel "$(nproc)" --target "${harnesses[@]/#/fuzz_}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+rm -rf "$artifacts"
 mkdir -p "$artifacts"
 export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
