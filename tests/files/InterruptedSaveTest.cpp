@@ -124,8 +124,10 @@ TEST_F(InterruptedSaveTest, KilledSaveLeavesTheOldOrTheNewFileWhole) {
             ASSERT_TRUE(name.starts_with("." + name_ + ".")) << name;
         }
     }
-    std::printf("typical save %ld us; %d saves interrupted, %d completed before the kill\n",
-                static_cast<long>(durations[2].count()), interrupted, completed);
+    std::printf("typical save %ld us; %d saves interrupted, %d completed before the kill, %zu "
+                "temporary files left\n",
+                static_cast<long>(durations[2].count()), interrupted, completed,
+                leftovers().size());
     EXPECT_GT(interrupted, 0) << "no kill landed inside a save; the test proved nothing";
 
     // Temporary files left by killed saves do not disturb the next save.
