@@ -6,3 +6,5 @@ bash tools/install-deps.sh
 bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
+# The fuzz harnesses, about a minute each (FUZZ_SECONDS), in their own clang build.
+bash tools/fuzz.sh

@@ -1,5 +1,7 @@
 #include "shell/AtomicFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
@@ -85,13 +87,16 @@ bool ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::string& 
     if (!file.is_open()) {
         return false;
     }
-    bytes.assign(maxBytes, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
-    if (file.bad()) {
-        return false;
+    // Read in pieces: the limit is far above the usual size, and a buffer of the full limit for
+    // every small settings file would cost more than the reading itself.
+    bytes.clear();
+    std::array<char, 16384> piece;
+    while (bytes.size() < maxBytes && file) {
+        std::size_t wanted = std::min(piece.size(), maxBytes - bytes.size());
+        file.read(piece.data(), static_cast<std::streamsize>(wanted));
+        bytes.append(piece.data(), static_cast<std::size_t>(file.gcount()));
     }
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return true;
+    return !file.bad();
 }
 
 } // namespace vestra

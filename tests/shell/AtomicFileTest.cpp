@@ -85,5 +85,19 @@ TEST_F(AtomicFileTest, ReadFilePrefixStopsAtTheLimit) {
     EXPECT_FALSE(ReadFilePrefix((folder_ / "missing").string(), 100, bytes));
 }
 
+// Larger files arrive in several reads; the limit may fall inside any of them.
+TEST_F(AtomicFileTest, ReadFilePrefixReadsLongFilesWhole) {
+    std::string big;
+    for (int i = 0; i < 50000; ++i) {
+        big += static_cast<char>('a' + i % 26);
+    }
+    std::ofstream(path_, std::ios::binary) << big;
+    std::string bytes;
+    ASSERT_TRUE(ReadFilePrefix(path_, 1 << 20, bytes));
+    EXPECT_EQ(bytes, big);
+    ASSERT_TRUE(ReadFilePrefix(path_, 20000, bytes));
+    EXPECT_EQ(bytes, big.substr(0, 20000));
+}
+
 } // namespace
 } // namespace vestra
