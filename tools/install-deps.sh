@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic xvfb xauth
     clang libclang-rt-14-dev
-    poppler-utils
+    poppler-utils time
 )
 
 missing=()
