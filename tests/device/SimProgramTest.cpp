@@ -1,69 +1,17 @@
 #include "device/PosixSerialPort.h"
+#include "support/SimProcess.h"
 
 #include <chrono>
-#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vestra {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// vestra-sim run as a separate program, as the end-to-end tests and the demo use it.
-class SimProcess {
-public:
-    explicit SimProcess(std::vector<std::string> args) {
-        args.insert(args.begin(), VESTRA_SIM_PROGRAM);
-        std::vector<char*> argv;
-        for (std::string& arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        int out[2];
-        if (pipe(out) != 0) {
-            return;
-        }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-            pid_ = -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        char c;
-        while (read(out[0], &c, 1) == 1 && c != '\n') {
-            slavePath_ += c;
-        }
-        close(out[0]);
-    }
-    ~SimProcess() {
-        if (pid_ > 0) {
-            stop();
-        }
-    }
-
-    const std::string& slavePath() const { return slavePath_; }
-
-    // Exit status after SIGTERM, -1 if it did not end normally.
-    int stop() {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    std::string slavePath_;
-};
+using testing::SimProcess;
 
 // Sends a command and collects the answer until the line has been quiet for quietTicks.
 std::string Exchange(SerialPort& port, std::string_view command, int quietTicks = 3) {
