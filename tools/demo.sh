@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Tries the application without a thermometer: the simulated one answers on a pseudo-terminal
-# that a temporary settings file maps to COM1. Arguments go to the simulator, for example
-# --pace (the speed of the real line), --readings 150, --fault cut:20.
+# that a temporary settings file maps to COM1. The simulator sends at the speed of the real
+# line (4800 baud); unpaced, a whole dump would arrive at once and overrun the application's
+# 1024-character input buffer. Further arguments go to the simulator, for example
+# --readings 150, --fault cut:20, --unit F.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
@@ -18,7 +20,7 @@ cleanup() {
 trap cleanup EXIT
 
 link="$work/ttyVESTRA"
-build/app/sim/vestra-sim --link "$link" "$@" >"$work/sim.out" &
+build/app/sim/vestra-sim --link "$link" --pace "$@" >"$work/sim.out" &
 sim_pid=$!
 for _ in $(seq 50); do
     [[ -L $link ]] && break
