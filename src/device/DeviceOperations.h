@@ -24,8 +24,6 @@ public:
     DeviceOperations(frmMain& window, MessageSink& messages,
                      const std::map<int, std::string>& portMap);
 
-    const CommState& state() const { return state_; }
-
 public slots:
     void mnuData_Click();
     void mnuTime_Click();

@@ -240,19 +240,6 @@ private slots:
         QVERIFY2(clock.second >= 5 && clock.second < 20, QByteArray::number(clock.second));
     }
 
-    void clockDialogReportsAFailedReading() {
-        startSim({"--fault", "silent"});
-        open();
-        bool stillOpen = false;
-        bool ran = withDialog<frmTime>("mnuTime", [&](frmTime& dialog) {
-            dialog.cmdRead_Click();
-            stillOpen = dialog.isVisible() && dialog.isEnabled();
-        });
-        QVERIFY(ran);
-        QVERIFY(stillOpen);
-        QCOMPARE(recorded(), (Entries{{"本体からの応答がありません。", MessageIcon::Exclamation}}));
-    }
-
     void settingsEditorSendsTheLabel() {
         startSim({});
         open();
