@@ -41,4 +41,8 @@ list(APPEND VESTRA_UI_SOURCES
     device/frmSetAll.cpp
     device/frmTime.h
     device/frmTime.cpp
+    device/CommWindowRunner.h
+    device/CommWindowRunner.cpp
+    device/DeviceOperations.h
+    device/DeviceOperations.cpp
 )

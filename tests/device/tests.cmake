@@ -47,3 +47,15 @@ if(VESTRA_BUILD_UI)
         set_tests_properties(${window}Test PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
     endforeach()
 endif()
+
+# The main window's device commands against the simulator program on a pseudo-terminal.
+if(VESTRA_BUILD_UI)
+    add_executable(DeviceOperationsTest device/DeviceOperationsTest.cpp)
+    target_include_directories(DeviceOperationsTest PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(DeviceOperationsTest PRIVATE vestra_ui Qt6::Test)
+    add_dependencies(DeviceOperationsTest vestra-sim)
+    target_compile_definitions(DeviceOperationsTest
+                               PRIVATE VESTRA_SIM_PROGRAM="$<TARGET_FILE:vestra-sim>")
+    add_test(NAME DeviceOperationsTest COMMAND DeviceOperationsTest)
+    set_tests_properties(DeviceOperationsTest PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endif()

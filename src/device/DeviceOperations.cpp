@@ -1,0 +1,111 @@
+#include "device/DeviceOperations.h"
+
+#include "data/frmMain.h"
+#include "device/CommResultMessages.h"
+#include "device/frmTime.h"
+#include "devicesettings/frmSet.h"
+
+namespace vestra {
+namespace {
+
+constexpr int kPortCount = 16;
+
+std::string ImportCompletedText(int count) {
+    std::string text = "正常終了。\r\n";
+    if (count == 0) {
+        return text + "本体に収録されているﾒﾓﾘﾃﾞｰﾀはありませんでした。";
+    }
+    return text + "全部で" + std::to_string(count) + "件のﾒﾓﾘﾃﾞｰﾀを取り込みました。";
+}
+
+} // namespace
+
+DeviceOperations::DeviceOperations(frmMain& window, MessageSink& messages,
+                                   const std::map<int, std::string>& portMap)
+    : QObject(&window), window_(window), messages_(messages),
+      runner_(state_, window.store(), window.unit(), PortEntriesOf(portMap), messages, &window) {
+    state_.PortNumber = window.portNumber();
+    for (int n = 1; n <= kPortCount; ++n) {
+        window.setPortDescription(n, QString::fromStdString(runner_.deviceOf(n)));
+    }
+    connect(&window, &frmMain::importRequested, this, &DeviceOperations::mnuData_Click);
+    connect(&window, &frmMain::clockRequested, this, &DeviceOperations::mnuTime_Click);
+    connect(&window, &frmMain::settingsRequested, this, &DeviceOperations::mnuFunc_Click);
+    connect(&window, &frmMain::clearMemoryRequested, this, &DeviceOperations::mnuClear_Click);
+    connect(&window, &frmMain::resetDeviceRequested, this, &DeviceOperations::mnuReset_Click);
+    connect(&window, &frmMain::portChosen, this, &DeviceOperations::portChosen);
+}
+
+bool DeviceOperations::runConnection(ConnectionMode mode) {
+    if (!runner_.openPort()) {
+        return false;
+    }
+    int result = runner_.run(static_cast<int>(mode), DateTime{});
+    if (result != ConnectionRunner::kResultOk) {
+        reportCommResult(result);
+        return false;
+    }
+    return true;
+}
+
+void DeviceOperations::reportCommResult(int result) {
+    ShowCommResult(messages_, static_cast<CommResult>(result));
+}
+
+void DeviceOperations::mnuData_Click() {
+    if (!window_.confirmDiscardUnsaved() || !runner_.openPort()) {
+        return;
+    }
+    DataStore& store = window_.store();
+    int result = runner_.run(static_cast<int>(ConnectionMode::ModeImportMemory), DateTime{});
+    if (result != ConnectionRunner::kResultOk) {
+        // The shown data and its unsaved state stay; only what the failed dump left goes.
+        reportCommResult(result);
+        window_.updateFileCommands();
+        store.clearImportReadings();
+        return;
+    }
+    messages_.showMessage(ImportCompletedText(store.importBuffer.totalCount),
+                          MessageIcon::Information);
+    window_.commitLoadedData(true);
+}
+
+void DeviceOperations::mnuTime_Click() {
+    frmTime dialog(
+        window_.store(), runner_, messages_, [this](int result) { reportCommResult(result); },
+        DateTime::Now(), &window_);
+    dialog.exec();
+}
+
+void DeviceOperations::mnuFunc_Click() {
+    frmSet dialog(
+        window_.store(), window_.unit(), messages_, runner_,
+        [this](int result) { reportCommResult(result); }, &window_);
+    dialog.exec();
+}
+
+void DeviceOperations::mnuClear_Click() {
+    if (messages_.askYesNo("本体のﾒﾓﾘﾃﾞｰﾀを全て消去します。よろしいですか?") &&
+        runConnection(ConnectionMode::ModeClearMemory)) {
+        messages_.showMessage("本体ﾒﾓﾘの消去を完了しました。", MessageIcon::Information);
+    }
+}
+
+void DeviceOperations::mnuReset_Click() {
+    if (messages_.askYesNo("本体を工場出荷状態に戻します。\r\n"
+                           "ﾒﾓﾘﾃﾞｰﾀも消去されますが、よろしいですか?") &&
+        runConnection(ConnectionMode::ModeResetDevice)) {
+        messages_.showMessage("本体を工場出荷状態に戻しました。", MessageIcon::Information);
+    }
+}
+
+void DeviceOperations::portChosen(int portNumber) {
+    state_.PortNumber = portNumber;
+}
+
+DeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
+                                          const std::map<int, std::string>& portMap) {
+    return new DeviceOperations(window, messages, portMap);
+}
+
+} // namespace vestra
