@@ -6,18 +6,6 @@
 #include "shell/Startup.h"
 
 #include <QApplication>
-#include <array>
-
-namespace {
-
-// Every group of commands the main window offers; each entry connects one group.
-constexpr std::array kCommandSets = {
-    &vestra::ConnectFileCommands,
-    &vestra::ConnectPrintCommand,
-    &vestra::ConnectHelpCommands,
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,9 +18,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     vestra::AppSession session(settingsFile, *settings, messages);
-    for (auto connectCommands : kCommandSets) {
-        connectCommands(session);
-    }
+    vestra::ConnectAllCommands(session);
     session.window().show();
     int status = QApplication::exec();
     // The main window closes only after its question about unsaved data has been answered Yes

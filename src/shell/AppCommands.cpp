@@ -1,9 +1,11 @@
 #include "shell/AppCommands.h"
 
+#include "device/DeviceOperations.h"
 #include "files/FileCommandHandler.h"
 #include "print/PrintCommand.h"
 #include "shell/AppSession.h"
 #include "shell/HelpWindow.h"
+#include "shell/Settings.h"
 #include "shell/frmAbout.h"
 
 namespace vestra {
@@ -29,6 +31,17 @@ void ConnectHelpCommands(AppSession& session) {
         frmAbout about(&window);
         about.exec();
     });
+}
+
+void ConnectDeviceCommands(AppSession& session) {
+    InstallDeviceOperations(session.window(), session.messages, ReadPortMap(session.settingsFile));
+}
+
+void ConnectAllCommands(AppSession& session) {
+    ConnectFileCommands(session);
+    ConnectPrintCommand(session);
+    ConnectHelpCommands(session);
+    ConnectDeviceCommands(session);
 }
 
 } // namespace vestra

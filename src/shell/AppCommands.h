@@ -9,5 +9,9 @@ class AppSession;
 void ConnectFileCommands(AppSession& session);
 void ConnectPrintCommand(AppSession& session);
 void ConnectHelpCommands(AppSession& session);
+void ConnectDeviceCommands(AppSession& session);
+
+// Every group above, as the application connects them.
+void ConnectAllCommands(AppSession& session);
 
 } // namespace vestra
