@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Tries the application without a thermometer: the simulated one answers on a pseudo-terminal
 # that a temporary settings file maps to COM1. The simulator sends at the speed of the real
-# line (4800 baud); unpaced, a whole dump would arrive at once and overrun the application's
-# 1024-character input buffer. Further arguments go to the simulator, for example
-# --readings 150, --fault cut:20, --unit F.
+# line (4800 baud), so an import takes as long as with a thermometer. Further arguments go to
+# the simulator, for example --readings 150, --fault cut:20, --unit F.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
