@@ -6,17 +6,12 @@
 #include "shell/FileFunc.h"
 
 #include <QGuiApplication>
-#include <algorithm>
-#include <cctype>
 
 namespace vestra::cli {
 namespace {
 
 bool isPdf(const std::string& path) {
-    std::string extension = ExtensionOf(path);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == "pdf";
+    return LowerCaseAscii(ExtensionOf(path)) == "pdf";
 }
 
 // The report is laid out with the printer's fonts, which need a GUI application object; the

@@ -5,17 +5,10 @@
 #include "shell/FileFunc.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 
 namespace vestra {
 namespace {
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 std::string lastPart(const std::string& path) {
     std::size_t separator = path.rfind(kPathSeparator);
@@ -36,7 +29,7 @@ FileFilter nativeFilter(std::string_view unit) {
 
 std::string initialName(const std::string& currentFilePath, const std::string& native) {
     constexpr std::size_t kDotAndExtension = 4; // ".qmc" or ".qmf"
-    if (lowerCase(ExtensionOf(currentFilePath)) != native || !FileExists(currentFilePath)) {
+    if (LowerCaseAscii(ExtensionOf(currentFilePath)) != native || !FileExists(currentFilePath)) {
         return {};
     }
     std::string name = FileNameOf(currentFilePath);
@@ -84,7 +77,7 @@ bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, std::str
         return false;
     }
     std::string path = WithDefaultExtension(*chosen, setup.defaultExtension);
-    if (lowerCase(nameExtension(path)) != setup.defaultExtension) {
+    if (LowerCaseAscii(nameExtension(path)) != setup.defaultExtension) {
         ShowUnsupportedFileName(messages);
         return false;
     }

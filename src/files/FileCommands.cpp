@@ -5,22 +5,10 @@
 #include "shell/Common.h"
 #include "shell/FileFunc.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace vestra {
-namespace {
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-} // namespace
 
 SaveFormat SaveFormatOf(const std::string& path, std::string_view unit) {
-    std::string extension = lowerCase(ExtensionOf(path));
+    std::string extension = LowerCaseAscii(ExtensionOf(path));
     if (extension == NativeExtension(unit)) {
         return SaveFormat::Native;
     }

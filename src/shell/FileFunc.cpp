@@ -1,5 +1,7 @@
 #include "shell/FileFunc.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 
@@ -40,6 +42,12 @@ std::string FileNameOf(const std::string& path) {
 std::string ExtensionOf(const std::string& path) {
     std::size_t dot = path.rfind('.');
     return dot == std::string::npos ? std::string() : path.substr(dot + 1);
+}
+
+std::string LowerCaseAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 
 void RemoveFile(const std::string& path) {

@@ -26,6 +26,9 @@ std::string FileNameOf(const std::string& path);
 // is none.
 std::string ExtensionOf(const std::string& path);
 
+// The text with ASCII letters in lower case, for comparing extensions ("TXT" is "txt").
+std::string LowerCaseAscii(std::string text);
+
 // Deletes the file; a missing or busy file is ignored.
 void RemoveFile(const std::string& path);
 
