@@ -1,5 +1,8 @@
 #include "CliLinkTest.h"
 
+#include <chrono>
+#include <thread>
+
 namespace vestra::testing {
 namespace {
 
@@ -65,6 +68,20 @@ TEST_F(CliFaultsTest, DumpOfTheOtherUnitIsUnsupportedData) {
 TEST_F(CliFaultsTest, ThermometerSwitchedOffMidDumpGivesNoResponse) {
     startSim({"--fault", "cut:20"});
     expectFailedImport(kNoResponse, {"HEL", "MEM", "BYE"});
+}
+
+// Unplugged or killed half-way: the line itself goes away, which is a line error, not silence.
+TEST_F(CliFaultsTest, DeviceVanishingMidDumpIsACommunicationFailure) {
+    startSim({"--pace", "--readings", "150"});
+    std::string device = port();
+    CliOutcome outcome;
+    std::thread import([&] { outcome = cli({"import", "--port", device, output()}); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    sim.reset();
+    import.join();
+    EXPECT_EQ(outcome.status, 4);
+    EXPECT_EQ(outcome.err, kFailed);
+    EXPECT_EQ(ReadBytes(output()), kOldFile);
 }
 
 TEST_F(CliFaultsTest, SlowLinesWithinTheLimitsAreWaitedFor) {
