@@ -60,8 +60,8 @@ bool AddReplaced(SimFaults& faults, const std::vector<std::string_view>& parts,
 
 } // namespace
 
-bool AddFault(SimFaults& faults, std::string_view spec) {
-    std::vector<std::string_view> parts = SplitColons(spec);
+bool AddFault(SimFaults& faults, std::string_view option) {
+    std::vector<std::string_view> parts = SplitColons(option);
     std::string_view name = parts[0];
     if (name == "silent") {
         faults.silent = true;

@@ -27,6 +27,6 @@ inline constexpr std::string_view kGarbageReply = "?ERR";
 
 // Adds one --fault value: silent, ng1[:N], ng3[:N], garbage[:N], slow[:MS[:PIECES]],
 // long-line[:LENGTH], cut:N. False for a value it does not know.
-bool AddFault(SimFaults& faults, std::string_view spec);
+bool AddFault(SimFaults& faults, std::string_view option);
 
 } // namespace vestra::sim

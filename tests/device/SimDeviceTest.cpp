@@ -196,9 +196,9 @@ TEST_F(SimDeviceTest, MemoryFileMayHoldFewerGroups) {
 
 // Faults ------------------------------------------------------------------------------------
 
-SimFaults Fault(std::string_view spec) {
+SimFaults Fault(std::string_view option) {
     SimFaults faults;
-    EXPECT_TRUE(AddFault(faults, spec)) << spec;
+    EXPECT_TRUE(AddFault(faults, option)) << option;
     return faults;
 }
 
