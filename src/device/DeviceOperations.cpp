@@ -2,6 +2,7 @@
 
 #include "data/frmMain.h"
 #include "device/CommResultMessages.h"
+#include "device/DeviceOperationTexts.h"
 #include "device/frmTime.h"
 #include "devicesettings/frmSet.h"
 
@@ -9,14 +10,6 @@ namespace vestra {
 namespace {
 
 constexpr int kPortCount = 16;
-
-std::string ImportCompletedText(int count) {
-    std::string text = "正常終了。\r\n";
-    if (count == 0) {
-        return text + "本体に収録されているﾒﾓﾘﾃﾞｰﾀはありませんでした。";
-    }
-    return text + "全部で" + std::to_string(count) + "件のﾒﾓﾘﾃﾞｰﾀを取り込みました。";
-}
 
 } // namespace
 
@@ -87,7 +80,7 @@ void DeviceOperations::mnuFunc_Click() {
 void DeviceOperations::mnuClear_Click() {
     if (messages_.askYesNo("本体のﾒﾓﾘﾃﾞｰﾀを全て消去します。よろしいですか?") &&
         runConnection(ConnectionMode::ModeClearMemory)) {
-        messages_.showMessage("本体ﾒﾓﾘの消去を完了しました。", MessageIcon::Information);
+        messages_.showMessage(ClearCompletedText(), MessageIcon::Information);
     }
 }
 
@@ -95,7 +88,7 @@ void DeviceOperations::mnuReset_Click() {
     if (messages_.askYesNo("本体を工場出荷状態に戻します。\r\n"
                            "ﾒﾓﾘﾃﾞｰﾀも消去されますが、よろしいですか?") &&
         runConnection(ConnectionMode::ModeResetDevice)) {
-        messages_.showMessage("本体を工場出荷状態に戻しました。", MessageIcon::Information);
+        messages_.showMessage(ResetCompletedText(), MessageIcon::Information);
     }
 }
 
