@@ -22,7 +22,7 @@ public:
     void showMessage(const std::string& text, vestra::MessageIcon) override {
         std::fprintf(stderr, "%s\n", text.c_str());
     }
-    bool askYesNo(const std::string& text) override {
+    bool askYesNo(const std::string& text, vestra::MessageIcon) override {
         std::fprintf(stderr, "%s\n", text.c_str());
         return true;
     }

@@ -25,7 +25,7 @@ void ConsoleMessages::showMessage(const std::string& text, MessageIcon icon) {
     printLines(icon == MessageIcon::Information ? completions_ : std::cerr, text);
 }
 
-bool ConsoleMessages::askYesNo(const std::string& text) {
+bool ConsoleMessages::askYesNo(const std::string& text, MessageIcon) {
     printLines(std::cerr, text);
     return true;
 }

@@ -14,7 +14,7 @@ public:
     explicit ConsoleMessages(std::ostream& completions = std::cout) : completions_(completions) {}
 
     void showMessage(const std::string& text, MessageIcon icon) override;
-    bool askYesNo(const std::string& text) override;
+    bool askYesNo(const std::string& text, MessageIcon icon) override;
 
 private:
     std::ostream& completions_;

@@ -230,7 +230,7 @@ void frmSet::cmdCancel_Click() {
 }
 
 void frmSet::cmdDefault_Click() {
-    if (!messages_.askYesNo(RestoreDefaultsQuestionText())) {
+    if (!messages_.askYesNo(RestoreDefaultsQuestionText(), MessageIcon::None)) {
         return;
     }
     int group = visibleGroup();

@@ -18,6 +18,8 @@ QMessageBox::Icon toQt(MessageIcon icon) {
         return QMessageBox::Critical;
     case MessageIcon::Question:
         return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -34,10 +36,9 @@ void QtMessageSink::showMessage(const std::string& text, MessageIcon icon) {
     box.exec();
 }
 
-bool QtMessageSink::askYesNo(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QString::fromUtf8(kAppTitle),
-                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
-                    ownerOf(parent_));
+bool QtMessageSink::askYesNo(const std::string& text, MessageIcon icon) {
+    QMessageBox box(toQt(icon), QString::fromUtf8(kAppTitle), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, ownerOf(parent_));
     return box.exec() == QMessageBox::Yes;
 }
 

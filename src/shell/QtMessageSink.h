@@ -11,7 +11,7 @@ class QtMessageSink : public MessageSink {
 public:
     explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
     void showMessage(const std::string& text, MessageIcon icon) override;
-    bool askYesNo(const std::string& text) override;
+    bool askYesNo(const std::string& text, MessageIcon icon) override;
     void beep() override;
 
 private:

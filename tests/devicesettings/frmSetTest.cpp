@@ -247,6 +247,7 @@ private slots:
         dialog->cmdDefault_Click();
         QCOMPARE(texts(), (std::vector<std::string>{"ﾃﾞﾌｫﾙﾄに戻してもよろしいですか?",
                                                     "ﾃﾞﾌｫﾙﾄに戻してもよろしいですか?"}));
+        QCOMPARE(messages.entries[0].icon, MessageIcon::None);
         QCOMPARE(text("txtTag3"), QString("GROUP03"));
         QCOMPARE(text("txtEP3"), QString("0.95"));
         QCOMPARE(store.deviceSettings.group(3).emissivity, 0.95f);

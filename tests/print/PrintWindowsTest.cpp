@@ -6,6 +6,7 @@
 #include "print/frmPrnSet.h"
 #include "support/RecordingMessages.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPageLayout>
@@ -83,6 +84,7 @@ private slots:
     void printMenuKeepsTheChoicesAndPrintsThem();
     void pageTooSmallClosesTheMenuWithoutPrinting();
     void detailedSettingsShowTheSwitchesAndGroups();
+    void menuHandsOverToTheDetailedSettingsAndCloses();
 };
 
 void PrintWindowsTest::printCommandNeedsAPrinter() {
@@ -192,6 +194,49 @@ void PrintWindowsTest::detailedSettingsShowTheSwitchesAndGroups() {
     QVERIFY(records->isChecked() && b.settings.options.printRecords);
     records->click();
     QVERIFY(records->isChecked() && b.settings.options.printRecords);
+}
+
+// The menu's choices reach the detailed settings; what is changed there is kept after 中止, and
+// the menu closes without printing.
+void PrintWindowsTest::menuHandsOverToTheDetailedSettingsAndCloses() {
+    Bench b;
+    b.settings.PrintDataOption = true;
+    frmPrnMenu menu(b.job());
+    menu.show();
+    child<QCheckBox>(menu, "chkData")->click(); // all 15 groups again
+    child<QRadioButton>(menu, "optGrp1")->click();
+
+    // Seen in the detailed settings: menu hidden, all groups, settings items only, groups fixed.
+    std::vector<bool> seen;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<frmPrnSet*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        watcher.stop();
+        seen = {!menu.isVisible(), child<QRadioButton>(*dialog, "optField0")->isChecked(),
+                child<QCheckBox>(*dialog, "chkItemS0")->isChecked(),
+                !child<QCheckBox>(*dialog, "chkItemD0")->isChecked()};
+        for (int i = 0; i < kGroupCount; ++i) {
+            auto* group = child<QCheckBox>(*dialog, QStringLiteral("chkGrp%1").arg(i));
+            seen.push_back(group->isChecked() && !group->isEnabled());
+        }
+        child<QCheckBox>(*dialog, "chkHead0")->click();
+        child<QPushButton>(*dialog, "cmdCancel")->click();
+    });
+    watcher.start(0);
+    child<QPushButton>(menu, "cmdSet")->click();
+
+    QCOMPARE(seen, std::vector<bool>(4 + kGroupCount, true));
+    QVERIFY(!menu.isVisible());
+    QCOMPARE(menu.result(), int(QDialog::Accepted));
+    QVERIFY(!b.settings.options.printSubject);
+    QVERIFY(b.settings.options.printDateTime);
+    QVERIFY(!b.settings.PrintDataOption);
+    QCOMPARE(b.settings.PrintGroupOption, std::int16_t{1});
+    QVERIFY(!b.printed());
+    QVERIFY(b.messages.entries.empty());
 }
 
 } // namespace vestra

@@ -19,8 +19,8 @@ public:
     void showMessage(const std::string& text, MessageIcon icon) override {
         entries.push_back({text, icon});
     }
-    bool askYesNo(const std::string& text) override {
-        entries.push_back({text, MessageIcon::Question});
+    bool askYesNo(const std::string& text, MessageIcon icon) override {
+        entries.push_back({text, icon});
         if (answers.empty()) {
             return true;
         }
