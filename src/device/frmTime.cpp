@@ -1,6 +1,7 @@
 #include "device/frmTime.h"
 
 #include "device/ClockInput.h"
+#include "device/DeviceOperationTexts.h"
 #include "shell/AppInfo.h"
 #include "shell/SelectAllText.h"
 
@@ -24,12 +25,12 @@ constexpr BoxSpec kBoxes[] = {{"YYYY", 4, "年"}, {"MM", 2, "月"}, {"DD", 2, "�
                               {"hh", 2, "時"},   {"mm", 2, "分"}, {"ss", 2, "秒"}};
 
 QLineEdit* buildBox(int index) {
-    const BoxSpec& spec = kBoxes[index];
-    auto* box = new QLineEdit(QString::fromUtf8(spec.designText));
+    const BoxSpec& layout = kBoxes[index];
+    auto* box = new QLineEdit(QString::fromUtf8(layout.designText));
     box->setObjectName(QString("txtTime%1").arg(index));
-    box->setMaxLength(spec.maxLength);
+    box->setMaxLength(layout.maxLength);
     box->setAlignment(Qt::AlignRight);
-    box->setFixedWidth(spec.maxLength == 4 ? 56 : 36);
+    box->setFixedWidth(layout.maxLength == 4 ? 56 : 36);
     SelectAllOnFocus(box);
     return box;
 }
@@ -122,7 +123,7 @@ void frmTime::cmdOK_Click() {
         setEnabled(true);
         return;
     }
-    messages_.showMessage("本体時計の設定を完了しました。", MessageIcon::Information);
+    messages_.showMessage(ClockSetCompletedText(), MessageIcon::Information);
     accept();
 }
 

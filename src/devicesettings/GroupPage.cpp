@@ -58,13 +58,13 @@ GroupPage BuildGroupPage(int group) {
     grid->addWidget(p.tag, 0, 1, 1, 2);
 
     for (int i = 0; i < 3; ++i) {
-        const NumberSpec& spec = kNumbers[i];
-        p.numbers[i] = buildBox(QString("txt%1%2").arg(spec.name).arg(group), spec.maxLength);
+        const NumberSpec& number = kNumbers[i];
+        p.numbers[i] = buildBox(QString("txt%1%2").arg(number.name).arg(group), number.maxLength);
         p.numbers[i]->setAlignment(Qt::AlignRight);
         p.numbers[i]->setFixedWidth(kNumberWidth);
         p.arrows[i] = new UpDownButtons;
-        p.arrows[i]->setObjectName(QString("UpDown%1%2").arg(spec.name).arg(group));
-        grid->addWidget(new QLabel(QString::fromUtf8(spec.caption)), i + 1, 0);
+        p.arrows[i]->setObjectName(QString("UpDown%1%2").arg(number.name).arg(group));
+        grid->addWidget(new QLabel(QString::fromUtf8(number.caption)), i + 1, 0);
         grid->addWidget(p.numbers[i], i + 1, 1);
         grid->addWidget(p.arrows[i], i + 1, 2, Qt::AlignLeft);
     }
