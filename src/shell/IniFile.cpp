@@ -59,6 +59,14 @@ std::optional<KeyLine> keyLine(std::string_view line) {
     return KeyLine{key, trimmed(line.substr(eq + 1))};
 }
 
+// A value holds one line: a line break in it (a file name can contain one) would otherwise
+// write a line of its own into the file, which the next start reads as a key.
+std::string oneLine(std::string_view value) {
+    std::string line(value);
+    std::erase_if(line, [](char c) { return c == '\r' || c == '\n'; });
+    return line;
+}
+
 } // namespace
 
 IniFile IniFile::Parse(std::string_view cp932) {
@@ -120,7 +128,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::entries(std::string_vi
 
 void IniFile::set(std::string_view section, std::string_view key, std::string_view value) {
     std::string wanted = ToCp932(key);
-    std::string line = wanted + "=" + ToCp932(value);
+    std::string line = wanted + "=" + ToCp932(oneLine(value));
     auto range = sectionRange(section);
     if (!range) {
         lines_.push_back("[" + ToCp932(section) + "]");

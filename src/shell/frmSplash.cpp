@@ -110,4 +110,14 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+// The form has no cancel button: Esc must not end the program by accident. Closing the window
+// itself still does.
+void frmSplash::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 } // namespace vestra

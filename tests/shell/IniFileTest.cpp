@@ -40,5 +40,12 @@ TEST(IniFile, SettingAValueKeepsEveryOtherLine) {
     EXPECT_EQ(ports[0].second, "/dev/ttyUSB0");
 }
 
+TEST(IniFile, AValueCannotAddLinesOfItsOwn) {
+    IniFile ini = IniFile::Parse("[Setting]\r\n");
+    ini.set("Setting", "LastFile", "/tmp/a\r\n[Setting]\nUnit=x.qmc");
+    EXPECT_EQ(ini.serialize(), "[Setting]\r\nLastFile=/tmp/a[Setting]Unit=x.qmc\r\n");
+    EXPECT_EQ(IniFile::Parse(ini.serialize()).value("Setting", "Unit"), std::nullopt);
+}
+
 } // namespace
 } // namespace vestra

@@ -76,6 +76,8 @@ private slots:
     void closingWithoutOkIsNotAccepted() {
         frmSplash splash("ﾟC", true);
         splash.show();
+        QTest::keyClick(&splash, Qt::Key_Escape);
+        QVERIFY(splash.isVisible());
         splash.close();
         QCOMPARE(splash.result(), int(QDialog::Rejected));
     }
