@@ -5,19 +5,28 @@
 namespace vestra {
 namespace {
 
-std::string& storedField(DataStore& store, Annotation which, int remarkRow) {
-    DataSet& data = store.currentData;
+// The subject, target or measurer field for a const or a writable store; null for a remark,
+// which each caller looks up by its row.
+template <class Store> auto* headerField(Store& store, Annotation which) {
+    auto& data = store.currentData;
     switch (which) {
     case Annotation::Subject:
-        return data.subject;
+        return &data.subject;
     case Annotation::Target:
-        return data.group(store.currentGroup).target;
+        return &data.group(store.currentGroup).target;
     case Annotation::Measurer:
-        return data.group(store.currentGroup).measurer;
+        return &data.group(store.currentGroup).measurer;
     case Annotation::Remark:
         break;
     }
-    GroupSetting& g = data.group(store.currentGroup);
+    return static_cast<decltype(&data.subject)>(nullptr);
+}
+
+std::string& storedField(DataStore& store, Annotation which, int remarkRow) {
+    if (std::string* field = headerField(store, which)) {
+        return *field;
+    }
+    GroupSetting& g = store.currentData.group(store.currentGroup);
     auto row = static_cast<std::size_t>(remarkRow);
     if (g.remarks.size() < row) {
         g.remarks.resize(row);
@@ -72,18 +81,10 @@ AnnotationCommit CommitAnnotation(std::string_view typed, std::string_view store
 
 const std::string& StoredAnnotation(const DataStore& store, Annotation which, int remarkRow) {
     static const std::string kEmpty;
-    const DataSet& data = store.currentData;
-    switch (which) {
-    case Annotation::Subject:
-        return data.subject;
-    case Annotation::Target:
-        return data.group(store.currentGroup).target;
-    case Annotation::Measurer:
-        return data.group(store.currentGroup).measurer;
-    case Annotation::Remark:
-        break;
+    if (const std::string* field = headerField(store, which)) {
+        return *field;
     }
-    const auto& remarks = data.group(store.currentGroup).remarks;
+    const auto& remarks = store.currentData.group(store.currentGroup).remarks;
     auto row = static_cast<std::size_t>(remarkRow);
     return row >= 1 && row <= remarks.size() ? remarks[row - 1] : kEmpty;
 }
