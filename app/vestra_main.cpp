@@ -10,8 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vestra::QtMessageSink messages;
-    vestra::SingleInstance instance(QStringLiteral("vestra"));
     std::string settingsFile = vestra::SettingsFilePath();
+    vestra::SingleInstance instance(QString::fromStdString(settingsFile));
     std::optional<vestra::Settings> settings =
         vestra::StartUp(settingsFile, instance.acquired(), messages);
     if (!settings) {

@@ -33,6 +33,7 @@ inline constexpr int kBadArguments = -1;
 struct CliCommand {
     std::string_view name;
     std::string_view arguments; // shown in the usage text after the name
+    std::string_view help;      // what it does, for "vestra-cli NAME --help"
     int (*run)(const CliContext& context, std::span<const std::string> args);
 };
 

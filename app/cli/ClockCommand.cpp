@@ -1,10 +1,10 @@
 #include "CliCommand.h"
 #include "CommandArgs.h"
 #include "DeviceLink.h"
+#include "StandardOutput.h"
 #include "device/ClockInput.h"
 #include "device/DeviceOperationTexts.h"
 
-#include <iostream>
 #include <sstream>
 
 namespace vestra::cli {
@@ -63,10 +63,10 @@ int RunClock(const CliContext& context, std::span<const std::string> args) {
     }
     DataStore store;
     int status = RunDeviceConnection(context, port, ConnectionMode::ModeReadClock, store);
-    if (status == kExitOk) {
-        std::cout << FormatTimestampSeconds(store.importBuffer.importedAt) << '\n';
+    if (status != kExitOk) {
+        return status;
     }
-    return status;
+    return PrintLines(context, {FormatTimestampSeconds(store.importBuffer.importedAt)});
 }
 
 } // namespace vestra::cli

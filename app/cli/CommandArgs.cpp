@@ -18,11 +18,14 @@ std::optional<CommandArgs> ParseCommandArgs(std::span<const std::string> args,
             parsed.operands.push_back(arg);
             continue;
         }
-        bool isKnown = std::find(known.begin(), known.end(), arg) != known.end();
-        if (!isKnown || i + 1 == args.size() || parsed.options.contains(arg)) {
+        std::size_t equals = arg.find('=');
+        std::string name = arg.substr(0, equals);
+        bool isKnown = std::find(known.begin(), known.end(), name) != known.end();
+        bool hasValue = equals != std::string::npos || i + 1 < args.size();
+        if (!isKnown || !hasValue || parsed.options.contains(name)) {
             return std::nullopt;
         }
-        parsed.options[arg] = args[++i];
+        parsed.options[name] = equals != std::string::npos ? arg.substr(equals + 1) : args[++i];
     }
     return parsed;
 }

@@ -10,8 +10,8 @@
 
 namespace vestra::cli {
 
-// The arguments of one command: its options, each followed by its value, in any order and
-// between the operands, and the operands in order.
+// The arguments of one command: its options, each followed by its value ("--opt value" or
+// "--opt=value"), in any order and between the operands, and the operands in order.
 struct CommandArgs {
     std::map<std::string, std::string, std::less<>> options;
     std::vector<std::string> operands;

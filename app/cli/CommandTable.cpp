@@ -13,12 +13,29 @@ int RunReset(const CliContext& context, std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
     static const std::array commands{
-        CliCommand{"convert", "INPUT OUTPUT", RunConvert},
-        CliCommand{"import", "--port DEVICE [OUTPUT]", RunImport},
-        CliCommand{"clock", "--port DEVICE [--set \"YYYY/MM/DD hh:mm:ss\"]", RunClock},
-        CliCommand{"settings", "--port DEVICE [--send FILE]", RunSettings},
-        CliCommand{"clear", "--port DEVICE", RunClear},
-        CliCommand{"reset", "--port DEVICE", RunReset},
+        CliCommand{"convert", "[--format csv|txt|qmc|qmf] INPUT OUTPUT",
+                   "reads a native data file as the Open command does and writes it as the\n"
+                   "Save command would for OUTPUT's extension, or as the printed report (.pdf).\n"
+                   "INPUT - reads standard input; OUTPUT - writes standard output in the\n"
+                   "format --format names.\n",
+                   RunConvert},
+        CliCommand{"import", "--port DEVICE [--format csv|txt|qmc|qmf] [OUTPUT]",
+                   "reads the thermometer's memory; without OUTPUT the text report goes to\n"
+                   "standard output in UTF-8 with LF line ends and the completion message to\n"
+                   "standard error.\n",
+                   RunImport},
+        CliCommand{"clock", "--port DEVICE [--set \"YYYY/MM/DD hh:mm:ss\"]",
+                   "prints the thermometer's clock as YYYY/MM/DD hh:mm:ss, or sets it.\n",
+                   RunClock},
+        CliCommand{"settings", "--port DEVICE [--send FILE]",
+                   "prints the label and group settings as LABEL=label and 15 lines\n"
+                   "\"NN TAG EMISSIVITY HIGH LOW\" (UTF-8). --send reads that form, checks it as\n"
+                   "the settings editor does, resets the thermometer (erasing its readings) and\n"
+                   "sends it.\n",
+                   RunSettings},
+        CliCommand{"clear", "--port DEVICE", "erases the readings in the thermometer.\n", RunClear},
+        CliCommand{"reset", "--port DEVICE", "returns the thermometer to its factory state.\n",
+                   RunReset},
     };
     return commands;
 }

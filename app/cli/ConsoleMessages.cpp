@@ -1,32 +1,37 @@
 #include "ConsoleMessages.h"
 
-#include <iostream>
+#include "StandardOutput.h"
 
 namespace vestra::cli {
 namespace {
 
 // Messages written for a message box break their lines with CR LF.
-void printLines(std::ostream& out, const std::string& text) {
-    std::string line;
+std::string consoleLines(const std::string& text) {
+    std::string out;
     for (char c : text) {
-        if (c == '\n') {
-            out << line << '\n';
-            line.clear();
-        } else if (c != '\r') {
-            line += c;
+        if (c != '\r') {
+            out += c;
         }
     }
-    out << line << '\n';
+    return out + '\n';
 }
 
 } // namespace
 
+void ConsoleMessages::print(int fd, const std::string& text) {
+    std::string reason;
+    if (!WriteAllTo(fd, consoleLines(text), reason) && fd != STDERR_FILENO &&
+        outputFault_.empty()) {
+        outputFault_ = reason;
+    }
+}
+
 void ConsoleMessages::showMessage(const std::string& text, MessageIcon icon) {
-    printLines(icon == MessageIcon::Information ? completions_ : std::cerr, text);
+    print(icon == MessageIcon::Information ? completions_ : STDERR_FILENO, text);
 }
 
 bool ConsoleMessages::askYesNo(const std::string& text, MessageIcon) {
-    printLines(std::cerr, text);
+    print(STDERR_FILENO, text);
     return true;
 }
 

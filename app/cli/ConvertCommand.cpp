@@ -1,22 +1,48 @@
 #include "CliCommand.h"
+#include "CommandArgs.h"
 #include "OutputFile.h"
+#include "files/DataFile.h"
 #include "files/FileCommands.h"
+#include "files/FileErrors.h"
+#include "shell/FileRead.h"
+
+#include <unistd.h>
 
 namespace vestra::cli {
+namespace {
+
+constexpr const char* kStandardInputName = "標準入力";
+
+// A data file on standard input is read as the Open command reads a file.
+bool openInput(const CliContext& context, const std::string& input, DataStore& store) {
+    if (input != "-") {
+        return OpenDataFile(input, store, context.unit, context.messages);
+    }
+    FileContents contents;
+    std::string reason;
+    if (!ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes, contents, reason)) {
+        ShowLoadError(context.messages, kStandardInputName, reason);
+        return false;
+    }
+    return OpenDataBytes(contents.bytes, kStandardInputName, store, context.unit, context.messages);
+}
+
+} // namespace
 
 // Reads a native data file as the Open command does and writes it again as the Save command
-// would for the output's extension, or as the printed report for ".pdf".
+// would for the output's format, or as the printed report for ".pdf". "-" stands for standard
+// input or output.
 int RunConvert(const CliContext& context, std::span<const std::string> args) {
-    if (args.size() != 2) {
+    auto parsed = ParseCommandArgs(args, {"--format"});
+    if (!parsed || parsed->operands.size() != 2) {
         return kBadArguments;
     }
-    const std::string& input = args[0];
-    const std::string& output = args[1];
+    OutputTarget output = OutputTargetOf(parsed->operands[1], parsed->option("--format"));
     if (int status = CheckOutputName(context, output); status != kExitOk) {
         return status;
     }
     DataStore store;
-    if (!OpenDataFile(input, store, context.unit, context.messages)) {
+    if (!openInput(context, parsed->operands[0], store)) {
         return kExitFileError;
     }
     return WriteOutput(context, store, output);

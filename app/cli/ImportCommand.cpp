@@ -3,11 +3,12 @@
 #include "ConsoleMessages.h"
 #include "DeviceLink.h"
 #include "OutputFile.h"
+#include "StandardOutput.h"
 #include "device/DeviceOperationTexts.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
 
-#include <iostream>
+#include <optional>
 
 namespace vestra::cli {
 namespace {
@@ -23,15 +24,17 @@ void commit(DataStore& store) {
 } // namespace
 
 // Reads the thermometer's memory. With OUTPUT the data is saved as the Save command would for
-// its extension; without, the text report goes to standard output in UTF-8 with the completion
-// message on standard error, so that the report can be piped on its own.
+// its extension; without, the text report goes to standard output in UTF-8. Whatever goes to
+// standard output, the completion message goes to standard error, so that the output can be
+// piped on its own.
 int RunImport(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--port"});
+    auto parsed = ParseCommandArgs(args, {"--port", "--format"});
     if (!parsed || parsed->option("--port") == nullptr || parsed->operands.size() > 1) {
         return kBadArguments;
     }
-    const std::string* output = parsed->operands.empty() ? nullptr : &parsed->operands[0];
-    if (output != nullptr) {
+    std::optional<OutputTarget> output;
+    if (!parsed->operands.empty()) {
+        output = OutputTargetOf(parsed->operands[0], parsed->option("--format"));
         if (int status = CheckOutputName(context, *output); status != kExitOk) {
             return status;
         }
@@ -45,17 +48,21 @@ int RunImport(const CliContext& context, std::span<const std::string> args) {
     commit(store);
     std::string completed = ImportCompletedText(store.importBuffer.totalCount);
     store.clearImportReadings();
-    if (output == nullptr) {
-        for (const std::string& line : TextReportLines(store.currentData, context.unit)) {
-            std::cout << line << '\n';
+    if (!output) {
+        int printed = PrintLines(context, TextReportLines(store.currentData, context.unit));
+        if (printed == kExitOk) {
+            ConsoleMessages(STDERR_FILENO).showMessage(completed, MessageIcon::Information);
         }
-        ConsoleMessages(std::cerr).showMessage(completed, MessageIcon::Information);
-        return kExitOk;
+        return printed;
     }
     if (int saved = WriteOutput(context, store, *output); saved != kExitOk) {
         return saved;
     }
-    context.messages.showMessage(completed, MessageIcon::Information);
+    if (output->path == "-") {
+        ConsoleMessages(STDERR_FILENO).showMessage(completed, MessageIcon::Information);
+    } else {
+        context.messages.showMessage(completed, MessageIcon::Information);
+    }
     return kExitOk;
 }
 

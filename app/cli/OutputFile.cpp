@@ -1,17 +1,23 @@
 #include "OutputFile.h"
 
+#include "StandardOutput.h"
+#include "files/DataFile.h"
+#include "files/Export.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
 #include "print/ReportPdf.h"
 #include "shell/FileFunc.h"
 
 #include <QGuiApplication>
+#include <unistd.h>
 
 namespace vestra::cli {
 namespace {
 
-bool isPdf(const std::string& path) {
-    return LowerCaseAscii(ExtensionOf(path)) == "pdf";
+constexpr const char* kStandardStream = "-";
+
+bool isPdf(const OutputTarget& target) {
+    return LowerCaseAscii(ExtensionOf(target.formatName)) == "pdf";
 }
 
 // The report is laid out with the printer's fonts, which need a GUI application object; the
@@ -33,7 +39,30 @@ int writePdf(const CliContext& context, const DataStore& store, const std::strin
     ensureGuiApplication();
     std::string error;
     if (!WriteReportPdf(store.currentData, context.unit, path, error)) {
-        ShowSaveError(context.messages);
+        ShowSaveError(context.messages, path, error);
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+// The bytes the Save command would write for the format.
+std::string encode(const DataStore& store, const CliContext& context, SaveFormat format) {
+    switch (format) {
+    case SaveFormat::Native:
+        return EncodeDataFile(store.currentData, context.unit);
+    case SaveFormat::Csv:
+        return EncodeLines(CsvLines(store.currentData, context.unit));
+    default:
+        return EncodeLines(TextReportLines(store.currentData, context.unit));
+    }
+}
+
+int writeStandardOutput(const CliContext& context, const DataStore& store,
+                        const OutputTarget& target) {
+    std::string reason;
+    SaveFormat format = SaveFormatOf(target.formatName, context.unit);
+    if (!WriteAllTo(STDOUT_FILENO, encode(store, context, format), reason)) {
+        ShowSaveError(context.messages, kStandardOutputName, reason);
         return kExitFileError;
     }
     return kExitOk;
@@ -41,19 +70,32 @@ int writePdf(const CliContext& context, const DataStore& store, const std::strin
 
 } // namespace
 
-int CheckOutputName(const CliContext& context, const std::string& path) {
-    if (!isPdf(path) && SaveFormatOf(path, context.unit) == SaveFormat::Unsupported) {
+OutputTarget OutputTargetOf(const std::string& operand, const std::string* format) {
+    if (operand != kStandardStream) {
+        return {operand, operand};
+    }
+    return {operand, format != nullptr ? std::string("-.") + *format : std::string()};
+}
+
+int CheckOutputName(const CliContext& context, const OutputTarget& target) {
+    bool unsupported = SaveFormatOf(target.formatName, context.unit) == SaveFormat::Unsupported;
+    // The report is laid out for a printer; it reaches standard output only as a file would.
+    bool pdfToStream = isPdf(target) && target.path == kStandardStream;
+    if (pdfToStream || (!isPdf(target) && unsupported)) {
         ShowUnsupportedFileName(context.messages);
         return kExitUsage;
     }
     return kExitOk;
 }
 
-int WriteOutput(const CliContext& context, DataStore& store, const std::string& path) {
-    if (isPdf(path)) {
-        return writePdf(context, store, path);
+int WriteOutput(const CliContext& context, DataStore& store, const OutputTarget& target) {
+    if (isPdf(target)) {
+        return writePdf(context, store, target.path);
     }
-    SaveResult result = SaveToFile(path, store, context.unit, context.messages);
+    if (target.path == kStandardStream) {
+        return writeStandardOutput(context, store, target);
+    }
+    SaveResult result = SaveToFile(target.path, store, context.unit, context.messages);
     return result == SaveResult::Saved ? kExitOk : kExitFileError;
 }
 

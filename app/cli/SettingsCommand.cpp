@@ -1,12 +1,12 @@
 #include "CliCommand.h"
 #include "CommandArgs.h"
 #include "DeviceLink.h"
+#include "StandardOutput.h"
 #include "devicesettings/EditorTexts.h"
 #include "devicesettings/SettingsText.h"
 #include "files/FileErrors.h"
-#include "shell/AtomicFile.h"
-
-#include <iostream>
+#include "shell/FileFault.h"
+#include "shell/FileRead.h"
 
 namespace vestra::cli {
 namespace {
@@ -25,23 +25,22 @@ std::string describeFault(const std::string& file, const SettingsTextFault& faul
 int printSettings(const CliContext& context, const std::string& port) {
     DataStore store;
     int status = RunDeviceConnection(context, port, ConnectionMode::ModeReadSettings, store);
-    if (status == kExitOk) {
-        for (const std::string& line : SettingsTextLines(store.importBuffer)) {
-            std::cout << line << '\n';
-        }
+    if (status != kExitOk) {
+        return status;
     }
-    return status;
+    return PrintLines(context, SettingsTextLines(store.importBuffer));
 }
 
 // Checks the file as the settings editor checks its boxes, then resets the thermometer and
 // sends the settings; nothing is sent when a line is at fault.
 int sendSettings(const CliContext& context, const std::string& port, const std::string& file) {
-    std::string text;
-    if (!ReadFilePrefix(file, kMaxSettingsFileBytes, text) ||
-        text.size() == kMaxSettingsFileBytes) {
-        ShowLoadError(context.messages);
+    FileContents contents;
+    std::string reason;
+    if (!ReadRegularFile(file, kMaxSettingsFileBytes, contents, reason) || !contents.whole) {
+        ShowLoadError(context.messages, file, contents.whole ? reason : kFileTooLarge);
         return kExitFileError;
     }
+    const std::string& text = contents.bytes;
     DataStore store;
     SettingsForm form(store.deviceSettings, context.unit);
     if (auto fault = ReadSettingsText(text, form)) {

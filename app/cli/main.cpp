@@ -1,41 +1,66 @@
 #include "CliCommand.h"
 #include "ConsoleMessages.h"
+#include "StandardOutput.h"
+#include "files/FileErrors.h"
+#include "shell/AppInfo.h"
 #include "shell/FileFunc.h"
 #include "shell/Settings.h"
 
-#include <iostream>
 #include <optional>
 #include <vector>
 
 namespace vestra::cli {
 namespace {
 
-void printUsage(std::ostream& out = std::cerr) {
-    for (const CliCommand& command : Commands()) {
-        out << "usage: vestra-cli [--unit C|F] " << command.name << ' ' << command.arguments
-            << '\n';
-    }
-}
-
 constexpr const char* kHelp = R"(
 --unit      the thermometer type; default the unit stored in the settings file, else C.
+            Every option may also be written --option=value.
 DEVICE      a serial device such as /dev/ttyUSB0, or COMn as the application names its ports
             (COMn is the device given for it in the [Ports] section of the settings file,
             else /dev/ttyS(n-1)).
 INPUT       a native data file (.qmc for C, .qmf for F).
 OUTPUT      written by its extension: the native one, .csv or .txt (code page 932, CR LF),
             or .pdf: the printed report with every element and all 15 groups, A4.
-import      reads the thermometer's memory; without OUTPUT the text report goes to standard
-            output in UTF-8 with LF line ends and the completion message to standard error.
-clock       prints the thermometer's clock as YYYY/MM/DD hh:mm:ss, or sets it.
-settings    prints the label and group settings as LABEL=label and 15 lines
-            "NN TAG EMISSIVITY HIGH LOW" (UTF-8). --send reads that form, checks it as the
-            settings editor does, resets the thermometer (erasing its readings) and sends it.
-clear       erases the readings in the thermometer; reset returns it to its factory state.
+COMMAND --help shows what one command does.
 Completion messages go to standard output, failures to standard error.
-Exit status: 0 success, 1 a file could not be read or written, 2 bad usage or bad input,
-3 the port could not be opened, 4 the connection to the thermometer failed.
+Exit status: 0 success, 1 a file could not be read or written (standard output too),
+2 bad usage or bad input, 3 the port could not be opened, 4 the connection to the
+thermometer failed.
 )";
+
+std::string usageLine(const CliCommand& command) {
+    return "usage: vestra-cli [--unit C|F] " + std::string(command.name) + ' ' +
+           std::string(command.arguments) + '\n';
+}
+
+std::string usage() {
+    std::string text;
+    for (const CliCommand& command : Commands()) {
+        text += usageLine(command);
+    }
+    return text;
+}
+
+// Asked-for text goes to standard output and must arrive whole, like any other output.
+int print(const std::string& text) {
+    std::string reason;
+    if (!WriteAllTo(STDOUT_FILENO, text, reason)) {
+        ConsoleMessages messages;
+        ShowSaveError(messages, kStandardOutputName, reason);
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+int badUsage(const std::string& text) {
+    std::string ignored;
+    WriteAllTo(STDERR_FILENO, text, ignored);
+    return kExitUsage;
+}
+
+bool isHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
 
 std::optional<TemperatureUnit> unitFromOption(const std::string& letter) {
     if (letter == "C" || letter == "c") {
@@ -66,37 +91,57 @@ const CliCommand* findCommand(const std::string& name) {
     return nullptr;
 }
 
+// "--unit X" or "--unit=X" at args[next]: the unit and how many arguments it took.
+std::optional<TemperatureUnit> unitOption(const std::vector<std::string>& args, std::size_t& next) {
+    const std::string& arg = args[next];
+    if (arg.starts_with("--unit=")) {
+        ++next;
+        return unitFromOption(arg.substr(7));
+    }
+    next += 2;
+    return next <= args.size() ? unitFromOption(args[next - 1]) : std::nullopt;
+}
+
+int runCommand(const CliCommand& command, const TemperatureUnit& unit,
+               std::span<const std::string> rest) {
+    ConsoleMessages messages;
+    CliContext context{unit, messages};
+    int status = command.run(context, rest);
+    if (status == kBadArguments) {
+        return badUsage(usageLine(command));
+    }
+    if (status == kExitOk && !messages.outputFault().empty()) {
+        ShowSaveError(messages, kStandardOutputName, messages.outputFault());
+        return kExitFileError;
+    }
+    return status;
+}
+
 int run(const std::vector<std::string>& args) {
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        printUsage(std::cout);
-        std::cout << kHelp;
-        return kExitOk;
+    if (args.size() == 1 && isHelp(args[0])) {
+        return print(usage() + kHelp);
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        return print(std::string("vestra-cli ") + kVersionText + '\n');
     }
     std::size_t next = 0;
     std::optional<TemperatureUnit> unit;
-    if (next < args.size() && args[next] == "--unit") {
-        unit = next + 1 < args.size() ? unitFromOption(args[next + 1]) : std::nullopt;
+    if (!args.empty() && (args[0] == "--unit" || args[0].starts_with("--unit="))) {
+        unit = unitOption(args, next);
         if (!unit) {
-            printUsage();
-            return kExitUsage;
+            return badUsage(usage());
         }
-        next += 2;
     }
     const CliCommand* command = next < args.size() ? findCommand(args[next]) : nullptr;
     if (command == nullptr) {
-        printUsage();
-        return kExitUsage;
+        return badUsage(usage());
     }
-    ConsoleMessages messages;
-    CliContext context{unit ? *unit : storedUnit(), messages};
     std::span<const std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(next + 1),
                                       args.end());
-    int status = command->run(context, rest);
-    if (status == kBadArguments) {
-        printUsage();
-        return kExitUsage;
+    if (rest.size() == 1 && isHelp(rest[0])) {
+        return print(usageLine(*command) + std::string(command->help));
     }
-    return status;
+    return runCommand(*command, unit ? *unit : storedUnit(), rest);
 }
 
 } // namespace

@@ -28,10 +28,21 @@ std::size_t controlSlot(SettingBox number) {
     return static_cast<std::size_t>(number) - static_cast<std::size_t>(SettingBox::Emissivity);
 }
 
+// The thermometer's display shows printable ASCII and half-width katakana; a control
+// character would even break the command line it travels in.
+bool isShownByThermometer(unsigned char byte) {
+    return (byte >= 0x20 && byte <= 0x7E) || (byte >= 0xA1 && byte <= 0xDF);
+}
+
 // Besides the thermometer's own rule, a text must survive the conversion to code page 932
 // unchanged, or something else than what was checked would be sent.
 bool isValidName(const std::string& trimmed) {
-    return IsValidTag(trimmed) && IsCp932Representable(trimmed);
+    if (!IsValidTag(trimmed) || !IsCp932Representable(trimmed)) {
+        return false;
+    }
+    std::string bytes = ToCp932(trimmed);
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return isShownByThermometer(static_cast<unsigned char>(c)); });
 }
 
 } // namespace

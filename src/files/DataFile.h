@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataSet.h"
+#include "files/DataFileRecord.h"
 #include "shell/MessageSink.h"
 
 #include <optional>
@@ -25,5 +26,15 @@ bool SaveDataFile(const std::string& path, DataStore& store, std::string_view un
 // both data sets as they were.
 bool LoadDataFile(const std::string& path, DataStore& store, std::string_view unit,
                   MessageSink& messages);
+
+// The same for a data file that arrives as bytes (standard input); name stands for it in the
+// message.
+bool LoadDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
+                   std::string_view unit, MessageSink& messages);
+
+// A file never holds more records than the header, the groups and a full memory; a reader
+// needs to look at no more.
+inline constexpr std::size_t kMaxDataFileBytes =
+    kRecordSize * (kFirstReadingRecord - 1 + kMaxReadings);
 
 } // namespace vestra

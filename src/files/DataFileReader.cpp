@@ -1,15 +1,13 @@
 #include "files/DataFile.h"
 #include "files/DataFileRecord.h"
 #include "files/FileErrors.h"
-#include "shell/AtomicFile.h"
 #include "shell/Common.h"
+#include "shell/FileFault.h"
+#include "shell/FileRead.h"
 #include "shell/TextCodec.h"
 
 namespace vestra {
 namespace {
-
-// A file never holds more records than the header, the groups and a full memory.
-constexpr std::size_t kMaxFileBytes = kRecordSize * (kFirstReadingRecord - 1 + kMaxReadings);
 
 // Record access by number, failing when the file ends before the record.
 class Records {
@@ -148,13 +146,20 @@ std::optional<DataSet> DecodeDataFile(std::string_view bytes, std::string_view u
 
 bool LoadDataFile(const std::string& path, DataStore& store, std::string_view unit,
                   MessageSink& messages) {
-    std::string bytes;
-    std::optional<DataSet> data;
-    if (ReadFilePrefix(path, kMaxFileBytes, bytes)) {
-        data = DecodeDataFile(bytes, unit);
+    FileContents contents;
+    std::string reason;
+    if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
+        ShowLoadError(messages, path, reason);
+        return false;
     }
+    return LoadDataBytes(contents.bytes, path, store, unit, messages);
+}
+
+bool LoadDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
+                   std::string_view unit, MessageSink& messages) {
+    std::optional<DataSet> data = DecodeDataFile(bytes, unit);
     if (!data) {
-        ShowLoadError(messages);
+        ShowLoadError(messages, name, kNotDataFile);
         return false;
     }
     store.importBuffer = std::move(*data);

@@ -53,8 +53,9 @@ std::string EncodeDataFile(const DataSet& data, std::string_view unit) {
 
 bool SaveDataFile(const std::string& path, DataStore& store, std::string_view unit,
                   MessageSink& messages) {
-    if (!WriteFileAtomically(path, EncodeDataFile(store.currentData, unit))) {
-        ShowSaveError(messages);
+    std::string reason;
+    if (!WriteFileAtomically(path, EncodeDataFile(store.currentData, unit), reason)) {
+        ShowSaveError(messages, path, reason);
         return false;
     }
     store.modified = false;

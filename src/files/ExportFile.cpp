@@ -8,8 +8,9 @@ namespace {
 
 bool writeLines(const std::string& path, const std::vector<std::string>& lines,
                 MessageSink& messages) {
-    if (!WriteFileAtomically(path, EncodeLines(lines))) {
-        ShowSaveError(messages);
+    std::string reason;
+    if (!WriteFileAtomically(path, EncodeLines(lines), reason)) {
+        ShowSaveError(messages, path, reason);
         return false;
     }
     return true;

@@ -45,9 +45,11 @@ SaveResult SaveToFile(const std::string& path, DataStore& store, std::string_vie
     return saved ? SaveResult::Saved : SaveResult::Failed;
 }
 
-bool OpenDataFile(const std::string& path, DataStore& store, std::string_view unit,
-                  MessageSink& messages) {
-    bool loaded = LoadDataFile(path, store, unit, messages);
+namespace {
+
+// An accepted file becomes the shown data with its statistics; the readings read are not kept
+// in importBuffer either way.
+bool commitOpened(bool loaded, DataStore& store) {
     if (loaded) {
         store.hasData = true;
         store.clearCurrentReadings();
@@ -56,6 +58,18 @@ bool OpenDataFile(const std::string& path, DataStore& store, std::string_view un
     }
     store.clearImportReadings();
     return loaded;
+}
+
+} // namespace
+
+bool OpenDataFile(const std::string& path, DataStore& store, std::string_view unit,
+                  MessageSink& messages) {
+    return commitOpened(LoadDataFile(path, store, unit, messages), store);
+}
+
+bool OpenDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
+                   std::string_view unit, MessageSink& messages) {
+    return commitOpened(LoadDataBytes(bytes, name, store, unit, messages), store);
 }
 
 } // namespace vestra

@@ -32,4 +32,8 @@ SaveResult SaveToFile(const std::string& path, DataStore& store, std::string_vie
 bool OpenDataFile(const std::string& path, DataStore& store, std::string_view unit,
                   MessageSink& messages);
 
+// The same for a data file that arrives as bytes; name stands for it in the message.
+bool OpenDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
+                   std::string_view unit, MessageSink& messages);
+
 } // namespace vestra

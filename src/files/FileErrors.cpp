@@ -1,15 +1,19 @@
 #include "files/FileErrors.h"
 
+#include "shell/FileFault.h"
+
 namespace vestra {
 
-void ShowLoadError(MessageSink& messages) {
+void ShowLoadError(MessageSink& messages, const std::string& path, const std::string& reason) {
     messages.beep();
-    messages.showMessage("File Load Error !", MessageIcon::Critical);
+    messages.showDetailedMessage("File Load Error !", MessageIcon::Critical,
+                                 FileFaultLine(path, reason));
 }
 
-void ShowSaveError(MessageSink& messages) {
+void ShowSaveError(MessageSink& messages, const std::string& path, const std::string& reason) {
     messages.beep();
-    messages.showMessage("File Save Error !", MessageIcon::Critical);
+    messages.showDetailedMessage("File Save Error !", MessageIcon::Critical,
+                                 FileFaultLine(path, reason));
 }
 
 } // namespace vestra

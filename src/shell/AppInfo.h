@@ -9,6 +9,8 @@ inline constexpr const char* kAppTitle = "VESTRAﾃﾞｰﾀ処理ｿﾌﾄ";
 inline constexpr int kVersionMajor = 2;
 inline constexpr int kVersionMinor = 0;
 inline constexpr int kVersionRevision = 0;
+// The version as the programs print it for --version.
+inline constexpr const char* kVersionText = "2.0.0";
 inline constexpr const char* kProductName = "VESTRAﾃﾞｰﾀ処理ｿﾌﾄ";
 inline constexpr const char* kModelDesignation = "VESTRA";
 // The build's date code, shown between stars in the version window.

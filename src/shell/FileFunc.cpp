@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
+#include <unistd.h>
 
 namespace vestra {
 
@@ -22,8 +22,8 @@ bool FileExists(const std::string& path) {
     if (p.empty() || fs::is_directory(p, ec)) {
         return false;
     }
-    std::ifstream file(p, std::ios::binary);
-    return file.is_open();
+    // Asked without opening: opening a FIFO would wait for a writer.
+    return ::access(p.c_str(), R_OK) == 0;
 }
 
 std::string FolderOf(const std::string& path) {

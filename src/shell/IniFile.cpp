@@ -1,13 +1,14 @@
 #include "shell/IniFile.h"
 
 #include "shell/AtomicFile.h"
+#include "shell/FileRead.h"
 #include "shell/TextCodec.h"
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace vestra {
 namespace {
-
-// Far larger than any settings file the program writes; a bigger file is read only this far.
-constexpr std::size_t kMaxIniBytes = 1 << 20;
 
 std::string_view trimmed(std::string_view text) {
     std::size_t start = text.find_first_not_of(" \t");
@@ -84,8 +85,22 @@ IniFile IniFile::Parse(std::string_view cp932) {
 }
 
 IniFile IniFile::Load(const std::string& path) {
-    std::string bytes;
-    return ReadFilePrefix(path, kMaxIniBytes, bytes) ? Parse(bytes) : IniFile();
+    return LoadForRewrite(path).value_or(IniFile());
+}
+
+std::optional<IniFile> IniFile::LoadForRewrite(const std::string& path) {
+    // Read whole whatever its size: every line is written back at exit.
+    FileContents contents;
+    std::string reason;
+    if (ReadRegularFile(path, kWholeFile, contents, reason)) {
+        return Parse(contents.bytes);
+    }
+    // A missing file, or a link to one, is a new document.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 && errno == ENOENT) {
+        return IniFile();
+    }
+    return std::nullopt;
 }
 
 std::optional<std::pair<std::size_t, std::size_t>>

@@ -17,6 +17,9 @@ public:
     static IniFile Parse(std::string_view cp932);
     // An empty document when the file is missing or unreadable.
     static IniFile Load(const std::string& path);
+    // For a file that will be written back: an empty document when the file does not exist,
+    // nothing when it exists but cannot be read (writing it back would lose its lines).
+    static std::optional<IniFile> LoadForRewrite(const std::string& path);
 
     // The value in UTF-8 with blanks around it removed; nothing when the key is missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;

@@ -36,6 +36,15 @@ void QtMessageSink::showMessage(const std::string& text, MessageIcon icon) {
     box.exec();
 }
 
+// The message stays as it always reads; which file and why go below it, in smaller type.
+void QtMessageSink::showDetailedMessage(const std::string& text, MessageIcon icon,
+                                        const std::string& detail) {
+    QMessageBox box(toQt(icon), QString::fromUtf8(kAppTitle), QString::fromStdString(text),
+                    QMessageBox::Ok, ownerOf(parent_));
+    box.setInformativeText(QString::fromStdString(detail));
+    box.exec();
+}
+
 bool QtMessageSink::askYesNo(const std::string& text, MessageIcon icon) {
     QMessageBox box(toQt(icon), QString::fromUtf8(kAppTitle), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, ownerOf(parent_));

@@ -11,6 +11,8 @@ class QtMessageSink : public MessageSink {
 public:
     explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
     void showMessage(const std::string& text, MessageIcon icon) override;
+    void showDetailedMessage(const std::string& text, MessageIcon icon,
+                             const std::string& detail) override;
     bool askYesNo(const std::string& text, MessageIcon icon) override;
     void beep() override;
 

@@ -140,7 +140,11 @@ void LoadSettings(const std::string& file, Settings& settings) {
 }
 
 bool SaveSettings(const std::string& file, const Settings& settings) {
-    IniFile ini = IniFile::Load(file);
+    std::optional<IniFile> read = IniFile::LoadForRewrite(file);
+    if (!read) {
+        return false;
+    }
+    IniFile& ini = *read;
     ini.set(kSetting, "Unit", settings.CurrentUnit);
     ini.set(kSetting, "UnitChange", settings.AskModelType ? "1" : "0");
     ini.set(kSetting, "ComPort", numberWithBlank(settings.PortNumber));

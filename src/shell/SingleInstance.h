@@ -7,11 +7,12 @@ class QLockFile;
 
 namespace vestra {
 
-// Holds a lock file in the user's runtime folder for as long as the program runs, so that a
-// second start can tell. A lock left by a crashed run is taken over.
+// Holds a lock file beside the settings file for as long as the program runs, so that a second
+// start that would write the same settings file can tell, whatever its runtime folder or
+// environment. A lock left by a crashed run is taken over.
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString& name);
+    explicit SingleInstance(const QString& settingsFile);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;

@@ -8,8 +8,12 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/Common.cpp
     shell/DateTime.h
     shell/DateTime.cpp
+    shell/FileFault.h
+    shell/FileFault.cpp
     shell/FileFunc.h
     shell/FileFunc.cpp
+    shell/FileRead.h
+    shell/FileRead.cpp
     shell/IniFile.h
     shell/IniFile.cpp
     shell/MessageSink.h

@@ -62,10 +62,13 @@ TEST_F(SettingsTextTest, NamesTheFirstLineThatFailsTheEditorsChecks) {
         std::size_t index;
         std::string line;
     };
-    for (const Case& c : {Case{0, "LABEL=TWO WORDS"}, Case{0, "LABEL="},
-                          Case{0, "LABEL=ABCDEFGHIJK"}, Case{2, "02 TAG2 0.29 30 10"},
-                          Case{5, "05 TAG5 0.95 501 10"}, Case{6, "06 TAG6 0.95 20 20"},
-                          Case{7, "07 ＡＢ 0.95 30 10"}, Case{8, "08 TAG8 x 30 10"}}) {
+    for (const Case& c :
+         {Case{0, "LABEL=TWO WORDS"}, Case{0, "LABEL="}, Case{0, "LABEL=ABCDEFGHIJK"},
+          Case{2, "02 TAG2 0.29 30 10"}, Case{5, "05 TAG5 0.95 501 10"},
+          Case{6, "06 TAG6 0.95 20 20"}, Case{7, "07 ＡＢ 0.95 30 10"}, Case{8, "08 TAG8 x 30 10"},
+          // Control characters would reach the thermometer's command line raw.
+          Case{0, "LABEL=VES\x1bTRA"}, Case{0, "LABEL=VES\x7fTRA"},
+          Case{0, std::string("LABEL=VE\0S", 10)}, Case{3, "03 TA\x01G 0.95 30 10"}}) {
         std::vector<std::string> bad = lines;
         bad[c.index] = c.line;
         // A later malformed line does not hide an earlier bad value.

@@ -16,3 +16,20 @@ target_compile_definitions(vestra_e2e_tests PRIVATE
 gtest_discover_tests(vestra_e2e_tests TEST_PREFIX "e2e." DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 60)
 endif()
+
+# Every step of the writing path failing in turn (see support/WriteFaultShim.cpp).
+if(TARGET vestra-cli)
+add_library(vestra_write_fault_shim SHARED ${CMAKE_CURRENT_SOURCE_DIR}/support/WriteFaultShim.cpp)
+target_link_libraries(vestra_write_fault_shim PRIVATE ${CMAKE_DL_LIBS})
+add_executable(vestra_write_fault_tests
+    ${CMAKE_CURRENT_SOURCE_DIR}/e2e/WriteFaultsTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/support/WriteFaultShim.cpp
+)
+target_include_directories(vestra_write_fault_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(vestra_write_fault_tests PRIVATE vestra_core GTest::gtest_main ${CMAKE_DL_LIBS})
+add_dependencies(vestra_write_fault_tests vestra-cli vestra_write_fault_shim)
+target_compile_definitions(vestra_write_fault_tests PRIVATE
+    VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>"
+    VESTRA_FAULT_SHIM_PATH="$<TARGET_FILE:vestra_write_fault_shim>")
+gtest_discover_tests(vestra_write_fault_tests TEST_PREFIX "faults." DISCOVERY_TIMEOUT 60)
+endif()

@@ -6,7 +6,9 @@
 #include "support/RecordingMessages.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #if !defined(VESTRA_CLI_PATH) || !defined(VESTRA_EXPECTED_DIR)
@@ -65,12 +67,73 @@ TEST_F(CliConvertTest, BadInputIsAFileErrorAndWritesNothing) {
     testing::WriteBytes(folder_.file("bad.qmc"), std::string(100, 'x'));
     Outcome bad = run("convert " + quoted("bad.qmc") + " " + quoted("out.csv"));
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.errors, "File Load Error !\n");
+    EXPECT_EQ(bad.errors,
+              "File Load Error !\n" + folder_.file("bad.qmc") + ": データファイルではありません\n");
     EXPECT_FALSE(testing::ReadBytes(folder_.file("out.csv")).size() > 0);
     EXPECT_EQ(run("convert " + quoted("missing.qmc") + " " + quoted("out.csv")).status, 1);
     // A Celsius file read as Fahrenheit is refused too.
     EXPECT_EQ(run("--unit F convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 1);
     EXPECT_EQ(folder_.entryCount(), 3); // in.qmc, bad.qmc, stderr
+}
+
+// What is not a regular file is refused at once with its reason; a FIFO never hangs the tool,
+// neither as the input nor as the settings file it looks at for the unit.
+TEST_F(CliConvertTest, InputsThatAreNoFilesAreNamedWithTheirReason) {
+    ASSERT_EQ(::mkfifo(folder_.file("fifo.qmc").c_str(), 0600), 0);
+    struct Case {
+        std::string input;
+        std::string reason;
+    };
+    for (const Case& c :
+         {Case{folder_.file("fifo.qmc"), "通常のファイルではありません"},
+          Case{folder_.path().string(), "フォルダです"},
+          Case{folder_.file("missing.qmc"), "ファイルまたはフォルダがありません"}}) {
+        Outcome outcome = run("--unit C convert '" + c.input + "' " + quoted("out.csv"));
+        EXPECT_EQ(outcome.status, 1) << c.input;
+        EXPECT_EQ(outcome.errors, "File Load Error !\n" + c.input + ": " + c.reason + "\n");
+    }
+    std::filesystem::create_directories(folder_.file("config/MORVA/VESTRA2/Config"));
+    ASSERT_EQ(::mkfifo(folder_.file("config/MORVA/VESTRA2/Config/VESTRA.INI").c_str(), 0600), 0);
+    EXPECT_EQ(run("convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 0);
+}
+
+TEST_F(CliConvertTest, VersionHelpAndOptionsWithEqualsSign) {
+    std::string out = folder_.file("stdout");
+    EXPECT_EQ(run("--version >'" + out + "'").status, 0);
+    EXPECT_EQ(testing::ReadBytes(out), "vestra-cli 2.0.0\n");
+    EXPECT_EQ(run("convert --help >'" + out + "'").status, 0);
+    EXPECT_TRUE(testing::ReadBytes(out).starts_with("usage: vestra-cli [--unit C|F] convert "));
+    EXPECT_EQ(run("--unit=C convert " + quoted("in.qmc") + " " + quoted("eq.csv")).status, 0);
+    EXPECT_EQ(testing::ReadBytes(folder_.file("eq.csv")), expected("small.csv"));
+    EXPECT_EQ(run("--unit=X convert " + quoted("in.qmc") + " " + quoted("eq.csv")).status, 2);
+}
+
+TEST_F(CliConvertTest, StandardInputAndOutputStandInForFiles) {
+    std::string out = folder_.file("stdout");
+    EXPECT_EQ(
+        run("--unit C convert --format=csv - - <" + quoted("in.qmc") + " >'" + out + "'").status,
+        0);
+    EXPECT_EQ(testing::ReadBytes(out), expected("small.csv"));
+    EXPECT_EQ(run("convert - " + quoted("copy.qmc") + " <" + quoted("in.qmc")).status, 0);
+    EXPECT_EQ(testing::ReadBytes(folder_.file("copy.qmc")), testing::ReadBytes(input_));
+    // Without --format the format of standard output is unknown.
+    EXPECT_EQ(run("convert " + quoted("in.qmc") + " -").status, 2);
+    Outcome garbage = run("convert - " + quoted("x.csv") + " </dev/zero");
+    EXPECT_EQ(garbage.status, 1);
+    EXPECT_EQ(garbage.errors, "File Load Error !\n標準入力: データファイルではありません\n");
+}
+
+// A reader that stops early (| head) ends the tool quietly, as any filter ends.
+TEST_F(CliConvertTest, AClosedPipeEndsQuietly) {
+    std::string errors = folder_.file("stderr");
+    std::string status = folder_.file("status");
+    std::string command = "bash -c \"set -o pipefail; (sleep 0.3; exec '" +
+                          std::string(VESTRA_CLI_PATH) + "' --unit C convert " + quoted("in.qmc") +
+                          " - --format txt 2>'" + errors + "') | true; echo \\$? >'" + status +
+                          "'\"";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(testing::ReadBytes(status), "141\n");
+    EXPECT_EQ(testing::ReadBytes(errors), "");
 }
 
 TEST_F(CliConvertTest, UnsupportedOutputIsBadInput) {
@@ -99,7 +162,7 @@ TEST_F(CliConvertTest, BadUsagePrintsTheUsage) {
                              "convert a.qmc b.csv c.txt"}) {
         Outcome usage = run(args);
         EXPECT_EQ(usage.status, 2) << args;
-        EXPECT_NE(usage.errors.find("usage: vestra-cli [--unit C|F] convert INPUT OUTPUT"),
+        EXPECT_NE(usage.errors.find("usage: vestra-cli [--unit C|F] convert [--format "),
                   std::string::npos)
             << args;
     }

@@ -3,6 +3,7 @@
 #include "files/DataFile.h"
 #include "files/SaveVariant.h"
 #include "files/TempFolder.h"
+#include "shell/AtomicFile.h"
 #include "shell/Common.h"
 
 #include <algorithm>
@@ -121,7 +122,8 @@ TEST_F(InterruptedSaveTest, KilledSaveLeavesTheOldOrTheNewFileWhole) {
         // a name the user chose.
         ASSERT_LE(static_cast<int>(leftovers().size()), interrupted);
         for (const std::string& name : leftovers()) {
-            ASSERT_TRUE(name.starts_with("." + name_ + ".")) << name;
+            ASSERT_TRUE(name.starts_with(kTemporaryPrefix)) << name;
+            ASSERT_EQ(name.size(), kTemporaryNameLength) << name;
         }
     }
     std::printf("typical save %ld us; %d saves interrupted, %d completed before the kill, %zu "

@@ -1,11 +1,14 @@
 #include "shell/AtomicFile.h"
 
+#include "files/TempFolder.h"
+
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vestra {
@@ -76,27 +79,71 @@ TEST_F(AtomicFileTest, WriteFailureKeepsTheOldFileAndRemovesTheTemporary) {
     EXPECT_EQ(entries(), 1);
 }
 
-TEST_F(AtomicFileTest, ReadFilePrefixStopsAtTheLimit) {
-    std::string bytes;
-    ASSERT_TRUE(ReadFilePrefix(path_, 2, bytes));
-    EXPECT_EQ(bytes, "ol");
-    ASSERT_TRUE(ReadFilePrefix(path_, 100, bytes));
-    EXPECT_EQ(bytes, "old");
-    EXPECT_FALSE(ReadFilePrefix((folder_ / "missing").string(), 100, bytes));
+// A settings file kept in a dotfiles folder and linked into place stays a link.
+TEST_F(AtomicFileTest, ALinkKeepsPointingAtItsReplacedTarget) {
+    fs::create_directory(folder_ / "dotfiles");
+    std::string target = (folder_ / "dotfiles" / "VESTRA.INI").string();
+    std::ofstream(target) << "old";
+    fs::create_symlink("dotfiles/VESTRA.INI", folder_ / "link.ini");
+    fs::create_symlink(folder_ / "dotfiles" / "new.ini", folder_ / "dangling.ini");
+    ASSERT_TRUE(WriteFileAtomically((folder_ / "link.ini").string(), "new"));
+    ASSERT_TRUE(WriteFileAtomically((folder_ / "dangling.ini").string(), "created"));
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link.ini"));
+    EXPECT_EQ(testing::ReadBytes(target), "new");
+    EXPECT_TRUE(fs::is_symlink(folder_ / "dangling.ini"));
+    EXPECT_EQ(testing::ReadBytes((folder_ / "dotfiles" / "new.ini").string()), "created");
 }
 
-// Larger files arrive in several reads; the limit may fall inside any of them.
-TEST_F(AtomicFileTest, ReadFilePrefixReadsLongFilesWhole) {
-    std::string big;
-    for (int i = 0; i < 50000; ++i) {
-        big += static_cast<char>('a' + i % 26);
+TEST_F(AtomicFileTest, ADeviceOrFifoInPlaceOfTheFileIsRefused) {
+    ASSERT_EQ(::mkfifo((folder_ / "fifo.csv").c_str(), 0600), 0);
+    std::string reason;
+    EXPECT_FALSE(WriteFileAtomically((folder_ / "fifo.csv").string(), "new", reason));
+    EXPECT_EQ(reason, "通常のファイルではありません");
+    EXPECT_TRUE(fs::is_fifo(folder_ / "fifo.csv"));
+    EXPECT_FALSE(WriteFileAtomically("/dev/null", "new", reason));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(AtomicFileTest, NewFilesFollowTheUmask) {
+    mode_t old = ::umask(027);
+    bool written = WriteFileAtomically((folder_ / "new.csv").string(), "x");
+    ::umask(old);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(fs::status(folder_ / "new.csv").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// The temporary's name is short and fixed, so a target may use the whole name length.
+TEST_F(AtomicFileTest, TheLongestValidNameCanBeSaved) {
+    std::string name(255 - 4, 'n');
+    ASSERT_TRUE(WriteFileAtomically((folder_ / (name + ".csv")).string(), "x"));
+    EXPECT_EQ(entries(), 2);
+}
+
+// A killed save leaves its temporary; the next save into the folder removes it once it is
+// old enough that no save can still be writing it.
+TEST_F(AtomicFileTest, StaleTemporariesAreRemovedAndFreshOnesKept) {
+    std::string stale = (folder_ / ".vestra-abcdef").string();
+    std::string fresh = (folder_ / ".vestra-ghijkl").string();
+    std::string foreign = (folder_ / ".vestra-notours.txt").string();
+    for (const std::string& name : {stale, fresh, foreign}) {
+        std::ofstream(name) << "left";
     }
-    std::ofstream(path_, std::ios::binary) << big;
-    std::string bytes;
-    ASSERT_TRUE(ReadFilePrefix(path_, 1 << 20, bytes));
-    EXPECT_EQ(bytes, big);
-    ASSERT_TRUE(ReadFilePrefix(path_, 20000, bytes));
-    EXPECT_EQ(bytes, big.substr(0, 20000));
+    auto old = fs::file_time_type::clock::now() - std::chrono::seconds(kStaleTemporarySeconds + 60);
+    fs::last_write_time(stale, old);
+    fs::last_write_time(foreign, old);
+    ASSERT_TRUE(WriteFileAtomically(path_, "new"));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(foreign));
+}
+
+TEST_F(AtomicFileTest, TheReasonNamesTheCause) {
+    std::string reason;
+    EXPECT_FALSE(WriteFileAtomically((folder_ / "missing" / "x.qmc").string(), "x", reason));
+    EXPECT_EQ(reason, "ファイルまたはフォルダがありません");
+    EXPECT_FALSE(WriteFileAtomically((folder_ / "data.qmc" / "x.qmc").string(), "x", reason));
+    EXPECT_EQ(reason, "途中の名前がフォルダではありません");
 }
 
 } // namespace

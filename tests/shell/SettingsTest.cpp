@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vestra {
@@ -133,6 +134,27 @@ TEST_F(SettingsTest, SavingKeepsForeignLinesAndReadsBack) {
 
 TEST_F(SettingsTest, SaveIntoAMissingFolderFails) {
     EXPECT_FALSE(SaveSettings((folder_ / "missing" / "VESTRA.INI").string(), Settings()));
+}
+
+// Every line of a large file is written back, also those far into it.
+TEST_F(SettingsTest, ALargeFileIsKeptWholeAndItsLateSectionsRead) {
+    std::string comments;
+    while (comments.size() < 1400000) {
+        comments += "; a comment that a user keeps in the settings file\r\n";
+    }
+    std::string tail = "[Ports]\r\nCOM3=/dev/ttyUSB0\r\n";
+    std::ofstream(path_, std::ios::binary) << comments << tail;
+    EXPECT_EQ(ReadPortMap(path_).at(3), "/dev/ttyUSB0");
+    ASSERT_TRUE(SaveSettings(path_, Settings()));
+    std::string saved = contents();
+    EXPECT_TRUE(saved.starts_with(comments + tail)) << saved.size();
+}
+
+// A settings file that exists but cannot be read is never replaced by one without its lines.
+TEST_F(SettingsTest, AnUnreadableFileIsNotOverwritten) {
+    ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
+    EXPECT_FALSE(SaveSettings(path_, Settings()));
+    EXPECT_TRUE(fs::is_fifo(path_));
 }
 
 TEST(SettingsPath, FollowsTheConfigFolder) {

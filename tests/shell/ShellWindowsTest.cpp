@@ -83,7 +83,8 @@ private slots:
     }
 
     void aSecondInstanceIsRefusedUntilTheFirstEnds() {
-        QString name = QStringLiteral("vestra-test-%1").arg(QCoreApplication::applicationPid());
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
         auto first = std::make_unique<SingleInstance>(name);
         QVERIFY(first->acquired());
         SingleInstance second(name);
@@ -91,6 +92,21 @@ private slots:
         first.reset();
         SingleInstance third(name);
         QVERIFY(third.acquired());
+    }
+
+    // A settings file kept elsewhere and linked into the configuration folder is one file.
+    void theLockFollowsTheSettingsFileNotItsName() {
+        QTemporaryDir folder;
+        QString real = folder.filePath(QStringLiteral("VESTRA.INI"));
+        QString link = folder.filePath(QStringLiteral("linked.INI"));
+        QFile(real).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(real, link));
+        SingleInstance first(real);
+        QVERIFY(first.acquired());
+        SingleInstance second(link);
+        QVERIFY(!second.acquired());
+        SingleInstance other(folder.filePath(QStringLiteral("other/VESTRA.INI")));
+        QVERIFY(other.acquired());
     }
 };
 

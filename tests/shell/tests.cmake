@@ -6,6 +6,7 @@ list(APPEND VESTRA_CORE_TESTS
     shell/DateTimeTest.cpp
     shell/FileFuncTest.cpp
     shell/AtomicFileTest.cpp
+    shell/FileReadTest.cpp
     shell/IniFileTest.cpp
     shell/SettingsTest.cpp
 )

@@ -14,10 +14,15 @@ public:
     struct Entry {
         std::string text;
         MessageIcon icon;
+        std::string detail = {};
     };
 
     void showMessage(const std::string& text, MessageIcon icon) override {
         entries.push_back({text, icon});
+    }
+    void showDetailedMessage(const std::string& text, MessageIcon icon,
+                             const std::string& detail) override {
+        entries.push_back({text, icon, detail});
     }
     bool askYesNo(const std::string& text, MessageIcon icon) override {
         entries.push_back({text, icon});

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <string>
+
+namespace vestra {
+
+// What a bounded read found.
+struct FileContents {
+    std::string bytes;
+    // False when the file holds more than the bytes read.
+    bool whole = true;
+};
+
+// Reads a regular file, at most maxBytes of it. Anything else at path (a FIFO, a device, a
+// folder) is refused at once without waiting for a writer, so that a wrong name can never
+// hang the program. False with reason when the file cannot be read.
+bool ReadRegularFile(const std::string& path, std::size_t maxBytes, FileContents& contents,
+                     std::string& reason);
+
+// The same bound for what arrives on an open descriptor (standard input).
+bool ReadDescriptor(int fd, std::size_t maxBytes, FileContents& contents, std::string& reason);
+
+inline constexpr std::size_t kWholeFile = std::numeric_limits<std::size_t>::max();
+
+} // namespace vestra
