@@ -9,6 +9,7 @@ packages=(
     fonts-ipafont-gothic xvfb xauth
     clang libclang-rt-14-dev
     poppler-utils time
+    locales-all
 )
 
 missing=()

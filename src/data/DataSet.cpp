@@ -1,7 +1,8 @@
 #include "data/DataSet.h"
 
+#include "data/GroupStatistics.h"
+
 #include <algorithm>
-#include <cmath>
 
 namespace vestra {
 namespace {
@@ -44,28 +45,6 @@ std::size_t UsableCount(const GroupSetting& g) {
     return std::min({n, g.recordTimes.size(), g.recordValues.size()});
 }
 
-AlarmMark AlarmMarkOf(float value, const GroupSetting& group) {
-    if (value > group.alarmHigh) {
-        return AlarmMark::High;
-    }
-    if (value < group.alarmLow) {
-        return AlarmMark::Low;
-    }
-    return AlarmMark::None;
-}
-
-std::string AlarmMarkText(AlarmMark mark) {
-    switch (mark) {
-    case AlarmMark::High:
-        return "high";
-    case AlarmMark::Low:
-        return "low ";
-    case AlarmMark::None:
-        break;
-    }
-    return "    ";
-}
-
 MemoryRecord RecordAt(const GroupSetting& group, int k) {
     auto i = static_cast<std::size_t>(k - 1);
     MemoryRecord r;
@@ -75,31 +54,6 @@ MemoryRecord RecordAt(const GroupSetting& group, int k) {
     r.remark = i < group.remarks.size() ? group.remarks[i] : std::string();
     r.alarmMark = AlarmMarkOf(r.value, group);
     return r;
-}
-
-GroupStatistics ComputeStatistics(const std::vector<float>& values) {
-    GroupStatistics s;
-    if (values.empty()) {
-        return s;
-    }
-    std::size_t maxAt = 0;
-    std::size_t minAt = 0;
-    float sum = values[0];
-    for (std::size_t k = 1; k < values.size(); ++k) {
-        if (values[k] > values[maxAt]) {
-            maxAt = k;
-        } else if (values[k] < values[minAt]) {
-            minAt = k;
-        }
-        sum += values[k];
-    }
-    s.maxIndex = static_cast<std::int16_t>(maxAt + 1);
-    s.minIndex = static_cast<std::int16_t>(minAt + 1);
-    // The constant is 0.6 on purpose (a quotient of 22.34375 averages to 22.4): averages must
-    // match those of reports users already hold. Do not turn it into 0.5.
-    double quotient = static_cast<double>(sum) / static_cast<double>(values.size());
-    s.average = static_cast<float>(std::floor(quotient * 10.0 + 0.6) / 10.0);
-    return s;
 }
 
 void DataStore::commitImport(bool fresh) {

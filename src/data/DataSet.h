@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/AlarmMarks.h"
 #include "shell/DateTime.h"
 
 #include <array>
@@ -61,15 +62,6 @@ struct DeviceSettings {
 // The readings of the group that can be read: recordCount, cut to the length of the sequences.
 std::size_t UsableCount(const GroupSetting& g);
 
-enum class AlarmMark { None, High, Low };
-
-// Above the high limit is "high", below the low limit "low"; a value on a limit is neither.
-AlarmMark AlarmMarkOf(float value, const GroupSetting& group);
-
-// The mark as the text report and the printed report write it: always four characters
-// ("high", "low ", or blanks), so that the remark column after it stays in place.
-std::string AlarmMarkText(AlarmMark mark);
-
 // One reading seen through the parallel sequences of its group.
 struct MemoryRecord {
     int no = 0; // 1-based position within the group
@@ -98,14 +90,5 @@ struct DataStore {
     void clearCurrentReadings();
     void clearImportReadings();
 };
-
-// The statistics of a group's values: the first occurrence wins ties for maximum and minimum;
-// the sum runs in single precision; the average is floor(sum / n * 10 + 0.6) / 10.
-struct GroupStatistics {
-    std::int16_t maxIndex = 0;
-    std::int16_t minIndex = 0;
-    float average = 0;
-};
-GroupStatistics ComputeStatistics(const std::vector<float>& values);
 
 } // namespace vestra

@@ -1,6 +1,10 @@
 list(APPEND VESTRA_CORE_SOURCES
     data/DataSet.h
     data/DataSet.cpp
+    data/AlarmMarks.h
+    data/AlarmMarks.cpp
+    data/GroupStatistics.h
+    data/GroupStatistics.cpp
     data/TableView.h
     data/TableView.cpp
     data/TableLayout.h

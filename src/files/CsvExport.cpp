@@ -1,5 +1,5 @@
 #include "files/Export.h"
-#include "files/StatisticRecords.h"
+#include "files/ExportStatistics.h"
 #include "shell/Common.h"
 
 #include <array>
@@ -29,18 +29,6 @@ std::string csvLine(const Fields& fields) {
     return line;
 }
 
-std::string alarmText(AlarmMark mark) {
-    switch (mark) {
-    case AlarmMark::High:
-        return "high";
-    case AlarmMark::Low:
-        return "low";
-    case AlarmMark::None:
-        break;
-    }
-    return "";
-}
-
 void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
                     std::string_view unit) {
     lines.push_back(
@@ -50,7 +38,7 @@ void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
         MemoryRecord r = RecordAt(group, k);
         lines.push_back(
             csvLine({FormatCount(static_cast<std::int16_t>(k), false), FormatTimestamp(r.takenAt),
-                     FormatTemperature(r.value, false), alarmText(r.alarmMark), r.remark}));
+                     FormatTemperature(r.value, false), AlarmMarkText(r.alarmMark), r.remark}));
     }
     MemoryRecord max = MaximumRecord(group);
     MemoryRecord min = MinimumRecord(group);

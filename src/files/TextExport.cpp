@@ -1,5 +1,5 @@
 #include "files/Export.h"
-#include "files/StatisticRecords.h"
+#include "files/ExportStatistics.h"
 #include "shell/Common.h"
 
 namespace vestra {
@@ -24,7 +24,7 @@ void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
         MemoryRecord r = RecordAt(group, k);
         lines.push_back(blanks(7) + FormatCount(static_cast<std::int16_t>(k), true) + blanks(2) +
                         FormatTimestamp(r.takenAt) + blanks(4) + FormatTemperature(r.value, true) +
-                        blanks(8) + AlarmMarkText(r.alarmMark) + blanks(4) + r.remark);
+                        blanks(8) + AlarmMarkText(r.alarmMark, 4) + blanks(4) + r.remark);
     }
     MemoryRecord max = MaximumRecord(group);
     MemoryRecord min = MinimumRecord(group);

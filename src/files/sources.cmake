@@ -14,8 +14,8 @@ list(APPEND VESTRA_CORE_SOURCES
     files/FileCommands.cpp
     files/FileErrors.h
     files/FileErrors.cpp
-    files/StatisticRecords.h
-    files/StatisticRecords.cpp
+    files/ExportStatistics.h
+    files/ExportStatistics.cpp
     files/TextExport.cpp
 )
 list(APPEND VESTRA_UI_SOURCES

@@ -73,7 +73,7 @@ std::string readingLine(const MemoryRecord& r, const PrintOptions& o) {
                        FormatTimestamp(r.takenAt) + blanks(4) + FormatTemperature(r.value, true) +
                        blanks(8);
     if (o.printAlarmColumn) {
-        line += AlarmMarkText(r.alarmMark) + blanks(4);
+        line += AlarmMarkText(r.alarmMark, 4) + blanks(4);
     }
     if (o.printRemarkColumn) {
         line += r.remark;

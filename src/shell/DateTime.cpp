@@ -1,12 +1,27 @@
 #include "shell/DateTime.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <vector>
 
 namespace vestra {
 namespace {
+
+namespace chr = std::chrono;
+
+// The proleptic Gregorian date. Month and day are kept in one byte each, so a value far out of
+// range would wrap into range: callers check the ranges first.
+chr::year_month_day civil(int year, int month, int day) {
+    return {chr::year(year), chr::month(static_cast<unsigned>(month)),
+            chr::day(static_cast<unsigned>(day))};
+}
+
+bool isRealDate(int year, int month, int day) {
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= 31 &&
+           civil(year, month, day).ok();
+}
 
 constexpr long long kSecondsPerDay = 86400;
 // DaysFromCivil(1899, 12, 30): the OLE epoch counted from 1970-01-01.
@@ -93,21 +108,20 @@ DateTime DateTime::Now() {
 }
 
 bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return chr::year(year).is_leap();
 }
 
 int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
         return 0;
     }
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+    auto last = chr::year(year) / chr::month(static_cast<unsigned>(month)) / chr::last;
+    return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
 bool IsValidDateTime(const DateTime& t) {
-    return t.year >= 1 && t.year <= 9999 && t.day >= 1 && t.day <= DaysInMonth(t.year, t.month) &&
-           t.hour >= 0 && t.hour <= 23 && t.minute >= 0 && t.minute <= 59 && t.second >= 0 &&
-           t.second <= 59;
+    return isRealDate(t.year, t.month, t.day) && t.hour >= 0 && t.hour <= 23 && t.minute >= 0 &&
+           t.minute <= 59 && t.second >= 0 && t.second <= 59;
 }
 
 std::optional<DateTime> ParseDateTime(std::string_view text) {
@@ -127,28 +141,16 @@ std::optional<DateTime> ParseDateTime(std::string_view text) {
     return t;
 }
 
-// Howard Hinnant's days_from_civil: exact for the whole proleptic Gregorian calendar.
 long long DaysFromCivil(int year, int month, int day) {
-    long long y = year - (month <= 2 ? 1 : 0);
-    long long era = (y >= 0 ? y : y - 399) / 400;
-    long long yoe = y - era * 400;
-    long long mp = (month + 9) % 12;
-    long long doy = (153 * mp + 2) / 5 + day - 1;
-    long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    return chr::sys_days(civil(year, month, day)).time_since_epoch().count();
 }
 
 DateTime CivilFromDays(long long days) {
-    days += 719468;
-    long long era = (days >= 0 ? days : days - 146096) / 146097;
-    long long doe = days - era * 146097;
-    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long long mp = (5 * doy + 2) / 153;
+    chr::year_month_day date{chr::sys_days(chr::days(days))};
     DateTime t;
-    t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    t.year = static_cast<int>(yoe + era * 400 + (t.month <= 2 ? 1 : 0));
+    t.year = static_cast<int>(date.year());
+    t.month = static_cast<int>(static_cast<unsigned>(date.month()));
+    t.day = static_cast<int>(static_cast<unsigned>(date.day()));
     t.hour = t.minute = t.second = 0;
     return t;
 }

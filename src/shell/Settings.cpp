@@ -5,6 +5,7 @@
 #include "shell/TextCodec.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -65,7 +66,18 @@ std::size_t numberLength(std::string_view text) {
 double leadingNumber(std::string_view value) {
     std::string_view text = value.substr(std::min(value.find_first_not_of(" \t"), value.size()));
     std::size_t n = numberLength(text);
-    return n == 0 ? 0.0 : std::strtod(std::string(text.substr(0, n)).c_str(), nullptr);
+    // from_chars reads the decimal point whatever the locale the program runs under; it takes
+    // no plus sign, which the number may carry.
+    std::size_t plus = n > 0 && text[0] == '+' ? 1 : 0;
+    double number = 0.0;
+    auto [end, error] = std::from_chars(text.data() + plus, text.data() + n, number);
+    if (error == std::errc::result_out_of_range) {
+        // As the C library reads it: too large is infinite, too small is zero.
+        bool tiny = text.substr(0, n).find("e-") != std::string_view::npos ||
+                    text.substr(0, n).find("E-") != std::string_view::npos;
+        number = tiny ? 0.0 : (text[0] == '-' ? -HUGE_VAL : HUGE_VAL);
+    }
+    return number;
 }
 
 std::string upperCase(std::string_view text) {

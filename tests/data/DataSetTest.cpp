@@ -1,5 +1,7 @@
 #include "data/DataSet.h"
 
+#include "data/GroupStatistics.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -141,6 +143,20 @@ TEST(AlarmMarks, OnlyBeyondTheLimits) {
     EXPECT_EQ(AlarmMarkOf(100.0f, g), AlarmMark::None);
     EXPECT_EQ(AlarmMarkOf(10.0f, g), AlarmMark::None);
     EXPECT_EQ(AlarmMarkOf(9.9f, g), AlarmMark::Low);
+}
+
+// The CSV writes the bare word; the reports keep their columns with a four-character field.
+TEST(AlarmMarks, OneTextPaddedToTheColumn) {
+    struct Case {
+        AlarmMark mark;
+        std::size_t width;
+        std::string text;
+    };
+    for (const Case& c : {Case{AlarmMark::High, 0, "high"}, Case{AlarmMark::Low, 0, "low"},
+                          Case{AlarmMark::None, 0, ""}, Case{AlarmMark::High, 4, "high"},
+                          Case{AlarmMark::Low, 4, "low "}, Case{AlarmMark::None, 4, "    "}}) {
+        EXPECT_EQ(AlarmMarkText(c.mark, c.width), c.text) << c.text;
+    }
 }
 
 } // namespace

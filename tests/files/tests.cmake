@@ -3,9 +3,11 @@ list(APPEND VESTRA_CORE_TESTS
     files/DataFileRobustnessTest.cpp
     files/ExportTest.cpp
     files/FileCommandsTest.cpp
+    files/GoldenNativeFileTest.cpp
 )
 set(VESTRA_FILES_EXPECTED_DIR ${CMAKE_CURRENT_SOURCE_DIR}/files/expected)
-set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/ExportTest.cpp APPEND PROPERTY
+set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/ExportTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/files/GoldenNativeFileTest.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS VESTRA_EXPECTED_DIR="${VESTRA_FILES_EXPECTED_DIR}")
 
 # The command-line tool run as a user would run it.

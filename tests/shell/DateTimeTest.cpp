@@ -17,6 +17,11 @@ TEST(DateTime, KnowsWhichDaysExist) {
     EXPECT_FALSE(IsValidDateTime({2023, 1, 1, 24, 0, 0}));
     EXPECT_FALSE(IsValidDateTime({2023, 1, 1, 0, 60, 0}));
     EXPECT_FALSE(IsValidDateTime({2023, 1, 1, 0, 0, 60}));
+    // Values that would wrap into range if kept in a byte.
+    EXPECT_FALSE(IsValidDateTime({2023, 257, 1, 0, 0, 0}));
+    EXPECT_FALSE(IsValidDateTime({2023, 1, 257, 0, 0, 0}));
+    EXPECT_FALSE(IsValidDateTime({2023, -255, 1, 0, 0, 0}));
+    EXPECT_EQ(DaysInMonth(2023, 269), 0);
 }
 
 TEST(DateTime, ParsesTheFormsTheThermometerAndUsersWrite) {

@@ -1,5 +1,6 @@
 #include "shell/Settings.h"
 
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -78,6 +79,19 @@ TEST_F(SettingsTest, PortOutsideOneToSixteenIsPortOne) {
     EXPECT_EQ(load("[Setting]\r\nComPort=2.5\r\n").PortNumber, 2); // halves to even
     EXPECT_EQ(load("[Setting]\r\nComPort=3.5x\r\n").PortNumber, 4);
     EXPECT_EQ(load("[Setting]\r\nComPort=99999999999\r\n").PortNumber, 1);
+}
+
+// Qt sets the user's locale at start-up; a comma as decimal separator must not change how the
+// file reads.
+TEST_F(SettingsTest, NumbersReadTheSameUnderACommaDecimalLocale) {
+    std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locales-all is not installed";
+    Settings port = load("[Setting]\r\nComPort=2.6\r\nUnitChange=1e999\r\n");
+    Settings tiny = load("[Setting]\r\nUnitChange=1e-999\r\n");
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(port.PortNumber, 3);
+    EXPECT_TRUE(port.AskModelType);
+    EXPECT_FALSE(tiny.AskModelType);
 }
 
 TEST_F(SettingsTest, PrintOptionsAndTheTypeQuestion) {

@@ -1,4 +1,4 @@
-#include "files/StatisticRecords.h"
+#include "files/ExportStatistics.h"
 
 namespace vestra {
 namespace {

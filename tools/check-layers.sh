@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Fails when a file under src/ includes a header of a layer above its own. The layers, lowest
+# first: a folder may include its own headers and those of the folders before it, never one
+# after it. This list is the one place the order is written.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+layers=(shell data files print device devicesettings session)
+
+rank() {
+    local i
+    for i in "${!layers[@]}"; do
+        [[ ${layers[$i]} == "$1" ]] && echo "$i" && return
+    done
+    echo -1
+}
+
+status=0
+for folder in src/*/; do
+    layer=$(basename "$folder")
+    own=$(rank "$layer")
+    if [[ $own -lt 0 ]]; then
+        echo "src/$layer is not in the layer list of $0" >&2
+        status=1
+        continue
+    fi
+    while IFS=: read -r file line included; do
+        target=${included#*\"}
+        target=${target%%/*}
+        theirs=$(rank "$target")
+        if [[ $theirs -gt $own ]]; then
+            echo "$file:$line: $layer includes $target, a layer above it" >&2
+            status=1
+        fi
+    done < <(grep -rnE '^#include "[a-z]+/' "$folder" || true)
+done
+[[ $status -eq 0 ]] && echo "layers: every include runs downward (${layers[*]})"
+exit $status
