@@ -13,13 +13,15 @@ int RunReset(const CliContext& context, std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
     static const std::array commands{
-        CliCommand{"convert", "[--format csv|txt|qmc|qmf] INPUT OUTPUT",
+        CliCommand{"convert", "[--format csv|txt|qmc|qmf] [--paper a4|letter] INPUT OUTPUT",
                    "reads a native data file as the Open command does and writes it as the\n"
-                   "Save command would for OUTPUT's extension, or as the printed report (.pdf).\n"
+                   "Save command would for OUTPUT's extension, or as the printed report (.pdf)\n"
+                   "on the paper --paper names (default: the locale's paper, else A4).\n"
                    "INPUT - reads standard input; OUTPUT - writes standard output in the\n"
                    "format --format names.\n",
                    RunConvert},
-        CliCommand{"import", "--port DEVICE [--format csv|txt|qmc|qmf] [OUTPUT]",
+        CliCommand{"import",
+                   "--port DEVICE [--format csv|txt|qmc|qmf] [--paper a4|letter] [OUTPUT]",
                    "reads the thermometer's memory; without OUTPUT the text report goes to\n"
                    "standard output in UTF-8 with LF line ends and the completion message to\n"
                    "standard error.\n",

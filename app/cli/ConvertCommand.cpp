@@ -30,14 +30,18 @@ bool openInput(const CliContext& context, const std::string& input, DataStore& s
 } // namespace
 
 // Reads a native data file as the Open command does and writes it again as the Save command
-// would for the output's format, or as the printed report for ".pdf". "-" stands for standard
-// input or output.
+// would for the output's format, or as the printed report for ".pdf" (on --paper). "-" stands
+// for standard input or output.
 int RunConvert(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--format"});
+    auto parsed = ParseCommandArgs(args, {"--format", "--paper"});
     if (!parsed || parsed->operands.size() != 2) {
         return kBadArguments;
     }
     OutputTarget output = OutputTargetOf(parsed->operands[1], parsed->option("--format"));
+    std::optional<ReportPaper> paper = OutputPaper(*parsed, &output);
+    if (!paper) {
+        return kBadArguments;
+    }
     if (int status = CheckOutputName(context, output); status != kExitOk) {
         return status;
     }
@@ -45,7 +49,7 @@ int RunConvert(const CliContext& context, std::span<const std::string> args) {
     if (!openInput(context, parsed->operands[0], store)) {
         return kExitFileError;
     }
-    return WriteOutput(context, store, output);
+    return WriteOutput(context, store, output, *paper);
 }
 
 } // namespace vestra::cli

@@ -28,7 +28,7 @@ void commit(DataStore& store) {
 // standard output, the completion message goes to standard error, so that the output can be
 // piped on its own.
 int RunImport(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--port", "--format"});
+    auto parsed = ParseCommandArgs(args, {"--port", "--format", "--paper"});
     if (!parsed || parsed->option("--port") == nullptr || parsed->operands.size() > 1) {
         return kBadArguments;
     }
@@ -38,6 +38,10 @@ int RunImport(const CliContext& context, std::span<const std::string> args) {
         if (int status = CheckOutputName(context, *output); status != kExitOk) {
             return status;
         }
+    }
+    std::optional<ReportPaper> paper = OutputPaper(*parsed, output ? &*output : nullptr);
+    if (!paper) {
+        return kBadArguments;
     }
     DataStore store;
     int status = RunDeviceConnection(context, *parsed->option("--port"),
@@ -55,7 +59,7 @@ int RunImport(const CliContext& context, std::span<const std::string> args) {
         }
         return printed;
     }
-    if (int saved = WriteOutput(context, store, *output); saved != kExitOk) {
+    if (int saved = WriteOutput(context, store, *output, *paper); saved != kExitOk) {
         return saved;
     }
     if (output->path == "-") {

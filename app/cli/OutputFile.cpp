@@ -35,10 +35,11 @@ void ensureGuiApplication() {
     static QGuiApplication app(argc, argv);
 }
 
-int writePdf(const CliContext& context, const DataStore& store, const std::string& path) {
+int writePdf(const CliContext& context, const DataStore& store, const std::string& path,
+             ReportPaper paper) {
     ensureGuiApplication();
     std::string error;
-    if (!WriteReportPdf(store.currentData, context.unit, path, error)) {
+    if (!WriteReportPdf(store.currentData, context.unit, paper, path, error)) {
         ShowSaveError(context.messages, path, error);
         return kExitFileError;
     }
@@ -88,9 +89,21 @@ int CheckOutputName(const CliContext& context, const OutputTarget& target) {
     return kExitOk;
 }
 
-int WriteOutput(const CliContext& context, DataStore& store, const OutputTarget& target) {
+std::optional<ReportPaper> OutputPaper(const CommandArgs& args, const OutputTarget* output) {
+    const std::string* paper = args.option("--paper");
+    if (paper == nullptr) {
+        return EnvironmentPaper();
+    }
+    if (output == nullptr || !isPdf(*output)) {
+        return std::nullopt;
+    }
+    return ParseReportPaper(*paper);
+}
+
+int WriteOutput(const CliContext& context, DataStore& store, const OutputTarget& target,
+                ReportPaper paper) {
     if (isPdf(target)) {
-        return writePdf(context, store, target.path);
+        return writePdf(context, store, target.path, paper);
     }
     if (target.path == kStandardStream) {
         return writeStandardOutput(context, store, target);

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "CliCommand.h"
+#include "CommandArgs.h"
 #include "data/DataSet.h"
+#include "print/ReportPaper.h"
 
+#include <optional>
 #include <string>
 
 namespace vestra::cli {
@@ -21,8 +24,13 @@ OutputTarget OutputTargetOf(const std::string& operand, const std::string* forma
 // Checked before any work, so that nothing is read or asked of the thermometer in vain.
 int CheckOutputName(const CliContext& context, const OutputTarget& target);
 
+// The sheet of a PDF output: --paper ("a4" or "letter"), else the paper of the environment.
+// Empty for any other value, and for --paper without a PDF output (output null: no file).
+std::optional<ReportPaper> OutputPaper(const CommandArgs& args, const OutputTarget* output);
+
 // Writes currentData as the Save command would for the format, or as the printed report with
-// every element and all 15 groups for ".pdf". kExitOk or kExitFileError.
-int WriteOutput(const CliContext& context, DataStore& store, const OutputTarget& target);
+// every element and all 15 groups on paper for ".pdf". kExitOk or kExitFileError.
+int WriteOutput(const CliContext& context, DataStore& store, const OutputTarget& target,
+                ReportPaper paper);
 
 } // namespace vestra::cli

@@ -85,26 +85,38 @@ bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, std::str
     return true;
 }
 
-bool ChooseSaveFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
-                    MessageSink& messages) {
-    FileDialogSetup setup = SaveDialogSetup(currentFilePath, unit);
+std::optional<std::string> AskSaveName(FileDialogs& dialogs, FileDialogSetup setup,
+                                       const std::function<bool(const std::string&)>& accepted,
+                                       MessageSink& messages) {
     for (;;) {
         std::optional<std::string> chosen = dialogs.askSave(setup);
         if (!chosen) {
-            return false;
+            return std::nullopt;
         }
         std::string path = WithDefaultExtension(*chosen, setup.defaultExtension);
-        if (SaveFormatOf(path, unit) == SaveFormat::Unsupported) {
+        if (!accepted(path)) {
             ShowUnsupportedFileName(messages);
-            return false;
+            return std::nullopt;
         }
         if (confirmReplace(path, messages)) {
-            currentFilePath = path;
-            return true;
+            return path;
         }
         setup.folder = folderPart(path);
         setup.name = lastPart(path);
     }
+}
+
+bool ChooseSaveFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
+                    MessageSink& messages) {
+    std::optional<std::string> path = AskSaveName(
+        dialogs, SaveDialogSetup(currentFilePath, unit),
+        [unit](const std::string& p) { return SaveFormatOf(p, unit) != SaveFormat::Unsupported; },
+        messages);
+    if (!path) {
+        return false;
+    }
+    currentFilePath = *path;
+    return true;
 }
 
 } // namespace vestra

@@ -3,6 +3,8 @@
 #include "files/FileDialogs.h"
 #include "shell/MessageSink.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,14 @@ std::string WithDefaultExtension(const std::string& path, std::string_view exten
 // file; otherwise it is unchanged.
 bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
                     MessageSink& messages);
+
+// Shows the save dialog until a name is settled: a name without extension gets the default
+// one; a name that accepted refuses shows "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。" and ends the question
+// with nothing; an existing file is taken only when the user agrees to replace it, otherwise the
+// dialog shows again with that name. Nothing on cancel.
+std::optional<std::string> AskSaveName(FileDialogs& dialogs, FileDialogSetup setup,
+                                       const std::function<bool(const std::string&)>& accepted,
+                                       MessageSink& messages);
 
 // Shows the save dialog. Accepted are the native extension of the unit, csv and txt in any
 // letter case; a name without extension becomes a native data file. When the file exists the

@@ -6,11 +6,11 @@
 namespace vestra {
 
 void RunPrintCommand(QWidget* owner, const DataStore& store, const TemperatureUnit& unit,
-                     PrintSettings& settings, QPrinter& printer, MessageSink& messages) {
-    if (!CheckPrinter(printer, messages)) {
+                     PrintSettings& settings, const PrintPlace& place, MessageSink& messages) {
+    if (!CheckPrinter(place.destination, place.system, messages)) {
         return;
     }
-    frmPrnMenu menu({store.currentData, unit, settings, printer, messages}, owner);
+    frmPrnMenu menu({store.currentData, unit, settings, place, messages}, owner);
     menu.exec();
 }
 

@@ -1,23 +1,20 @@
 #include "print/PrinterCheck.h"
 
-#include <QPrintDialog>
+#include "print/frmPrnSetup.h"
+
 #include <QPrinter>
 
 namespace vestra {
 
-QString PrinterDeviceName(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return printer.outputFileName();
+bool CheckPrinter(PrintDestination& destination, PrintSystem& system, MessageSink& messages) {
+    if (destination.isPdf()) {
+        return true;
     }
-    return printer.printerName();
-}
-
-bool PrinterReachable(const QPrinter& printer) {
-    return printer.isValid() && !PrinterDeviceName(printer).isEmpty();
-}
-
-bool CheckPrinter(const QPrinter& printer, MessageSink& messages) {
-    if (PrinterReachable(printer)) {
+    if (system.printerNames().isEmpty()) {
+        destination.printerName.clear();
+        return true;
+    }
+    if (system.openPrinter(destination)) {
         return true;
     }
     messages.showMessage("プリントエラーです。ご使用のプリンタ設定を確認してください",
@@ -25,15 +22,15 @@ bool CheckPrinter(const QPrinter& printer, MessageSink& messages) {
     return false;
 }
 
-QString PrinterUnusableText(const QPrinter& printer) {
-    return QStringLiteral("プリンタ「%1」に出力できません。").arg(PrinterDeviceName(printer));
+QString PrinterUnusableText(const QString& name) {
+    return QStringLiteral("プリンタ「%1」に出力できません。").arg(name);
 }
 
-void RunPrinterSetup(QWidget* owner, QPrinter& printer) {
-    QPrintDialog dialog(&printer, owner);
-    // Choosing the printer and its paper only: the report decides what is printed.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-    dialog.exec();
+void RunPrinterSetup(QWidget* owner, PrintDestination& destination, PrintSystem& system) {
+    frmPrnSetup dialog(destination, system.printerNames(), owner);
+    if (dialog.exec() == QDialog::Accepted) {
+        destination = dialog.destination();
+    }
 }
 
 } // namespace vestra

@@ -1,27 +1,23 @@
 #pragma once
 
+#include "print/PrintSystem.h"
 #include "shell/MessageSink.h"
 
 #include <QString>
 
-class QPrinter;
 class QWidget;
 
 namespace vestra {
 
-// The name shown for the printer in use: its device name, or the file a PDF printer writes.
-QString PrinterDeviceName(const QPrinter& printer);
+// The check before the print menu opens. The PDF file can always be written; on a system
+// without any printer the destination becomes the PDF file. A printer that cannot be reached
+// is reported to the user, and the check fails.
+bool CheckPrinter(PrintDestination& destination, PrintSystem& system, MessageSink& messages);
 
-// A printer can be used when it names a device or writes a file.
-bool PrinterReachable(const QPrinter& printer);
+// The description shown when the named printer refuses a document.
+QString PrinterUnusableText(const QString& name);
 
-// The check before the print menu opens: tells the user when no printer can be used.
-bool CheckPrinter(const QPrinter& printer, MessageSink& messages);
-
-// The description shown when the printer refuses a document.
-QString PrinterUnusableText(const QPrinter& printer);
-
-// Lets the user choose the printer and its paper; a cancelled dialog changes nothing.
-void RunPrinterSetup(QWidget* owner, QPrinter& printer);
+// Lets the user choose the destination, its paper and orientation; a cancel changes nothing.
+void RunPrinterSetup(QWidget* owner, PrintDestination& destination, PrintSystem& system);
 
 } // namespace vestra

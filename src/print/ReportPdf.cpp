@@ -1,78 +1,66 @@
 #include "print/ReportPdf.h"
 
+#include "print/PrintDestination.h"
 #include "print/ReportLines.h"
-#include "print/ReportPages.h"
 #include "print/ReportPrinter.h"
+#include "shell/AboutText.h"
+#include "shell/AppInfo.h"
+#include "shell/AtomicFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
-#include <QTemporaryFile>
-#include <cstdio>
+#include <QBuffer>
+#include <QPdfWriter>
 
 namespace vestra {
-namespace {
 
-// What an office printer cannot reach at the edges of an A4 sheet.
-constexpr double kSheetMarginMm = 5.0;
-
-bool printPages(QPrinter& printer, const std::vector<ReportPage>& pages, std::string& error) {
-    ReportPrinter out(printer);
-    bool ok = true;
-    for (const ReportPage& page : pages) {
-        ok = ok && out.startPage();
-        for (const std::string& line : page.lines) {
-            ok = ok && out.printLine(line);
-        }
+QString ReportTitle(const DataSet& data) {
+    QString title = QString::fromUtf8(kAppTitle);
+    if (!data.subject.empty()) {
+        title += QLatin1Char(' ') + QString::fromStdString(data.subject);
     }
-    if (!ok) {
-        error = out.error().toStdString();
-    }
-    out.finish(false);
-    return ok;
+    return title;
 }
 
-} // namespace
+void SetUpReportPdf(QPdfWriter& writer, const QPageLayout& layout, const QString& title) {
+    writer.setPageLayout(layout);
+    writer.setTitle(title);
+    writer.setCreator(QString::fromUtf8(kProductName) + QLatin1Char(' ') +
+                      QString::fromStdString(VersionNumberText()));
+}
 
-bool WriteReportPdf(const DataSet& data, std::string_view unit, const std::string& path,
-                    std::string& error) {
-    QFileInfo target(QString::fromStdString(path));
-    QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".report-XXXXXX.pdf")));
-    if (!part.open()) {
-        error = "cannot create a file in " + target.absolutePath().toStdString();
-        return false;
+QByteArray RenderReportPdf(const std::vector<ReportPage>& pages, const QPageLayout& layout,
+                           const QString& title, std::string& error) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        SetUpReportPdf(writer, layout, title);
+        QString failure;
+        if (!PrintPages(writer, pages, failure)) {
+            error = failure.toStdString();
+            return {};
+        }
     }
-    part.close();
+    return buffer.data();
+}
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(part.fileName());
-    printer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                    QMarginsF(kSheetMarginMm, kSheetMarginMm, kSheetMarginMm, kSheetMarginMm),
-                    QPageLayout::Millimeter));
+bool WriteReportPdf(const DataSet& data, std::string_view unit, ReportPaper paper,
+                    const std::string& path, std::string& error) {
+    QPageLayout layout = PdfPageLayout(PageSizeOf(paper), QPageLayout::Portrait);
+    int linesPerPage = 0;
+    {
+        QBuffer probe;
+        probe.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&probe);
+        writer.setPageLayout(layout);
+        linesPerPage = PrinterLinesPerPage(writer);
+    }
     PrintOptions options = AllPrintOptions();
-    int linesPerPage = PrinterLinesPerPage(printer);
-    if (linesPerPage < kMinLinesPerPage) {
-        error = "the page holds too few lines";
-        return false;
-    }
     auto pages = PaginateReport(ReportLines(data, options, unit), true, linesPerPage);
-    if (!printPages(printer, pages, error)) {
+    QByteArray bytes = RenderReportPdf(pages, layout, ReportTitle(data), error);
+    if (bytes.isEmpty()) {
         return false;
     }
-    // A temporary file is private to its owner; the report is an ordinary document.
-    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    if (std::rename(part.fileName().toLocal8Bit().constData(), path.c_str()) != 0) {
-        error = "cannot write " + path;
-        return false;
-    }
-    part.setAutoRemove(false);
-    return true;
+    return WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), error);
 }
 
 } // namespace vestra

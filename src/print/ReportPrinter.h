@@ -1,28 +1,30 @@
 #pragma once
 
+#include "print/ReportPages.h"
 #include "shell/MessageSink.h"
 
 #include <QPainter>
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace vestra {
 
-// Lines of the report font that fit on a page of the printer.
-int PrinterLinesPerPage(QPrinter& printer);
+// Lines of the report font that fit on a page of the device (a printer or a PDF writer).
+int PrinterLinesPerPage(QPagedPaintDevice& device);
 
-// Lines that fit on a page of the printer in the report font; empty after a message (page too
+// Lines that fit on a page of the device in the report font; empty after a message (page too
 // small, or a printer that cannot be used).
-std::optional<int> CheckPageCapacity(QPrinter& printer, MessageSink& messages);
+std::optional<int> CheckPageCapacity(QPagedPaintDevice& device, MessageSink& messages);
 
 // Prints the report one line at a time: each line 20 mm from the left edge of the printable
 // area, the first line of a page at its top, in the report font.
 class ReportPrinter {
 public:
-    explicit ReportPrinter(QPrinter& printer);
+    explicit ReportPrinter(QPagedPaintDevice& device);
     ~ReportPrinter();
     ReportPrinter(const ReportPrinter&) = delete;
     ReportPrinter& operator=(const ReportPrinter&) = delete;
@@ -39,7 +41,7 @@ public:
 private:
     bool fail(const QString& text);
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     QPainter painter_;
     int lineCount_ = 0;
     double left_ = 0;
@@ -47,5 +49,9 @@ private:
     double ascent_ = 0;
     QString error_;
 };
+
+// Prints every page in one go onto the device, for a run without a progress window. False
+// after the first failure, with its description in error.
+bool PrintPages(QPagedPaintDevice& device, const std::vector<ReportPage>& pages, QString& error);
 
 } // namespace vestra

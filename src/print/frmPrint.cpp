@@ -18,10 +18,10 @@ constexpr int kEventPassesPerLine = 5;
 
 } // namespace
 
-frmPrint::frmPrint(QPrinter& printer, std::vector<ReportPage> pages, MessageSink& messages,
+frmPrint::frmPrint(QPagedPaintDevice& device, std::vector<ReportPage> pages, MessageSink& messages,
                    QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      printer_(printer), pages_(std::move(pages)), messages_(messages),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), device_(device),
+      pages_(std::move(pages)), messages_(messages),
       cmdCancel_(new QPushButton(QStringLiteral("中止"), this)), tmrStart_(new QTimer(this)) {
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" 印刷"));
     setModal(true);
@@ -70,7 +70,7 @@ bool frmPrint::printLine(ReportPrinter& out, const std::string& text) {
 
 void frmPrint::tmrStart_Timer() {
     keepPrinting_ = true;
-    ReportPrinter out(printer_);
+    ReportPrinter out(device_);
     bool ok = true;
     for (auto page = pages_.begin(); ok && keepPrinting_ && page != pages_.end(); ++page) {
         ok = out.startPage();

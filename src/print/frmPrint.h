@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <vector>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 class QTimer;
 
@@ -22,7 +22,7 @@ class frmPrint : public QDialog {
 public:
     enum class Outcome { Pending, Completed, Cancelled, Failed };
 
-    frmPrint(QPrinter& printer, std::vector<ReportPage> pages, MessageSink& messages,
+    frmPrint(QPagedPaintDevice& device, std::vector<ReportPage> pages, MessageSink& messages,
              QWidget* parent = nullptr);
 
     Outcome outcome() const { return outcome_; }
@@ -41,7 +41,7 @@ private slots:
 private:
     bool printLine(ReportPrinter& out, const std::string& text);
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     std::vector<ReportPage> pages_;
     MessageSink& messages_;
     QPushButton* cmdCancel_;

@@ -31,7 +31,7 @@ frmPrnMenu::frmPrnMenu(const PrintJob& job, QWidget* parent)
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" 印刷設定メニュー"));
     buildControls();
 
-    lblPrName_->setText(PrinterDeviceName(job_.printer));
+    lblPrName_->setText(DestinationName(job_.place.destination));
     int itemSet = OpenPrintMenu(job_.settings, job_.data);
     chkData_->setChecked(job_.settings.PrintDataOption);
     optGrp_.at(static_cast<std::size_t>(itemSet))->setChecked(true);
@@ -41,11 +41,11 @@ void frmPrnMenu::buildControls() {
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("使用するﾌﾟﾘﾝﾀ："), this), 0, 0);
     lblPrName_->setObjectName(QStringLiteral("lblPrName"));
-    layout->addWidget(lblPrName_, 0, 1, 1, 2);
+    layout->addWidget(lblPrName_, 0, 1, 1, 3);
 
     chkData_->setObjectName(QStringLiteral("chkData"));
     connect(chkData_, &QCheckBox::clicked, this, &frmPrnMenu::chkData_Click);
-    layout->addWidget(chkData_, 1, 0, 1, 3);
+    layout->addWidget(chkData_, 1, 0, 1, 4);
 
     auto* frame = new QGroupBox(QStringLiteral("グループ毎"), this);
     auto* frameLayout = new QHBoxLayout(frame);
@@ -59,23 +59,26 @@ void frmPrnMenu::buildControls() {
         optGrp_.at(static_cast<std::size_t>(i)) = opt;
     }
     connect(group, &QButtonGroup::idClicked, this, &frmPrnMenu::optGrp_Click);
-    layout->addWidget(frame, 2, 0, 1, 3);
+    layout->addWidget(frame, 2, 0, 1, 4);
 
     layout->addWidget(new QLabel(QStringLiteral("更に詳細な設定で印刷を行いたい場合は、"
                                                 "下のボタンをクリックして下さい｡ "),
                                  this),
-                      3, 0, 1, 3);
+                      3, 0, 1, 4);
     auto* cmdSet = button(this, "cmdSet", QStringLiteral("詳細設定印刷"));
     auto* cmdOK = button(this, "cmdOK", QStringLiteral("印刷実行"));
+    auto* cmdPreview = button(this, "cmdPreview", QStringLiteral("印刷ﾌﾟﾚﾋﾞｭｰ"));
     auto* cmdPrSet = button(this, "cmdPrSet", QStringLiteral("ﾌﾟﾘﾝﾀの設定"));
     auto* cmdCancel = button(this, "cmdCancel", QStringLiteral("中止"));
-    layout->addWidget(cmdSet, 4, 0, 1, 3);
+    layout->addWidget(cmdSet, 4, 0, 1, 4);
     layout->addWidget(cmdOK, 5, 0);
-    layout->addWidget(cmdPrSet, 5, 1);
-    layout->addWidget(cmdCancel, 5, 2);
+    layout->addWidget(cmdPreview, 5, 1);
+    layout->addWidget(cmdPrSet, 5, 2);
+    layout->addWidget(cmdCancel, 5, 3);
     cmdOK->setDefault(true);
     connect(cmdSet, &QPushButton::clicked, this, &frmPrnMenu::cmdSet_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmPrnMenu::cmdOK_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmPrnMenu::cmdPreview_Click);
     connect(cmdPrSet, &QPushButton::clicked, this, &frmPrnMenu::cmdPrSet_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmPrnMenu::cmdCancel_Click);
 }
@@ -100,9 +103,16 @@ void frmPrnMenu::cmdOK_Click() {
     accept();
 }
 
+// A closed preview leaves the menu open for other choices; a printed one ends it.
+void frmPrnMenu::cmdPreview_Click() {
+    if (StartPreview(*this, job_)) {
+        accept();
+    }
+}
+
 void frmPrnMenu::cmdPrSet_Click() {
-    RunPrinterSetup(this, job_.printer);
-    lblPrName_->setText(PrinterDeviceName(job_.printer));
+    RunPrinterSetup(this, job_.place.destination, job_.place.system);
+    lblPrName_->setText(DestinationName(job_.place.destination));
 }
 
 void frmPrnMenu::cmdCancel_Click() {

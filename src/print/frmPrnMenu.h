@@ -11,8 +11,8 @@ class QRadioButton;
 
 namespace vestra {
 
-// The print menu: the printer in use, "only groups with data", the per-group item set, and the
-// way to the detailed settings, to printing and to the printer setup.
+// The print menu: the destination in use, "only groups with data", the per-group item set, and
+// the way to the detailed settings, to printing, to the preview and to the printer setup.
 class frmPrnMenu : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +23,7 @@ public slots:
     void optGrp_Click(int index);
     void cmdSet_Click();
     void cmdOK_Click();
+    void cmdPreview_Click();
     void cmdPrSet_Click();
     void cmdCancel_Click();
 

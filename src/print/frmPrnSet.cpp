@@ -47,7 +47,7 @@ frmPrnSet::frmPrnSet(const PrintJob& job, QWidget* parent)
                       1, 3);
     layout->addWidget(buttonRow(), 2, 0, 1, 4);
 
-    lblPrName_->setText(PrinterDeviceName(job_.printer));
+    lblPrName_->setText(DestinationName(job_.place.destination));
     for (const SwitchBox& s : switchBoxes_) {
         s.box->setChecked(job_.settings.options.*s.option);
     }
@@ -172,8 +172,8 @@ void frmPrnSet::cmdOK_Click() {
 }
 
 void frmPrnSet::cmdPrSet_Click() {
-    RunPrinterSetup(this, job_.printer);
-    lblPrName_->setText(PrinterDeviceName(job_.printer));
+    RunPrinterSetup(this, job_.place.destination, job_.place.system);
+    lblPrName_->setText(DestinationName(job_.place.destination));
 }
 
 void frmPrnSet::cmdCancel_Click() {

@@ -9,16 +9,30 @@ list(APPEND VESTRA_CORE_SOURCES
     print/PrintMenuRules.cpp
     print/PrintSetRules.h
     print/PrintSetRules.cpp
+    print/ReportPaper.h
+    print/ReportPaper.cpp
+    print/PdfFileChoice.h
+    print/PdfFileChoice.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     print/ReportFont.h
     print/ReportFont.cpp
     print/ReportPrinter.h
     print/ReportPrinter.cpp
+    print/PrintDestination.h
+    print/PrintDestination.cpp
+    print/PrintSystem.h
+    print/PrintSystem.cpp
+    print/frmPrnSetup.h
+    print/frmPrnSetup.cpp
     print/PrinterCheck.h
     print/PrinterCheck.cpp
     print/PrintJob.h
     print/PrintJob.cpp
+    print/PreparedReport.h
+    print/PreparedReport.cpp
+    print/frmPreview.h
+    print/frmPreview.cpp
     print/frmPrint.h
     print/frmPrint.cpp
     print/frmPrnMenu.h

@@ -18,8 +18,10 @@ void ConnectFileCommands(AppSession& session) {
 void ConnectPrintCommand(AppSession& session) {
     frmMain& window = session.window();
     QObject::connect(&window, &frmMain::printRequested, &window, [&session] {
+        PrintPlace place{session.destination(), *session.printSystem, *session.fileDialogs,
+                         session.settings.CurrentFilePath};
         RunPrintCommand(&session.window(), session.store, session.settings.CurrentUnit,
-                        session.print, session.printer(), session.messages);
+                        session.print, place, session.messages);
     });
 }
 

@@ -2,8 +2,6 @@
 
 #include "files/QtFileDialogs.h"
 
-#include <QPrinter>
-
 namespace vestra {
 
 AppSession::AppSession(std::string file, Settings initial, MessageSink& sink)
@@ -12,15 +10,16 @@ AppSession::AppSession(std::string file, Settings initial, MessageSink& sink)
       print{settings.PrintDataOption, settings.PrintGroupOption, {}}, messages(sink) {
     window_ = std::make_unique<frmMain>(store, settings.CurrentUnit, windowSettings, messages);
     fileDialogs = std::make_unique<QtFileDialogs>(window_.get());
+    printSystem = std::make_unique<QtPrintSystem>();
 }
 
 AppSession::~AppSession() = default;
 
-QPrinter& AppSession::printer() {
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>();
+PrintDestination& AppSession::destination() {
+    if (!destination_) {
+        destination_ = InitialDestination(*printSystem);
     }
-    return *printer_;
+    return *destination_;
 }
 
 bool AppSession::saveSettings() {

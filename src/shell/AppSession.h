@@ -4,13 +4,13 @@
 #include "data/frmMain.h"
 #include "files/FileDialogs.h"
 #include "print/PrintOptions.h"
+#include "print/PrintSystem.h"
 #include "shell/MessageSink.h"
 #include "shell/Settings.h"
 
 #include <memory>
+#include <optional>
 #include <string>
-
-class QPrinter;
 
 namespace vestra {
 
@@ -26,9 +26,9 @@ public:
     AppSession& operator=(const AppSession&) = delete;
 
     frmMain& window() { return *window_; }
-    // The printer in use, the same for every print command of the run; made when first needed
+    // Where reports go, the same for every print command of the run; chosen when first needed
     // so that a start does not wait for the printing system.
-    QPrinter& printer();
+    PrintDestination& destination();
 
     // Writes every setting as it stands, once the main window has closed. False when the file
     // could not be written; there is nobody left to tell then.
@@ -42,9 +42,11 @@ public:
     MessageSink& messages;
     // Replaced by tests before the file commands are connected.
     std::unique_ptr<FileDialogs> fileDialogs;
+    // Replaced by tests before the print command is connected.
+    std::unique_ptr<PrintSystem> printSystem;
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    std::optional<PrintDestination> destination_;
     std::unique_ptr<frmMain> window_;
 };
 

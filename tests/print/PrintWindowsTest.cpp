@@ -1,19 +1,26 @@
+#include "print/FakePrintSystem.h"
 #include "print/PdfText.h"
 #include "print/PrintCommand.h"
+#include "print/PrinterCheck.h"
 #include "print/ReportSample.h"
+#include "print/frmPreview.h"
 #include "print/frmPrint.h"
 #include "print/frmPrnMenu.h"
 #include "print/frmPrnSet.h"
+#include "print/frmPrnSetup.h"
+#include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
+#include "support/SmallDisk.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -22,22 +29,29 @@
 namespace vestra {
 namespace {
 
-// A data set with readings in groups 1 and 3 only, and a printer that writes a PDF file.
+using testing::FakePrintSystem;
+
+// A data set with readings in groups 1 and 3 only; no printer unless a test adds some, so the
+// destination is the PDF file.
 struct Bench {
-    Bench() : printer(QPrinter::HighResolution) {
+    explicit Bench(QStringList printers = {}) : system(std::move(printers), dir.path()) {
         using testing::SampleTime;
         store =
             testing::SampleStore({{{SampleTime(0), 22.5f, ""}}, {}, {{SampleTime(1), 40.f, ""}}});
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("out.pdf")));
     }
-    PrintJob job() { return {store.currentData, "ﾟF", settings, printer, messages}; }
-    bool printed() const { return QFile::exists(printer.outputFileName()); }
+    PrintPlace place() { return {destination, system, dialogs, currentFile}; }
+    PrintJob job() { return {store.currentData, "ﾟF", settings, place(), messages}; }
+    std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
+    void answerFile(const char* name) { dialogs.answers.push_back(file(name)); }
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir dir;
     DataStore store;
     PrintSettings settings;
-    QPrinter printer;
+    PrintDestination destination;
+    FakePrintSystem system;
+    testing::FakeFileDialogs dialogs;
+    std::string currentFile;
     testing::RecordingMessages messages;
 };
 
@@ -48,6 +62,34 @@ template <typename T> T* child(QWidget& w, const QString& name) {
     }
     return found;
 }
+
+void click(QWidget& w, const char* button) {
+    child<QPushButton>(w, QString::fromLatin1(button))->click();
+}
+
+// Acts once on the first modal dialog of type D that shows, and is ready, while the watcher
+// lives.
+template <typename D> class OnModal {
+public:
+    explicit OnModal(
+        std::function<void(D&)> act, std::function<bool(D&)> ready = [](D&) { return true; })
+        : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this, ready] {
+            auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && ready(*dialog)) {
+                timer_.stop();
+                seen = true;
+                act_(*dialog);
+            }
+        });
+        timer_.start(0);
+    }
+    bool seen = false;
+
+private:
+    std::function<void(D&)> act_;
+    QTimer timer_;
+};
 
 std::vector<ReportPage> numberedPages(int pages, int lines) {
     std::vector<ReportPage> out;
@@ -73,51 +115,283 @@ void runActingAt(frmPrint& progress, int lines, const std::function<void()>& act
     progress.exec();
 }
 
+std::string readText(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+void writeText(const std::string& path, const std::string& text) {
+    QFile file(QString::fromStdString(path));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), qint64(text.size()));
+}
+
+QString pdfTitle(const QString& path) {
+    return testing::PdfInfo(path, QStringLiteral("Title"));
+}
+
 } // namespace
 
 class PrintWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void printCommandNeedsAPrinter();
+    void printCommandOpensTheMenuOnTheDestination_data();
+    void printCommandOpensTheMenuOnTheDestination();
+    void pdfRunWritesTheChosenFileAndNamesIt();
+    void replacingAnEarlierPdfAsksFirst_data();
+    void replacingAnEarlierPdfAsksFirst();
+    void cancelledFileQuestionPrintsNothing();
+    void cancelledRunWritesNoPdf();
+    void pdfOntoAFullDiskKeepsTheOldFile();
+    void printerRunGoesToThePrinterWithoutAFileQuestion();
+    void previewShowsThePagesOfTheRun();
+    void printerSetupOffersOnlyPrinterPaperAndOrientation_data();
+    void printerSetupOffersOnlyPrinterPaperAndOrientation();
     void progressWindowPrintsEveryPageAndCannotBeClosed();
-    void cancelAbortsAndClosesTheProgressWindow();
+    void cancelStopsTheRunAndClosesTheProgressWindow();
     void printMenuKeepsTheChoicesAndPrintsThem();
     void pageTooSmallClosesTheMenuWithoutPrinting();
     void detailedSettingsShowTheSwitchesAndGroups();
     void menuHandsOverToTheDetailedSettingsAndCloses();
 };
 
-void PrintWindowsTest::printCommandNeedsAPrinter() {
+void PrintWindowsTest::printCommandOpensTheMenuOnTheDestination_data() {
+    QTest::addColumn<QStringList>("printers");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("shown"); // empty: the menu does not open
+    const QString pdf = QStringLiteral("PDFファイル");
+    QTest::newRow("no printer") << QStringList{} << QString() << pdf;
+    QTest::newRow("printer gone, none left") << QStringList{} << "Office" << pdf;
+    QTest::newRow("PDF chosen") << QStringList{"Office"} << QString() << pdf;
+    QTest::newRow("printer") << QStringList{"Office", "Lab"} << "Lab"
+                             << "Lab";
+    QTest::newRow("printer unreachable") << QStringList{"Office"} << "Gone" << QString();
+}
+
+void PrintWindowsTest::printCommandOpensTheMenuOnTheDestination() {
+    QFETCH(QStringList, printers);
+    QFETCH(QString, chosen);
+    QFETCH(QString, shown);
+    Bench b(printers);
+    b.destination.printerName = chosen;
+    QString label;
+    OnModal<frmPrnMenu> menu([&](frmPrnMenu& m) {
+        label = child<QLabel>(m, "lblPrName")->text();
+        click(m, "cmdCancel");
+    });
+    RunPrintCommand(nullptr, b.store, "ﾟC", b.settings, b.place(), b.messages);
+    QCOMPARE(label, shown);
+    QCOMPARE(menu.seen, !shown.isEmpty());
+    if (shown.isEmpty()) {
+        QCOMPARE(b.messages.entries.size(), std::size_t{1});
+        QCOMPARE(b.messages.entries[0].text,
+                 std::string("プリントエラーです。ご使用のプリンタ設定を確認してください"));
+        QCOMPARE(b.messages.entries[0].icon, MessageIcon::Exclamation);
+    } else {
+        QVERIFY(b.messages.entries.empty());
+    }
+}
+
+// The three clicks of a user without a printer: 印刷, 印刷実行, and the file's name.
+void PrintWindowsTest::pdfRunWritesTheChosenFileAndNamesIt() {
     Bench b;
-    b.printer.setOutputFileName(QString()); // neither a device nor a file: nowhere to print
-    RunPrintCommand(nullptr, b.store, "ﾟC", b.settings, b.printer, b.messages);
+    b.settings.PrintDataOption = true;
+    b.answerFile("report"); // typed without extension
+    OnModal<frmPrnMenu> menu([&](frmPrnMenu& m) { click(m, "cmdOK"); });
+    RunPrintCommand(nullptr, b.store, "ﾟF", b.settings, b.place(), b.messages);
+    std::string path = b.file("report.pdf");
+    QCOMPARE(b.files(), QStringList{"report.pdf"});
+    QCOMPARE(b.destination.lastPdfPath, path);
+    QCOMPARE(b.dialogs.saved.at(0).defaultExtension, std::string("pdf"));
     QCOMPARE(b.messages.entries.size(), std::size_t{1});
-    QCOMPARE(b.messages.entries[0].text,
-             std::string("プリントエラーです。ご使用のプリンタ設定を確認してください"));
-    QCOMPARE(b.messages.entries[0].icon, MessageIcon::Exclamation);
+    QCOMPARE(b.messages.entries[0].text, "PDFファイルを出力しました。\n" + path);
+    QCOMPARE(b.messages.entries[0].icon, MessageIcon::Information);
+    auto pages = testing::PdfPages(QString::fromStdString(path));
+    QCOMPARE(pages.size(), std::size_t{1});
+    QCOMPARE(pages[0][0], QStringLiteral("ﾍﾟｰｼﾞ 1"));
+    QCOMPARE(pages[0][1], QStringLiteral("件名 ライン点検"));
+    QCOMPARE(pdfTitle(QString::fromStdString(path)),
+             QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ ライン点検"));
+}
+
+void PrintWindowsTest::replacingAnEarlierPdfAsksFirst_data() {
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no, then cancel") << false;
+}
+
+void PrintWindowsTest::replacingAnEarlierPdfAsksFirst() {
+    QFETCH(bool, replace);
+    Bench b;
+    std::string path = b.file("report.pdf");
+    writeText(path, "earlier");
+    b.destination.lastPdfPath = path;
+    b.dialogs.answers.push_back(path);
+    b.messages.answers.push_back(replace);
+    frmPrnMenu menu(b.job());
+    click(menu, "cmdOK");
+
+    QCOMPARE(b.messages.entries.at(0).text,
+             std::string("report.pdf は既に存在します。\n上書きしますか?"));
+    QCOMPARE(b.dialogs.saved.at(0).name, std::string("report")); // the last report's name
+    QCOMPARE(b.dialogs.saved.size(), std::size_t(replace ? 1 : 2));
+    QCOMPARE(readText(path) == "earlier", !replace);
+    QCOMPARE(b.messages.entries.size(), std::size_t(replace ? 2 : 1));
+}
+
+void PrintWindowsTest::cancelledFileQuestionPrintsNothing() {
+    Bench b;
+    frmPrnMenu menu(b.job());
+    menu.show();
+    click(menu, "cmdOK");
+    QCOMPARE(b.dialogs.saved.size(), std::size_t{1});
+    QVERIFY(b.files().isEmpty());
+    QVERIFY(b.messages.entries.empty());
+    QVERIFY(b.destination.lastPdfPath.empty());
+    QVERIFY(!menu.isVisible());
+}
+
+void PrintWindowsTest::cancelledRunWritesNoPdf() {
+    Bench b;
+    b.store = testing::FullSampleStore();
+    b.answerFile("report.pdf");
+    OnModal<frmPrint> progress([](frmPrint& p) { click(p, "cmdCancel"); },
+                               [](frmPrint& p) { return p.linesPrinted() > 0; });
+    frmPrnMenu menu(b.job());
+    click(menu, "cmdOK");
+    QVERIFY(progress.seen);
+    QCOMPARE(b.files(), QStringList{});
+    QVERIFY(b.messages.entries.empty());
+}
+
+void PrintWindowsTest::pdfOntoAFullDiskKeepsTheOldFile() {
+    Bench b;
+    testing::SmallDisk disk(b.file("small"));
+    if (!disk.mounted()) {
+        QSKIP(disk.why().c_str());
+    }
+    std::string path = disk.file("report.pdf");
+    b.dialogs.answers = {path, path};
+    frmPrnMenu(b.job()).findChild<QPushButton*>("cmdOK")->click();
+    QCOMPARE(b.messages.entries.at(0).icon, MessageIcon::Information);
+    std::string old = readText(path);
+    QVERIFY(old.starts_with("%PDF-"));
+    QVERIFY(disk.fillUp());
+
+    b.messages.entries.clear();
+    b.store = testing::FullSampleStore();
+    frmPrnMenu(b.job()).findChild<QPushButton*>("cmdOK")->click();
+    QCOMPARE(b.messages.entries.size(), std::size_t{2}); // replace?, then the error
+    QVERIFY(b.messages.entries[1].text.starts_with("File Save Error !"));
+    QCOMPARE(b.messages.entries[1].icon, MessageIcon::Critical);
+    QCOMPARE(b.messages.beeps, 1);
+    QVERIFY(readText(path) == old);
+    QCOMPARE(QDir(QString::fromStdString(disk.file(""))).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"filler", "report.pdf"}));
+}
+
+void PrintWindowsTest::printerRunGoesToThePrinterWithoutAFileQuestion() {
+    Bench b({"Office"});
+    b.destination.printerName = "Office";
+    b.settings.PrintDataOption = true;
+    frmPrnMenu menu(b.job());
+    QCOMPARE(child<QLabel>(menu, "lblPrName")->text(), QStringLiteral("Office"));
+    click(menu, "cmdOK");
+    QVERIFY(b.dialogs.saved.empty());
+    QVERIFY(b.messages.entries.empty());
+    auto pages = testing::PdfPages(b.system.outputOf("Office"));
+    QCOMPARE(pages.size(), std::size_t{1});
+    QCOMPARE(pages[0][0], QStringLiteral("ﾍﾟｰｼﾞ 1"));
+    QCOMPARE(pdfTitle(b.system.outputOf("Office")), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ ライン点検"));
+}
+
+// Closing the preview leaves the menu open and prints nothing; printing from it gives the
+// pages it showed.
+void PrintWindowsTest::previewShowsThePagesOfTheRun() {
+    Bench b;
+    b.store = testing::FullSampleStore();
+    frmPrnMenu menu(b.job());
+    menu.show();
+    int shown = 0;
+    {
+        OnModal<frmPreview> preview([&](frmPreview& p) {
+            shown = p.pageCount();
+            click(p, "cmdCancel");
+        });
+        click(menu, "cmdPreview");
+        QVERIFY(preview.seen);
+    }
+    QVERIFY(menu.isVisible());
+    QVERIFY(b.dialogs.saved.empty());
+    QVERIFY(b.files().isEmpty());
+
+    b.answerFile("report.pdf");
+    OnModal<frmPreview> preview([&](frmPreview& p) { click(p, "cmdOK"); });
+    click(menu, "cmdPreview");
+    QVERIFY(!menu.isVisible());
+    QVERIFY(shown > 1);
+    QCOMPARE(testing::PdfPages(QString::fromStdString(b.file("report.pdf"))).size(),
+             std::size_t(shown));
+}
+
+void PrintWindowsTest::printerSetupOffersOnlyPrinterPaperAndOrientation_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("OK") << true;
+    QTest::newRow("cancel") << false;
+}
+
+void PrintWindowsTest::printerSetupOffersOnlyPrinterPaperAndOrientation() {
+    QFETCH(bool, accept);
+    Bench b({"Office", "Lab"});
+    QStringList offered;
+    int controls = 0;
+    OnModal<frmPrnSetup> setup([&](frmPrnSetup& d) {
+        auto* printer = child<QComboBox>(d, "cboPrinter");
+        for (int i = 0; i < printer->count(); ++i) {
+            offered << printer->itemText(i);
+        }
+        controls =
+            int(d.findChildren<QComboBox*>().size() + d.findChildren<QSpinBox*>().size() +
+                d.findChildren<QCheckBox*>().size() + d.findChildren<QRadioButton*>().size());
+        printer->setCurrentIndex(2);
+        auto* paper = child<QComboBox>(d, "cboPaper");
+        paper->setCurrentIndex(paper->findText(QStringLiteral("Letter")));
+        child<QRadioButton>(d, "optOrientation1")->click();
+        click(d, accept ? "cmdOK" : "cmdCancel");
+    });
+    RunPrinterSetup(nullptr, b.destination, b.system);
+    QCOMPARE(offered, (QStringList{"PDFファイル", "Office", "Lab"}));
+    QCOMPARE(controls, 4); // printer, paper, two orientations
+    QCOMPARE(b.destination.printerName, accept ? QStringLiteral("Lab") : QString());
+    QCOMPARE(b.destination.pageSize, accept ? QPageSize::Letter : QPageSize::A4);
+    QCOMPARE(b.destination.orientation, accept ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void PrintWindowsTest::progressWindowPrintsEveryPageAndCannotBeClosed() {
-    Bench b;
-    frmPrint progress(b.printer, numberedPages(3, 4), b.messages);
+    Bench b({"Office"});
+    b.destination.printerName = "Office";
+    auto printer = b.system.openPrinter(b.destination);
+    frmPrint progress(*printer, numberedPages(3, 4), b.messages);
     QCOMPARE(progress.windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ 印刷"));
     QVERIFY(!(progress.windowFlags() & Qt::WindowCloseButtonHint));
     runActingAt(progress, 1, [&] { progress.close(); });
     QCOMPARE(progress.outcome(), frmPrint::Outcome::Completed);
     QCOMPARE(progress.linesPrinted(), 12);
-    auto pages = testing::PdfPages(b.printer.outputFileName());
+    auto pages = testing::PdfPages(b.system.outputOf("Office"));
     QCOMPARE(pages.size(), std::size_t{3});
     QCOMPARE(pages[2], (std::vector<QString>{"p3 l1", "p3 l2", "p3 l3", "p3 l4"}));
 }
 
-void PrintWindowsTest::cancelAbortsAndClosesTheProgressWindow() {
+void PrintWindowsTest::cancelStopsTheRunAndClosesTheProgressWindow() {
     Bench b;
-    frmPrint progress(b.printer, numberedPages(20, 70), b.messages);
-    runActingAt(progress, 75, [&] { child<QPushButton>(progress, "cmdCancel")->click(); });
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    frmPrint progress(writer, numberedPages(20, 70), b.messages);
+    runActingAt(progress, 75, [&] { click(progress, "cmdCancel"); });
     QCOMPARE(progress.outcome(), frmPrint::Outcome::Cancelled);
     QCOMPARE(progress.linesPrinted(), 75);
     QVERIFY(!progress.isVisible());
-    QVERIFY(!b.printed());
     QVERIFY(b.messages.entries.empty());
 }
 
@@ -128,22 +402,21 @@ void PrintWindowsTest::printMenuKeepsTheChoicesAndPrintsThem() {
     {
         frmPrnMenu menu(b.job());
         QCOMPARE(menu.windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ 印刷設定メニュー"));
-        QCOMPARE(child<QLabel>(menu, "lblPrName")->text(), b.printer.outputFileName());
         QVERIFY(child<QCheckBox>(menu, "chkData")->isChecked());
         QVERIFY(child<QRadioButton>(menu, "optGrp2")->isChecked());
         child<QCheckBox>(menu, "chkData")->click();
         child<QRadioButton>(menu, "optGrp1")->click();
-        child<QPushButton>(menu, "cmdCancel")->click();
+        click(menu, "cmdCancel");
     }
     QVERIFY(!b.settings.PrintDataOption);
     QCOMPARE(b.settings.PrintGroupOption, std::int16_t{1});
-    QVERIFY(!b.printed());
+    QVERIFY(b.dialogs.saved.empty());
 
     b.settings.PrintDataOption = true;
+    b.answerFile("out.pdf");
     frmPrnMenu menu(b.job());
-    child<QPushButton>(menu, "cmdOK")->click();
-    QVERIFY(b.messages.entries.empty());
-    auto pages = testing::PdfPages(b.printer.outputFileName());
+    click(menu, "cmdOK");
+    auto pages = testing::PdfPages(QString::fromStdString(b.file("out.pdf")));
     QCOMPARE(pages.size(), std::size_t{1});
     // The page line, five header lines and the settings items of groups 1 and 3.
     QCOMPARE(pages[0].size(), std::size_t{1 + 5 + 2 * 8});
@@ -153,18 +426,17 @@ void PrintWindowsTest::printMenuKeepsTheChoicesAndPrintsThem() {
 }
 
 void PrintWindowsTest::pageTooSmallClosesTheMenuWithoutPrinting() {
-    Bench b;
-    // 30 mm less 2 x 1 mm holds 7 lines of 3.8 mm.
-    b.printer.setPageLayout(QPageLayout(QPageSize(QSizeF(100, 30), QPageSize::Millimeter),
-                                        QPageLayout::Portrait, QMarginsF(1, 1, 1, 1),
-                                        QPageLayout::Millimeter));
+    Bench b({"Office"});
+    b.destination.printerName = "Office";
+    // A4 less 2 x 130 mm holds 9 lines of 3.8 mm.
+    b.system.margins = QMarginsF(5, 130, 5, 130);
     frmPrnMenu menu(b.job());
     menu.show();
-    child<QPushButton>(menu, "cmdOK")->click();
+    click(menu, "cmdOK");
     QVERIFY(!menu.isVisible());
     QCOMPARE(b.messages.entries.size(), std::size_t{1});
     QVERIFY(b.messages.entries[0].text.starts_with("用紙ｻｲｽﾞが小さすぎます。"));
-    QVERIFY(!b.printed());
+    QVERIFY(!QFile::exists(b.system.outputOf("Office")));
 }
 
 void PrintWindowsTest::detailedSettingsShowTheSwitchesAndGroups() {
@@ -173,6 +445,7 @@ void PrintWindowsTest::detailedSettingsShowTheSwitchesAndGroups() {
     b.settings.options.printDateTime = true;
     frmPrnSet dialog(b.job());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ 印刷詳細設定メニュー"));
+    QCOMPARE(child<QLabel>(dialog, "lblPrName")->text(), QStringLiteral("PDFファイル"));
     QVERIFY(child<QRadioButton>(dialog, "optField1")->isChecked());
     QVERIFY(!child<QCheckBox>(dialog, "chkHead0")->isChecked());
     QVERIFY(child<QCheckBox>(dialog, "chkHead1")->isChecked());
@@ -208,25 +481,18 @@ void PrintWindowsTest::menuHandsOverToTheDetailedSettingsAndCloses() {
 
     // Seen in the detailed settings: menu hidden, all groups, settings items only, groups fixed.
     std::vector<bool> seen;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<frmPrnSet*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            return;
-        }
-        watcher.stop();
-        seen = {!menu.isVisible(), child<QRadioButton>(*dialog, "optField0")->isChecked(),
-                child<QCheckBox>(*dialog, "chkItemS0")->isChecked(),
-                !child<QCheckBox>(*dialog, "chkItemD0")->isChecked()};
+    OnModal<frmPrnSet> settings([&](frmPrnSet& dialog) {
+        seen = {!menu.isVisible(), child<QRadioButton>(dialog, "optField0")->isChecked(),
+                child<QCheckBox>(dialog, "chkItemS0")->isChecked(),
+                !child<QCheckBox>(dialog, "chkItemD0")->isChecked()};
         for (int i = 0; i < kGroupCount; ++i) {
-            auto* group = child<QCheckBox>(*dialog, QStringLiteral("chkGrp%1").arg(i));
+            auto* group = child<QCheckBox>(dialog, QStringLiteral("chkGrp%1").arg(i));
             seen.push_back(group->isChecked() && !group->isEnabled());
         }
-        child<QCheckBox>(*dialog, "chkHead0")->click();
-        child<QPushButton>(*dialog, "cmdCancel")->click();
+        child<QCheckBox>(dialog, "chkHead0")->click();
+        click(dialog, "cmdCancel");
     });
-    watcher.start(0);
-    child<QPushButton>(menu, "cmdSet")->click();
+    click(menu, "cmdSet");
 
     QCOMPARE(seen, std::vector<bool>(4 + kGroupCount, true));
     QVERIFY(!menu.isVisible());
@@ -235,7 +501,7 @@ void PrintWindowsTest::menuHandsOverToTheDetailedSettingsAndCloses() {
     QVERIFY(b.settings.options.printDateTime);
     QVERIFY(!b.settings.PrintDataOption);
     QCOMPARE(b.settings.PrintGroupOption, std::int16_t{1});
-    QVERIFY(!b.printed());
+    QVERIFY(b.dialogs.saved.empty());
     QVERIFY(b.messages.entries.empty());
 }
 

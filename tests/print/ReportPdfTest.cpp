@@ -19,6 +19,9 @@ class ReportPdfTest : public QObject {
 private slots:
     void fullWidthCharactersAreTwoColumns();
     void fullDataSetPrintsOnFiveA4Pages();
+    void textStaysInsideThePrintableArea_data();
+    void textStaysInsideThePrintableArea();
+    void documentCarriesTitleCreatorAndItsFonts();
     void oldFileStaysWhenTheReportFails();
 };
 
@@ -42,16 +45,16 @@ void ReportPdfTest::fullDataSetPrintsOnFiveA4Pages() {
     QString path = dir.filePath(QStringLiteral("report.pdf"));
     DataStore store = testing::FullSampleStore();
     std::string error;
-    QVERIFY(WriteReportPdf(store.currentData, "ﾟC", path.toStdString(), error));
+    QVERIFY(WriteReportPdf(store.currentData, "ﾟC", ReportPaper::A4, path.toStdString(), error));
     QVERIFY(error.empty());
     QVERIFY(QFileInfo(path).permission(QFileDevice::ReadOther));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.pdf")});
 
-    // A4 less 5 mm at top and bottom is 287 mm; a 10-point IPAGothic line is 3.80 mm: 75 lines,
-    // of which two start the page. 5 header lines and 15 groups of 23 lines make 350.
+    // A4 less 11 mm at top and bottom is 275 mm; a 10-point IPAGothic line is 3.80 mm: 72
+    // lines, of which two start the page. 5 header lines and 15 groups of 23 lines make 350.
     auto body = ReportLines(store.currentData, AllPrintOptions(), "ﾟC");
     QCOMPARE(body.size(), std::size_t{350});
-    auto expected = PaginateReport(body, true, 75);
+    auto expected = PaginateReport(body, true, 72);
     auto pages = testing::PdfPages(path);
     QCOMPARE(pages.size(), std::size_t{5});
     for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -69,6 +72,63 @@ void ReportPdfTest::fullDataSetPrintsOnFiveA4Pages() {
     QCOMPARE(pages[4].back(), QStringLiteral("平均値 30.3"));
 }
 
+void ReportPdfTest::textStaysInsideThePrintableArea_data() {
+    QTest::addColumn<ReportPaper>("paper");
+    QTest::addColumn<QSizeF>("sheet"); // in whole points, as the PDF gives them
+    QTest::addColumn<int>("pageCount");
+    // 275 mm hold 72 lines, 257.4 mm 67, of which two start each page: 350 lines of the body
+    // fill 5 A4 pages and spill onto a sixth Letter page.
+    QTest::newRow("A4") << ReportPaper::A4 << QSizeF(595, 842) << 5;
+    QTest::newRow("Letter") << ReportPaper::Letter << QSizeF(612, 792) << 6;
+}
+
+// What an office printer prints: nothing within 10 mm of the top and bottom edges, and every
+// line 20 mm in from the 11 mm border on the left.
+void ReportPdfTest::textStaysInsideThePrintableArea() {
+    QFETCH(ReportPaper, paper);
+    QFETCH(QSizeF, sheet);
+    QFETCH(int, pageCount);
+    constexpr double kPointsPerMm = 72 / 25.4;
+    constexpr double kTolerance = 0.1; // mm: pdftotext measures words by their glyphs
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("report.pdf"));
+    std::string error;
+    QVERIFY(WriteReportPdf(testing::FullSampleStore().currentData, "ﾟC", paper, path.toStdString(),
+                           error));
+    auto pages = testing::PdfWordBoxes(path);
+    QCOMPARE(pages.size(), std::size_t(pageCount));
+    for (const auto& page : pages) {
+        QCOMPARE(QSizeF(page.width, page.height), sheet);
+        QVERIFY(!page.words.empty());
+        double top = page.height, bottom = 0, left = page.width;
+        for (const auto& word : page.words) {
+            top = std::min(top, word.yMin);
+            bottom = std::max(bottom, word.yMax);
+            left = std::min(left, word.xMin);
+        }
+        QVERIFY2(top >= 10 * kPointsPerMm, qPrintable(QString::number(top / kPointsPerMm)));
+        QVERIFY2(page.height - bottom >= 10 * kPointsPerMm,
+                 qPrintable(QString::number((page.height - bottom) / kPointsPerMm)));
+        QVERIFY2(std::abs(left - 31 * kPointsPerMm) < kTolerance * kPointsPerMm,
+                 qPrintable(QString::number(left / kPointsPerMm)));
+    }
+}
+
+void ReportPdfTest::documentCarriesTitleCreatorAndItsFonts() {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("report.pdf"));
+    std::string error;
+    DataStore store = testing::FullSampleStore();
+    QVERIFY(WriteReportPdf(store.currentData, "ﾟC", ReportPaper::A4, path.toStdString(), error));
+    QCOMPARE(testing::PdfInfo(path, QStringLiteral("Title")),
+             QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ ライン点検"));
+    QCOMPARE(testing::PdfInfo(path, QStringLiteral("Creator")),
+             QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ ﾊﾞｰｼﾞｮﾝ 2.00"));
+    std::vector<bool> embedded = testing::PdfFontsEmbedded(path);
+    QVERIFY(!embedded.empty());
+    QCOMPARE(embedded, std::vector<bool>(embedded.size(), true));
+}
+
 void ReportPdfTest::oldFileStaysWhenTheReportFails() {
     QTemporaryDir dir;
     // A folder where the file should go: the finished report cannot replace it.
@@ -76,7 +136,7 @@ void ReportPdfTest::oldFileStaysWhenTheReportFails() {
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
     std::string error;
     DataStore store = testing::FullSampleStore();
-    QVERIFY(!WriteReportPdf(store.currentData, "ﾟC", path.toStdString(), error));
+    QVERIFY(!WriteReportPdf(store.currentData, "ﾟC", ReportPaper::A4, path.toStdString(), error));
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }

@@ -2,6 +2,8 @@ list(APPEND VESTRA_CORE_TESTS
     print/ReportLinesTest.cpp
     print/ReportPagesTest.cpp
     print/PrintOptionRulesTest.cpp
+    print/ReportPaperTest.cpp
+    print/PdfFileChoiceTest.cpp
 )
 
 if(VESTRA_BUILD_UI)
@@ -14,4 +16,23 @@ if(VESTRA_BUILD_UI)
         add_test(NAME ${test} COMMAND ${test})
         set_tests_properties(${test} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
     endforeach()
+
+    # The print menu and the preview as PNG files, for the documentation.
+    add_executable(vestra_print_screenshots print/PrintScreenshots.cpp)
+    target_include_directories(vestra_print_screenshots PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(vestra_print_screenshots PRIVATE vestra_ui Qt6::Test)
+    add_test(NAME PrintScreenshots
+             COMMAND vestra_print_screenshots ${CMAKE_CURRENT_BINARY_DIR}/shots)
+    set_tests_properties(PrintScreenshots PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endif()
+
+# The PDF of the command-line tool, as a user runs it.
+if(TARGET vestra-cli)
+    add_executable(vestra_cli_pdf_tests print/CliPdfTest.cpp)
+    target_include_directories(vestra_cli_pdf_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_definitions(vestra_cli_pdf_tests PRIVATE
+        VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>")
+    target_link_libraries(vestra_cli_pdf_tests PRIVATE vestra_core GTest::gtest_main)
+    add_dependencies(vestra_cli_pdf_tests vestra-cli)
+    gtest_discover_tests(vestra_cli_pdf_tests DISCOVERY_TIMEOUT 60)
 endif()

@@ -1,0 +1,114 @@
+// The PDF report of the command-line tool: its paper, and a full disk.
+#include "files/DataFile.h"
+#include "files/SampleData.h"
+#include "files/TempFolder.h"
+#include "shell/Common.h"
+#include "support/RecordingMessages.h"
+#include "support/SmallDisk.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#ifndef VESTRA_CLI_PATH
+#error "VESTRA_CLI_PATH must be defined"
+#endif
+
+namespace vestra {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string errors;
+};
+
+class CliPdfTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DataStore store;
+        store.currentData = testing::SmallDataSet();
+        testing::RecordingMessages messages;
+        ASSERT_TRUE(SaveDataFile(input_, store, kUnitCelsius, messages));
+    }
+
+    // The tool with settings of its own and the locale of the C library, whose paper is A4,
+    // so that neither the user's settings nor the machine's locale decide the outcome.
+    Outcome run(const std::string& args) {
+        std::string errors = folder_.file("stderr");
+        std::string command = "LC_ALL=C XDG_CONFIG_HOME='" + folder_.file("config") + "' '" +
+                              VESTRA_CLI_PATH + "' --unit C " + args + " 2>'" + errors + "'";
+        int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(errors)};
+    }
+
+    std::string pageSize(const std::string& pdf) {
+        std::string info = folder_.file("info");
+        std::string command = "pdfinfo '" + pdf + "' >'" + info + "'";
+        if (std::system(command.c_str()) != 0) {
+            return {};
+        }
+        std::string text = testing::ReadBytes(info);
+        std::size_t at = text.find("Page size:");
+        if (at == std::string::npos) {
+            return {};
+        }
+        at = text.find_first_not_of(' ', at + 10);
+        return text.substr(at, text.find('\n', at) - at);
+    }
+
+    testing::TempFolder folder_{"vestra-cli-pdf"};
+    std::string input_ = folder_.file("in.qmc");
+};
+
+struct PaperCase {
+    const char* option;
+    const char* pageSize;
+};
+
+class CliPdfPaper : public CliPdfTest, public ::testing::WithParamInterface<PaperCase> {};
+
+TEST_P(CliPdfPaper, LaysTheReportOutOnThePaper) {
+    std::string out = folder_.file("out.pdf");
+    Outcome pdf = run("convert '" + input_ + "' '" + out + "' " + GetParam().option);
+    ASSERT_EQ(pdf.status, 0) << pdf.errors;
+    EXPECT_EQ(pageSize(out), GetParam().pageSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, CliPdfPaper,
+                         ::testing::Values(PaperCase{"", "595 x 842 pts (A4)"},
+                                           PaperCase{"--paper a4", "595 x 842 pts (A4)"},
+                                           PaperCase{"--paper letter", "612 x 792 pts (letter)"},
+                                           PaperCase{"--paper LETTER", "612 x 792 pts (letter)"}));
+
+TEST_F(CliPdfTest, PaperOnlyForAPdfAndOnlyA4OrLetter) {
+    for (const char* args : {"convert in.qmc out.pdf --paper a3", "convert in.qmc out.pdf --paper",
+                             "convert in.qmc out.csv --paper a4"}) {
+        Outcome usage = run(args);
+        EXPECT_EQ(usage.status, 2) << args;
+        EXPECT_NE(usage.errors.find("convert INPUT OUTPUT [--paper a4|letter]"), std::string::npos)
+            << usage.errors;
+    }
+    EXPECT_EQ(folder_.entryCount(), 2); // in.qmc, stderr
+}
+
+TEST_F(CliPdfTest, FullDiskIsASaveErrorAndKeepsTheOldPdf) {
+    testing::SmallDisk disk(folder_.file("small"));
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.why();
+    }
+    std::string out = disk.file("report.pdf");
+    ASSERT_EQ(run("convert '" + input_ + "' '" + out + "'").status, 0);
+    std::string old = testing::ReadBytes(out);
+    ASSERT_TRUE(disk.fillUp());
+
+    Outcome full = run("convert '" + input_ + "' '" + out + "' --paper letter");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.errors.find("File Save Error !"), std::string::npos) << full.errors;
+    EXPECT_TRUE(testing::ReadBytes(out) == old) << "the old PDF was changed";
+    auto entries = std::filesystem::directory_iterator(disk.file(""));
+    EXPECT_EQ(std::distance(entries, std::filesystem::directory_iterator()), 2)
+        << "the failed save left its temporary file";
+}
+
+} // namespace
+} // namespace vestra

@@ -1,0 +1,60 @@
+// Renders the print menu and the print preview of a demo data set as PNG files, for the
+// documentation.
+#include "print/FakePrintSystem.h"
+#include "print/PreparedReport.h"
+#include "print/frmPreview.h"
+#include "print/frmPrnMenu.h"
+#include "support/DemoData.h"
+#include "support/FakeFileDialogs.h"
+#include "support/RecordingMessages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+using namespace vestra;
+
+namespace {
+
+bool saveShot(QWidget& window, const QString& file) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return false;
+    }
+    QTest::qWait(100);
+    return window.grab().save(file);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+    DataStore store;
+    testing::StageDemoImport(store.importBuffer);
+    store.importBuffer.subject = "第2工場 炉壁温度 月例点検";
+    store.commitImport(true);
+    store.hasData = true;
+
+    PrintSettings settings;
+    settings.PrintDataOption = true;
+    PrintDestination destination; // no printer: the PDF file
+    testing::FakePrintSystem system({}, folder);
+    testing::FakeFileDialogs dialogs;
+    std::string currentFile;
+    testing::RecordingMessages messages;
+    PrintJob job{
+        store.currentData, "ﾟC", settings, {destination, system, dialogs, currentFile}, messages};
+
+    frmPrnMenu menu(job);
+    bool ok = saveShot(menu, folder + "/screenshot-print-menu.png");
+    auto report = PreparedReport::Prepare(job);
+    if (!report) {
+        return 1;
+    }
+    frmPreview preview(report->device().pageLayout(), report->pages());
+    preview.resize(640, 860);
+    ok = saveShot(preview, folder + "/screenshot-print-preview.png") && ok;
+    return ok ? 0 : 1;
+}
