@@ -33,9 +33,11 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder);
     DataStore store;
     testing::StageDemoImport(store.importBuffer);
-    store.importBuffer.subject = "第2工場 炉壁温度 月例点検";
     store.commitImport(true);
     store.hasData = true;
+    store.currentData.subject = "第2工場 炉壁温度 月例点検";
+    store.currentData.group(1).target = "1号炉 炉壁";
+    store.currentData.group(1).measurer = "山田 太郎";
 
     PrintSettings settings;
     settings.PrintDataOption = true;
