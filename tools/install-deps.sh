@@ -10,6 +10,7 @@ packages=(
     clang libclang-rt-14-dev
     poppler-utils time
     locales-all
+    cups printer-driver-cups-pdf
 )
 
 missing=()

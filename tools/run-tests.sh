@@ -6,5 +6,9 @@ bash tools/install-deps.sh
 bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
+# The printing tests once more on a machine with a printer, a CUPS PDF printer as its default:
+# they must give the same results with and without one.
+bash tools/with-cups-pdf.sh bash -c \
+    'cd build && ctest --output-on-failure --timeout 300 -R "Print|ReportPdf|CliPdf|file_commands"'
 # The fuzz harnesses, about a minute each (FUZZ_SECONDS), in their own clang build.
 bash tools/fuzz.sh
