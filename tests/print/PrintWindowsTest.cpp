@@ -8,10 +8,13 @@
 #include "print/frmPrnMenu.h"
 #include "print/frmPrnSet.h"
 #include "print/frmPrnSetup.h"
+#include "shell/AppCommands.h"
+#include "shell/AppSession.h"
 #include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
 #include "support/SmallDisk.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -138,6 +141,7 @@ private slots:
     void printCommandOpensTheMenuOnTheDestination_data();
     void printCommandOpensTheMenuOnTheDestination();
     void pdfRunWritesTheChosenFileAndNamesIt();
+    void mainWindowPrintsAPdfWithoutAPrinter();
     void replacingAnEarlierPdfAsksFirst_data();
     void replacingAnEarlierPdfAsksFirst();
     void cancelledFileQuestionPrintsNothing();
@@ -212,6 +216,27 @@ void PrintWindowsTest::pdfRunWritesTheChosenFileAndNamesIt() {
     QCOMPARE(pages[0][1], QStringLiteral("件名 ライン点検"));
     QCOMPARE(pdfTitle(QString::fromStdString(path)),
              QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ ライン点検"));
+}
+
+// The same from the main window's print command, as the application connects it.
+void PrintWindowsTest::mainWindowPrintsAPdfWithoutAPrinter() {
+    Bench b;
+    AppSession session(b.file("VESTRA.INI"), Settings{}, b.messages);
+    auto dialogs = std::make_unique<testing::FakeFileDialogs>();
+    dialogs->answers.push_back(b.file("report.pdf"));
+    session.fileDialogs = std::move(dialogs);
+    session.printSystem = std::make_unique<FakePrintSystem>(QStringList{}, b.dir.path());
+    ConnectPrintCommand(session);
+    session.store.importBuffer = b.store.currentData;
+    session.window().commitLoadedData(true);
+
+    OnModal<frmPrnMenu> menu([](frmPrnMenu& m) { click(m, "cmdOK"); });
+    session.window().findChild<QAction*>("mnuPrint")->trigger();
+    QVERIFY(menu.seen);
+    QVERIFY(session.destination().isPdf());
+    QCOMPARE(b.messages.entries.size(), std::size_t{1});
+    QCOMPARE(b.messages.entries[0].text, "PDFファイルを出力しました。\n" + b.file("report.pdf"));
+    QVERIFY(readText(b.file("report.pdf")).starts_with("%PDF-"));
 }
 
 void PrintWindowsTest::replacingAnEarlierPdfAsksFirst_data() {
