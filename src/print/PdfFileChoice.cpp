@@ -3,6 +3,8 @@
 #include "files/FileChoice.h"
 #include "shell/FileFunc.h"
 
+#include <algorithm>
+
 namespace vestra {
 namespace {
 

@@ -7,6 +7,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace vestra {
 namespace {
