@@ -138,6 +138,8 @@ QString pdfTitle(const QString& path) {
 class PrintWindowsTest : public QObject {
     Q_OBJECT
 private slots:
+    void runStartsOnTheDefaultPrinterElseThePdfFile_data();
+    void runStartsOnTheDefaultPrinterElseThePdfFile();
     void printCommandOpensTheMenuOnTheDestination_data();
     void printCommandOpensTheMenuOnTheDestination();
     void pdfRunWritesTheChosenFileAndNamesIt();
@@ -158,6 +160,29 @@ private slots:
     void detailedSettingsShowTheSwitchesAndGroups();
     void menuHandsOverToTheDetailedSettingsAndCloses();
 };
+
+void PrintWindowsTest::runStartsOnTheDefaultPrinterElseThePdfFile_data() {
+    QTest::addColumn<QStringList>("printers");
+    QTest::addColumn<QString>("systemDefault");
+    QTest::addColumn<QString>("chosen"); // empty: the PDF file
+    QTest::newRow("no printer") << QStringList{} << QString() << QString();
+    QTest::newRow("default") << QStringList{"Office", "Lab"} << "Lab"
+                             << "Lab";
+    QTest::newRow("no default") << QStringList{"Office", "Lab"} << QString() << "Office";
+    QTest::newRow("default gone") << QStringList{"Office"} << "Gone"
+                                  << "Office";
+}
+
+void PrintWindowsTest::runStartsOnTheDefaultPrinterElseThePdfFile() {
+    QFETCH(QStringList, printers);
+    QFETCH(QString, systemDefault);
+    QFETCH(QString, chosen);
+    Bench b(printers);
+    b.system.defaultName = systemDefault;
+    PrintDestination start = InitialDestination(b.system);
+    QCOMPARE(start.printerName, chosen);
+    QCOMPARE(start.orientation, QPageLayout::Portrait);
+}
 
 void PrintWindowsTest::printCommandOpensTheMenuOnTheDestination_data() {
     QTest::addColumn<QStringList>("printers");

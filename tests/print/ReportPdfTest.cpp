@@ -22,6 +22,8 @@ private slots:
     void textStaysInsideThePrintableArea_data();
     void textStaysInsideThePrintableArea();
     void documentCarriesTitleCreatorAndItsFonts();
+    void titleIsTheProgramThenTheSubject_data();
+    void titleIsTheProgramThenTheSubject();
     void oldFileStaysWhenTheReportFails();
 };
 
@@ -127,6 +129,22 @@ void ReportPdfTest::documentCarriesTitleCreatorAndItsFonts() {
     std::vector<bool> embedded = testing::PdfFontsEmbedded(path);
     QVERIFY(!embedded.empty());
     QCOMPARE(embedded, std::vector<bool>(embedded.size(), true));
+}
+
+void ReportPdfTest::titleIsTheProgramThenTheSubject_data() {
+    QTest::addColumn<QString>("subject");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("subject") << QStringLiteral("炉壁 月例")
+                             << QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ 炉壁 月例");
+    QTest::newRow("none") << QString() << QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ");
+}
+
+void ReportPdfTest::titleIsTheProgramThenTheSubject() {
+    QFETCH(QString, subject);
+    QFETCH(QString, title);
+    DataSet data;
+    data.subject = subject.toStdString();
+    QCOMPARE(ReportTitle(data), title);
 }
 
 void ReportPdfTest::oldFileStaysWhenTheReportFails() {
