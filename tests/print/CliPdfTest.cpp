@@ -85,7 +85,9 @@ TEST_F(CliPdfTest, PaperOnlyForAPdfAndOnlyA4OrLetter) {
                              "convert in.qmc out.csv --paper a4"}) {
         Outcome usage = run(args);
         EXPECT_EQ(usage.status, 2) << args;
-        EXPECT_NE(usage.errors.find("convert INPUT OUTPUT [--paper a4|letter]"), std::string::npos)
+        EXPECT_NE(usage.errors.find(
+                      "convert [--format csv|txt|qmc|qmf] [--paper a4|letter] INPUT OUTPUT"),
+                  std::string::npos)
             << usage.errors;
     }
     EXPECT_EQ(folder_.entryCount(), 2); // in.qmc, stderr
@@ -104,6 +106,7 @@ TEST_F(CliPdfTest, FullDiskIsASaveErrorAndKeepsTheOldPdf) {
     Outcome full = run("convert '" + input_ + "' '" + out + "' --paper letter");
     EXPECT_EQ(full.status, 1);
     EXPECT_NE(full.errors.find("File Save Error !"), std::string::npos) << full.errors;
+    EXPECT_NE(full.errors.find(out), std::string::npos) << "the message names the file";
     EXPECT_TRUE(testing::ReadBytes(out) == old) << "the old PDF was changed";
     auto entries = std::filesystem::directory_iterator(disk.file(""));
     EXPECT_EQ(std::distance(entries, std::filesystem::directory_iterator()), 2)

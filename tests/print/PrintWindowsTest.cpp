@@ -10,6 +10,7 @@
 #include "print/frmPrnSetup.h"
 #include "shell/AppCommands.h"
 #include "shell/AppSession.h"
+#include "shell/FileFault.h"
 #include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
 #include "support/SmallDisk.h"
@@ -27,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cerrno>
 #include <functional>
 
 namespace vestra {
@@ -332,7 +334,8 @@ void PrintWindowsTest::pdfOntoAFullDiskKeepsTheOldFile() {
     b.store = testing::FullSampleStore();
     frmPrnMenu(b.job()).findChild<QPushButton*>("cmdOK")->click();
     QCOMPARE(b.messages.entries.size(), std::size_t{2}); // replace?, then the error
-    QVERIFY(b.messages.entries[1].text.starts_with("File Save Error !"));
+    QCOMPARE(b.messages.entries[1].text, std::string("File Save Error !"));
+    QCOMPARE(b.messages.entries[1].detail, FileFaultLine(path, FileFaultText(ENOSPC)));
     QCOMPARE(b.messages.entries[1].icon, MessageIcon::Critical);
     QCOMPARE(b.messages.beeps, 1);
     QVERIFY(readText(path) == old);
