@@ -9,4 +9,4 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESTRA_WERROR=ON "${launcher[@]}" >/dev/null
-cmake --build build --parallel "$(nproc)" "$@"
+cmake --build build --parallel "$(nproc)" ${1:+--target "$@"}

@@ -1,14 +1,15 @@
 #include "OutputFile.h"
 
+#include "ReportProgram.h"
 #include "StandardOutput.h"
 #include "files/DataFile.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
-#include "print/ReportPdf.h"
+#include "shell/AtomicFile.h"
+#include "shell/Common.h"
 #include "shell/FileFunc.h"
 
-#include <QGuiApplication>
 #include <unistd.h>
 
 namespace vestra::cli {
@@ -20,27 +21,26 @@ bool isPdf(const OutputTarget& target) {
     return LowerCaseAscii(ExtensionOf(target.formatName)) == "pdf";
 }
 
-// The report is laid out with the printer's fonts, which need a GUI application object; the
-// tool never shows a window, so it needs no display either.
-void ensureGuiApplication() {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "vestra-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
+// The report is laid out by the printing code, which needs Qt; it runs in a program of its own
+// so that every other command starts without loading Qt at all.
+bool renderPdf(const CliContext& context, const DataStore& store, ReportPaper paper,
+               std::string& pdf, std::string& reason) {
+    std::string unit = IsCelsius(context.unit) ? "C" : "F";
+    std::string paperName = paper == ReportPaper::Letter ? "letter" : "a4";
+    return RunReportProgram({"pdf", "--unit", unit, "--paper", paperName},
+                            EncodeDataFile(store.currentData, context.unit), pdf, reason);
 }
 
 int writePdf(const CliContext& context, const DataStore& store, const std::string& path,
              ReportPaper paper) {
-    ensureGuiApplication();
-    std::string error;
-    if (!WriteReportPdf(store.currentData, context.unit, paper, path, error)) {
-        ShowSaveError(context.messages, path, error);
+    std::string pdf;
+    std::string reason;
+    bool toStream = path == kStandardStream;
+    bool written = renderPdf(context, store, paper, pdf, reason) &&
+                   (toStream ? WriteAllTo(STDOUT_FILENO, pdf, reason)
+                             : WriteFileAtomically(path, pdf, reason));
+    if (!written) {
+        ShowSaveError(context.messages, toStream ? kStandardOutputName : path, reason);
         return kExitFileError;
     }
     return kExitOk;
@@ -80,9 +80,7 @@ OutputTarget OutputTargetOf(const std::string& operand, const std::string* forma
 
 int CheckOutputName(const CliContext& context, const OutputTarget& target) {
     bool unsupported = SaveFormatOf(target.formatName, context.unit) == SaveFormat::Unsupported;
-    // The report is laid out for a printer; it reaches standard output only as a file would.
-    bool pdfToStream = isPdf(target) && target.path == kStandardStream;
-    if (pdfToStream || (!isPdf(target) && unsupported)) {
+    if (!isPdf(target) && unsupported) {
         ShowUnsupportedFileName(context.messages);
         return kExitUsage;
     }

@@ -43,8 +43,8 @@ QByteArray RenderReportPdf(const std::vector<ReportPage>& pages, const QPageLayo
     return buffer.data();
 }
 
-bool WriteReportPdf(const DataSet& data, std::string_view unit, ReportPaper paper,
-                    const std::string& path, std::string& error) {
+QByteArray ReportPdfBytes(const DataSet& data, std::string_view unit, ReportPaper paper,
+                          std::string& error) {
     QPageLayout layout = PdfPageLayout(PageSizeOf(paper), QPageLayout::Portrait);
     int linesPerPage = 0;
     {
@@ -56,7 +56,12 @@ bool WriteReportPdf(const DataSet& data, std::string_view unit, ReportPaper pape
     }
     PrintOptions options = AllPrintOptions();
     auto pages = PaginateReport(ReportLines(data, options, unit), true, linesPerPage);
-    QByteArray bytes = RenderReportPdf(pages, layout, ReportTitle(data), error);
+    return RenderReportPdf(pages, layout, ReportTitle(data), error);
+}
+
+bool WriteReportPdf(const DataSet& data, std::string_view unit, ReportPaper paper,
+                    const std::string& path, std::string& error) {
+    QByteArray bytes = ReportPdfBytes(data, unit, paper, error);
     if (bytes.isEmpty()) {
         return false;
     }

@@ -26,6 +26,12 @@ void SetUpReportPdf(QPdfWriter& writer, const QPageLayout& layout, const QString
 QByteArray RenderReportPdf(const std::vector<ReportPage>& pages, const QPageLayout& layout,
                            const QString& title, std::string& error);
 
+// The printed report of data, with every element and all 15 groups, as the bytes of a PDF laid
+// out as the window's PDF destination lays it out. Empty with a description in error when the
+// PDF could not be made. Needs a QGuiApplication, as WriteReportPdf does.
+QByteArray ReportPdfBytes(const DataSet& data, std::string_view unit, ReportPaper paper,
+                          std::string& error);
+
 // Writes the printed report of data, with every element and all 15 groups, as a PDF file laid
 // out as the window's PDF destination lays it out. The file is replaced only when complete; an
 // old file of that name stays otherwise. False with a description in error when the file

@@ -123,6 +123,19 @@ TEST_F(CliConvertTest, StandardInputAndOutputStandInForFiles) {
     EXPECT_EQ(garbage.errors, "File Load Error !\n標準入力: データファイルではありません\n");
 }
 
+// The report is laid out by a program of its own; the tool itself loads no Qt.
+TEST_F(CliConvertTest, PdfComesFromTheReportProgramAndTheToolLoadsNoQt) {
+    std::string out = folder_.file("stdout");
+    EXPECT_EQ(run("--unit C convert " + quoted("in.qmc") + " - --format pdf >'" + out + "'").status,
+              0);
+    std::string pdf = testing::ReadBytes(out);
+    EXPECT_TRUE(pdf.starts_with("%PDF-"));
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+    std::string libraries = folder_.file("ldd");
+    ASSERT_EQ(std::system(("ldd '" VESTRA_CLI_PATH "' >'" + libraries + "'").c_str()), 0);
+    EXPECT_EQ(testing::ReadBytes(libraries).find("Qt"), std::string::npos);
+}
+
 // A reader that stops early (| head) ends the tool quietly, as any filter ends.
 TEST_F(CliConvertTest, AClosedPipeEndsQuietly) {
     std::string errors = folder_.file("stderr");

@@ -1,0 +1,152 @@
+#include "ReportProgram.h"
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vestra::cli {
+namespace {
+
+constexpr const char* kProgramName = "vestra-report";
+
+std::string ownFolder() {
+    std::array<char, 4096> path{};
+    ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
+    std::string self(path.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
+    std::size_t slash = self.rfind('/');
+    return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
+}
+
+// Beside the tool in the build tree; in lib/vestra or libexec/vestra when installed.
+std::string findProgram() {
+    std::string folder = ownFolder();
+    for (const std::string& candidate :
+         {folder + "/" + kProgramName, folder + "/../libexec/vestra/" + kProgramName,
+          folder + "/../lib/vestra/" + kProgramName}) {
+        if (::access(candidate.c_str(), X_OK) == 0) {
+            return candidate;
+        }
+    }
+    return {};
+}
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+std::string readAll(int fd) {
+    std::string bytes;
+    std::array<char, 65536> piece;
+    for (;;) {
+        ssize_t n = ::read(fd, piece.data(), piece.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return bytes;
+        }
+        bytes.append(piece.data(), static_cast<std::size_t>(n));
+    }
+}
+
+struct Pipe {
+    int read = -1;
+    int write = -1;
+    bool open() {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0) {
+            return false;
+        }
+        read = fds[0];
+        write = fds[1];
+        return true;
+    }
+    void close() {
+        for (int* fd : {&read, &write}) {
+            if (*fd >= 0) {
+                ::close(*fd);
+                *fd = -1;
+            }
+        }
+    }
+};
+
+pid_t spawn(const std::string& program, const std::vector<std::string>& args, Pipe& in, Pipe& out,
+            Pipe& err) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in.read, STDIN_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    int failed = ::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? pid : -1;
+}
+
+std::string firstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
+} // namespace
+
+bool RunReportProgram(const std::vector<std::string>& args, std::string_view input,
+                      std::string& output, std::string& reason) {
+    std::string program = findProgram();
+    if (program.empty()) {
+        reason = std::string(kProgramName) + " が見つかりません";
+        return false;
+    }
+    Pipe in;
+    Pipe out;
+    Pipe err;
+    if (!in.open() || !out.open() || !err.open()) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    pid_t pid = spawn(program, args, in, out, err);
+    ::close(in.read);
+    ::close(out.write);
+    ::close(err.write);
+    in.read = out.write = err.write = -1;
+    // The input (a data file of at most 11 KB) fits in the pipe, so writing it whole before
+    // reading cannot deadlock; a child that died early only makes the write fail.
+    auto previous = std::signal(SIGPIPE, SIG_IGN);
+    bool sent = pid > 0 && writeAll(in.write, input);
+    std::signal(SIGPIPE, previous);
+    in.close();
+    output = pid > 0 ? readAll(out.read) : std::string();
+    std::string errors = pid > 0 ? readAll(err.read) : std::string();
+    out.close();
+    err.close();
+    int status = 0;
+    bool ended = pid > 0 && ::waitpid(pid, &status, 0) == pid;
+    if (!ended || !sent || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        reason = errors.empty() ? std::string(kProgramName) + " failed" : firstLine(errors);
+        return false;
+    }
+    return true;
+}
+
+} // namespace vestra::cli

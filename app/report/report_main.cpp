@@ -1,0 +1,83 @@
+// vestra-report: lays out the printed report with the program's printing code, for vestra-cli,
+// which links no Qt and so starts in a few milliseconds for every other output. It is started
+// only when a PDF is asked for.
+//
+//   vestra-report pdf --unit C|F --paper a4|letter
+//
+// reads a native data file on standard input and writes the PDF on standard output; on failure
+// it writes the reason on standard error and exits 1 (2 for bad usage).
+#include "files/DataFile.h"
+#include "files/FileCommands.h"
+#include "print/ReportPdf.h"
+#include "shell/Common.h"
+#include "shell/FileRead.h"
+#include "shell/MessageSink.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The caller reports in its own words; only the reason is passed on.
+class ReasonOnly : public vestra::MessageSink {
+public:
+    void showMessage(const std::string& text, vestra::MessageIcon) override { reason = text; }
+    void showDetailedMessage(const std::string&, vestra::MessageIcon,
+                             const std::string& detail) override {
+        reason = detail;
+    }
+    bool askYesNo(const std::string&, vestra::MessageIcon) override { return true; }
+    std::string reason;
+};
+
+int fail(const std::string& reason) {
+    std::fprintf(stderr, "%s\n", reason.c_str());
+    return 1;
+}
+
+bool writeAll(const QByteArray& bytes) {
+    std::size_t done = 0;
+    while (done < static_cast<std::size_t>(bytes.size())) {
+        ssize_t n = ::write(STDOUT_FILENO, bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 6 || std::string(argv[1]) != "pdf" || std::string(argv[2]) != "--unit" ||
+        std::string(argv[4]) != "--paper") {
+        std::fprintf(stderr, "usage: vestra-report pdf --unit C|F --paper a4|letter\n");
+        return 2;
+    }
+    std::string unitLetter = argv[3];
+    std::string_view unit = unitLetter == "F" ? vestra::kUnitFahrenheit : vestra::kUnitCelsius;
+    std::optional<vestra::ReportPaper> paper = vestra::ParseReportPaper(argv[5]);
+    if (!paper) {
+        return fail("unknown paper");
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    vestra::FileContents contents;
+    std::string reason;
+    if (!vestra::ReadDescriptor(STDIN_FILENO, vestra::kMaxDataFileBytes, contents, reason)) {
+        return fail(reason);
+    }
+    vestra::DataStore store;
+    ReasonOnly messages;
+    if (!vestra::OpenDataBytes(contents.bytes, "-", store, unit, messages)) {
+        return fail(messages.reason);
+    }
+    QByteArray pdf = vestra::ReportPdfBytes(store.currentData, unit, *paper, reason);
+    if (pdf.isEmpty()) {
+        return fail(reason);
+    }
+    return writeAll(pdf) ? 0 : fail("cannot write the PDF");
+}
