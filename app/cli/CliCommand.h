@@ -22,6 +22,7 @@ enum ExitStatus : int {
 struct CliContext {
     TemperatureUnit unit;
     MessageSink& messages;
+    std::string tracePath; // --trace: where the device commands record the line; empty: nowhere
 };
 
 // Returned by a command whose arguments do not fit its usage: the tool then prints the usage

@@ -10,6 +10,7 @@ int RunClock(const CliContext& context, std::span<const std::string> args);
 int RunSettings(const CliContext& context, std::span<const std::string> args);
 int RunClear(const CliContext& context, std::span<const std::string> args);
 int RunReset(const CliContext& context, std::span<const std::string> args);
+int RunPorts(const CliContext& context, std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
     static const std::array commands{
@@ -38,6 +39,11 @@ std::span<const CliCommand> Commands() {
         CliCommand{"clear", "--port DEVICE", "erases the readings in the thermometer.\n", RunClear},
         CliCommand{"reset", "--port DEVICE", "returns the thermometer to its factory state.\n",
                    RunReset},
+        CliCommand{"ports", "",
+                   "lists COM1 to COM16 with their devices as the application maps them, then\n"
+                   "every serial port found (built-in ports, USB adapters with their\n"
+                   "/dev/serial/by-id/ link, description, VID:PID and serial number).\n",
+                   RunPorts},
     };
     return commands;
 }

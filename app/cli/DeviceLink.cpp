@@ -1,11 +1,15 @@
 #include "DeviceLink.h"
 
 #include "CommandArgs.h"
+#include "StopSignals.h"
 #include "device/CommCtl.h"
 #include "device/CommResultMessages.h"
 #include "device/Connection.h"
+#include "device/LineTrace.h"
 #include "device/PortNames.h"
+#include "device/PortSurvey.h"
 #include "device/PosixSerialPort.h"
+#include "files/FileErrors.h"
 #include "shell/FileFunc.h"
 #include "shell/Settings.h"
 
@@ -45,27 +49,50 @@ std::string PortDevicePath(const std::string& port) {
     if (number < 1) {
         return port;
     }
-    PortEntries entries;
+    return PortDeviceName(number, PortEntriesOf(KnownPorts(SurveyPorts())));
+}
+
+std::map<int, std::string> KnownPorts(const PortSurvey& survey) {
     std::string settings = SettingsFilePath();
+    std::map<int, std::string> ports;
     if (FileExists(settings)) {
-        for (const auto& [n, device] : ReadPortMap(settings)) {
-            entries.emplace_back("COM" + std::to_string(n), device);
-        }
+        ports = ReadPortMap(settings);
     }
-    return PortDeviceName(number, entries);
+    AssignNewAdapters(ports, survey);
+    return ports;
 }
 
 int RunDeviceConnection(const CliContext& context, const std::string& port, ConnectionMode mode,
                         DataStore& store, const DateTime& clockToSet) {
-    PosixSerialPort serial(PortDevicePath(port));
+    LineTrace trace;
+    if (!context.tracePath.empty()) {
+        std::string reason;
+        if (!trace.open(context.tracePath, reason)) {
+            ShowSaveError(context.messages);
+            context.messages.showMessage(reason, MessageIcon::Critical);
+            return kExitFileError;
+        }
+    }
+    StopSignals signals;
+    PollWaiter waiter(signals.wakeFd());
+    std::string device = PortDevicePath(port);
+    PosixSerialPort serial(device, waiter);
     CommState state;
+    trace.note("port " + device);
     if (!OpenCommPort(serial, state, context.messages)) {
+        trace.note("the port could not be opened");
         return kExitPortError;
     }
     state.CurrentMode = mode;
     state.ClockToSet = clockToSet;
     SilentObserver observer;
-    Connection(serial, state, store, context.unit, observer).runFromStart();
+    Connection connection(serial, state, store, context.unit, observer);
+    connection.setTrace(context.tracePath.empty() ? nullptr : &trace);
+    waiter.setOnWake([&] {
+        signals.drain();
+        connection.cancel();
+    });
+    connection.runFromStart();
     if (state.LastResult != CommResult::ResultOk) {
         ShowCommResult(context.messages, state.LastResult);
         return kExitLinkFailure;

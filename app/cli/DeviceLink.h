@@ -3,16 +3,23 @@
 #include "CliCommand.h"
 #include "data/DataSet.h"
 #include "device/CommState.h"
+#include "device/PortSurvey.h"
 
+#include <map>
 #include <span>
 #include <string>
 
 namespace vestra::cli {
 
 // The device a --port value names: COMn (any letter case) mapped as the application maps its
-// port numbers, through the [Ports] section of the settings file; anything else is a device
-// path as given.
+// port numbers (KnownPorts); anything else is a device path as given (/dev/ttyUSB0, a
+// /dev/serial/by-id/ link).
 std::string PortDevicePath(const std::string& port);
+
+// The port numbers the application would use: the [Ports] section of the settings file, plus
+// the numbers the application gives to the survey's adapters it does not name yet (not saved:
+// the tool never writes the settings file).
+std::map<int, std::string> KnownPorts(const PortSurvey& survey);
 
 // One connection to the thermometer at port, as the application runs it: opens the port
 // (telling why when it cannot), wakes and greets the thermometer, does the operation of mode,

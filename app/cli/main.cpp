@@ -15,13 +15,18 @@ namespace {
 constexpr const char* kHelp = R"(
 --unit      the thermometer type; default the unit stored in the settings file, else C.
             Every option may also be written --option=value.
-DEVICE      a serial device such as /dev/ttyUSB0, or COMn as the application names its ports
-            (COMn is the device given for it in the [Ports] section of the settings file,
-            else /dev/ttyS(n-1)).
+--trace FILE  (after --unit, before the command) records every byte on the serial line with
+            its time, the breaks, time-outs and the result in FILE (device commands only).
+DEVICE      a serial device such as /dev/ttyUSB0 or a /dev/serial/by-id/ link, or COMn as the
+            application names its ports (COMn is the device given for it in the [Ports]
+            section of the settings file, else the USB adapter the application would give
+            that number, else /dev/ttyS(n-1)); `ports` lists them.
 INPUT       a native data file (.qmc for C, .qmf for F).
 OUTPUT      written by its extension: the native one, .csv or .txt (code page 932, CR LF),
             or .pdf: the printed report with every element and all 15 groups, A4.
 COMMAND --help shows what one command does.
+Ctrl+C (SIGINT) or SIGTERM during a device command aborts it as the abort button does; a
+second one ends the tool at once.
 Completion messages go to standard output, failures to standard error.
 Exit status: 0 success, 1 a file could not be read or written (standard output too),
 2 bad usage or bad input, 3 the port could not be opened, 4 the connection to the
@@ -102,10 +107,27 @@ std::optional<TemperatureUnit> unitOption(const std::vector<std::string>& args, 
     return next <= args.size() ? unitFromOption(args[next - 1]) : std::nullopt;
 }
 
-int runCommand(const CliCommand& command, const TemperatureUnit& unit,
+// "--trace FILE" or "--trace=FILE" at args[next], if there: false when FILE is missing.
+bool traceOption(const std::vector<std::string>& args, std::size_t& next, std::string& path) {
+    if (next < args.size() && args[next].starts_with("--trace=")) {
+        path = args[next++].substr(8);
+        return !path.empty();
+    }
+    if (next >= args.size() || args[next] != "--trace") {
+        return true;
+    }
+    next += 2;
+    if (next > args.size()) {
+        return false;
+    }
+    path = args[next - 1];
+    return true;
+}
+
+int runCommand(const CliCommand& command, const TemperatureUnit& unit, const std::string& trace,
                std::span<const std::string> rest) {
     ConsoleMessages messages;
-    CliContext context{unit, messages};
+    CliContext context{unit, messages, trace};
     int status = command.run(context, rest);
     if (status == kBadArguments) {
         return badUsage(usageLine(command));
@@ -132,6 +154,10 @@ int run(const std::vector<std::string>& args) {
             return badUsage(usage());
         }
     }
+    std::string trace;
+    if (!traceOption(args, next, trace)) {
+        return badUsage(usage());
+    }
     const CliCommand* command = next < args.size() ? findCommand(args[next]) : nullptr;
     if (command == nullptr) {
         return badUsage(usage());
@@ -141,7 +167,7 @@ int run(const std::vector<std::string>& args) {
     if (rest.size() == 1 && isHelp(rest[0])) {
         return print(usageLine(*command) + std::string(command->help));
     }
-    return runCommand(*command, unit ? *unit : storedUnit(), rest);
+    return runCommand(*command, unit ? *unit : storedUnit(), trace, rest);
 }
 
 } // namespace

@@ -102,7 +102,9 @@ void frmMain::selectNode(int group) {
 
 void frmMain::setPortDescription(int portNumber, const QString& description) {
     if (portNumber >= 1 && portNumber <= static_cast<int>(mnuCommPort_.size())) {
-        mnuCommPort_[static_cast<std::size_t>(portNumber - 1)]->setStatusTip(description);
+        QAction* port = mnuCommPort_[static_cast<std::size_t>(portNumber - 1)];
+        port->setStatusTip(description);
+        port->setToolTip(description);
     }
 }
 

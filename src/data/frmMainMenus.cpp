@@ -73,6 +73,7 @@ QMenu* frmMain::buildCommMenu() {
     menu->addSeparator();
     QMenu* ports = menu->addMenu(text("通信ﾎﾟｰﾄの選択(&S)"));
     ports->setObjectName("mnuCommSel");
+    ports->setToolTipsVisible(true); // each item tells which device it is
     for (int i = 0; i < kPortCount; ++i) {
         QAction* port = ports->addAction(QStringLiteral("通信ﾎﾟｰﾄ(COM%1)").arg(i + 1));
         port->setObjectName(QStringLiteral("mnuCommPort%1").arg(i));

@@ -28,10 +28,16 @@ CommSession::CommSession(SerialPort& port, CommState& state, CommObserver& obser
 void CommSession::SendCommand(std::string_view text) {
     // Whatever the thermometer sent since the last read belongs to no command of ours.
     while (port_.inputCount() != 0) {
-        port_.readAll();
+        std::string stale = port_.readAll();
+        if (trace_ != nullptr) {
+            trace_->note("discarded before sending: " + LineTrace::Escaped(stale));
+        }
     }
     std::string line = ToCp932(text);
     line += kLineEnd;
+    if (trace_ != nullptr) {
+        trace_->sent(line);
+    }
     port_.write(line);
     port_.drain();
 }
@@ -42,6 +48,8 @@ bool CommSession::ReceiveLine() {
     port_.resetTicks();
     while (!failed() && !takeLine()) {
         if (totalTicks_ > kMaxTotalTicks || idleTicks_ > kMaxIdleTicks) {
+            traceNote("time-out: " + std::to_string(totalTicks_) + " ticks since the wait began, " +
+                      std::to_string(idleTicks_) + " since the last byte");
             fail(CommResult::ResultNoResponse);
             break;
         }
@@ -61,6 +69,7 @@ void CommSession::receivePass() {
         ++idleTicks_;
         break;
     case PortEvent::LineError:
+        traceNote("line error");
         fail(CommResult::ResultLineError);
         break;
     case PortEvent::Received: {
@@ -68,9 +77,13 @@ void CommSession::receivePass() {
         if (bytes.empty()) {
             break;
         }
+        if (trace_ != nullptr) {
+            trace_->received(bytes);
+        }
         idleTicks_ = 0;
         rxBuffer_ += bytes;
         if (unterminatedLength() > kRxBufferLimit) {
+            traceNote("more than 1024 characters without a line end");
             fail(CommResult::ResultBadReceive);
         }
         break;
@@ -92,6 +105,7 @@ bool CommSession::takeLine() {
             return false;
         }
         if (end > kMaxLineLength) {
+            traceNote("line of " + std::to_string(end) + " characters, more than 30");
             fail(CommResult::ResultBadReceive);
             return true;
         }
@@ -144,14 +158,23 @@ void CommSession::showStatus(const std::string& text) {
 }
 
 void CommSession::BreakOn() {
+    traceNote("break on");
     port_.setBreak(true);
 }
 void CommSession::BreakOff() {
+    traceNote("break off");
     port_.setBreak(false);
 }
 
 void CommSession::cancel() {
+    traceNote("cancelled");
     fail(CommResult::ResultUserAbort);
+}
+
+void CommSession::traceNote(std::string_view text) {
+    if (trace_ != nullptr) {
+        trace_->note(text);
+    }
 }
 
 void CommSession::fail(CommResult result) {

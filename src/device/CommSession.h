@@ -2,6 +2,7 @@
 
 #include "device/CommObserver.h"
 #include "device/CommState.h"
+#include "device/LineTrace.h"
 #include "device/SerialPort.h"
 
 #include <string>
@@ -54,6 +55,11 @@ public:
     bool failed() const { return state_.LastResult != CommResult::ResultOk; }
     void fail(CommResult result);
     SerialPort& port() { return port_; }
+
+    // Everything sent and received, the breaks, time-outs and failures go to trace from now
+    // on; null (the default) records nothing.
+    void setTrace(LineTrace* trace) { trace_ = trace; }
+    void traceNote(std::string_view text);
     CommState& state() { return state_; }
 
 private:
@@ -73,6 +79,7 @@ private:
     int totalTicks_ = 0;
     int idleTicks_ = 0;
     int progress_ = 0;
+    LineTrace* trace_ = nullptr;
 };
 
 } // namespace vestra

@@ -3,12 +3,13 @@
 #include "data/DataSet.h"
 #include "device/CommState.h"
 #include "device/ConnectionRunner.h"
+#include "device/LineTrace.h"
 #include "device/PortNames.h"
+#include "device/QtPortWaiter.h"
 #include "device/SerialPort.h"
 #include "shell/Common.h"
 #include "shell/MessageSink.h"
 
-#include <map>
 #include <memory>
 
 class QWidget;
@@ -17,7 +18,9 @@ namespace vestra {
 
 // Connections as the application runs them: the serial port chosen in state.PortNumber (its
 // device looked up in the [Ports] entries), opened with OpenCommPort, then the communication
-// window, modal over the dialog in front (or the main window when none is).
+// window, modal over the dialog in front (or the main window when none is). When the
+// environment variable VESTRA_TRACE names a file, every connection of the run is recorded there
+// (see LineTrace); the program writes no such file otherwise.
 class CommWindowRunner : public ConnectionRunner {
 public:
     CommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit, PortEntries ports,
@@ -37,10 +40,9 @@ private:
     PortEntries ports_;
     MessageSink& messages_;
     QWidget* mainWindow_;
+    QtPortWaiter waiter_;
+    std::unique_ptr<LineTrace> trace_; // only while VESTRA_TRACE asks for one
     std::unique_ptr<SerialPort> port_; // exists only from openPort to the end of run
 };
-
-// The [Ports] section as read from the settings file, in the form PortDeviceName looks up.
-PortEntries PortEntriesOf(const std::map<int, std::string>& portMap);
 
 } // namespace vestra

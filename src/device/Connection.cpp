@@ -8,6 +8,7 @@ namespace vestra {
 namespace {
 
 constexpr int kBreakMs = 100;
+constexpr int kWakeUpMs = 2 * kBreakMs; // the break and the rest after it
 constexpr int kSettingsStartProgress = 2;
 
 } // namespace
@@ -36,6 +37,7 @@ Connection::Connection(SerialPort& port, CommState& state, DataStore& data, std:
       session_(port, state, observer) {}
 
 void Connection::wakeUp() {
+    session_.traceNote("mode " + std::to_string(static_cast<int>(state_.CurrentMode)));
     session_.showStatus("本体の起動中。");
     session_.BreakOn();
     port_.pause(kBreakMs);
@@ -60,11 +62,14 @@ void Connection::run() {
     session_.SendCommand("BYE");
     session_.StepProgress();
     CloseCommPort(port_);
+    session_.traceNote("result " + std::to_string(static_cast<int>(state_.LastResult)));
 }
 
+// The start delay counts from the beginning of the wake-up, as the window's start timer does
+// (it is started just before the break): the greeting goes out kStartDelayMs after the break.
 void Connection::runFromStart() {
     wakeUp();
-    port_.pause(kStartDelayMs);
+    port_.pause(kStartDelayMs - kWakeUpMs);
     run();
 }
 

@@ -29,7 +29,7 @@ namespace vestra {
 // unit is the thermometer type ("ﾟC" or "ﾟF"); a dump in the other unit is rejected.
 class Connection {
 public:
-    // The thermometer needs this long after the wake-up break before it listens.
+    // From the start of the wake-up break to the greeting: the thermometer needs this long.
     static constexpr int kStartDelayMs = 1000;
 
     Connection(SerialPort& port, CommState& state, DataStore& data, std::string unit,
@@ -39,9 +39,11 @@ public:
     void wakeUp();
     // Greeting, operation, farewell, closing the port. Runs once; a second call does nothing.
     void run();
-    // wakeUp, the start delay as a pause of the port, run.
+    // wakeUp, the rest of the start delay as a pause of the port, run.
     void runFromStart();
     void cancel() { session_.cancel(); }
+    // Records the connection on trace (see LineTrace); null records nothing.
+    void setTrace(LineTrace* trace) { session_.setTrace(trace); }
 
     CommSession& session() { return session_; }
 

@@ -11,15 +11,22 @@ namespace {
 
 constexpr int kPortCount = 16;
 
+const std::map<int, std::string>& WithNewAdapters(std::map<int, std::string>& portMap,
+                                                  const PortSurvey& survey) {
+    AssignNewAdapters(portMap, survey);
+    return portMap;
+}
+
 } // namespace
 
 DeviceOperations::DeviceOperations(frmMain& window, MessageSink& messages,
-                                   const std::map<int, std::string>& portMap)
+                                   std::map<int, std::string>& portMap, const PortSurvey& survey)
     : QObject(&window), window_(window), messages_(messages),
-      runner_(state_, window.store(), window.unit(), PortEntriesOf(portMap), messages, &window) {
+      runner_(state_, window.store(), window.unit(), PortEntriesOf(WithNewAdapters(portMap, survey)),
+              messages, &window) {
     state_.PortNumber = window.portNumber();
     for (int n = 1; n <= kPortCount; ++n) {
-        window.setPortDescription(n, QString::fromStdString(runner_.deviceOf(n)));
+        window.setPortDescription(n, QString::fromStdString(PortDescription(runner_.deviceOf(n), survey)));
     }
     connect(&window, &frmMain::importRequested, this, &DeviceOperations::mnuData_Click);
     connect(&window, &frmMain::clockRequested, this, &DeviceOperations::mnuTime_Click);
@@ -97,8 +104,9 @@ void DeviceOperations::portChosen(int portNumber) {
 }
 
 DeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
-                                          const std::map<int, std::string>& portMap) {
-    return new DeviceOperations(window, messages, portMap);
+                                          std::map<int, std::string>& portMap,
+                                          const PortSurvey& survey) {
+    return new DeviceOperations(window, messages, portMap, survey);
 }
 
 } // namespace vestra

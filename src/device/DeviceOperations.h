@@ -2,6 +2,7 @@
 
 #include "device/CommState.h"
 #include "device/CommWindowRunner.h"
+#include "device/PortSurvey.h"
 #include "shell/MessageSink.h"
 
 #include <QObject>
@@ -19,10 +20,11 @@ class frmMain;
 class DeviceOperations : public QObject {
     Q_OBJECT
 public:
-    // portMap: the [Ports] section of the settings file (port number -> device). Each port's
-    // device becomes the status tip of its menu item.
-    DeviceOperations(frmMain& window, MessageSink& messages,
-                     const std::map<int, std::string>& portMap);
+    // portMap: the [Ports] section of the settings file (port number -> device); adapters of
+    // the survey that it does not name yet are added to it (AssignNewAdapters), to be saved
+    // with the settings. Each port's device becomes the status and tool tip of its menu item.
+    DeviceOperations(frmMain& window, MessageSink& messages, std::map<int, std::string>& portMap,
+                     const PortSurvey& survey);
 
 public slots:
     void mnuData_Click();
@@ -46,6 +48,7 @@ private:
 
 // Connects the device commands to the window; they live as long as the window does.
 DeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
-                                          const std::map<int, std::string>& portMap);
+                                          std::map<int, std::string>& portMap,
+                                          const PortSurvey& survey);
 
 } // namespace vestra

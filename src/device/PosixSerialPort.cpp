@@ -2,10 +2,14 @@
 
 #include "device/PortOpenReason.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <grp.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <thread>
@@ -20,25 +24,44 @@ constexpr auto kTick = std::chrono::milliseconds(100);
 // reports the line error.
 constexpr int kWriteStallMs = 2000;
 
-std::string OpenFailureReason(const std::string& path, int error) {
+bool HasGroup(gid_t id) {
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(getgroups(0, nullptr), 0)));
+    groups.resize(static_cast<std::size_t>(std::max(getgroups(int(groups.size()), groups.data()), 0)));
+    return getegid() == id || std::find(groups.begin(), groups.end(), id) != groups.end();
+}
+
+std::string GroupName(gid_t id) {
+    const struct group* entry = getgrgid(id);
+    return entry != nullptr ? entry->gr_name : "";
+}
+
+std::string OpenFailureReason(const std::string& path, int error, const struct stat& device) {
     switch (error) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
+    case ENOTDIR:
         return PortMissingReason(path);
     case EACCES:
     case EPERM:
-        return PortPermissionReason(path);
-    case EBUSY:
-        return PortBusyReason(path);
+        return PortPermissionReason(path, GroupName(device.st_gid), HasGroup(device.st_gid));
     default:
         return PortOtherReason(path, std::strerror(error));
     }
 }
 
+// The device itself, so that a /dev/serial/by-id/ link and the name it points to share a lock.
+std::string ResolvedDevice(const std::string& path) {
+    std::error_code error;
+    std::filesystem::path device = std::filesystem::canonical(path, error);
+    return error ? path : device.string();
+}
+
 } // namespace
 
-PosixSerialPort::PosixSerialPort(std::string devicePath) : path_(std::move(devicePath)) {}
+PosixSerialPort::PosixSerialPort(std::string devicePath, PortWaiter& waiter,
+                                 std::vector<std::string> lockFolders)
+    : path_(std::move(devicePath)), waiter_(waiter), lock_(std::move(lockFolders)) {}
 
 PosixSerialPort::~PosixSerialPort() {
     close();
@@ -46,15 +69,34 @@ PosixSerialPort::~PosixSerialPort() {
 
 bool PosixSerialPort::open(std::string& reason) {
     close();
+    struct stat device {};
+    if (::stat(path_.c_str(), &device) != 0) {
+        reason = OpenFailureReason(path_, errno, device);
+        return false;
+    }
+    if (!S_ISCHR(device.st_mode)) {
+        reason = PortNotSerialReason(path_);
+        return false;
+    }
+    std::string resolved = ResolvedDevice(path_);
+    PortHolder holder;
+    if (!lock_.acquire(resolved, holder)) {
+        reason = PortBusyReason(path_, holder);
+        return false;
+    }
     fd_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
-        reason = OpenFailureReason(path_, errno);
+        // EBUSY: another program has the port in exclusive use without keeping a lock file.
+        reason = errno == EBUSY ? PortBusyReason(path_, FindProcessUsing(resolved))
+                                : OpenFailureReason(path_, errno, device);
+        lock_.release();
         return false;
     }
     if (!configure(reason)) {
         close();
         return false;
     }
+    ioctl(fd_, TIOCEXCL);
     return true;
 }
 
@@ -74,7 +116,7 @@ bool PosixSerialPort::configure(std::string& reason) {
     cfsetispeed(&tio, B4800);
     cfsetospeed(&tio, B4800);
     if (tcsetattr(fd_, TCSANOW, &tio) != 0) {
-        reason = OpenFailureReason(path_, errno);
+        reason = PortOtherReason(path_, std::strerror(errno));
         return false;
     }
     // Stale input goes; output stays: on a pseudo-terminal, flushing it would take back what the
@@ -83,11 +125,15 @@ bool PosixSerialPort::configure(std::string& reason) {
     return true;
 }
 
+// The exclusive mode belongs to the terminal, not to our descriptor: it would outlive the close
+// while another program (the simulator, a modem manager) still has the device open.
 void PosixSerialPort::close() {
     if (fd_ >= 0) {
+        ioctl(fd_, TIOCNXCL);
         ::close(fd_);
         fd_ = -1;
     }
+    lock_.release();
 }
 
 void PosixSerialPort::setModemLine(int line, bool on) {
@@ -168,6 +214,9 @@ PortEvent PosixSerialPort::waitEvent() {
         nextTick_ = Clock::now() + kTick;
     }
     for (;;) {
+        if (std::optional<PortEvent> state = lineState()) {
+            return *state;
+        }
         auto now = Clock::now();
         if (now >= nextTick_) {
             // Ticks that fell due while the caller was busy are delivered one per call, so
@@ -175,22 +224,22 @@ PortEvent PosixSerialPort::waitEvent() {
             nextTick_ += kTick;
             return PortEvent::Tick;
         }
-        auto left = std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - now);
-        pollfd p{fd_, POLLIN, 0};
-        int ready = poll(&p, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno != EINTR) {
-            return PortEvent::LineError;
-        }
-        if (ready <= 0) {
-            continue;
-        }
-        if ((p.revents & POLLIN) != 0 && inputCount() > 0) {
-            return PortEvent::Received;
-        }
-        if ((p.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
-            return PortEvent::LineError;
-        }
+        waiter_.wait(fd_, std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - now));
     }
+}
+
+std::optional<PortEvent> PosixSerialPort::lineState() {
+    pollfd p{fd_, POLLIN, 0};
+    if (poll(&p, 1, 0) < 0) {
+        return errno == EINTR ? std::nullopt : std::optional(PortEvent::LineError);
+    }
+    if ((p.revents & POLLIN) != 0 && inputCount() > 0) {
+        return PortEvent::Received;
+    }
+    if ((p.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
+        return PortEvent::LineError;
+    }
+    return std::nullopt;
 }
 
 void PosixSerialPort::pause(int milliseconds) {

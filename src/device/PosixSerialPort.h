@@ -1,18 +1,25 @@
 #pragma once
 
+#include "device/PortLock.h"
+#include "device/PortWaiter.h"
 #include "device/SerialPort.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vestra {
 
-// The serial line over termios: a real port (/dev/ttyS0, /dev/ttyUSB0) or the slave side of a
-// pseudo-terminal such as the simulated thermometer's. Used where no event loop runs: the
-// command-line tool and the tests.
+// The serial line over termios: a real port (/dev/ttyS0, /dev/ttyUSB0, a /dev/serial/by-id/
+// link) or the slave side of a pseudo-terminal such as the simulated thermometer's. The one
+// port of the application, the command-line tool and the tests; only the way it sleeps while
+// waiting (waiter) differs between them. The port is exclusive while open: the lock file of
+// the serial-program convention plus TIOCEXCL, both given up on close.
 class PosixSerialPort : public SerialPort {
 public:
-    explicit PosixSerialPort(std::string devicePath);
+    explicit PosixSerialPort(std::string devicePath, PortWaiter& waiter = PlainPollWaiter(),
+                             std::vector<std::string> lockFolders = PortLock::DefaultDirectories());
     ~PosixSerialPort() override;
     PosixSerialPort(const PosixSerialPort&) = delete;
     PosixSerialPort& operator=(const PosixSerialPort&) = delete;
@@ -43,8 +50,12 @@ private:
     bool configure(std::string& reason);
     void setModemLine(int line, bool on);
     bool waitWritable();
+    // What a readable descriptor has for us: bytes, or the line's end.
+    std::optional<PortEvent> lineState();
 
     std::string path_;
+    PortWaiter& waiter_;
+    PortLock lock_;
     int fd_ = -1;
     bool ticking_ = false;
     Clock::time_point nextTick_;

@@ -3,6 +3,24 @@
 #include "device/DumpParser.h"
 
 namespace vestra {
+namespace {
+
+const char* StateName(DumpState state) {
+    static constexpr const char* kNames[] = {
+        "expecting LABEL=",    "expecting PRINT",    "expecting NO.",
+        "expecting TAG=",      "expecting EMISSIVITY=", "expecting ALARM(H)=",
+        "expecting ALARM(L)=", "expecting MEMORY=",  "expecting a reading",
+    };
+    return kNames[static_cast<int>(state)];
+}
+
+// Where the dump went wrong, for the line trace.
+std::string RefusalNote(int lineNumber, DumpState expected, int group, const std::string& line) {
+    return "refused dump line " + std::to_string(lineNumber) + " (" + StateName(expected) +
+           ", group " + std::to_string(group) + "): " + LineTrace::Escaped(line);
+}
+
+} // namespace
 
 std::string MemCommand(ConnectionMode mode) {
     switch (mode) {
@@ -23,7 +41,9 @@ void ReadDump(CommSession& session, ConnectionMode mode, std::string_view unit,
     }
     importBuffer.totalCount = 0;
     DumpParser parser(mode, std::string(unit), importBuffer);
-    while (session.ReceiveLine()) {
+    for (int lineNumber = 1; session.ReceiveLine(); ++lineNumber) {
+        DumpState expected = parser.state();
+        int group = parser.group();
         switch (parser.feed(session.RxLine())) {
         case DumpStep::Continue:
             break;
@@ -38,6 +58,7 @@ void ReadDump(CommSession& session, ConnectionMode mode, std::string_view unit,
             }
             return;
         case DumpStep::Reject:
+            session.traceNote(RefusalNote(lineNumber, expected, group, session.RxLine()));
             session.fail(CommResult::ResultBadDump);
             return;
         }

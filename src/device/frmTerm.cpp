@@ -14,8 +14,9 @@
 namespace vestra {
 
 frmTerm::frmTerm(SerialPort& port, CommState& state, DataStore& data, const std::string& unit,
-                 QWidget* owner)
+                 QWidget* owner, LineTrace* trace)
     : QDialog(owner), connection_(std::make_unique<Connection>(port, state, data, unit, *this)) {
+    connection_->setTrace(trace);
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" 通信"));
     if (owner) {
         move(owner->window()->geometry().topLeft());
@@ -96,8 +97,8 @@ void frmTerm::keyPressEvent(QKeyEvent* event) {
 void frmTerm::reject() {}
 
 CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data,
-                         const std::string& unit, QWidget* owner) {
-    frmTerm window(port, state, data, unit, owner);
+                         const std::string& unit, QWidget* owner, LineTrace* trace) {
+    frmTerm window(port, state, data, unit, owner, trace);
     window.exec();
     if (owner) {
         owner->activateWindow();

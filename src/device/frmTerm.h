@@ -19,8 +19,9 @@ namespace vestra {
 class frmTerm : public QDialog, public CommObserver {
     Q_OBJECT
 public:
+    // trace: where the connection is recorded (see LineTrace); null for nowhere.
     frmTerm(SerialPort& port, CommState& state, DataStore& data, const std::string& unit,
-            QWidget* owner);
+            QWidget* owner, LineTrace* trace = nullptr);
     ~frmTerm() override;
 
     void showStatus(const std::string& text) override;
@@ -49,6 +50,6 @@ private:
 // Runs one connection in the communication window, modal over owner, once the caller has
 // opened the port and set CurrentMode. Returns LastResult.
 CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data,
-                         const std::string& unit, QWidget* owner);
+                         const std::string& unit, QWidget* owner, LineTrace* trace = nullptr);
 
 } // namespace vestra

@@ -4,10 +4,14 @@ list(APPEND VESTRA_CORE_SOURCES
     device/CommObserver.h
     device/CommSession.h
     device/CommSession.cpp
+    device/LineTrace.h
+    device/LineTrace.cpp
     device/CommCtl.h
     device/CommCtl.cpp
     device/PortNames.h
     device/PortNames.cpp
+    device/PortSurvey.h
+    device/PortSurvey.cpp
     device/DumpFields.h
     device/DumpFields.cpp
     device/DumpParser.h
@@ -22,6 +26,12 @@ list(APPEND VESTRA_CORE_SOURCES
     device/CommResultMessages.cpp
     device/PortOpenReason.h
     device/PortOpenReason.cpp
+    device/PortHolder.h
+    device/PortHolder.cpp
+    device/PortLock.h
+    device/PortLock.cpp
+    device/PortWaiter.h
+    device/PortWaiter.cpp
     device/PosixSerialPort.h
     device/PosixSerialPort.cpp
     device/ClockInput.h
@@ -35,8 +45,8 @@ list(APPEND VESTRA_CORE_SOURCES
 list(APPEND VESTRA_UI_SOURCES
     device/frmTerm.h
     device/frmTerm.cpp
-    device/QtSerialPort.h
-    device/QtSerialPort.cpp
+    device/QtPortWaiter.h
+    device/QtPortWaiter.cpp
     device/frmSetAll.h
     device/frmSetAll.cpp
     device/frmTime.h

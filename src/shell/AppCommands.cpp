@@ -36,7 +36,9 @@ void ConnectHelpCommands(AppSession& session) {
 }
 
 void ConnectDeviceCommands(AppSession& session) {
-    InstallDeviceOperations(session.window(), session.messages, ReadPortMap(session.settingsFile));
+    // New USB adapters get their port numbers here; the settings keep them at exit.
+    InstallDeviceOperations(session.window(), session.messages, session.settings.Ports,
+                            SurveyPorts());
 }
 
 void ConnectAllCommands(AppSession& session) {

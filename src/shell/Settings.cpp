@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::string_view kSetting = "Setting";
 constexpr std::string_view kPrint = "Print";
+constexpr std::string_view kPorts = "Ports";
 constexpr std::string_view kMissing = "???";
 constexpr int kMaxPort = 16;
 constexpr std::size_t kMaxPortDigits = 3;
@@ -123,6 +124,22 @@ std::string numberWithBlank(int n) {
     return " " + std::to_string(n);
 }
 
+// Keys that are not COM followed by a number are someone else's and left alone.
+std::map<int, std::string> portMap(const IniFile& ini) {
+    std::map<int, std::string> ports;
+    for (const auto& [key, device] : ini.entries(kPorts)) {
+        std::string upper = upperCase(key);
+        std::string_view digits =
+            std::string_view(upper).substr(std::min<std::size_t>(3, upper.size()));
+        bool com = upper.starts_with("COM") && !digits.empty() && digits.size() <= kMaxPortDigits &&
+                   skipDigits(digits, 0) == digits.size();
+        if (com) {
+            ports[std::atoi(std::string(digits).c_str())] = device;
+        }
+    }
+    return ports;
+}
+
 } // namespace
 
 std::string SettingsFilePath() {
@@ -149,6 +166,7 @@ void LoadSettings(const std::string& file, Settings& settings) {
     settings.PrintDataOption = leadingNumber(iniValue(ini, kPrint, "Data")) == 1.0;
     settings.PrintGroupOption = readPrintGroup(iniValue(ini, kPrint, "Group"));
     settings.CurrentFilePath = readLastFile(iniValue(ini, kSetting, "LastFile"));
+    settings.Ports = portMap(ini);
 }
 
 bool SaveSettings(const std::string& file, const Settings& settings) {
@@ -163,6 +181,9 @@ bool SaveSettings(const std::string& file, const Settings& settings) {
     ini.set(kPrint, "Data", settings.PrintDataOption ? "1" : "0");
     ini.set(kPrint, "Group", numberWithBlank(settings.PrintGroupOption));
     ini.set(kSetting, "LastFile", settings.CurrentFilePath);
+    for (const auto& [number, device] : settings.Ports) {
+        ini.set(kPorts, "COM" + std::to_string(number), device);
+    }
     return ini.save(file);
 }
 
@@ -173,18 +194,7 @@ bool WriteDefaultSettingsFile(const std::string& file) {
 }
 
 std::map<int, std::string> ReadPortMap(const std::string& file) {
-    std::map<int, std::string> ports;
-    for (const auto& [key, device] : IniFile::Load(file).entries("Ports")) {
-        std::string upper = upperCase(key);
-        std::string_view digits =
-            std::string_view(upper).substr(std::min<std::size_t>(3, upper.size()));
-        bool com = upper.starts_with("COM") && !digits.empty() && digits.size() <= kMaxPortDigits &&
-                   skipDigits(digits, 0) == digits.size();
-        if (com) {
-            ports[std::atoi(std::string(digits).c_str())] = device;
-        }
-    }
-    return ports;
+    return portMap(IniFile::Load(file));
 }
 
 } // namespace vestra

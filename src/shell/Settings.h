@@ -17,6 +17,9 @@ struct Settings {
     bool PrintDataOption = false;
     std::int16_t PrintGroupOption = 0; // 0 all items, 1 settings items, 2 data items
     std::string CurrentFilePath;
+    // Section [Ports]: the device of a port number (3 -> /dev/serial/by-id/usb-...), for the
+    // ports that are not /dev/ttyS(n-1).
+    std::map<int, std::string> Ports;
 };
 
 // $XDG_CONFIG_HOME/MORVA/VESTRA2/Config/VESTRA.INI, with ~/.config when the variable is unset.
@@ -28,7 +31,7 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 // Reads every setting; a missing or unusable value gives that setting's default.
 void LoadSettings(const std::string& file, Settings& settings);
 
-// Writes the six keys, keeping every other line of the file. False when the file cannot be
+// Writes the six keys and the [Ports] entries, keeping every other line of the file. False when the file cannot be
 // written (the folder is missing, for instance); the caller has nothing to tell the user then.
 bool SaveSettings(const std::string& file, const Settings& settings);
 

@@ -64,17 +64,5 @@ TEST(PortNamesTest, BuiltInPortsUnlessTheSettingsNameAnother) {
     EXPECT_EQ(PortDeviceName(31, entries), "/dev/ttyACM9");
 }
 
-TEST(PortNamesTest, OpenFailuresAreExplained) {
-    EXPECT_EQ(PortFailureFromErrno(ENOENT), PortFailure::NoDevice);
-    EXPECT_EQ(PortFailureFromErrno(EACCES), PortFailure::NoPermission);
-    EXPECT_EQ(PortFailureFromErrno(EBUSY), PortFailure::Busy);
-    EXPECT_EQ(PortFailureFromErrno(EIO), PortFailure::Other);
-    std::string permission = DescribePortFailure(PortFailure::NoPermission, "/dev/ttyUSB0");
-    EXPECT_EQ(permission.rfind("/dev/ttyUSB0 ", 0), 0u);
-    EXPECT_NE(permission.find("dialout"), std::string::npos);
-    EXPECT_EQ(DescribePortFailure(PortFailure::NoDevice, "/dev/ttyS9"),
-              "/dev/ttyS9 がありません。");
-}
-
 } // namespace
 } // namespace vestra

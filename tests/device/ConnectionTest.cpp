@@ -67,7 +67,7 @@ TEST_F(ConnectionTest, ImportRunsWakeUpGreetingDumpAndFarewell) {
     EXPECT_EQ(port.lines, (Lines{"HEL", "MEM", "BYE"}));
     EXPECT_EQ(port.written, "HEL\r\nMEM\r\nBYE\r\n");
     EXPECT_EQ(Lines(port.calls.begin(), port.calls.begin() + 6),
-              (Lines{"open", "break on", "pause 100", "break off", "pause 100", "pause 1000"}));
+              (Lines{"open", "break on", "pause 100", "break off", "pause 100", "pause 800"}));
     expectClosedAfterBye();
     EXPECT_EQ(observer.statuses,
               (Lines{"本体の起動中。", "通信を確立中。", "ﾒﾓﾘﾃﾞｰﾀの取り込み中。"}));
@@ -95,8 +95,9 @@ TEST_F(ConnectionTest, SilentThermometerStillGetsByeAndThePortCloses) {
     EXPECT_EQ(port.lines, (Lines{"HEL", "BYE"}));
     EXPECT_EQ(observer.progress, (std::vector<int>{1, 2}));
     expectClosedAfterBye();
-    // Wake-up 200 ms, start 1000 ms, 21 silent ticks.
-    EXPECT_EQ(port.now, 200 + 1000 + 2100);
+    // The greeting 1000 ms after the break began (the 200 ms wake-up included), then 21 silent
+    // ticks.
+    EXPECT_EQ(port.now, Connection::kStartDelayMs + 2100);
 }
 
 TEST_F(ConnectionTest, RejectedDumpEndsWithBadDumpAndBye) {

@@ -1,6 +1,8 @@
 #include "device/DeviceOperations.h"
 
 #include "data/frmMain.h"
+#include "device/PosixSerialPort.h"
+#include "device/frmTerm.h"
 #include "device/frmTime.h"
 #include "devicesettings/frmSet.h"
 #include "support/DemoData.h"
@@ -45,7 +47,7 @@ class DeviceOperationsTest : public QObject {
             ports[1] = sim->slavePath();
         }
         window = std::make_unique<frmMain>(store, std::string(kUnitCelsius), settings, messages);
-        InstallDeviceOperations(*window, messages, ports);
+        InstallDeviceOperations(*window, messages, ports, PortSurvey{});
         window->show();
     }
     QAction* action(const char* name) {
@@ -140,6 +142,79 @@ private slots:
         QVERIFY(!store.modified);
         QVERIFY(action("tbrSave")->isEnabled());
         QVERIFY(!importedReadingsLeft());
+    }
+
+    // Every fault of the line, through the port and the waits the window really uses.
+    void importFaultsGiveTheirMessages_data() {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        const QString badData = "受信ﾃﾞｰﾀ異常。\r\n本ｿﾌﾄではｻﾎﾟｰﾄされていないﾃﾞｰﾀです。";
+        const int exclamation = int(MessageIcon::Exclamation);
+        QTest::newRow("silent") << QStringList{"--fault", "silent"}
+                                << QString("本体からの応答がありません。") << exclamation;
+        QTest::newRow("battery") << QStringList{"--fault", "ng1"}
+                                 << QString("本体からﾊﾞｯﾃﾘｰｱﾗｰﾑを受信しました。\r\n電池を交換して下さい。")
+                                 << exclamation;
+        QTest::newRow("refused") << QStringList{"--fault", "ng3:0"}
+                                 << QString("本体との通信に失敗しました。\r\n通信環境が異常です!")
+                                 << int(MessageIcon::Critical);
+        QTest::newRow("garbage") << QStringList{"--fault", "garbage"} << badData << exclamation;
+        QTest::newRow("long line") << QStringList{"--fault", "long-line:31"} << badData
+                                   << exclamation;
+        QTest::newRow("other unit") << QStringList{"--unit", "F"} << badData << exclamation;
+    }
+    void importFaultsGiveTheirMessages() {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        std::vector<std::string> args;
+        for (const QString& arg : simArgs) {
+            args.push_back(arg.toStdString());
+        }
+        startSim(args);
+        open();
+        action("mnuData")->trigger();
+        QCOMPARE(recorded(), (Entries{{message.toStdString(), MessageIcon(icon)}}));
+        QVERIFY(!store.hasData);
+    }
+
+    void deviceVanishingMidDumpIsACommunicationFailure() {
+        startSim({"--readings", "150"});
+        open();
+        QTimer::singleShot(2500, this, [this] { sim.reset(); });
+        action("mnuData")->trigger();
+        QCOMPARE(recorded(), (Entries{{"本体との通信に失敗しました。\r\n通信環境が異常です!",
+                                       MessageIcon::Critical}}));
+    }
+
+    void abortButtonEndsTheImport() {
+        startSim({"--readings", "150"});
+        open();
+        QTimer::singleShot(2500, this, [] {
+            if (auto* term = qobject_cast<frmTerm*>(QApplication::activeModalWidget())) {
+                term->cmdCancel->click();
+            }
+        });
+        action("mnuData")->trigger();
+        QCOMPARE(recorded(),
+                 (Entries{{"ﾕｰｻﾞによって中断されました。", MessageIcon::Information}}));
+        QVERIFY(!store.hasData);
+    }
+
+    void portHeldByAnotherProgramIsNamedBusy() {
+        startSim({});
+        open();
+        PosixSerialPort holder(sim->slavePath());
+        std::string reason;
+        QVERIFY2(holder.open(reason), reason.c_str());
+        action("mnuData")->trigger();
+        QCOMPARE(messages.entries.size(), std::size_t(1));
+        const std::string& text = messages.entries[0].text;
+        QVERIFY2(text.ends_with(" は他のﾌﾟﾛｸﾞﾗﾑ (" + ProcessName(getpid()) + ", PID " +
+                                std::to_string(getpid()) + ") が使用中です。"),
+                 text.c_str());
+        QVERIFY2(text.find("dialout") == std::string::npos, text.c_str());
     }
 
     void unsavedDataQuestionComesBeforeThePort() {

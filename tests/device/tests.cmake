@@ -5,14 +5,16 @@ list(APPEND VESTRA_CORE_TESTS
     device/DeviceCommandsTest.cpp
     device/ConnectionTest.cpp
     device/CommCtlTest.cpp
+    device/PortLockTest.cpp
+    device/LineTraceTest.cpp
+    device/PortSurveyTest.cpp
     device/CommResultMessagesTest.cpp
     device/ClockInputTest.cpp
     device/SettingsListTextTest.cpp
 )
 
-# The simulated thermometer and the termios port, tested against each other on pseudo-terminals.
+# The simulated thermometer, tested on pseudo-terminals.
 add_executable(vestra_sim_tests
-    ${CMAKE_CURRENT_SOURCE_DIR}/device/PosixSerialPortTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/device/SimDeviceTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/device/SimMemoryTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/device/SimOptionsTest.cpp
@@ -34,10 +36,12 @@ if(VESTRA_BUILD_UI)
     add_test(NAME term_window COMMAND vestra_term_window_tests)
     set_tests_properties(term_window PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 
-    add_executable(vestra_qtport_tests ${CMAKE_CURRENT_SOURCE_DIR}/device/QtSerialPortTest.cpp)
-    target_link_libraries(vestra_qtport_tests PRIVATE vestra_ui vestra_sim_lib Qt6::Test)
-    add_test(NAME vestra_qtport_tests COMMAND vestra_qtport_tests)
-    set_tests_properties(vestra_qtport_tests PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    # The serial port with the tool's waiter and the window's, one suite on pseudo-terminals.
+    add_executable(vestra_port_tests ${CMAKE_CURRENT_SOURCE_DIR}/device/PortConformanceTest.cpp)
+    target_include_directories(vestra_port_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(vestra_port_tests PRIVATE vestra_ui vestra_sim_lib GTest::gtest)
+    gtest_discover_tests(vestra_port_tests DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 
     foreach(window frmTime frmSetAll)
         add_executable(${window}Test device/${window}Test.cpp)

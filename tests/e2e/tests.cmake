@@ -5,6 +5,7 @@ if(TARGET vestra-cli)
 add_executable(vestra_e2e_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CliModesTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CliFaultsTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CliPortTest.cpp
 )
 target_include_directories(vestra_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vestra_e2e_tests PRIVATE vestra_core GTest::gtest_main)

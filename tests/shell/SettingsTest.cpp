@@ -146,6 +146,16 @@ TEST_F(SettingsTest, SavingKeepsForeignLinesAndReadsBack) {
     EXPECT_EQ(ports, (std::map<int, std::string>{{3, "/dev/ttyUSB0"}, {12, "/dev/ttyACM1"}}));
 }
 
+// Ports given to new adapters are kept beside the ones written by hand, under the same keys.
+TEST_F(SettingsTest, PortsAreReadAndWrittenWithTheOtherSettings) {
+    Settings s = load("[Ports]\r\ncom3=/dev/ttyUSB0\r\nNote=kept\r\n");
+    EXPECT_EQ(s.Ports, (std::map<int, std::string>{{3, "/dev/ttyUSB0"}}));
+    s.Ports[1] = "/dev/serial/by-id/usb-FTDI_A1-if00-port0";
+    ASSERT_TRUE(SaveSettings(path_, s));
+    EXPECT_EQ(ReadPortMap(path_), s.Ports);
+    EXPECT_EQ(ReadIniString(path_, "Ports", "Note"), "kept");
+}
+
 TEST_F(SettingsTest, SaveIntoAMissingFolderFails) {
     EXPECT_FALSE(SaveSettings((folder_ / "missing" / "VESTRA.INI").string(), Settings()));
 }

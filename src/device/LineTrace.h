@@ -1,0 +1,43 @@
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace vestra {
+
+// A transcript of the serial line, for finding out at a customer's site why a thermometer's
+// answer was refused. Opt-in only: the tool writes one with --trace FILE, the application when
+// VESTRA_TRACE names a file. Each line: milliseconds since the trace began, a mark and the
+// text. ">" bytes sent, "<" bytes received (non-printable bytes as \r, \n or \xHH), "*" what
+// happened on the line (break, time-out, line error, result, a refused dump line).
+// Lines are collected in a large buffer and written when the connection is over, so that the
+// trace does not slow the exchange down.
+class LineTrace {
+public:
+    LineTrace() = default;
+    ~LineTrace();
+    LineTrace(const LineTrace&) = delete;
+    LineTrace& operator=(const LineTrace&) = delete;
+
+    // Creates or empties the file; false with the system's reason when it cannot be written.
+    bool open(const std::string& path, std::string& reason);
+
+    void sent(std::string_view bytes) { record('>', Escaped(bytes)); }
+    void received(std::string_view bytes) { record('<', Escaped(bytes)); }
+    void note(std::string_view text) { record('*', text); }
+    // Writes what is collected; called between connections.
+    void flush();
+
+    // Bytes as the trace shows them.
+    static std::string Escaped(std::string_view bytes);
+
+private:
+    void record(char mark, std::string_view text);
+
+    std::FILE* file_ = nullptr;
+    std::chrono::steady_clock::time_point start_;
+};
+
+} // namespace vestra

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "device/PortWaiter.h"
+
+#include <chrono>
+
+namespace vestra {
+
+// How the application's serial port waits: asleep in poll(2) on the line, as the tool's does,
+// but handing the event queue a turn at least every kEventSliceMs, so that the communication
+// window repaints and its cancel button acts. No event loop, timer or connection is built for
+// a wait; between turns the process sleeps.
+class QtPortWaiter : public PortWaiter {
+public:
+    // Short enough for the eye and the cancel button, long enough that a dump arriving a byte
+    // every two milliseconds costs only a few event-queue turns a second of processor time.
+    static constexpr std::chrono::milliseconds kEventSliceMs{20};
+
+    WaitOutcome wait(int fd, std::chrono::milliseconds timeout) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    // The event queue's turn when it is due; true when it came.
+    bool turnOfEvents();
+
+    Clock::time_point lastTurn_{};
+};
+
+} // namespace vestra
