@@ -1,6 +1,7 @@
 #include "DeviceLink.h"
 
 #include "CommandArgs.h"
+#include "ConsoleMessages.h"
 #include "StopSignals.h"
 #include "device/CommCtl.h"
 #include "device/CommResultMessages.h"
@@ -94,7 +95,10 @@ int RunDeviceConnection(const CliContext& context, const std::string& port, Conn
     });
     connection.runFromStart();
     if (state.LastResult != CommResult::ResultOk) {
-        ShowCommResult(context.messages, state.LastResult);
+        // Every result is a failure of the command, the abort too (whose message box carries
+        // the information icon): standard output may be the data, and stays empty.
+        ConsoleMessages failures(std::cerr);
+        ShowCommResult(failures, state.LastResult);
         return kExitLinkFailure;
     }
     return kExitOk;

@@ -15,11 +15,12 @@ volatile sig_atomic_t gReceived = 0;
 struct sigaction gPrevious[2];
 
 void onStop(int signal) {
-    if (gReceived++ > 0) {
+    if (gReceived != 0) {
         ::signal(signal, SIG_DFL);
         ::raise(signal);
         return;
     }
+    gReceived = 1;
     char byte = 1;
     [[maybe_unused]] ssize_t n = ::write(gWriteFd, &byte, 1);
 }

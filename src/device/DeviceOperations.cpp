@@ -22,11 +22,12 @@ const std::map<int, std::string>& WithNewAdapters(std::map<int, std::string>& po
 DeviceOperations::DeviceOperations(frmMain& window, MessageSink& messages,
                                    std::map<int, std::string>& portMap, const PortSurvey& survey)
     : QObject(&window), window_(window), messages_(messages),
-      runner_(state_, window.store(), window.unit(), PortEntriesOf(WithNewAdapters(portMap, survey)),
-              messages, &window) {
+      runner_(state_, window.store(), window.unit(),
+              PortEntriesOf(WithNewAdapters(portMap, survey)), messages, &window) {
     state_.PortNumber = window.portNumber();
     for (int n = 1; n <= kPortCount; ++n) {
-        window.setPortDescription(n, QString::fromStdString(PortDescription(runner_.deviceOf(n), survey)));
+        window.setPortDescription(
+            n, QString::fromStdString(PortDescription(runner_.deviceOf(n), survey)));
     }
     connect(&window, &frmMain::importRequested, this, &DeviceOperations::mnuData_Click);
     connect(&window, &frmMain::clockRequested, this, &DeviceOperations::mnuTime_Click);

@@ -32,7 +32,8 @@ PortHolder FindProcessUsing(const std::string& device) {
             continue;
         }
         std::error_code denied;
-        for (const fs::directory_entry& fd : fs::directory_iterator(process.path() / "fd", denied)) {
+        for (const fs::directory_entry& fd :
+             fs::directory_iterator(process.path() / "fd", denied)) {
             std::error_code unreadable;
             if (fs::read_symlink(fd.path(), unreadable) == device) {
                 return {pid, ProcessName(pid)};

@@ -62,8 +62,8 @@ PortLock::~PortLock() {
 }
 
 std::vector<std::string> PortLock::DefaultDirectories() {
-    return {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp", "/tmp",
-            "/var/tmp",  "/var/lock/lockdev", "/run/lock"};
+    return {"/var/lock", "/etc/locks", "/var/spool/locks",  "/var/spool/uucp",
+            "/tmp",      "/var/tmp",   "/var/lock/lockdev", "/run/lock"};
 }
 
 std::string PortLock::lockPath(const std::string& device) const {
@@ -85,8 +85,8 @@ bool PortLock::acquire(const std::string& device, PortHolder& holder) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd >= 0) {
-            bool written = WriteAll(fd, std::to_string(getpid()) + "\n" + OwnProgramName() +
-                                            "\n" + HostName() + "\n");
+            bool written = WriteAll(fd, std::to_string(getpid()) + "\n" + OwnProgramName() + "\n" +
+                                            HostName() + "\n");
             ::close(fd);
             if (!written) {
                 unlink(file.c_str());

@@ -11,8 +11,7 @@ namespace vestra {
 std::string PortMissingReason(const std::string& port);
 // group: the group that owns the device (usually dialout); memberNow: whether this process
 // already has that group, in which case joining it is not the advice.
-std::string PortPermissionReason(const std::string& port, const std::string& group,
-                                 bool memberNow);
+std::string PortPermissionReason(const std::string& port, const std::string& group, bool memberNow);
 std::string PortBusyReason(const std::string& port, const PortHolder& holder);
 std::string PortNotSerialReason(const std::string& port);
 std::string PortOtherReason(const std::string& port, const std::string& detail);

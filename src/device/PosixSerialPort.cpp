@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <grp.h>
 #include <poll.h>
-#include <sys/stat.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -26,7 +26,8 @@ constexpr int kWriteStallMs = 2000;
 
 bool HasGroup(gid_t id) {
     std::vector<gid_t> groups(static_cast<std::size_t>(std::max(getgroups(0, nullptr), 0)));
-    groups.resize(static_cast<std::size_t>(std::max(getgroups(int(groups.size()), groups.data()), 0)));
+    groups.resize(
+        static_cast<std::size_t>(std::max(getgroups(int(groups.size()), groups.data()), 0)));
     return getegid() == id || std::find(groups.begin(), groups.end(), id) != groups.end();
 }
 
@@ -35,7 +36,8 @@ std::string GroupName(gid_t id) {
     return entry != nullptr ? entry->gr_name : "";
 }
 
-std::string OpenFailureReason(const std::string& path, int error, const struct stat& device) {
+// device: what stat(2) found, null when it failed (the device's group is then unknown).
+std::string OpenFailureReason(const std::string& path, int error, const struct stat* device) {
     switch (error) {
     case ENOENT:
     case ENODEV:
@@ -44,7 +46,9 @@ std::string OpenFailureReason(const std::string& path, int error, const struct s
         return PortMissingReason(path);
     case EACCES:
     case EPERM:
-        return PortPermissionReason(path, GroupName(device.st_gid), HasGroup(device.st_gid));
+        return device == nullptr ? PortPermissionReason(path, "", false)
+                                 : PortPermissionReason(path, GroupName(device->st_gid),
+                                                        HasGroup(device->st_gid));
     default:
         return PortOtherReason(path, std::strerror(error));
     }
@@ -71,7 +75,7 @@ bool PosixSerialPort::open(std::string& reason) {
     close();
     struct stat device {};
     if (::stat(path_.c_str(), &device) != 0) {
-        reason = OpenFailureReason(path_, errno, device);
+        reason = OpenFailureReason(path_, errno, nullptr);
         return false;
     }
     if (!S_ISCHR(device.st_mode)) {
@@ -88,7 +92,7 @@ bool PosixSerialPort::open(std::string& reason) {
     if (fd_ < 0) {
         // EBUSY: another program has the port in exclusive use without keeping a lock file.
         reason = errno == EBUSY ? PortBusyReason(path_, FindProcessUsing(resolved))
-                                : OpenFailureReason(path_, errno, device);
+                                : OpenFailureReason(path_, errno, &device);
         lock_.release();
         return false;
     }

@@ -27,8 +27,8 @@ WaitOutcome QtPortWaiter::wait(int fd, std::chrono::milliseconds timeout) {
         if (left.count() <= 0) {
             return WaitOutcome::TimedOut;
         }
-        auto untilTurn = std::chrono::ceil<std::chrono::milliseconds>(
-            lastTurn_ + kEventSliceMs - Clock::now());
+        auto untilTurn =
+            std::chrono::ceil<std::chrono::milliseconds>(lastTurn_ + kEventSliceMs - Clock::now());
         pollfd p{fd, POLLIN, 0};
         int slice = static_cast<int>(std::max<long>(1, std::min(left, untilTurn).count()));
         if (poll(&p, 1, slice) != 0) {

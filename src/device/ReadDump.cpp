@@ -7,9 +7,9 @@ namespace {
 
 const char* StateName(DumpState state) {
     static constexpr const char* kNames[] = {
-        "expecting LABEL=",    "expecting PRINT",    "expecting NO.",
+        "expecting LABEL=",    "expecting PRINT",       "expecting NO.",
         "expecting TAG=",      "expecting EMISSIVITY=", "expecting ALARM(H)=",
-        "expecting ALARM(L)=", "expecting MEMORY=",  "expecting a reading",
+        "expecting ALARM(L)=", "expecting MEMORY=",     "expecting a reading",
     };
     return kNames[static_cast<int>(state)];
 }

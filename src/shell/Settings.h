@@ -31,8 +31,9 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
 // Reads every setting; a missing or unusable value gives that setting's default.
 void LoadSettings(const std::string& file, Settings& settings);
 
-// Writes the six keys and the [Ports] entries, keeping every other line of the file. False when the file cannot be
-// written (the folder is missing, for instance); the caller has nothing to tell the user then.
+// Writes the six keys and the [Ports] entries, keeping every other line of the file. False when the
+// file cannot be written (the folder is missing, for instance); the caller has nothing to tell the
+// user then.
 bool SaveSettings(const std::string& file, const Settings& settings);
 
 // The file a first run creates: sections Setting and Print with the default values.

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -153,15 +154,16 @@ private slots:
         const int exclamation = int(MessageIcon::Exclamation);
         QTest::newRow("silent") << QStringList{"--fault", "silent"}
                                 << QString("本体からの応答がありません。") << exclamation;
-        QTest::newRow("battery") << QStringList{"--fault", "ng1"}
-                                 << QString("本体からﾊﾞｯﾃﾘｰｱﾗｰﾑを受信しました。\r\n電池を交換して下さい。")
-                                 << exclamation;
+        QTest::newRow("battery")
+            << QStringList{"--fault", "ng1"}
+            << QString("本体からﾊﾞｯﾃﾘｰｱﾗｰﾑを受信しました。\r\n電池を交換して下さい。")
+            << exclamation;
         QTest::newRow("refused") << QStringList{"--fault", "ng3:0"}
                                  << QString("本体との通信に失敗しました。\r\n通信環境が異常です!")
                                  << int(MessageIcon::Critical);
         QTest::newRow("garbage") << QStringList{"--fault", "garbage"} << badData << exclamation;
-        QTest::newRow("long line") << QStringList{"--fault", "long-line:31"} << badData
-                                   << exclamation;
+        QTest::newRow("long line")
+            << QStringList{"--fault", "long-line:31"} << badData << exclamation;
         QTest::newRow("other unit") << QStringList{"--unit", "F"} << badData << exclamation;
     }
     void importFaultsGiveTheirMessages() {
@@ -197,8 +199,7 @@ private slots:
             }
         });
         action("mnuData")->trigger();
-        QCOMPARE(recorded(),
-                 (Entries{{"ﾕｰｻﾞによって中断されました。", MessageIcon::Information}}));
+        QCOMPARE(recorded(), (Entries{{"ﾕｰｻﾞによって中断されました。", MessageIcon::Information}}));
         QVERIFY(!store.hasData);
     }
 

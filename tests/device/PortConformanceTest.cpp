@@ -1,8 +1,7 @@
+#include "SimPty.h"
 #include "device/PosixSerialPort.h"
 #include "device/QtPortWaiter.h"
 #include "files/TempFolder.h"
-
-#include "SimPty.h"
 
 #include <QCoreApplication>
 #include <chrono>
@@ -47,8 +46,8 @@ template <typename Body> std::string InUnprivilegedChild(Body body) {
     }
     pid_t child = fork();
     if (child == 0) {
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 ||
-                               setuid(65534) != 0)) {
+        if (geteuid() == 0 &&
+            (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
             _exit(1);
         }
         std::string text = body();
@@ -222,9 +221,9 @@ TEST_P(PortConformanceTest, VanishedPeerIsALineError) {
 }
 
 TEST_P(PortConformanceTest, ASecondOpenIsRefusedNamingTheHolder) {
-    EXPECT_EQ(secondOpen(pty.slavePath()),
-              pty.slavePath() + " は他のﾌﾟﾛｸﾞﾗﾑ (" + ProcessName(getpid()) + ", PID " +
-                  std::to_string(getpid()) + ") が使用中です。");
+    EXPECT_EQ(secondOpen(pty.slavePath()), pty.slavePath() + " は他のﾌﾟﾛｸﾞﾗﾑ (" +
+                                               ProcessName(getpid()) + ", PID " +
+                                               std::to_string(getpid()) + ") が使用中です。");
     EXPECT_TRUE(port->isOpen());
 }
 

@@ -1,4 +1,5 @@
 #include "device/PortLock.h"
+
 #include "files/TempFolder.h"
 
 #include <filesystem>

@@ -1,4 +1,5 @@
 #include "device/PortSurvey.h"
+
 #include "files/TempFolder.h"
 
 #include <filesystem>
@@ -33,7 +34,8 @@ public:
             WriteBytes((usb / name).string(), value + "\n");
         }
         fs::create_directories(root_.path() / "sys/class/tty" / ttyName);
-        fs::create_directory_symlink(interface, root_.path() / "sys/class/tty" / ttyName / "device");
+        fs::create_directory_symlink(interface,
+                                     root_.path() / "sys/class/tty" / ttyName / "device");
         fs::path byId = root_.path() / "dev/serial/by-id" / link;
         fs::create_symlink("../../" + ttyName, byId);
         return byId.string();
