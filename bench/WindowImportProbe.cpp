@@ -41,6 +41,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     using namespace vestra;
+    // In the application the main window is up before any import: fonts and styles are loaded.
+    QWidget mainWindow;
+    mainWindow.show();
+    QApplication::processEvents();
     StderrMessages messages;
     QtPortWaiter waiter;
     PosixSerialPort port(argv[1], waiter);
@@ -52,7 +56,7 @@ int main(int argc, char* argv[]) {
         return 3;
     }
     state.CurrentMode = ConnectionMode::ModeImportMemory;
-    CommResult result = RunCommWindow(port, state, store, std::string(kUnitCelsius), nullptr);
+    CommResult result = RunCommWindow(port, state, store, std::string(kUnitCelsius), &mainWindow);
     double cpu = CpuSeconds() - cpuBefore;
     std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     if (result != CommResult::ResultOk) {
