@@ -13,9 +13,9 @@ enum class PortEvent {
     LineError, // the port reported a break, framing, overrun, parity or similar error
 };
 
-// The serial line to the thermometer, as the connection needs it. The application implements
-// it with QSerialPort, the command-line tool and the end-to-end tests with termios, unit tests
-// with a script on a virtual clock. The connection code never knows which one it talks to.
+// The serial line to the thermometer, as the connection needs it. The application, the
+// command-line tool and the end-to-end tests use the termios port (PosixSerialPort), unit tests
+// a script on a virtual clock. The connection code never knows which one it talks to.
 class SerialPort {
 public:
     virtual ~SerialPort() = default;

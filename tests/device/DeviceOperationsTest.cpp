@@ -34,6 +34,7 @@ class DeviceOperationsTest : public QObject {
     testing::RecordingMessages messages;
     std::unique_ptr<frmMain> window;
     std::unique_ptr<SimProcess> sim;
+    std::map<int, std::string> portMap; // the [Ports] entries as the settings will save them
 
     // Paced like the real line: unpaced, a whole dump would overrun the 1024-character input
     // buffer before the first line is taken.
@@ -43,12 +44,13 @@ class DeviceOperationsTest : public QObject {
         QVERIFY(!sim->slavePath().empty());
     }
     // The window with the device commands installed; COM1 leads to the simulator.
-    void open(std::map<int, std::string> ports = {}) {
+    void open(std::map<int, std::string> ports = {}, const PortSurvey& survey = {}) {
         if (sim && !ports.count(1)) {
             ports[1] = sim->slavePath();
         }
+        portMap = ports;
         window = std::make_unique<frmMain>(store, std::string(kUnitCelsius), settings, messages);
-        InstallDeviceOperations(*window, messages, ports, PortSurvey{});
+        InstallDeviceOperations(*window, messages, portMap, survey);
         window->show();
     }
     QAction* action(const char* name) {
@@ -283,6 +285,7 @@ private slots:
         open({{3, "/nonexistent/com3"}, {16, " "}});
         QCOMPARE(action("mnuCommPort0")->statusTip(), QStringLiteral("/dev/ttyS0"));
         QCOMPARE(action("mnuCommPort2")->statusTip(), QStringLiteral("/nonexistent/com3"));
+        QCOMPARE(action("mnuCommPort2")->toolTip(), QStringLiteral("/nonexistent/com3"));
         QCOMPARE(action("mnuCommPort15")->statusTip(), QStringLiteral("/dev/ttyS15"));
         action("mnuCommPort15")->trigger();
         QCOMPARE(label("Port"), QStringLiteral("ﾎﾟｰﾄ:COM16"));
@@ -294,6 +297,23 @@ private slots:
         action("mnuData")->trigger();
         QCOMPARE(messages.entries.size(), std::size_t(1));
         QVERIFY(messages.entries[0].text.ends_with("/nonexistent/com3 が見つかりません。"));
+    }
+
+    // The simulator's line stands for a USB adapter found at start-up.
+    void newAdapterGetsTheLowestFreeNumberAndIsDescribed() {
+        startSim({});
+        PortSurvey survey;
+        survey.builtIn = {3}; // /dev/ttyS2 has a UART: COM3 is taken
+        survey.adapters.push_back(
+            {sim->slavePath(), sim->slavePath(), "Maker Cable", "0403", "6001", "S1"});
+        open({{1, "/dev/ttyS0"}, {2, "/dev/ttyUSB7"}}, survey);
+        QCOMPARE(portMap, (std::map<int, std::string>{
+                              {1, "/dev/ttyS0"}, {2, "/dev/ttyUSB7"}, {4, sim->slavePath()}}));
+        QString tip = QString::fromStdString(sim->slavePath() + " Maker Cable (0403:6001) S/N S1");
+        QCOMPARE(action("mnuCommPort3")->statusTip(), tip);
+        QCOMPARE(action("mnuCommPort3")->toolTip(), tip);
+        action("mnuCommPort3")->trigger();
+        importSucceeds();
     }
 
     void clockDialogSetsTheThermometersClock() {

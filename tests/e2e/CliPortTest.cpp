@@ -64,9 +64,12 @@ protected:
     }
 };
 
+// The first goes through a link, as a /dev/serial/by-id/ name is: one device, one lock.
 TEST_F(CliPortTest, TwoImportsAtOnceGiveOneSuccessAndOneBusyRefusal) {
     startSim({"--pace", "--readings", "30"});
-    pid_t first = startCli({"import", "--port", port(), output()}, "first");
+    std::string link = folder.file("usb-Maker_Cable_S1-if00");
+    std::filesystem::create_symlink(port(), link);
+    pid_t first = startCli({"import", "--port", link, output()}, "first");
     ASSERT_TRUE(simReceived("HEL"));
     CliOutcome second = cli({"import", "--port", port(), folder.file("second.csv")});
     EXPECT_EQ(second.status, 3);

@@ -140,7 +140,8 @@ private slots:
                        .PortNumber = 5,
                        .PrintDataOption = true,
                        .PrintGroupOption = 2,
-                       .CurrentFilePath = {}};
+                       .CurrentFilePath = {},
+                       .Ports = {}};
         AppSession session(settingsFile(), start, messages);
         QCOMPARE(session.window().unit(), std::string("ﾟF"));
         QCOMPARE(session.window().portNumber(), 5);
