@@ -11,9 +11,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -314,6 +316,23 @@ private slots:
         QCOMPARE(action("mnuCommPort3")->toolTip(), tip);
         action("mnuCommPort3")->trigger();
         importSucceeds();
+    }
+
+    void traceIsWrittenWhenTheEnvironmentAsksForIt() {
+        startSim({"--readings", "2"});
+        QTemporaryDir folder;
+        QString path = folder.filePath("line.trace");
+        qputenv("VESTRA_TRACE", path.toLocal8Bit());
+        open();
+        qunsetenv("VESTRA_TRACE");
+        importSucceeds();
+        QFile trace(path);
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        QByteArray text = trace.readAll();
+        for (const char* expected :
+             {" * port ", " > HEL\\r\\n\n", " < OK\\r\\n", " * result 0\n"}) {
+            QVERIFY2(text.contains(expected), text.constData());
+        }
     }
 
     void clockDialogSetsTheThermometersClock() {
