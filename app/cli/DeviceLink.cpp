@@ -69,8 +69,7 @@ int RunDeviceConnection(const CliContext& context, const std::string& port, Conn
     if (!context.tracePath.empty()) {
         std::string reason;
         if (!trace.open(context.tracePath, reason)) {
-            ShowSaveError(context.messages);
-            context.messages.showMessage(reason, MessageIcon::Critical);
+            ShowSaveError(context.messages, context.tracePath, reason);
             return kExitFileError;
         }
     }
@@ -97,7 +96,7 @@ int RunDeviceConnection(const CliContext& context, const std::string& port, Conn
     if (state.LastResult != CommResult::ResultOk) {
         // Every result is a failure of the command, the abort too (whose message box carries
         // the information icon): standard output may be the data, and stays empty.
-        ConsoleMessages failures(std::cerr);
+        ConsoleMessages failures(STDERR_FILENO);
         ShowCommResult(failures, state.LastResult);
         return kExitLinkFailure;
     }

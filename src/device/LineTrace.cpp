@@ -20,7 +20,7 @@ LineTrace::~LineTrace() {
 bool LineTrace::open(const std::string& path, std::string& reason) {
     file_ = std::fopen(path.c_str(), "w");
     if (file_ == nullptr) {
-        reason = path + ": " + std::strerror(errno);
+        reason = std::strerror(errno);
         return false;
     }
     std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);

@@ -21,7 +21,7 @@ public:
     LineTrace(const LineTrace&) = delete;
     LineTrace& operator=(const LineTrace&) = delete;
 
-    // Creates or empties the file; false with the system's reason when it cannot be written.
+    // Creates or empties the file; false with the system's reason (strerror) when it cannot.
     bool open(const std::string& path, std::string& reason);
 
     void sent(std::string_view bytes) { record('>', Escaped(bytes)); }
