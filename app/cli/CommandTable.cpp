@@ -10,6 +10,7 @@ int RunClock(const CliContext& context, std::span<const std::string> args);
 int RunSettings(const CliContext& context, std::span<const std::string> args);
 int RunClear(const CliContext& context, std::span<const std::string> args);
 int RunReset(const CliContext& context, std::span<const std::string> args);
+int RunChart(const CliContext& context, std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
     static const std::array commands{
@@ -38,6 +39,12 @@ std::span<const CliCommand> Commands() {
         CliCommand{"clear", "--port DEVICE", "erases the readings in the thermometer.\n", RunClear},
         CliCommand{"reset", "--port DEVICE", "returns the thermometer to its factory state.\n",
                    RunReset},
+        CliCommand{"chart", "INPUT GROUP OUTPUT.svg|OUTPUT.png [--width W --height H]",
+                   "draws the chart of group GROUP (1 to 15) of a native data file as the main\n"
+                   "window does: readings against time, alarm limits, average, maximum and\n"
+                   "minimum; SVG or PNG by OUTPUT's extension, 800 x 400 pixels unless given.\n"
+                   "The same input gives the same bytes.\n",
+                   RunChart},
     };
     return commands;
 }

@@ -31,6 +31,9 @@ frmMain::frmMain(DataStore& store, TemperatureUnit unit, MainWindowSettings& set
     buildPanels();
     setUpEditors();
     startUp();
+    connectChart();
+    reserveRoomForBothPanels();
+    applyPlacement();
 }
 
 void frmMain::startUp() {
@@ -62,6 +65,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    rememberPlacement();
     event->accept();
 }
 

@@ -1,22 +1,31 @@
 #pragma once
 
+#include "chart/ChartFormat.h"
 #include "data/AnnotationRules.h"
 #include "data/DataSet.h"
+#include "data/WindowPlacement.h"
 #include "shell/Common.h"
 #include "shell/MessageSink.h"
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vestra {
+
+namespace chart {
+class ChartView;
+struct Drawing;
+} // namespace chart
 
 class GridTable;
 
@@ -25,6 +34,9 @@ class GridTable;
 struct MainWindowSettings {
     int portNumber = 1;        // serial port COM1 to COM16
     bool askModelType = false; // ask for the thermometer type at every start
+    // Where the window stood when it last closed; without it the window opens at the size its
+    // panels need.
+    std::optional<WindowPlacement> placement;
 };
 
 // The main window: group tree, overview and group panels with their tables and annotation
@@ -43,6 +55,8 @@ public:
     int portNumber() const { return settings_.portNumber; }
     // Shown as the status tip of a port's menu item (for example the device it stands for).
     void setPortDescription(int portNumber, const QString& description);
+    // The chart beside the panels as it is shown now.
+    const chart::Drawing& chartDrawing() const;
 
 public slots:
     // Stores the subject, target, measurer and remark being edited.
@@ -78,6 +92,7 @@ signals:
     void portChosen(int portNumber);
     void helpRequested();
     void aboutRequested();
+    void chartSaveRequested(vestra::chart::ChartFormat format);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +121,13 @@ private:
     void resetSummaryTable();
     void resetDetailTable();
 
+    // frmMainChart.cpp
+    void connectChart();
+    void readingChosen(int no);
+    void reserveRoomForBothPanels();
+    void applyPlacement();
+    void rememberPlacement();
+
     // frmMainEditors.cpp
     void setUpEditors();
     QLineEdit* boxFor(Annotation which) const;
@@ -113,6 +135,8 @@ private:
     void revertBox(Annotation which);
     bool handleBoxEvent(Annotation which, QEvent* event);
     bool handleRemarkKey(QEvent* event);
+    void noteIfFull(QLineEdit* box, QEvent* event);
+    void noteRefusedInput(const QString& note);
     void moveAfterRemark(int step);
 
     void startUp();
@@ -133,6 +157,8 @@ private:
     std::array<QAction*, 16> mnuCommPort_{};
     QLabel* portPanel_ = nullptr;
     QLabel* memoryPanel_ = nullptr;
+    QLabel* notePanel_ = nullptr;
+    QTimer* noteTimer_ = nullptr;
 
     QTreeWidget* tvwGroup_ = nullptr;
     QGroupBox* fraAll_ = nullptr;
@@ -154,6 +180,7 @@ private:
     GridTable* vsfgGrp_ = nullptr;
     QLineEdit* txtEdit_ = nullptr;
     QLabel* lblUnit_ = nullptr;
+    chart::ChartView* chart_ = nullptr;
 };
 
 } // namespace vestra

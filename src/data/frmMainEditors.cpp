@@ -3,7 +3,9 @@
 #include "data/TableLayout.h"
 #include "data/frmMain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -38,6 +40,8 @@ void frmMain::setUpEditors() {
     }
     txtEdit_->setValidator(validator);
     txtEdit_->installEventFilter(this);
+    connect(validator, &Cp932Validator::refused, this,
+            [this] { noteRefusedInput(QStringLiteral("この文字は入力できません。")); });
     connect(vsfgGrp_, &GridTable::enterPressed, this, &frmMain::startRemarkEdit);
     connect(vsfgGrp_, &QTableWidget::cellDoubleClicked, this, &frmMain::startRemarkEdit);
     // Scrolling or moving to another cell ends an open remark edit, so the editor never
@@ -105,8 +109,31 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// The box drops what does not fit its length without a sound; the user hears and reads
+// why the key did nothing.
+void frmMain::noteIfFull(QLineEdit* box, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    qsizetype adding = key->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text().size()
+                                                         : key->text().size();
+    bool printable = key->matches(QKeySequence::Paste) || (adding > 0 && key->text()[0].isPrint());
+    if (printable && box->text().size() - box->selectedText().size() + adding > box->maxLength()) {
+        noteRefusedInput(QStringLiteral("これ以上入力できません。"));
+    }
+}
+
+void frmMain::noteRefusedInput(const QString& note) {
+    QApplication::beep();
+    notePanel_->setText(note);
+    notePanel_->show();
+    noteTimer_->start();
+}
+
 bool frmMain::handleBoxEvent(Annotation which, QEvent* event) {
     QLineEdit* box = boxFor(which);
+    noteIfFull(box, event);
     switch (event->type()) {
     case QEvent::FocusIn:
         // After the mouse press that gave the focus has placed the cursor.
@@ -133,6 +160,7 @@ bool frmMain::handleBoxEvent(Annotation which, QEvent* event) {
 }
 
 bool frmMain::handleRemarkKey(QEvent* event) {
+    noteIfFull(txtEdit_, event);
     if (event->type() == QEvent::FocusOut) {
         commitRemark(false);
         return false;

@@ -1,3 +1,4 @@
+#include "chart/QtChartView.h"
 #include "data/DataViews.h"
 #include "data/QtGridTable.h"
 #include "data/TableLayout.h"
@@ -59,7 +60,10 @@ void frmMain::buildPanels() {
     right->addWidget(buildGroupPanel());
     right->addStretch(1);
     columns->addLayout(right);
-    columns->addStretch(1);
+    // The chart takes whatever room the window has beyond what the panels need; at the size
+    // the panels need it has none and the window looks as it always did.
+    chart_ = new chart::ChartView;
+    columns->addWidget(chart_, 1);
     setCentralWidget(central);
 }
 
@@ -201,6 +205,7 @@ void frmMain::showSummary() {
     fraAll_->setEnabled(view.editable);
     vsfgAll_->showTable(view.table);
     memoryPanel_->setText(qs(view.memoryStatus));
+    chart_->showOverview(store_.currentData);
 }
 
 void frmMain::showGroup(int g) {
@@ -218,6 +223,7 @@ void frmMain::showGroup(int g) {
     fraGrp_->setEnabled(view.editable);
     vsfgGrp_->showTable(view.table);
     memoryPanel_->setText(qs(view.memoryStatus));
+    chart_->showGroup(store_.currentData, g, unit_);
 }
 
 } // namespace vestra

@@ -1,10 +1,12 @@
 #include "shell/AppCommands.h"
 
+#include "chart/QtChartSave.h"
 #include "device/DeviceOperations.h"
 #include "files/FileCommandHandler.h"
 #include "print/PrintCommand.h"
 #include "shell/AppSession.h"
 #include "shell/HelpWindow.h"
+#include "shell/FileFunc.h"
 #include "shell/Settings.h"
 #include "shell/frmAbout.h"
 
@@ -39,11 +41,23 @@ void ConnectDeviceCommands(AppSession& session) {
     InstallDeviceOperations(session.window(), session.messages, ReadPortMap(session.settingsFile));
 }
 
+void ConnectChartCommands(AppSession& session) {
+    frmMain& window = session.window();
+    QObject::connect(&window, &frmMain::chartSaveRequested, &window,
+                     [&session](chart::ChartFormat format) {
+                         chart::SaveChartAs(session.window().chartDrawing(), format,
+                                            *session.fileDialogs,
+                                            FolderOf(session.settings.CurrentFilePath),
+                                            session.messages);
+                     });
+}
+
 void ConnectAllCommands(AppSession& session) {
     ConnectFileCommands(session);
     ConnectPrintCommand(session);
     ConnectHelpCommands(session);
     ConnectDeviceCommands(session);
+    ConnectChartCommands(session);
 }
 
 } // namespace vestra

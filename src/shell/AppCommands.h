@@ -10,6 +10,8 @@ void ConnectFileCommands(AppSession& session);
 void ConnectPrintCommand(AppSession& session);
 void ConnectHelpCommands(AppSession& session);
 void ConnectDeviceCommands(AppSession& session);
+// Saving the main window's chart as a picture, from the chart's context menu.
+void ConnectChartCommands(AppSession& session);
 
 // Every group above, as the application connects them.
 void ConnectAllCommands(AppSession& session);

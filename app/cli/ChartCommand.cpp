@@ -1,0 +1,101 @@
+#include "CliCommand.h"
+#include "CommandArgs.h"
+#include "chart/GroupChart.h"
+#include "chart/QtChartSave.h"
+#include "files/FileCommands.h"
+#include "files/FileErrors.h"
+#include "shell/AtomicFile.h"
+#include "shell/FileFunc.h"
+
+#include <QGuiApplication>
+#include <charconv>
+
+namespace vestra::cli {
+namespace {
+
+constexpr int kDefaultWidth = 800;
+constexpr int kDefaultHeight = 400;
+// Smaller leaves no room for the labels; larger is no longer a picture but a memory hog.
+constexpr int kSmallestSide = 100;
+constexpr int kLargestSide = 10000;
+
+std::optional<int> number(const std::string* text, int fallback, int low, int high) {
+    if (text == nullptr) {
+        return fallback;
+    }
+    int value = 0;
+    const char* end = text->data() + text->size();
+    auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (error != std::errc() || stop != end || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<chart::ChartFormat> formatOf(const std::string& path) {
+    std::string extension = LowerCaseAscii(ExtensionOf(path));
+    if (extension == "svg") {
+        return chart::ChartFormat::Svg;
+    }
+    if (extension == "png") {
+        return chart::ChartFormat::Png;
+    }
+    return std::nullopt;
+}
+
+// The PNG is painted with the same fonts as the window, which need a GUI application object;
+// the tool shows no window and needs no display.
+void ensureGuiApplication() {
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "vestra-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+} // namespace
+
+// Draws the chart of one group of a native data file as the main window does, into an SVG or
+// PNG file of the given size. The same input gives the same bytes.
+int RunChart(const CliContext& context, std::span<const std::string> args) {
+    auto parsed = ParseCommandArgs(args, {"--width", "--height"});
+    if (!parsed || parsed->operands.size() != 3) {
+        return kBadArguments;
+    }
+    const std::string& input = parsed->operands[0];
+    const std::string& output = parsed->operands[2];
+    auto group = number(&parsed->operands[1], 0, 1, kGroupCount);
+    auto width = number(parsed->option("--width"), kDefaultWidth, kSmallestSide, kLargestSide);
+    auto height = number(parsed->option("--height"), kDefaultHeight, kSmallestSide, kLargestSide);
+    if (!group || !width || !height) {
+        return kBadArguments;
+    }
+    std::optional<chart::ChartFormat> format = formatOf(output);
+    if (!format) {
+        ShowUnsupportedFileName(context.messages);
+        return kExitUsage;
+    }
+    DataStore store;
+    if (!OpenDataFile(input, store, context.unit, context.messages)) {
+        return kExitFileError;
+    }
+    chart::GroupChart drawn =
+        chart::LayoutGroupChart(store.currentData, *group, context.unit, *width, *height);
+    if (*format == chart::ChartFormat::Png) {
+        ensureGuiApplication();
+    }
+    std::string bytes = chart::ChartFileBytes(drawn.drawing, *format);
+    std::string reason = "PNG画像を作れません";
+    if (bytes.empty() || !WriteFileAtomically(output, bytes, reason)) {
+        ShowSaveError(context.messages, output, reason);
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+} // namespace vestra::cli
