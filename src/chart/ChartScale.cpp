@@ -13,9 +13,9 @@ constexpr long long kDay = 24 * kHour;
 
 // Steps a reader counts in on a clock and a calendar; years beyond the last step repeat it.
 constexpr std::array<long long, 19> kClockSteps = {
-    kMinute,      2 * kMinute, 5 * kMinute,  10 * kMinute, 15 * kMinute, 30 * kMinute, kHour,
-    2 * kHour,    3 * kHour,   6 * kHour,    12 * kHour,   kDay,         2 * kDay,     7 * kDay,
-    14 * kDay,    28 * kDay,   91 * kDay,    182 * kDay,   364 * kDay};
+    kMinute,   2 * kMinute, 5 * kMinute, 10 * kMinute, 15 * kMinute, 30 * kMinute, kHour,
+    2 * kHour, 3 * kHour,   6 * kHour,   12 * kHour,   kDay,         2 * kDay,     7 * kDay,
+    14 * kDay, 28 * kDay,   91 * kDay,   182 * kDay,   364 * kDay};
 
 double niceStep(double span, int targetTicks) {
     double raw = span / std::max(1, targetTicks);

@@ -35,8 +35,8 @@ void legend(const GroupSetting& group, std::string_view unit, double right, Draw
     }
     double x = right;
     for (auto it = items.rbegin(); it != items.rend(); ++it) {
-        out.shapes.emplace_back(Text{{x, kTitleBaseline}, it->text, it->ink, kFontSize,
-                                     Anchor::End});
+        out.shapes.emplace_back(
+            Text{{x, kTitleBaseline}, it->text, it->ink, kFontSize, Anchor::End});
         x -= TextWidth(it->text, kFontSize) + kFontSize;
     }
 }
@@ -62,8 +62,7 @@ GroupChart LayoutGroupChart(const DataSet& data, int g, std::string_view unit, d
     double left = kMargin + TextWidth(kWidestValue, kFontSize) + 4;
     chart.drawing.shapes.emplace_back(
         Text{{left - 4, kPlotTop - 4}, std::string(unit), kInk, kFontSize, Anchor::End});
-    Rect plot{left, kPlotTop, width - left - 2 * kMargin,
-              height - kPlotTop - kTimeAxisHeight};
+    Rect plot{left, kPlotTop, width - left - 2 * kMargin, height - kPlotTop - kTimeAxisHeight};
     chart.readings = PlotReadings(group, plot, PlotStyle{}, chart.drawing);
     return chart;
 }
@@ -73,9 +72,8 @@ std::string ReadingCaption(const GroupSetting& group, int no, std::string_view u
         return {};
     }
     MemoryRecord record = RecordAt(group, no);
-    std::string caption = "収録No. " + std::to_string(no) + "\n" +
-                          FormatTimestamp(record.takenAt) + "\n" +
-                          valueText(record.value, unit);
+    std::string caption = "収録No. " + std::to_string(no) + "\n" + FormatTimestamp(record.takenAt) +
+                          "\n" + valueText(record.value, unit);
     if (record.alarmMark != AlarmMark::None) {
         caption += "  " + std::string(record.alarmMark == AlarmMark::High ? "high" : "low");
     }

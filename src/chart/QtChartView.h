@@ -1,8 +1,8 @@
 #pragma once
 
+#include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
 #include "chart/OverviewChart.h"
-#include "chart/ChartFormat.h"
 #include "shell/Common.h"
 
 #include <QWidget>
@@ -23,6 +23,7 @@ public:
     void showOverview(const DataSet& data);
 
     const Drawing& drawing() const;
+    const std::vector<PlottedReading>& readings() const { return groupChart_.readings; }
     int selectedReading() const { return selected_; }
     int selectedGroup() const { return selectedGroup_; }
 

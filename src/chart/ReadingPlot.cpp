@@ -59,8 +59,8 @@ public:
 
 private:
     double x(long long t) const {
-        return plot_.left + double(t - time_.first) / double(time_.last - time_.first) *
-                                plot_.width;
+        return plot_.left +
+               double(t - time_.first) / double(time_.last - time_.first) * plot_.width;
     }
     double y(double v) const {
         return plot_.bottom() - (v - value_.low) / (value_.high - value_.low) * plot_.height;
@@ -87,8 +87,8 @@ private:
 };
 
 std::vector<PlottedReading> Plotter::draw() {
-    out_.shapes.emplace_back(Box{{plot_.left, plot_.top}, plot_.width, plot_.height, kInk, true,
-                                 kPaper});
+    out_.shapes.emplace_back(
+        Box{{plot_.left, plot_.top}, plot_.width, plot_.height, kInk, true, kPaper});
     series_ = seriesOf(group_);
     if (series_.values.empty()) {
         text({plot_.left + plot_.width / 2, plot_.top + plot_.height / 2 + style_.fontSize / 3},

@@ -14,8 +14,8 @@ std::string number(double value) {
         value = 0;
     }
     char buffer[64];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, 2);
+    auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
     std::string text(buffer, error == std::errc() ? end : buffer);
     while (text.find('.') != std::string::npos && (text.back() == '0' || text.back() == '.')) {
         bool point = text.back() == '.';

@@ -3,10 +3,11 @@
 #include "data/TableLayout.h"
 #include "data/frmMain.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -116,8 +117,9 @@ void frmMain::noteIfFull(QLineEdit* box, QEvent* event) {
         return;
     }
     auto* key = static_cast<QKeyEvent*>(event);
-    qsizetype adding = key->matches(QKeySequence::Paste) ? QGuiApplication::clipboard()->text().size()
-                                                         : key->text().size();
+    qsizetype adding = key->matches(QKeySequence::Paste)
+                           ? QGuiApplication::clipboard()->text().size()
+                           : key->text().size();
     bool printable = key->matches(QKeySequence::Paste) || (adding > 0 && key->text()[0].isPrint());
     if (printable && box->text().size() - box->selectedText().size() + adding > box->maxLength()) {
         noteRefusedInput(QStringLiteral("これ以上入力できません。"));
@@ -125,7 +127,7 @@ void frmMain::noteIfFull(QLineEdit* box, QEvent* event) {
 }
 
 void frmMain::noteRefusedInput(const QString& note) {
-    QApplication::beep();
+    messages_.beep();
     notePanel_->setText(note);
     notePanel_->show();
     noteTimer_->start();

@@ -121,9 +121,10 @@ void frmSet::buildTabs(QTabWidget* tabs) {
             // The arrow keys in a number box step it exactly as its arrow buttons do.
             for (int direction : {1, -1}) {
                 auto key = direction > 0 ? Qt::Key_Up : Qt::Key_Down;
-                new QShortcut(QKeySequence(key), p.numbers[i], this,
-                              [this, g, number, direction] { UpDown_Click(g, number, direction); },
-                              Qt::WidgetShortcut);
+                new QShortcut(
+                    QKeySequence(key), p.numbers[i], this,
+                    [this, g, number, direction] { UpDown_Click(g, number, direction); },
+                    Qt::WidgetShortcut);
             }
         }
     }

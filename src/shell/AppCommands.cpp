@@ -5,8 +5,8 @@
 #include "files/FileCommandHandler.h"
 #include "print/PrintCommand.h"
 #include "shell/AppSession.h"
-#include "shell/HelpWindow.h"
 #include "shell/FileFunc.h"
+#include "shell/HelpWindow.h"
 #include "shell/Settings.h"
 #include "shell/frmAbout.h"
 
@@ -43,13 +43,11 @@ void ConnectDeviceCommands(AppSession& session) {
 
 void ConnectChartCommands(AppSession& session) {
     frmMain& window = session.window();
-    QObject::connect(&window, &frmMain::chartSaveRequested, &window,
-                     [&session](chart::ChartFormat format) {
-                         chart::SaveChartAs(session.window().chartDrawing(), format,
-                                            *session.fileDialogs,
-                                            FolderOf(session.settings.CurrentFilePath),
-                                            session.messages);
-                     });
+    QObject::connect(
+        &window, &frmMain::chartSaveRequested, &window, [&session](chart::ChartFormat format) {
+            chart::SaveChartAs(session.window().chartDrawing(), format, *session.fileDialogs,
+                               FolderOf(session.settings.CurrentFilePath), session.messages);
+        });
 }
 
 void ConnectAllCommands(AppSession& session) {

@@ -8,9 +8,10 @@ namespace vestra {
 
 AppSession::AppSession(std::string file, Settings initial, MessageSink& sink)
     : settingsFile(std::move(file)),
-      settings(std::move(initial)), windowSettings{settings.PortNumber, settings.AskModelType},
+      settings(std::move(initial)), windowSettings{settings.PortNumber, settings.AskModelType,
+                                                   ReadWindowPlacement(
+                                                       IniFile::Load(settingsFile))},
       print{settings.PrintDataOption, settings.PrintGroupOption, {}}, messages(sink) {
-    windowSettings.placement = ReadWindowPlacement(IniFile::Load(settingsFile));
     window_ = std::make_unique<frmMain>(store, settings.CurrentUnit, windowSettings, messages);
     fileDialogs = std::make_unique<QtFileDialogs>(window_.get());
     printSystem = std::make_unique<QtPrintSystem>();

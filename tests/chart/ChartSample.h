@@ -14,8 +14,7 @@ struct Reading {
 };
 
 // A committed group with limits 10 to 30 and the readings given, in the given order.
-inline GroupSetting GroupOf(const std::vector<Reading>& readings, float high = 30,
-                            float low = 10) {
+inline GroupSetting GroupOf(const std::vector<Reading>& readings, float high = 30, float low = 10) {
     GroupSetting group;
     group.tag = "TAG";
     group.alarmHigh = high;

@@ -79,12 +79,12 @@ TEST_P(NiceTimeScaleTest, PicksTheSmallestClockStepThatFits) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Spans, NiceTimeScaleTest,
-    ::testing::Values(TimeCase{0, 70 * 60, 8, 10 * 60}, TimeCase{0, 70 * 60, 4, 30 * 60},
-                      TimeCase{100, 3 * 86400, 4, 86400}, TimeCase{0, 86400LL * 365 * 100, 5,
-                                                                   364 * 86400LL * 21},
-                      TimeCase{-7200, 0, 3, 3600}));
+INSTANTIATE_TEST_SUITE_P(Spans, NiceTimeScaleTest,
+                         ::testing::Values(TimeCase{0, 70 * 60, 8, 10 * 60},
+                                           TimeCase{0, 70 * 60, 4, 30 * 60},
+                                           TimeCase{100, 3 * 86400, 4, 86400},
+                                           TimeCase{0, 86400LL * 365 * 100, 5, 364 * 86400LL * 21},
+                                           TimeCase{-7200, 0, 3, 3600}));
 
 TEST(NiceTimeScale, PutsOneTimeInTheMiddleWithOneTick) {
     TimeScale scale = NiceTimeScale(5000, 5000, 6);
@@ -95,8 +95,10 @@ TEST(NiceTimeScale, PutsOneTimeInTheMiddleWithOneTick) {
 }
 
 TEST(ChartSeconds, RoundTripsThroughTheCivilClock) {
-    const DateTime times[] = {{1980, 1, 1, 0, 0, 0}, {2008, 2, 29, 23, 59, 59},
-                              {2079, 12, 31, 12, 30, 1}, {1969, 12, 31, 23, 0, 0}};
+    const DateTime times[] = {{1980, 1, 1, 0, 0, 0},
+                              {2008, 2, 29, 23, 59, 59},
+                              {2079, 12, 31, 12, 30, 1},
+                              {1969, 12, 31, 23, 0, 0}};
     for (const DateTime& t : times) {
         EXPECT_EQ(DateTimeOfSeconds(SecondsOf(t)), t) << t.year;
     }

@@ -1,5 +1,6 @@
-#include "ChartSample.h"
 #include "chart/GroupChart.h"
+
+#include "ChartSample.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,8 @@ DataSet dataWith(int g, const GroupSetting& group) {
 }
 
 TEST(GroupChart, TitlesTheChartWithTheGroupAndItsTag) {
-    GroupChart chart = LayoutGroupChart(dataWith(2, GroupOf(EveryTenMinutes({20, 25}))), 2, "ﾟC",
-                                        600, 300);
+    GroupChart chart =
+        LayoutGroupChart(dataWith(2, GroupOf(EveryTenMinutes({20, 25}))), 2, "ﾟC", 600, 300);
     EXPECT_TRUE(HasText(chart.drawing, "グループ２  TAG"));
     EXPECT_TRUE(HasText(chart.drawing, "ﾟC"));
 }

@@ -1,5 +1,6 @@
-#include "ChartSample.h"
 #include "chart/OverviewChart.h"
+
+#include "ChartSample.h"
 
 #include <gtest/gtest.h>
 
@@ -32,10 +33,10 @@ TEST_P(OverviewLayoutTest, LaysTheGroupsOutInRowsOfTheColumnsThatFit) {
     for (int g = 1; g <= kGroupCount; ++g) {
         const Rect& cell = chart.cells[static_cast<std::size_t>(g - 1)];
         const Rect& first = chart.cells[0];
-        EXPECT_DOUBLE_EQ(cell.left, chart.cells[static_cast<std::size_t>((g - 1) % c.columns)].left);
-        EXPECT_DOUBLE_EQ(cell.top, chart.cells[static_cast<std::size_t>((g - 1) / c.columns *
-                                                                           c.columns)]
-                                       .top);
+        EXPECT_DOUBLE_EQ(cell.left,
+                         chart.cells[static_cast<std::size_t>((g - 1) % c.columns)].left);
+        EXPECT_DOUBLE_EQ(
+            cell.top, chart.cells[static_cast<std::size_t>((g - 1) / c.columns * c.columns)].top);
         EXPECT_LE(cell.right(), c.width);
         EXPECT_LE(cell.bottom(), c.height);
         EXPECT_DOUBLE_EQ(cell.width, first.width);

@@ -1,5 +1,6 @@
-#include "ChartSample.h"
 #include "chart/ReadingPlot.h"
+
+#include "ChartSample.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,12 +140,10 @@ TEST_P(PlotBadInputTest, StaysFiniteAndInsideThePlot) {
 INSTANTIATE_TEST_SUITE_P(
     Readings, PlotBadInputTest,
     ::testing::Values(
-        BadInput{"EqualTimes",
-                 {{{2008, 1, 1, 9, 0, 0}, 1.0f}, {{2008, 1, 1, 9, 0, 0}, 2.0f}}},
+        BadInput{"EqualTimes", {{{2008, 1, 1, 9, 0, 0}, 1.0f}, {{2008, 1, 1, 9, 0, 0}, 2.0f}}},
         BadInput{"FormatExtremes",
                  {{{1980, 1, 1, 0, 0, 0}, -58.0f}, {{2079, 12, 31, 23, 59, 59}, 1022.0f}}},
-        BadInput{"BackwardsInTime",
-                 {{{2079, 1, 1, 0, 0, 0}, 5.0f}, {{1980, 1, 1, 0, 0, 0}, 6.0f}}},
+        BadInput{"BackwardsInTime", {{{2079, 1, 1, 0, 0, 0}, 5.0f}, {{1980, 1, 1, 0, 0, 0}, 6.0f}}},
         BadInput{"HugeFloats", {{{2000, 1, 1, 0, 0, 0}, 3e38f}, {{2000, 1, 1, 0, 1, 0}, -3e38f}}},
         BadInput{"NotANumber", {{{2000, 1, 1, 0, 0, 0}, NAN}, {{2000, 1, 1, 0, 1, 0}, 4.0f}}}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -33,17 +33,17 @@ TEST_P(SvgFragmentTest, WritesEachShapeAsItsElement) {
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, SvgFragmentTest,
-    ::testing::Values(
-        FragmentCase{"Root", "width=\"200\" height=\"100\" viewBox=\"0 0 200 100\""},
-        FragmentCase{"DashedLine", "<line x1=\"0.5\" y1=\"1.25\" x2=\"200\" y2=\"1\" "
-                                   "stroke=\"#ff0000\" stroke-width=\"1\" "
-                                   "stroke-dasharray=\"6 3\"/>"},
-        FragmentCase{"Polyline", "points=\"1,2 3,4.5\""},
-        FragmentCase{"Marker", "<circle cx=\"10\" cy=\"20\" r=\"3\" fill=\"#0000ff\"/>"},
-        FragmentCase{"FilledBox", "fill=\"#ffffff\" stroke=\"#000000\"/>"},
-        FragmentCase{"EscapedText", "&lt;ﾃﾞｰﾀ &amp; &quot;x&quot;&gt;</text>"},
-        FragmentCase{"FaintInk", "fill=\"#000000\" fill-opacity=\"0.35\""},
-        FragmentCase{"EndAnchor", "text-anchor=\"end\""}),
+    ::testing::Values(FragmentCase{"Root", "width=\"200\" height=\"100\" viewBox=\"0 0 200 100\""},
+                      FragmentCase{"DashedLine", "<line x1=\"0.5\" y1=\"1.25\" x2=\"200\" y2=\"1\" "
+                                                 "stroke=\"#ff0000\" stroke-width=\"1\" "
+                                                 "stroke-dasharray=\"6 3\"/>"},
+                      FragmentCase{"Polyline", "points=\"1,2 3,4.5\""},
+                      FragmentCase{"Marker",
+                                   "<circle cx=\"10\" cy=\"20\" r=\"3\" fill=\"#0000ff\"/>"},
+                      FragmentCase{"FilledBox", "fill=\"#ffffff\" stroke=\"#000000\"/>"},
+                      FragmentCase{"EscapedText", "&lt;ﾃﾞｰﾀ &amp; &quot;x&quot;&gt;</text>"},
+                      FragmentCase{"FaintInk", "fill=\"#000000\" fill-opacity=\"0.35\""},
+                      FragmentCase{"EndAnchor", "text-anchor=\"end\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SvgWriter, WritesNoMinusForZeroAndNothingForNumbersThatAreNot) {

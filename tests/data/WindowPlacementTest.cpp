@@ -1,4 +1,5 @@
 #include "data/WindowPlacement.h"
+
 #include "shell/TextCodec.h"
 
 #include <gtest/gtest.h>
@@ -34,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::nullopt},
         PlacementCase{"Fraction", "[Window]\nLeft=1.5\nTop=20\nWidth=900\nHeight=1\n",
                       std::nullopt},
-        PlacementCase{"ZeroSize", "[Window]\nLeft=0\nTop=0\nWidth=0\nHeight=100\n",
-                      std::nullopt},
+        PlacementCase{"ZeroSize", "[Window]\nLeft=0\nTop=0\nWidth=0\nHeight=100\n", std::nullopt},
         PlacementCase{"Huge", "[Window]\nLeft=0\nTop=0\nWidth=99999999999\nHeight=100\n",
                       std::nullopt},
         PlacementCase{"OtherSection", "[Setting]\nLeft=0\nTop=0\nWidth=10\nHeight=100\n",
