@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -118,14 +117,6 @@ void frmSet::buildTabs(QTabWidget* tabs) {
                     });
             connect(p.arrows[i], &UpDownButtons::stepped, this,
                     [this, g, number](int direction) { UpDown_Click(g, number, direction); });
-            // The arrow keys in a number box step it exactly as its arrow buttons do.
-            for (int direction : {1, -1}) {
-                auto key = direction > 0 ? Qt::Key_Up : Qt::Key_Down;
-                new QShortcut(
-                    QKeySequence(key), p.numbers[i], this,
-                    [this, g, number, direction] { UpDown_Click(g, number, direction); },
-                    Qt::WidgetShortcut);
-            }
         }
     }
     connect(tabs, &QTabWidget::currentChanged, this, &frmSet::SSTab_Click);

@@ -2,6 +2,7 @@
 
 #include "ChartSample.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace vestra::chart {
@@ -29,7 +30,7 @@ TEST(GroupChart, ShowsTheLimitsAndAverageInTheLegendInTheCurrentUnit) {
     GroupChart chart = LayoutGroupChart(dataWith(1, group), 1, "ﾟF", 600, 300);
     EXPECT_TRUE(HasText(chart.drawing, "上限 932.0ﾟF"));
     EXPECT_TRUE(HasText(chart.drawing, "下限 -40.0ﾟF"));
-    EXPECT_TRUE(HasText(chart.drawing, "平均 22.6ﾟF"));
+    EXPECT_TRUE(HasText(chart.drawing, "平均 22.5ﾟF"));
 }
 
 TEST(GroupChart, LabelsTheTimeAxisInTheTablesDateForm) {

@@ -1,5 +1,6 @@
 #include "chart/SvgWriter.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace vestra::chart {
