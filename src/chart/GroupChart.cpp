@@ -12,7 +12,8 @@ namespace {
 constexpr double kFontSize = 11;
 constexpr double kMargin = 8;
 constexpr double kTitleBaseline = 16;
-constexpr double kPlotTop = 30;
+constexpr double kUnitBaseline = 32;
+constexpr double kPlotTop = 42;
 // Two label lines under the plot: the time of day and, where it changes, the date.
 constexpr double kTimeAxisHeight = 2 * kFontSize + 12;
 // Room for the widest value label, "-888.8" and the like.
@@ -61,7 +62,7 @@ GroupChart LayoutGroupChart(const DataSet& data, int g, std::string_view unit, d
     }
     double left = kMargin + TextWidth(kWidestValue, kFontSize) + 4;
     chart.drawing.shapes.emplace_back(
-        Text{{left - 4, kPlotTop - 4}, std::string(unit), kInk, kFontSize, Anchor::End});
+        Text{{left - 4, kUnitBaseline}, std::string(unit), kInk, kFontSize, Anchor::End});
     Rect plot{left, kPlotTop, width - left - 2 * kMargin, height - kPlotTop - kTimeAxisHeight};
     chart.readings = PlotReadings(group, plot, PlotStyle{}, chart.drawing);
     return chart;

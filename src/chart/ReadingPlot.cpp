@@ -58,12 +58,18 @@ public:
     std::vector<PlottedReading> draw();
 
 private:
+    // The readings keep a marker's breadth or more from the frame, so that none hides in it.
+    double inset(double side) const { return std::min(side / 4, 3 * style_.markerRadius); }
     double x(long long t) const {
-        return plot_.left +
-               double(t - time_.first) / double(time_.last - time_.first) * plot_.width;
+        double room = inset(plot_.width);
+        return plot_.left + room +
+               double(t - time_.first) / double(time_.last - time_.first) *
+                   (plot_.width - 2 * room);
     }
     double y(double v) const {
-        return plot_.bottom() - (v - value_.low) / (value_.high - value_.low) * plot_.height;
+        double room = inset(plot_.height);
+        return plot_.bottom() - room -
+               (v - value_.low) / (value_.high - value_.low) * (plot_.height - 2 * room);
     }
     bool inRange(double v) const { return v >= value_.low && v <= value_.high; }
     void text(Point at, std::string s, Colour ink, Anchor anchor) {
@@ -206,17 +212,23 @@ void Plotter::extremes(const std::vector<PlottedReading>& drawn) {
     if (*lo == *hi) {
         return;
     }
-    auto label = [&](auto at, const char* name, double dy) {
+    double above = -style_.markerRadius - 3;
+    double below = style_.markerRadius + style_.fontSize + 1;
+    // Above the maximum and below the minimum, unless that would leave the plot.
+    auto label = [&](auto at, const char* name, bool up) {
         auto i = static_cast<std::size_t>(at - series_.values.begin());
         std::string caption =
             name + std::string(" ") + FormatTemperature(static_cast<float>(*at), false);
         double half = TextWidth(caption, style_.fontSize) / 2;
-        double left = plot_.left + half;
-        double x = std::max(left, std::min(drawn[i].at.x, plot_.right() - half));
-        text({x, drawn[i].at.y + dy}, caption, kInk, Anchor::Middle);
+        double x = std::max(plot_.left + half, std::min(drawn[i].at.x, plot_.right() - half));
+        double y = drawn[i].at.y;
+        bool fitsAbove = y + above - style_.fontSize >= plot_.top;
+        bool fitsBelow = y + below <= plot_.bottom();
+        bool placeAbove = up ? fitsAbove || !fitsBelow : !fitsBelow && fitsAbove;
+        text({x, y + (placeAbove ? above : below)}, caption, kInk, Anchor::Middle);
     };
-    label(hi, "最大", -style_.markerRadius - 3);
-    label(lo, "最小", style_.markerRadius + style_.fontSize + 1);
+    label(hi, "最大", true);
+    label(lo, "最小", false);
 }
 
 } // namespace

@@ -46,7 +46,12 @@ void addPair(QGridLayout* grid, int row, int column, const char* caption, QLabel
 void frmMain::buildPanels() {
     auto* central = new QWidget;
     auto* columns = new QHBoxLayout(central);
+    // The chart stands flush against the panels, so that at the panels' own size it takes no
+    // room at all, not even a gap.
+    int gap = columns->spacing();
+    columns->setSpacing(0);
     auto* left = new QVBoxLayout;
+    left->setSpacing(gap);
     tvwGroup_ = new QTreeWidget;
     tvwGroup_->setObjectName("tvwGroup");
     tvwGroup_->setHeaderHidden(true);
@@ -55,7 +60,9 @@ void frmMain::buildPanels() {
     left->addWidget(tvwGroup_, 1);
     left->addWidget(buildUnitFrame());
     columns->addLayout(left);
+    columns->addSpacing(gap);
     auto* right = new QVBoxLayout;
+    right->setSpacing(gap);
     right->addWidget(buildOverviewPanel());
     right->addWidget(buildGroupPanel());
     right->addStretch(1);
