@@ -56,5 +56,25 @@ TEST(GroupChart, KeepsEveryReadingInsideATinyDrawing) {
     EXPECT_EQ(chart.readings.size(), 2u);
 }
 
+struct CaptionCase {
+    int no;
+    const char* expected;
+};
+
+class ReadingCaptionTest : public ::testing::TestWithParam<CaptionCase> {};
+
+TEST_P(ReadingCaptionTest, TellsNumberTimeValueAlarmAndRemark) {
+    GroupSetting group = GroupOf(EveryTenMinutes({20.0f, 30.1f, 9.9f}));
+    group.remarks = {"", "扉付近", ""};
+    EXPECT_EQ(ReadingCaption(group, GetParam().no, "ﾟC"), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Readings, ReadingCaptionTest,
+    ::testing::Values(CaptionCase{1, "収録No. 1\n2008/02/28 14:10\n20.0ﾟC"},
+                      CaptionCase{2, "収録No. 2\n2008/02/28 14:20\n30.1ﾟC  high\n扉付近"},
+                      CaptionCase{3, "収録No. 3\n2008/02/28 14:30\n9.9ﾟC  low"}, CaptionCase{0, ""},
+                      CaptionCase{4, ""}));
+
 } // namespace
 } // namespace vestra::chart
