@@ -24,8 +24,9 @@ Point pointOf(const QPointF& p) {
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setObjectName("chartView");
-    // Reached with Tab; a click chooses a point without taking the focus from the table.
-    setFocusPolicy(Qt::TabFocus);
+    // Reached with Tab once it has room (see resizeEvent); a click chooses a point without
+    // taking the focus from the table.
+    setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setMinimumSize(0, 0);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -103,7 +104,7 @@ void ChartView::stepGroup(int step) {
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
-    if (mode_ == Mode::Empty || width() < kSmallestChart || height() < kSmallestChart) {
+    if (mode_ == Mode::Empty || focusPolicy() == Qt::NoFocus) {
         return;
     }
     QPainter painter(this);
@@ -133,7 +134,11 @@ void ChartView::paintSelection(QPainter& painter) const {
     }
 }
 
+// Too small to show anything, the chart stays out of the Tab order too, so the window's keys
+// work as they always did.
 void ChartView::resizeEvent(QResizeEvent*) {
+    bool shown = width() >= kSmallestChart && height() >= kSmallestChart;
+    setFocusPolicy(shown ? Qt::TabFocus : Qt::NoFocus);
     relayout();
 }
 

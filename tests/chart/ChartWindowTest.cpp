@@ -92,11 +92,13 @@ private slots:
     void theChartHasNoRoomAtTheSizeThePanelsNeed() {
         open();
         QVERIFY(chartView()->width() < 20);
+        QCOMPARE(chartView()->focusPolicy(), Qt::NoFocus);
     }
 
     void theChartFollowsTheShownNodeAndItsData() {
         openLargeWithDemo();
         QVERIFY(chartView()->width() > 300);
+        QCOMPARE(chartView()->focusPolicy(), Qt::TabFocus);
         QVERIFY(hasText(window->chartDrawing(), "ｸﾞﾙｰﾌﾟ2  8件"));
         window->selectNode(2);
         QVERIFY(hasText(window->chartDrawing(), "グループ２  TAG2"));
