@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "CommandArgs.h"
+#include "GuiApplication.h"
 #include "chart/GroupChart.h"
 #include "chart/QtChartSave.h"
 #include "files/FileCommands.h"
@@ -7,7 +8,6 @@
 #include "shell/AtomicFile.h"
 #include "shell/FileFunc.h"
 
-#include <QGuiApplication>
 #include <charconv>
 
 namespace vestra::cli {
@@ -43,21 +43,6 @@ std::optional<chart::ChartFormat> formatOf(const std::string& path) {
     return std::nullopt;
 }
 
-// The PNG is painted with the same fonts as the window, which need a GUI application object;
-// the tool shows no window and needs no display.
-void ensureGuiApplication() {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "vestra-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
 } // namespace
 
 // Draws the chart of one group of a native data file as the main window does, into an SVG or
@@ -87,7 +72,8 @@ int RunChart(const CliContext& context, std::span<const std::string> args) {
     chart::GroupChart drawn =
         chart::LayoutGroupChart(store.currentData, *group, context.unit, *width, *height);
     if (*format == chart::ChartFormat::Png) {
-        ensureGuiApplication();
+        // The PNG is painted with the window's fonts.
+        EnsureGuiApplication();
     }
     std::string bytes = chart::ChartFileBytes(drawn.drawing, *format);
     std::string reason = "PNG画像を作れません";

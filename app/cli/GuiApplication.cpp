@@ -1,0 +1,20 @@
+#include "GuiApplication.h"
+
+#include <QGuiApplication>
+
+namespace vestra::cli {
+
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance()) {
+        return;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "vestra-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+}
+
+} // namespace vestra::cli
