@@ -76,7 +76,7 @@ std::string ReadingCaption(const GroupSetting& group, int no, std::string_view u
     std::string caption = "収録No. " + std::to_string(no) + "\n" + FormatTimestamp(record.takenAt) +
                           "\n" + valueText(record.value, unit);
     if (record.alarmMark != AlarmMark::None) {
-        caption += "  " + std::string(record.alarmMark == AlarmMark::High ? "high" : "low");
+        caption += "  " + AlarmMarkText(record.alarmMark);
     }
     if (!record.remark.empty()) {
         caption += "\n" + record.remark;

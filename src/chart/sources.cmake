@@ -21,4 +21,6 @@ list(APPEND VESTRA_UI_SOURCES
     chart/QtChartSave.cpp
     chart/QtChartView.h
     chart/QtChartView.cpp
+    chart/QtChartPanel.h
+    chart/QtChartPanel.cpp
 )

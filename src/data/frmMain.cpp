@@ -31,7 +31,6 @@ frmMain::frmMain(DataStore& store, TemperatureUnit unit, MainWindowSettings& set
     buildPanels();
     setUpEditors();
     startUp();
-    connectChart();
     reserveRoomForBothPanels();
     applyPlacement();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "chart/ChartFormat.h"
 #include "data/AnnotationRules.h"
 #include "data/DataSet.h"
 #include "data/WindowPlacement.h"
@@ -21,11 +20,6 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vestra {
-
-namespace chart {
-class ChartView;
-struct Drawing;
-} // namespace chart
 
 class GridTable;
 
@@ -55,8 +49,9 @@ public:
     int portNumber() const { return settings_.portNumber; }
     // Shown as the status tip of a port's menu item (for example the device it stands for).
     void setPortDescription(int portNumber, const QString& description);
-    // The chart beside the panels as it is shown now.
-    const chart::Drawing& chartDrawing() const;
+    // The room beside the panels, empty and without width at the panels' own size; whatever
+    // is put into it (the chart) takes what the window has beyond the panels.
+    QWidget* chartArea() const { return chartArea_; }
 
 public slots:
     // Stores the subject, target, measurer and remark being edited.
@@ -79,6 +74,9 @@ public slots:
     void startRemarkEdit();
     void commitRemark(bool focusTable);
     void cancelRemarkEdit();
+    // Makes reading no the detail table's current row, as when it was chosen in the chart;
+    // focusTable moves the focus there, the only place the row shows as current.
+    void chooseReading(int no, bool focusTable);
 
 signals:
     void openRequested();
@@ -92,7 +90,10 @@ signals:
     void portChosen(int portNumber);
     void helpRequested();
     void aboutRequested();
-    void chartSaveRequested(vestra::chart::ChartFormat format);
+    // After the overview (0) or group g has been shown, with new data or not.
+    void nodeShown(int group);
+    // The detail table's current row moved to reading no (a row without a reading too).
+    void currentReadingChanged(int no);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -121,9 +122,7 @@ private:
     void resetSummaryTable();
     void resetDetailTable();
 
-    // frmMainChart.cpp
-    void connectChart();
-    void readingChosen(int no);
+    // frmMainLayout.cpp
     void reserveRoomForBothPanels();
     void applyPlacement();
     void rememberPlacement();
@@ -180,7 +179,7 @@ private:
     GridTable* vsfgGrp_ = nullptr;
     QLineEdit* txtEdit_ = nullptr;
     QLabel* lblUnit_ = nullptr;
-    chart::ChartView* chart_ = nullptr;
+    QWidget* chartArea_ = nullptr;
 };
 
 } // namespace vestra

@@ -54,6 +54,8 @@ void frmMain::setUpEditors() {
             commitRemark(true);
         }
     });
+    connect(vsfgGrp_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { emit currentReadingChanged(row + 1); });
 }
 
 QLineEdit* frmMain::boxFor(Annotation which) const {

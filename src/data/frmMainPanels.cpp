@@ -1,4 +1,3 @@
-#include "chart/QtChartView.h"
 #include "data/DataViews.h"
 #include "data/QtGridTable.h"
 #include "data/TableLayout.h"
@@ -69,8 +68,10 @@ void frmMain::buildPanels() {
     columns->addLayout(right);
     // The chart takes whatever room the window has beyond what the panels need; at the size
     // the panels need it has none and the window looks as it always did.
-    chart_ = new chart::ChartView;
-    columns->addWidget(chart_, 1);
+    chartArea_ = new QWidget;
+    chartArea_->setObjectName("chartArea");
+    (new QVBoxLayout(chartArea_))->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(chartArea_, 1);
     setCentralWidget(central);
 }
 
@@ -212,7 +213,7 @@ void frmMain::showSummary() {
     fraAll_->setEnabled(view.editable);
     vsfgAll_->showTable(view.table);
     memoryPanel_->setText(qs(view.memoryStatus));
-    chart_->showOverview(store_.currentData);
+    emit nodeShown(0);
 }
 
 void frmMain::showGroup(int g) {
@@ -230,7 +231,7 @@ void frmMain::showGroup(int g) {
     fraGrp_->setEnabled(view.editable);
     vsfgGrp_->showTable(view.table);
     memoryPanel_->setText(qs(view.memoryStatus));
-    chart_->showGroup(store_.currentData, g, unit_);
+    emit nodeShown(g);
 }
 
 } // namespace vestra

@@ -28,5 +28,5 @@ list(APPEND VESTRA_UI_SOURCES
     data/frmMainEditors.cpp
     data/frmMainMenus.cpp
     data/frmMainPanels.cpp
-    data/frmMainChart.cpp
+    data/frmMainLayout.cpp
 )

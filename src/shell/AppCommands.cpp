@@ -1,11 +1,10 @@
 #include "shell/AppCommands.h"
 
-#include "chart/QtChartSave.h"
+#include "chart/QtChartPanel.h"
 #include "device/DeviceOperations.h"
 #include "files/FileCommandHandler.h"
 #include "print/PrintCommand.h"
 #include "shell/AppSession.h"
-#include "shell/FileFunc.h"
 #include "shell/HelpWindow.h"
 #include "shell/Settings.h"
 #include "shell/frmAbout.h"
@@ -42,12 +41,8 @@ void ConnectDeviceCommands(AppSession& session) {
 }
 
 void ConnectChartCommands(AppSession& session) {
-    frmMain& window = session.window();
-    QObject::connect(
-        &window, &frmMain::chartSaveRequested, &window, [&session](chart::ChartFormat format) {
-            chart::SaveChartAs(session.window().chartDrawing(), format, *session.fileDialogs,
-                               FolderOf(session.settings.CurrentFilePath), session.messages);
-        });
+    chart::InstallChart(session.window(), *session.fileDialogs, session.settings.CurrentFilePath,
+                        session.messages);
 }
 
 void ConnectAllCommands(AppSession& session) {

@@ -10,7 +10,7 @@ void ConnectFileCommands(AppSession& session);
 void ConnectPrintCommand(AppSession& session);
 void ConnectHelpCommands(AppSession& session);
 void ConnectDeviceCommands(AppSession& session);
-// Saving the main window's chart as a picture, from the chart's context menu.
+// The chart beside the main window's panels, with its saving as a picture.
 void ConnectChartCommands(AppSession& session);
 
 // Every group above, as the application connects them.

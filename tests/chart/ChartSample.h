@@ -2,6 +2,7 @@
 
 #include "chart/Drawing.h"
 #include "data/DataSet.h"
+#include "data/GroupStatistics.h"
 
 #include <string_view>
 #include <vector>

@@ -41,7 +41,8 @@ TEST_P(NiceValueScaleTest, CoversTheRangeWithNiceEvenTicks) {
 INSTANTIATE_TEST_SUITE_P(Ranges, NiceValueScaleTest,
                          ::testing::Values(ValueCase{-3.4, 41.2, 5}, ValueCase{21.5, 22.4, 4},
                                            ValueCase{-58, 1022, 6}, ValueCase{0.1, 0.3, 3},
-                                           ValueCase{500, -40, 5}, ValueCase{-1e30, 1e30, 5}));
+                                           ValueCase{500, -40, 5}, ValueCase{-1e30, 1e30, 5}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(NiceValueScale, WidensAnEmptySpanByOneDegreeEachSide) {
     ValueScale scale = NiceValueScale(23, 23, 5);
@@ -84,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Spans, NiceTimeScaleTest,
                                            TimeCase{0, 70 * 60, 4, 30 * 60},
                                            TimeCase{100, 3 * 86400, 4, 86400},
                                            TimeCase{0, 86400LL * 365 * 100, 5, 364 * 86400LL * 21},
-                                           TimeCase{-7200, 0, 3, 3600}));
+                                           TimeCase{-7200, 0, 3, 3600}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(NiceTimeScale, PutsOneTimeInTheMiddleWithOneTick) {
     TimeScale scale = NiceTimeScale(5000, 5000, 6);

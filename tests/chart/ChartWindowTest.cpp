@@ -1,3 +1,4 @@
+#include "chart/QtChartPanel.h"
 #include "chart/QtChartSave.h"
 #include "chart/QtChartView.h"
 #include "chart/SvgWriter.h"
@@ -39,9 +40,12 @@ class ChartWindowTest : public QObject {
     MainWindowSettings settings;
     testing::RecordingMessages messages;
     std::unique_ptr<frmMain> window;
+    testing::FakeFileDialogs windowDialogs;
+    std::string currentFilePath;
 
     void open() {
         window = std::make_unique<frmMain>(store, std::string(kUnitCelsius), settings, messages);
+        chart::InstallChart(*window, windowDialogs, currentFilePath, messages);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -99,12 +103,12 @@ private slots:
         openLargeWithDemo();
         QVERIFY(chartView()->width() > 300);
         QCOMPARE(chartView()->focusPolicy(), Qt::TabFocus);
-        QVERIFY(hasText(window->chartDrawing(), "ｸﾞﾙｰﾌﾟ2  8件"));
+        QVERIFY(hasText(chartView()->drawing(), "ｸﾞﾙｰﾌﾟ2  8件"));
         window->selectNode(2);
-        QVERIFY(hasText(window->chartDrawing(), "グループ２  TAG2"));
+        QVERIFY(hasText(chartView()->drawing(), "グループ２  TAG2"));
         QCOMPARE(chartView()->readings().size(), std::size_t{8});
         window->selectNode(7);
-        QVERIFY(hasText(window->chartDrawing(), "ﾃﾞｰﾀなし"));
+        QVERIFY(hasText(chartView()->drawing(), "ﾃﾞｰﾀなし"));
     }
 
     void clickingAPointMakesItsRowCurrent() {
@@ -213,7 +217,7 @@ private slots:
         testing::FakeFileDialogs dialogs;
         dialogs.answers = {path, folder.file("other")};
         messages.answers = {false};
-        QVERIFY(chart::SaveChartAs(window->chartDrawing(), chart::ChartFormat::Svg, dialogs,
+        QVERIFY(chart::SaveChartAs(chartView()->drawing(), chart::ChartFormat::Svg, dialogs,
                                    folder.file(""), messages));
         QCOMPARE(dialogs.saved.size(), std::size_t{2});
         QCOMPARE(dialogs.saved[1].name, std::string("chart"));
@@ -221,7 +225,7 @@ private slots:
                  std::string("chart.svg は既に存在します。\n上書きしますか?"));
         QCOMPARE(testing::ReadBytes(path), std::string("old"));
         QCOMPARE(testing::ReadBytes(folder.file("other.svg")),
-                 chart::WriteSvg(window->chartDrawing()));
+                 chart::WriteSvg(chartView()->drawing()));
         QCOMPARE(folder.entryCount(), 2);
     }
 
@@ -230,7 +234,7 @@ private slots:
         testing::TempFolder folder("vestra-chart-ext");
         testing::FakeFileDialogs dialogs;
         dialogs.answers = {folder.file("chart.jpg")};
-        QVERIFY(!chart::SaveChartAs(window->chartDrawing(), chart::ChartFormat::Png, dialogs,
+        QVERIFY(!chart::SaveChartAs(chartView()->drawing(), chart::ChartFormat::Png, dialogs,
                                     folder.file(""), messages));
         QCOMPARE(messages.entries.back().text, std::string("ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。"));
         QCOMPARE(folder.entryCount(), 0);

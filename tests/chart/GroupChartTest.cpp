@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CaptionCase{1, "収録No. 1\n2008/02/28 14:10\n20.0ﾟC"},
                       CaptionCase{2, "収録No. 2\n2008/02/28 14:20\n30.1ﾟC  high\n扉付近"},
                       CaptionCase{3, "収録No. 3\n2008/02/28 14:30\n9.9ﾟC  low"}, CaptionCase{0, ""},
-                      CaptionCase{4, ""}));
+                      CaptionCase{4, ""}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 } // namespace
 } // namespace vestra::chart

@@ -46,7 +46,8 @@ TEST_P(OverviewLayoutTest, LaysTheGroupsOutInRowsOfTheColumnsThatFit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, OverviewLayoutTest,
-                         ::testing::Values(ShapeCase{900, 300, 5}, ShapeCase{300, 900, 3}));
+                         ::testing::Values(ShapeCase{900, 300, 5}, ShapeCase{300, 900, 3}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(OverviewChart, CaptionsEachGroupWithItsCountAndMarksAlarms) {
     OverviewChart chart = LayoutOverviewChart(twoGroups(), 900, 300);

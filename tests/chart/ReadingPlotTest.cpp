@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Limits, AlarmMarkerTest,
                          ::testing::Values(MarkCase{30.1f, AlarmMark::High, kHighInk},
                                            MarkCase{30.0f, AlarmMark::None, kPointInk},
                                            MarkCase{10.0f, AlarmMark::None, kPointInk},
-                                           MarkCase{9.9f, AlarmMark::Low, kLowInk}));
+                                           MarkCase{9.9f, AlarmMark::Low, kLowInk}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(PlotReadings, DrawsTheFrameAndNoReadingsTextForAnEmptyGroup) {
     Drawing out;
@@ -181,7 +182,8 @@ TEST_P(ReadingAtTest, FindsTheNearestReadingWithinTheRadius) {
 
 INSTANTIATE_TEST_SUITE_P(Pointer, ReadingAtTest,
                          ::testing::Values(HitCase{{11, 11}, 5, 1}, HitCase{{16, 10}, 5, 2},
-                                           HitCase{{15, 30}, 5, 0}, HitCase{{20, 10}, 0, 2}));
+                                           HitCase{{15, 30}, 5, 0}, HitCase{{20, 10}, 0, 2}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 } // namespace
 } // namespace vestra::chart

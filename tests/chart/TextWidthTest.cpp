@@ -19,7 +19,8 @@ TEST_P(TextWidthTest, CountsHalfWidthCharactersAsHalfAnEm) {
 INSTANTIATE_TEST_SUITE_P(Texts, TextWidthTest,
                          ::testing::Values(WidthCase{"", 0}, WidthCase{"30.0", 2},
                                            WidthCase{"ﾃﾞｰﾀ", 2}, WidthCase{"上限 ", 2.5},
-                                           WidthCase{"\xE4", 0.5}));
+                                           WidthCase{"\xE4", 0.5}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 } // namespace
 } // namespace vestra::chart

@@ -2,7 +2,9 @@
 // remark editor as PNG files, then the same window enlarged with its charts, for the
 // documentation.
 #include "../support/DemoData.h"
+#include "../support/FakeFileDialogs.h"
 #include "../support/RecordingMessages.h"
+#include "chart/QtChartPanel.h"
 #include "data/QtGridTable.h"
 #include "data/frmMain.h"
 
@@ -22,6 +24,9 @@ int main(int argc, char* argv[]) {
     settings.portNumber = 3;
     testing::RecordingMessages messages;
     frmMain window(store, std::string(kUnitCelsius), settings, messages);
+    testing::FakeFileDialogs dialogs;
+    std::string currentFilePath;
+    chart::InstallChart(window, dialogs, currentFilePath, messages);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;

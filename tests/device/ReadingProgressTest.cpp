@@ -25,7 +25,8 @@ TEST_P(ReadingProgressTest, CountsTheReadingsReceivedAgainstTheCapacity) {
 INSTANTIATE_TEST_SUITE_P(Imports, ReadingProgressTest,
                          ::testing::Values(ProgressCase{{}, "0/150件"},
                                            ProgressCase{{{1, 30}, {2, 7}}, "37/150件"},
-                                           ProgressCase{{{15, 150}}, "150/150件"}));
+                                           ProgressCase{{{15, 150}}, "150/150件"}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 } // namespace
 } // namespace vestra

@@ -1,4 +1,3 @@
-#include "chart/QtChartView.h"
 #include "data/QtGridTable.h"
 #include "data/frmMain.h"
 
@@ -9,35 +8,18 @@
 
 namespace vestra {
 
-const chart::Drawing& frmMain::chartDrawing() const {
-    return chart_->drawing();
-}
-
-void frmMain::connectChart() {
-    connect(chart_, &chart::ChartView::readingChosen, this, &frmMain::readingChosen);
-    connect(vsfgGrp_, &QTableWidget::currentCellChanged, chart_,
-            [this](int row) { chart_->selectReading(row + 1); });
-    connect(chart_, &chart::ChartView::groupChosen, this, &frmMain::selectNode);
-    connect(chart_, &chart::ChartView::saveRequested, this, [this](chart::ChartFormat format) {
-        commitPendingEdits();
-        emit chartSaveRequested(format);
-    });
-}
-
-// A reading chosen with the keyboard leaves the focus in the chart so the arrows go on
-// stepping; one clicked moves it to the table, the only place its row shows as current.
-void frmMain::readingChosen(int no) {
+void frmMain::chooseReading(int no, bool focusTable) {
     int column = std::max(1, vsfgGrp_->currentColumn());
     vsfgGrp_->setCurrentGridCell(no, column);
     vsfgGrp_->scrollToItem(vsfgGrp_->item(no - 1, column));
-    if (!chart_->hasFocus()) {
+    if (focusTable) {
         vsfgGrp_->setFocus();
         vsfgGrp_->setCurrentGridCell(no, column);
     }
 }
 
 // Both panels stand in the same place; the window is made tall enough for the taller one at
-// once, so that showing a group never makes the window grow.
+// once, so that showing a group never makes it grow.
 void frmMain::reserveRoomForBothPanels() {
     int height = std::max(fraAll_->sizeHint().height(), fraGrp_->sizeHint().height());
     if (auto* columns = qobject_cast<QBoxLayout*>(centralWidget()->layout())) {
