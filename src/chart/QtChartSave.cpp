@@ -3,7 +3,6 @@
 #include "chart/QtChartPainter.h"
 #include "chart/SvgWriter.h"
 #include "files/FileChoice.h"
-#include "files/FileCommands.h"
 #include "files/FileErrors.h"
 #include "shell/AtomicFile.h"
 #include "shell/FileFunc.h"
@@ -31,30 +30,21 @@ std::string ChartFileBytes(const Drawing& drawing, ChartFormat format) {
 bool SaveChartAs(const Drawing& drawing, ChartFormat format, FileDialogs& dialogs,
                  const std::string& folder, MessageSink& messages) {
     FileDialogSetup setup = setupFor(format, folder);
-    for (;;) {
-        std::optional<std::string> chosen = dialogs.askSave(setup);
-        if (!chosen) {
-            return false;
-        }
-        std::string path = WithDefaultExtension(*chosen, setup.defaultExtension);
-        if (LowerCaseAscii(ExtensionOf(path)) != setup.defaultExtension) {
-            ShowUnsupportedFileName(messages);
-            continue;
-        }
-        if (!ConfirmReplace(path, messages)) {
-            setup.folder = FolderOf(path);
-            std::string name = FileNameOf(path);
-            setup.name = name.substr(0, name.size() - setup.defaultExtension.size() - 1);
-            continue;
-        }
-        std::string bytes = ChartFileBytes(drawing, format);
-        std::string reason = "PNG画像を作れません";
-        if (bytes.empty() || !WriteFileAtomically(path, bytes, reason)) {
-            ShowSaveError(messages, path, reason);
-            return false;
-        }
-        return true;
+    std::string extension = setup.defaultExtension;
+    std::optional<std::string> path = AskSaveName(
+        dialogs, setup,
+        [&extension](const std::string& p) { return LowerCaseAscii(ExtensionOf(p)) == extension; },
+        messages);
+    if (!path) {
+        return false;
     }
+    std::string bytes = ChartFileBytes(drawing, format);
+    std::string reason = "PNG画像を作れません";
+    if (bytes.empty() || !WriteFileAtomically(*path, bytes, reason)) {
+        ShowSaveError(messages, *path, reason);
+        return false;
+    }
+    return true;
 }
 
 } // namespace vestra::chart

@@ -220,7 +220,7 @@ private slots:
         QVERIFY(chart::SaveChartAs(chartView()->drawing(), chart::ChartFormat::Svg, dialogs,
                                    folder.file(""), messages));
         QCOMPARE(dialogs.saved.size(), std::size_t{2});
-        QCOMPARE(dialogs.saved[1].name, std::string("chart"));
+        QCOMPARE(dialogs.saved[1].name, std::string("chart.svg"));
         QCOMPARE(messages.entries.back().text,
                  std::string("chart.svg は既に存在します。\n上書きしますか?"));
         QCOMPARE(testing::ReadBytes(path), std::string("old"));
