@@ -1,8 +1,10 @@
 #include "CliCommand.h"
 #include "CommandArgs.h"
-#include "GuiApplication.h"
+#include "ReportProgram.h"
+#include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
-#include "chart/QtChartSave.h"
+#include "chart/SvgWriter.h"
+#include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
 #include "shell/AtomicFile.h"
@@ -43,6 +45,27 @@ std::optional<chart::ChartFormat> formatOf(const std::string& path) {
     return std::nullopt;
 }
 
+std::string svgOf(const DataSet& data, int group, std::string_view unit, int width, int height) {
+    return chart::WriteSvg(chart::LayoutGroupChart(data, group, unit, width, height).drawing);
+}
+
+struct ChartRequest {
+    int group;
+    int width;
+    int height;
+};
+
+// The PNG is painted with the window's painting code and fonts, so it comes from the report
+// program, which links Qt; the tool itself starts without it.
+bool pngOf(const CliContext& context, const DataSet& data, ChartRequest request, std::string& png,
+           std::string& reason) {
+    return RunReportProgram({"chart-png", "--unit", IsCelsius(context.unit) ? "C" : "F", "--group",
+                             std::to_string(request.group), "--width",
+                             std::to_string(request.width), "--height",
+                             std::to_string(request.height)},
+                            EncodeDataFile(data, context.unit), png, reason);
+}
+
 } // namespace
 
 // Draws the chart of one group of a native data file as the main window does, into an SVG or
@@ -69,15 +92,15 @@ int RunChart(const CliContext& context, std::span<const std::string> args) {
     if (!OpenDataFile(input, store, context.unit, context.messages)) {
         return kExitFileError;
     }
-    chart::GroupChart drawn =
-        chart::LayoutGroupChart(store.currentData, *group, context.unit, *width, *height);
-    if (*format == chart::ChartFormat::Png) {
-        // The PNG is painted with the window's fonts.
-        EnsureGuiApplication();
+    std::string bytes;
+    std::string reason;
+    bool drawn = true;
+    if (*format == chart::ChartFormat::Svg) {
+        bytes = svgOf(store.currentData, *group, context.unit, *width, *height);
+    } else {
+        drawn = pngOf(context, store.currentData, {*group, *width, *height}, bytes, reason);
     }
-    std::string bytes = chart::ChartFileBytes(drawn.drawing, *format);
-    std::string reason = "PNG画像を作れません";
-    if (bytes.empty() || !WriteFileAtomically(output, bytes, reason)) {
+    if (!drawn || !WriteFileAtomically(output, bytes, reason)) {
         ShowSaveError(context.messages, output, reason);
         return kExitFileError;
     }
