@@ -11,6 +11,7 @@ int RunSettings(const CliContext& context, std::span<const std::string> args);
 int RunClear(const CliContext& context, std::span<const std::string> args);
 int RunReset(const CliContext& context, std::span<const std::string> args);
 int RunPorts(const CliContext& context, std::span<const std::string> args);
+int RunChart(const CliContext& context, std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
     static const std::array commands{
@@ -44,6 +45,12 @@ std::span<const CliCommand> Commands() {
                    "every serial port found (built-in ports, USB adapters with their\n"
                    "/dev/serial/by-id/ link, description, VID:PID and serial number).\n",
                    RunPorts},
+        CliCommand{"chart", "INPUT GROUP OUTPUT.svg|OUTPUT.png [--width W --height H]",
+                   "draws the chart of group GROUP (1 to 15) of a native data file as the main\n"
+                   "window does: readings against time, alarm limits, average, maximum and\n"
+                   "minimum; SVG or PNG by OUTPUT's extension, 800 x 400 pixels unless given.\n"
+                   "The same input gives the same bytes.\n",
+                   RunChart},
     };
     return commands;
 }

@@ -3,9 +3,13 @@
 // only when a PDF is asked for.
 //
 //   vestra-report pdf --unit C|F --paper a4|letter
+//   vestra-report chart-png --unit C|F --group G --width W --height H
 //
-// reads a native data file on standard input and writes the PDF on standard output; on failure
-// it writes the reason on standard error and exits 1 (2 for bad usage).
+// reads a native data file on standard input and writes the PDF, or the PNG chart of group G
+// as the main window paints it, on standard output; on failure it writes the reason on
+// standard error and exits 1 (2 for bad usage).
+#include "chart/GroupChart.h"
+#include "chart/QtChartPainter.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "print/ReportPdf.h"
@@ -15,6 +19,7 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <unistd.h>
 
@@ -49,9 +54,56 @@ bool writeAll(const QByteArray& bytes) {
     return true;
 }
 
+// The data file on standard input, opened as the Open command does.
+bool readData(std::string_view unit, vestra::DataStore& store, std::string& reason) {
+    vestra::FileContents contents;
+    if (!vestra::ReadDescriptor(STDIN_FILENO, vestra::kMaxDataFileBytes, contents, reason)) {
+        return false;
+    }
+    ReasonOnly messages;
+    if (!vestra::OpenDataBytes(contents.bytes, "-", store, unit, messages)) {
+        reason = messages.reason;
+        return false;
+    }
+    return true;
+}
+
+// The caller has checked the numbers; anything else here is bad usage.
+int chartPng(int argc, char* argv[]) {
+    auto arg = [argv](int i) { return std::string(argv[i]); };
+    if (argc != 10 || arg(2) != "--unit" || arg(4) != "--group" || arg(6) != "--width" ||
+        arg(8) != "--height") {
+        std::fprintf(stderr, "usage: vestra-report chart-png --unit C|F --group G --width W "
+                             "--height H\n");
+        return 2;
+    }
+    std::string_view unit = arg(3) == "F" ? vestra::kUnitFahrenheit : vestra::kUnitCelsius;
+    int group = std::atoi(argv[5]);
+    if (group < 1 || group > vestra::kGroupCount) {
+        return fail("group outside 1 to 15");
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    vestra::DataStore store;
+    std::string reason;
+    if (!readData(unit, store, reason)) {
+        return fail(reason);
+    }
+    vestra::chart::GroupChart chart = vestra::chart::LayoutGroupChart(
+        store.currentData, group, unit, std::atoi(argv[7]), std::atoi(argv[9]));
+    QByteArray png = vestra::chart::RenderPng(chart.drawing);
+    if (png.isEmpty()) {
+        return fail("cannot make the PNG");
+    }
+    return writeAll(png) ? 0 : fail("cannot write the PNG");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc > 1 && std::string(argv[1]) == "chart-png") {
+        return chartPng(argc, argv);
+    }
     if (argc != 6 || std::string(argv[1]) != "pdf" || std::string(argv[2]) != "--unit" ||
         std::string(argv[4]) != "--paper") {
         std::fprintf(stderr, "usage: vestra-report pdf --unit C|F --paper a4|letter\n");
@@ -65,15 +117,10 @@ int main(int argc, char* argv[]) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    vestra::FileContents contents;
-    std::string reason;
-    if (!vestra::ReadDescriptor(STDIN_FILENO, vestra::kMaxDataFileBytes, contents, reason)) {
-        return fail(reason);
-    }
     vestra::DataStore store;
-    ReasonOnly messages;
-    if (!vestra::OpenDataBytes(contents.bytes, "-", store, unit, messages)) {
-        return fail(messages.reason);
+    std::string reason;
+    if (!readData(unit, store, reason)) {
+        return fail(reason);
     }
     QByteArray pdf = vestra::ReportPdfBytes(store.currentData, unit, *paper, reason);
     if (pdf.isEmpty()) {

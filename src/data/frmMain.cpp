@@ -31,6 +31,8 @@ frmMain::frmMain(DataStore& store, TemperatureUnit unit, MainWindowSettings& set
     buildPanels();
     setUpEditors();
     startUp();
+    reserveRoomForBothPanels();
+    applyPlacement();
 }
 
 void frmMain::startUp() {
@@ -62,6 +64,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    rememberPlacement();
     event->accept();
 }
 

@@ -2,17 +2,20 @@
 
 #include "data/AnnotationRules.h"
 #include "data/DataSet.h"
+#include "data/WindowPlacement.h"
 #include "shell/Common.h"
 #include "shell/MessageSink.h"
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -25,6 +28,9 @@ class GridTable;
 struct MainWindowSettings {
     int portNumber = 1;        // serial port COM1 to COM16
     bool askModelType = false; // ask for the thermometer type at every start
+    // Where the window stood when it last closed; without it the window opens at the size its
+    // panels need.
+    std::optional<WindowPlacement> placement;
 };
 
 // The main window: group tree, overview and group panels with their tables and annotation
@@ -43,6 +49,9 @@ public:
     int portNumber() const { return settings_.portNumber; }
     // Shown as the status tip of a port's menu item (for example the device it stands for).
     void setPortDescription(int portNumber, const QString& description);
+    // The room beside the panels, empty and without width at the panels' own size; whatever
+    // is put into it (the chart) takes what the window has beyond the panels.
+    QWidget* chartArea() const { return chartArea_; }
 
 public slots:
     // Stores the subject, target, measurer and remark being edited.
@@ -65,6 +74,9 @@ public slots:
     void startRemarkEdit();
     void commitRemark(bool focusTable);
     void cancelRemarkEdit();
+    // Makes reading no the detail table's current row, as when it was chosen in the chart;
+    // focusTable moves the focus there, the only place the row shows as current.
+    void chooseReading(int no, bool focusTable);
 
 signals:
     void openRequested();
@@ -78,6 +90,10 @@ signals:
     void portChosen(int portNumber);
     void helpRequested();
     void aboutRequested();
+    // After the overview (0) or group g has been shown, with new data or not.
+    void nodeShown(int group);
+    // The detail table's current row moved to reading no (a row without a reading too).
+    void currentReadingChanged(int no);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -106,6 +122,11 @@ private:
     void resetSummaryTable();
     void resetDetailTable();
 
+    // frmMainLayout.cpp
+    void reserveRoomForBothPanels();
+    void applyPlacement();
+    void rememberPlacement();
+
     // frmMainEditors.cpp
     void setUpEditors();
     QLineEdit* boxFor(Annotation which) const;
@@ -113,6 +134,8 @@ private:
     void revertBox(Annotation which);
     bool handleBoxEvent(Annotation which, QEvent* event);
     bool handleRemarkKey(QEvent* event);
+    void noteIfFull(QLineEdit* box, QEvent* event);
+    void noteRefusedInput(const QString& note);
     void moveAfterRemark(int step);
 
     void startUp();
@@ -133,6 +156,8 @@ private:
     std::array<QAction*, 16> mnuCommPort_{};
     QLabel* portPanel_ = nullptr;
     QLabel* memoryPanel_ = nullptr;
+    QLabel* notePanel_ = nullptr;
+    QTimer* noteTimer_ = nullptr;
 
     QTreeWidget* tvwGroup_ = nullptr;
     QGroupBox* fraAll_ = nullptr;
@@ -154,6 +179,7 @@ private:
     GridTable* vsfgGrp_ = nullptr;
     QLineEdit* txtEdit_ = nullptr;
     QLabel* lblUnit_ = nullptr;
+    QWidget* chartArea_ = nullptr;
 };
 
 } // namespace vestra

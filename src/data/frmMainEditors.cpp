@@ -3,8 +3,11 @@
 #include "data/TableLayout.h"
 #include "data/frmMain.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -38,6 +41,8 @@ void frmMain::setUpEditors() {
     }
     txtEdit_->setValidator(validator);
     txtEdit_->installEventFilter(this);
+    connect(validator, &Cp932Validator::refused, this,
+            [this] { noteRefusedInput(QStringLiteral("この文字は入力できません。")); });
     connect(vsfgGrp_, &GridTable::enterPressed, this, &frmMain::startRemarkEdit);
     connect(vsfgGrp_, &QTableWidget::cellDoubleClicked, this, &frmMain::startRemarkEdit);
     // Scrolling or moving to another cell ends an open remark edit, so the editor never
@@ -49,6 +54,8 @@ void frmMain::setUpEditors() {
             commitRemark(true);
         }
     });
+    connect(vsfgGrp_, &QTableWidget::currentCellChanged, this,
+            [this](int row) { emit currentReadingChanged(row + 1); });
 }
 
 QLineEdit* frmMain::boxFor(Annotation which) const {
@@ -105,8 +112,32 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// The box drops what does not fit its length without a sound; the user hears and reads
+// why the key did nothing.
+void frmMain::noteIfFull(QLineEdit* box, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    qsizetype adding = key->matches(QKeySequence::Paste)
+                           ? QGuiApplication::clipboard()->text().size()
+                           : key->text().size();
+    bool printable = key->matches(QKeySequence::Paste) || (adding > 0 && key->text()[0].isPrint());
+    if (printable && box->text().size() - box->selectedText().size() + adding > box->maxLength()) {
+        noteRefusedInput(QStringLiteral("これ以上入力できません。"));
+    }
+}
+
+void frmMain::noteRefusedInput(const QString& note) {
+    messages_.beep();
+    notePanel_->setText(note);
+    notePanel_->show();
+    noteTimer_->start();
+}
+
 bool frmMain::handleBoxEvent(Annotation which, QEvent* event) {
     QLineEdit* box = boxFor(which);
+    noteIfFull(box, event);
     switch (event->type()) {
     case QEvent::FocusIn:
         // After the mouse press that gave the focus has placed the cursor.
@@ -133,6 +164,7 @@ bool frmMain::handleBoxEvent(Annotation which, QEvent* event) {
 }
 
 bool frmMain::handleRemarkKey(QEvent* event) {
+    noteIfFull(txtEdit_, event);
     if (event->type() == QEvent::FocusOut) {
         commitRemark(false);
         return false;

@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace vestra {
 namespace {
 
 constexpr int kPortCount = 16;
+constexpr int kNoteMilliseconds = 4000;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -143,6 +145,16 @@ void frmMain::buildStatusBar() {
     memoryPanel_->setToolTip(text("VESTRA本体から取り込まれたﾃﾞｰﾀの総数"));
     statusBar()->addWidget(portPanel_);
     statusBar()->addWidget(memoryPanel_, 1);
+    // A note about refused input stands at the right for a few seconds; hidden otherwise, so
+    // the two panels keep their place.
+    notePanel_ = new QLabel;
+    notePanel_->setObjectName("Note");
+    notePanel_->hide();
+    statusBar()->addPermanentWidget(notePanel_);
+    noteTimer_ = new QTimer(this);
+    noteTimer_->setSingleShot(true);
+    noteTimer_->setInterval(kNoteMilliseconds);
+    connect(noteTimer_, &QTimer::timeout, notePanel_, &QLabel::hide);
 }
 
 void frmMain::mnuCommPort_Click(int index) {

@@ -45,7 +45,12 @@ void addPair(QGridLayout* grid, int row, int column, const char* caption, QLabel
 void frmMain::buildPanels() {
     auto* central = new QWidget;
     auto* columns = new QHBoxLayout(central);
+    // The chart stands flush against the panels, so that at the panels' own size it takes no
+    // room at all, not even a gap.
+    int gap = columns->spacing();
+    columns->setSpacing(0);
     auto* left = new QVBoxLayout;
+    left->setSpacing(gap);
     tvwGroup_ = new QTreeWidget;
     tvwGroup_->setObjectName("tvwGroup");
     tvwGroup_->setHeaderHidden(true);
@@ -54,12 +59,19 @@ void frmMain::buildPanels() {
     left->addWidget(tvwGroup_, 1);
     left->addWidget(buildUnitFrame());
     columns->addLayout(left);
+    columns->addSpacing(gap);
     auto* right = new QVBoxLayout;
+    right->setSpacing(gap);
     right->addWidget(buildOverviewPanel());
     right->addWidget(buildGroupPanel());
     right->addStretch(1);
     columns->addLayout(right);
-    columns->addStretch(1);
+    // The chart takes whatever room the window has beyond what the panels need; at the size
+    // the panels need it has none and the window looks as it always did.
+    chartArea_ = new QWidget;
+    chartArea_->setObjectName("chartArea");
+    (new QVBoxLayout(chartArea_))->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(chartArea_, 1);
     setCentralWidget(central);
 }
 
@@ -201,6 +213,7 @@ void frmMain::showSummary() {
     fraAll_->setEnabled(view.editable);
     vsfgAll_->showTable(view.table);
     memoryPanel_->setText(qs(view.memoryStatus));
+    emit nodeShown(0);
 }
 
 void frmMain::showGroup(int g) {
@@ -218,6 +231,7 @@ void frmMain::showGroup(int g) {
     fraGrp_->setEnabled(view.editable);
     vsfgGrp_->showTable(view.table);
     memoryPanel_->setText(qs(view.memoryStatus));
+    emit nodeShown(g);
 }
 
 } // namespace vestra

@@ -13,6 +13,8 @@ list(APPEND VESTRA_CORE_SOURCES
     data/DataViews.cpp
     data/AnnotationRules.h
     data/AnnotationRules.cpp
+    data/WindowPlacement.h
+    data/WindowPlacement.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     data/QtCp932Validator.h
@@ -26,4 +28,5 @@ list(APPEND VESTRA_UI_SOURCES
     data/frmMainEditors.cpp
     data/frmMainMenus.cpp
     data/frmMainPanels.cpp
+    data/frmMainLayout.cpp
 )

@@ -19,6 +19,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kColumnTwips[] = {825, 1050, 975, 975, 975};
 // The margin that lets the whole table show without scroll bars.
 constexpr int kMarginTwips = 50;
+constexpr int kFirstNumberColumn = 2;
 
 QTableWidget* buildGrid(const std::vector<SettingsListRow>& rows) {
     auto* grid = new QTableWidget(static_cast<int>(rows.size()), 5);
@@ -34,6 +35,11 @@ QTableWidget* buildGrid(const std::vector<SettingsListRow>& rows) {
             // The heading row and the group column are the grid's fixed cells.
             if (r == 0 || c == 0) {
                 item->setBackground(grid->palette().button());
+            }
+            // Emissivity and the limits stand to the right like the figures of the main
+            // window's tables.
+            if (r > 0 && c >= kFirstNumberColumn) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             }
             grid->setItem(r, c, item);
         }

@@ -1,5 +1,6 @@
 #include "device/frmTerm.h"
 
+#include "device/ReadingProgress.h"
 #include "shell/AppInfo.h"
 #include "shell/CloseGuard.h"
 
@@ -15,7 +16,9 @@ namespace vestra {
 
 frmTerm::frmTerm(SerialPort& port, CommState& state, DataStore& data, const std::string& unit,
                  QWidget* owner, LineTrace* trace)
-    : QDialog(owner), connection_(std::make_unique<Connection>(port, state, data, unit, *this)) {
+    : QDialog(owner), connection_(std::make_unique<Connection>(port, state, data, unit, *this)),
+      importBuffer_(data.importBuffer),
+      countsReadings_(state.CurrentMode == ConnectionMode::ModeImportMemory) {
     connection_->setTrace(trace);
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" 通信"));
     if (owner) {
@@ -26,7 +29,8 @@ frmTerm::frmTerm(SerialPort& port, CommState& state, DataStore& data, const std:
     PBarTerm = new QProgressBar(this);
     PBarTerm->setRange(0, 18);
     PBarTerm->setValue(0);
-    PBarTerm->setTextVisible(false);
+    PBarTerm->setTextVisible(countsReadings_);
+    PBarTerm->setFormat(QString::fromStdString(ReadingProgressText(DataSet{})));
     cmdTermStart = new QPushButton(QStringLiteral("通信開始"), this);
     cmdTermStart->hide();
     cmdCancel = new QPushButton(QStringLiteral("中止"), this);
@@ -83,6 +87,9 @@ void frmTerm::showStatus(const std::string& text) {
 
 void frmTerm::showProgress(int value) {
     PBarTerm->setValue(value);
+    if (countsReadings_) {
+        PBarTerm->setFormat(QString::fromStdString(ReadingProgressText(importBuffer_)));
+    }
 }
 
 void frmTerm::keyPressEvent(QKeyEvent* event) {

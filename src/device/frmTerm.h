@@ -44,6 +44,8 @@ protected:
 
 private:
     std::unique_ptr<Connection> connection_;
+    const DataSet& importBuffer_;
+    bool countsReadings_ = false; // an import shows its readings on the bar
     bool woken_ = false;
 };
 

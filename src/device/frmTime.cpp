@@ -63,6 +63,8 @@ frmTime::frmTime(DataStore& store, ConnectionRunner& runner, MessageSink& messag
     QPushButton* cmdRead = buildButton("時計読込");
     QPushButton* cmdOK = buildButton("設定");
     QPushButton* cmdCancel = buildButton("中止");
+    // Enter in any box sets the clock, as typing the time and confirming it is the usual way.
+    cmdOK->setDefault(true);
     connect(cmdRead, &QPushButton::clicked, this, &frmTime::cmdRead_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmTime::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmTime::cmdCancel_Click);

@@ -18,6 +18,8 @@ list(APPEND VESTRA_CORE_SOURCES
     device/DumpParser.cpp
     device/ReadDump.h
     device/ReadDump.cpp
+    device/ReadingProgress.h
+    device/ReadingProgress.cpp
     device/DeviceCommands.h
     device/DeviceCommands.cpp
     device/Connection.h

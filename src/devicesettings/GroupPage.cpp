@@ -64,6 +64,7 @@ GroupPage BuildGroupPage(int group) {
         p.numbers[i]->setFixedWidth(kNumberWidth);
         p.arrows[i] = new UpDownButtons;
         p.arrows[i]->setObjectName(QString("UpDown%1%2").arg(number.name).arg(group));
+        p.arrows[i]->stepWithKeysOf(p.numbers[i]);
         grid->addWidget(new QLabel(QString::fromUtf8(number.caption)), i + 1, 0);
         grid->addWidget(p.numbers[i], i + 1, 1);
         grid->addWidget(p.arrows[i], i + 1, 2, Qt::AlignLeft);

@@ -1,5 +1,6 @@
 #include "devicesettings/UpDownButtons.h"
 
+#include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,6 +26,21 @@ UpDownButtons::UpDownButtons(QWidget* parent) : QWidget(parent) {
         connect(arrow, &QToolButton::clicked, this, [this, direction] { emit stepped(direction); });
         layout->addWidget(arrow);
     }
+}
+
+void UpDownButtons::stepWithKeysOf(QWidget* box) {
+    box->installEventFilter(this);
+}
+
+bool UpDownButtons::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            emit stepped(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace vestra

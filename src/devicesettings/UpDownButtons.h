@@ -11,9 +11,15 @@ class UpDownButtons : public QWidget {
 public:
     explicit UpDownButtons(QWidget* parent = nullptr);
 
+    // The Up and Down keys in box step as the arrows do.
+    void stepWithKeysOf(QWidget* box);
+
 signals:
     // +1 for the up arrow, -1 for the down arrow; repeated while an arrow is held.
     void stepped(int direction);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace vestra

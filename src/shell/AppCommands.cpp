@@ -1,5 +1,6 @@
 #include "shell/AppCommands.h"
 
+#include "chart/QtChartPanel.h"
 #include "device/DeviceOperations.h"
 #include "files/FileCommandHandler.h"
 #include "print/PrintCommand.h"
@@ -41,11 +42,17 @@ void ConnectDeviceCommands(AppSession& session) {
                             SurveyPorts());
 }
 
+void ConnectChartCommands(AppSession& session) {
+    chart::InstallChart(session.window(), *session.fileDialogs, session.settings.CurrentFilePath,
+                        session.messages);
+}
+
 void ConnectAllCommands(AppSession& session) {
     ConnectFileCommands(session);
     ConnectPrintCommand(session);
     ConnectHelpCommands(session);
     ConnectDeviceCommands(session);
+    ConnectChartCommands(session);
 }
 
 } // namespace vestra

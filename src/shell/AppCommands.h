@@ -10,6 +10,8 @@ void ConnectFileCommands(AppSession& session);
 void ConnectPrintCommand(AppSession& session);
 void ConnectHelpCommands(AppSession& session);
 void ConnectDeviceCommands(AppSession& session);
+// The chart beside the main window's panels, with its saving as a picture.
+void ConnectChartCommands(AppSession& session);
 
 // Every group above, as the application connects them.
 void ConnectAllCommands(AppSession& session);

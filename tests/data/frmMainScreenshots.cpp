@@ -1,7 +1,10 @@
 // Renders the main window with a demo data set and saves the overview and a group with an open
-// remark editor as PNG files, for the documentation.
+// remark editor as PNG files, then the same window enlarged with its charts, for the
+// documentation.
 #include "../support/DemoData.h"
+#include "../support/FakeFileDialogs.h"
 #include "../support/RecordingMessages.h"
+#include "chart/QtChartPanel.h"
 #include "data/QtGridTable.h"
 #include "data/frmMain.h"
 
@@ -21,6 +24,9 @@ int main(int argc, char* argv[]) {
     settings.portNumber = 3;
     testing::RecordingMessages messages;
     frmMain window(store, std::string(kUnitCelsius), settings, messages);
+    testing::FakeFileDialogs dialogs;
+    std::string currentFilePath;
+    chart::InstallChart(window, dialogs, currentFilePath, messages);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;
@@ -47,6 +53,16 @@ int main(int argc, char* argv[]) {
     window.findChild<QLineEdit*>("txtEdit")->setText(QStringLiteral("扉付近 ﾁｪｯｸ済"));
     QTest::qWait(100);
     ok = window.grab().save(folder + "/screenshot-group.png") && ok;
+
+    // Enlarged, the window gives the room beyond its panels to the chart.
+    window.commitPendingEdits();
+    window.resize(1280, 640);
+    table->setCurrentGridCell(7, 1);
+    QTest::qWait(100);
+    ok = window.grab().save(folder + "/screenshot-chart-group.png") && ok;
+    window.selectNode(0);
+    QTest::qWait(100);
+    ok = window.grab().save(folder + "/screenshot-chart-overview.png") && ok;
     store.modified = false;
     return ok ? 0 : 1;
 }

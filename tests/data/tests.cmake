@@ -2,6 +2,7 @@ list(APPEND VESTRA_CORE_TESTS
     data/DataSetTest.cpp
     data/DataViewsTest.cpp
     data/AnnotationRulesTest.cpp
+    data/WindowPlacementTest.cpp
 )
 
 if(VESTRA_BUILD_UI)

@@ -1,3 +1,4 @@
+#include "device/DumpText.h"
 #include "device/ScriptedPort.h"
 #include "device/frmTerm.h"
 
@@ -76,6 +77,39 @@ private slots:
         QVERIFY(QString::fromStdString(port.written).endsWith(QStringLiteral("BYE\r\n")));
         QCOMPARE(window.PBarTerm->value(), 3);
         QVERIFY(!port.isOpen());
+    }
+
+    // The bar still steps by groups; its text counts the readings against the memory's 150.
+    void anImportCountsItsReadingsOnTheBar() {
+        ScriptedPort port;
+        std::string reason;
+        port.open(reason);
+        port.answer("OK\r\n");
+        std::string dump = "OK\r\n";
+        for (const std::string& line :
+             testing::MemoryDump({30, 0, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})) {
+            dump += line + "\r\n";
+        }
+        port.answer(dump);
+        CommState state;
+        state.CurrentMode = ConnectionMode::ModeImportMemory;
+        DataStore data;
+        frmTerm window(port, state, data, "ﾟC", nullptr);
+        QVERIFY(window.PBarTerm->isTextVisible());
+        QCOMPARE(window.PBarTerm->text(), QStringLiteral("0/150件"));
+        window.exec();
+        QCOMPARE(int(state.LastResult), int(CommResult::ResultOk));
+        QCOMPARE(window.PBarTerm->value(), 18);
+        QCOMPARE(window.PBarTerm->text(), QStringLiteral("37/150件"));
+    }
+
+    void otherModesShowNoCount() {
+        ScriptedPort port;
+        CommState state;
+        DataStore data;
+        state.CurrentMode = ConnectionMode::ModeReadSettings;
+        frmTerm window(port, state, data, "ﾟC", nullptr);
+        QVERIFY(!window.PBarTerm->isTextVisible());
     }
 };
 

@@ -47,6 +47,16 @@ private slots:
         QVERIFY(grid->width() > grid->columnWidth(0) + 3 * grid->columnWidth(2));
     }
 
+    void numbersStandToTheRightAndTextsToTheLeft() {
+        frmSetAll dialog(sample(), TemperatureUnit(kUnitCelsius));
+        auto* grid = dialog.findChild<QTableWidget*>("vsfgSet");
+        for (int column : {2, 3, 4}) {
+            QVERIFY(grid->item(5, column)->textAlignment() & Qt::AlignRight);
+        }
+        QVERIFY(!(grid->item(5, 1)->textAlignment() & Qt::AlignRight));
+        QVERIFY(!(grid->item(0, 3)->textAlignment() & Qt::AlignRight));
+    }
+
     void onlyTheSetButtonRequestsSending() {
         DeviceSettings settings = sample();
         frmSetAll first(settings, TemperatureUnit(kUnitFahrenheit));

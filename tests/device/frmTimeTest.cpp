@@ -97,6 +97,12 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     }
 
+    void enterInABoxSetsTheClock() {
+        QTest::keyClick(dialog->findChild<QLineEdit*>("txtTime4"), Qt::Key_Return);
+        QCOMPARE(runner.modes, std::vector<int>{ConnectionRunner::kModeSetClock});
+        QVERIFY(!dialog->isVisible());
+    }
+
     void wrongInputIsRefusedBeforeAnyConnection() {
         QStringList texts{"08", "5", "12", "13", "45", "7"};
         type(texts);

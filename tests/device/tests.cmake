@@ -2,6 +2,7 @@ list(APPEND VESTRA_CORE_TESTS
     device/CommSessionTest.cpp
     device/DumpFieldsTest.cpp
     device/DumpParserTest.cpp
+    device/ReadingProgressTest.cpp
     device/DeviceCommandsTest.cpp
     device/ConnectionTest.cpp
     device/CommCtlTest.cpp

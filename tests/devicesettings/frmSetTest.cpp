@@ -123,6 +123,20 @@ private slots:
         QVERIFY(defaultEnabled());
     }
 
+    void arrowKeysStepAsTheArrowButtons() {
+        open();
+        const std::pair<Qt::Key, const char*> keys[] = {
+            {Qt::Key_Up, "0.96"}, {Qt::Key_Up, "0.97"}, {Qt::Key_Down, "0.96"}};
+        for (auto [key, expected] : keys) {
+            QTest::keyClick(box("txtEP1"), key);
+            QCOMPARE(text("txtEP1"), QString(expected));
+        }
+        QCOMPARE(store.deviceSettings.group(1).emissivity, 0.96f);
+        box("txtAH1")->setText("120");
+        QTest::keyClick(box("txtAH1"), Qt::Key_Down);
+        QCOMPARE(text("txtAH1"), QString("119"));
+    }
+
     void tabChangeMovesTheEnabledFrame() {
         open();
         box("txtTag1")->setText("OVEN");

@@ -1,0 +1,110 @@
+#include "CliCommand.h"
+#include "CommandArgs.h"
+#include "ReportProgram.h"
+#include "chart/ChartFormat.h"
+#include "chart/GroupChart.h"
+#include "chart/SvgWriter.h"
+#include "files/DataFile.h"
+#include "files/FileCommands.h"
+#include "files/FileErrors.h"
+#include "shell/AtomicFile.h"
+#include "shell/FileFunc.h"
+
+#include <charconv>
+
+namespace vestra::cli {
+namespace {
+
+constexpr int kDefaultWidth = 800;
+constexpr int kDefaultHeight = 400;
+// Smaller leaves no room for the labels; larger is no longer a picture but a memory hog.
+constexpr int kSmallestSide = 100;
+constexpr int kLargestSide = 10000;
+
+std::optional<int> number(const std::string* text, int fallback, int low, int high) {
+    if (text == nullptr) {
+        return fallback;
+    }
+    int value = 0;
+    const char* end = text->data() + text->size();
+    auto [stop, error] = std::from_chars(text->data(), end, value);
+    if (error != std::errc() || stop != end || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<chart::ChartFormat> formatOf(const std::string& path) {
+    std::string extension = LowerCaseAscii(ExtensionOf(path));
+    if (extension == "svg") {
+        return chart::ChartFormat::Svg;
+    }
+    if (extension == "png") {
+        return chart::ChartFormat::Png;
+    }
+    return std::nullopt;
+}
+
+std::string svgOf(const DataSet& data, int group, std::string_view unit, int width, int height) {
+    return chart::WriteSvg(chart::LayoutGroupChart(data, group, unit, width, height).drawing);
+}
+
+struct ChartRequest {
+    int group;
+    int width;
+    int height;
+};
+
+// The PNG is painted with the window's painting code and fonts, so it comes from the report
+// program, which links Qt; the tool itself starts without it.
+bool pngOf(const CliContext& context, const DataSet& data, ChartRequest request, std::string& png,
+           std::string& reason) {
+    return RunReportProgram({"chart-png", "--unit", IsCelsius(context.unit) ? "C" : "F", "--group",
+                             std::to_string(request.group), "--width",
+                             std::to_string(request.width), "--height",
+                             std::to_string(request.height)},
+                            EncodeDataFile(data, context.unit), png, reason);
+}
+
+} // namespace
+
+// Draws the chart of one group of a native data file as the main window does, into an SVG or
+// PNG file of the given size. The same input gives the same bytes.
+int RunChart(const CliContext& context, std::span<const std::string> args) {
+    auto parsed = ParseCommandArgs(args, {"--width", "--height"});
+    if (!parsed || parsed->operands.size() != 3) {
+        return kBadArguments;
+    }
+    const std::string& input = parsed->operands[0];
+    const std::string& output = parsed->operands[2];
+    auto group = number(&parsed->operands[1], 0, 1, kGroupCount);
+    auto width = number(parsed->option("--width"), kDefaultWidth, kSmallestSide, kLargestSide);
+    auto height = number(parsed->option("--height"), kDefaultHeight, kSmallestSide, kLargestSide);
+    if (!group || !width || !height) {
+        return kBadArguments;
+    }
+    std::optional<chart::ChartFormat> format = formatOf(output);
+    if (!format) {
+        ShowUnsupportedFileName(context.messages);
+        return kExitUsage;
+    }
+    DataStore store;
+    if (!OpenDataFile(input, store, context.unit, context.messages)) {
+        return kExitFileError;
+    }
+    std::string bytes;
+    std::string reason;
+    bool drawn = true;
+    if (*format == chart::ChartFormat::Svg) {
+        bytes = svgOf(store.currentData, *group, context.unit, *width, *height);
+    } else {
+        drawn = pngOf(context, store.currentData, {*group, *width, *height}, bytes, reason);
+    }
+    if (!drawn || !WriteFileAtomically(output, bytes, reason)) {
+        ShowSaveError(context.messages, output, reason);
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+} // namespace vestra::cli

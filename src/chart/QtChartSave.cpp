@@ -1,0 +1,50 @@
+#include "chart/QtChartSave.h"
+
+#include "chart/QtChartPainter.h"
+#include "chart/SvgWriter.h"
+#include "files/FileChoice.h"
+#include "files/FileErrors.h"
+#include "shell/AtomicFile.h"
+#include "shell/FileFunc.h"
+
+namespace vestra::chart {
+namespace {
+
+FileDialogSetup setupFor(ChartFormat format, const std::string& folder) {
+    if (format == ChartFormat::Svg) {
+        return {folder, "", "svg", {{"SVGﾌｧｲﾙ(*.svg)", "*.svg"}}};
+    }
+    return {folder, "", "png", {{"PNGﾌｧｲﾙ(*.png)", "*.png"}}};
+}
+
+} // namespace
+
+std::string ChartFileBytes(const Drawing& drawing, ChartFormat format) {
+    if (format == ChartFormat::Svg) {
+        return WriteSvg(drawing);
+    }
+    QByteArray png = RenderPng(drawing);
+    return png.toStdString();
+}
+
+bool SaveChartAs(const Drawing& drawing, ChartFormat format, FileDialogs& dialogs,
+                 const std::string& folder, MessageSink& messages) {
+    FileDialogSetup setup = setupFor(format, folder);
+    std::string extension = setup.defaultExtension;
+    std::optional<std::string> path = AskSaveName(
+        dialogs, setup,
+        [&extension](const std::string& p) { return LowerCaseAscii(ExtensionOf(p)) == extension; },
+        messages);
+    if (!path) {
+        return false;
+    }
+    std::string bytes = ChartFileBytes(drawing, format);
+    std::string reason = "PNG画像を作れません";
+    if (bytes.empty() || !WriteFileAtomically(*path, bytes, reason)) {
+        ShowSaveError(messages, *path, reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace vestra::chart

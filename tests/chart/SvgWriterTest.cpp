@@ -1,0 +1,57 @@
+#include "chart/SvgWriter.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace vestra::chart {
+namespace {
+
+Drawing sample() {
+    Drawing d{200, 100, {}};
+    d.shapes.emplace_back(Line{{0.5, 1.25}, {199.999, 1}, kHighInk, 1, true});
+    d.shapes.emplace_back(Polyline{{{1, 2}, {3, 4.5}}, kLineInk, 1.5});
+    d.shapes.emplace_back(Marker{{10, 20}, 3, kLowInk});
+    d.shapes.emplace_back(Box{{5, 5}, 90, 40, kInk, true, {255, 255, 255}});
+    d.shapes.emplace_back(Text{{7, 8}, "<ﾃﾞｰﾀ & \"x\">", kAverageInk, 11, Anchor::End});
+    return d;
+}
+
+TEST(SvgWriter, WritesTheSameBytesForTheSameDrawing) {
+    EXPECT_EQ(WriteSvg(sample()), WriteSvg(sample()));
+}
+
+struct FragmentCase {
+    const char* name;
+    const char* fragment;
+};
+
+class SvgFragmentTest : public ::testing::TestWithParam<FragmentCase> {};
+
+TEST_P(SvgFragmentTest, WritesEachShapeAsItsElement) {
+    EXPECT_NE(WriteSvg(sample()).find(GetParam().fragment), std::string::npos)
+        << GetParam().fragment;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, SvgFragmentTest,
+    ::testing::Values(FragmentCase{"Root", "width=\"200\" height=\"100\" viewBox=\"0 0 200 100\""},
+                      FragmentCase{"DashedLine", "<line x1=\"0.5\" y1=\"1.25\" x2=\"200\" y2=\"1\" "
+                                                 "stroke=\"#ff0000\" stroke-width=\"1\" "
+                                                 "stroke-dasharray=\"6 3\"/>"},
+                      FragmentCase{"Polyline", "points=\"1,2 3,4.5\""},
+                      FragmentCase{"Marker",
+                                   "<circle cx=\"10\" cy=\"20\" r=\"3\" fill=\"#0000ff\"/>"},
+                      FragmentCase{"FilledBox", "fill=\"#ffffff\" stroke=\"#000000\"/>"},
+                      FragmentCase{"EscapedText", "&lt;ﾃﾞｰﾀ &amp; &quot;x&quot;&gt;</text>"},
+                      FragmentCase{"FaintInk", "fill=\"#000000\" fill-opacity=\"0.35\""},
+                      FragmentCase{"EndAnchor", "text-anchor=\"end\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SvgWriter, WritesNoMinusForZeroAndNothingForNumbersThatAreNot) {
+    Drawing d{10, 10, {}};
+    d.shapes.emplace_back(Marker{{-0.001, NAN}, 1, kInk});
+    EXPECT_NE(WriteSvg(d).find("cx=\"0\" cy=\"0\""), std::string::npos);
+}
+
+} // namespace
+} // namespace vestra::chart

@@ -1,0 +1,32 @@
+#include "device/ReadingProgress.h"
+
+#include <gtest/gtest.h>
+
+namespace vestra {
+namespace {
+
+struct ProgressCase {
+    std::vector<std::pair<int, int>> groupsAndReadings;
+    const char* expected;
+};
+
+class ReadingProgressTest : public ::testing::TestWithParam<ProgressCase> {};
+
+TEST_P(ReadingProgressTest, CountsTheReadingsReceivedAgainstTheCapacity) {
+    DataSet buffer;
+    for (auto [g, n] : GetParam().groupsAndReadings) {
+        buffer.group(g).recordValues.assign(static_cast<std::size_t>(n), 20.0f);
+        // The count announced for the group is not what has arrived yet.
+        buffer.group(g).recordCount = 99;
+    }
+    EXPECT_EQ(ReadingProgressText(buffer), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Imports, ReadingProgressTest,
+                         ::testing::Values(ProgressCase{{}, "0/150件"},
+                                           ProgressCase{{{1, 30}, {2, 7}}, "37/150件"},
+                                           ProgressCase{{{15, 150}}, "150/150件"}),
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+} // namespace
+} // namespace vestra
