@@ -11,6 +11,7 @@ packages=(
     poppler-utils time
     locales-all
     cups printer-driver-cups-pdf
+    libsqlite3-dev libpq-dev postgresql sqlite3
 )
 
 missing=()

@@ -5,6 +5,12 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
+# The history's server tests run against a private PostgreSQL server, stopped at the end.
+pg_folder=$(mktemp -d "${TMPDIR:-/tmp}/vestra-pg.XXXXXX")
+chmod 755 "$pg_folder"
+trap 'bash tools/test-postgresql.sh stop "$pg_folder/server" || true; rm -rf "$pg_folder"' EXIT
+VESTRA_TEST_POSTGRESQL=$(bash tools/test-postgresql.sh start "$pg_folder/server" "${VESTRA_TEST_PG_PORT:-55432}")
+export VESTRA_TEST_POSTGRESQL
 (cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 # The printing tests once more on a machine with a printer, a CUPS PDF printer as its default:
 # they must give the same results with and without one.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/DataSet.h"
+#include "shell/DateTime.h"
+
+#include <string>
+
+namespace vestra::history {
+
+// What adding a data set did: stored it, brought the stored copy's annotations up to date, or
+// found it stored already exactly so.
+enum class AddOutcome { New, Updated, Unchanged };
+
+// One line of the list of tags: the readings of the groups that share a tag, an object and a
+// unit, across all data sets.
+struct TagSummary {
+    std::string tag;
+    std::string object;
+    std::string unit;
+    long long readings = 0;
+    DateTime first;
+    DateTime last;
+};
+
+// The readings asked for: those of every group with this tag, or with this object.
+enum class HistoryKey { Tag, Object };
+struct HistoryQuery {
+    HistoryKey key = HistoryKey::Tag;
+    std::string name;
+    std::string unit; // only data sets of this unit; values are never converted
+};
+
+// One stored reading with the group and the data set it came from.
+struct HistoryReading {
+    std::string sourceFile;
+    DateTime clock; // the data set's date-time
+    std::string subject;
+    std::string label;
+    std::string unit;
+    int group = 0;
+    std::string tag;
+    std::string object;
+    std::string measurer;
+    float alarmHigh = 0;
+    float alarmLow = 0;
+    int number = 0;
+    DateTime takenAt;
+    float value = 0;
+    std::string remark;
+    AlarmMark alarm = AlarmMark::None;
+};
+
+} // namespace vestra::history

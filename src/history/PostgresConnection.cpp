@@ -1,0 +1,98 @@
+#include "history/PostgresConnection.h"
+
+#include <libpq-fe.h>
+
+namespace vestra::history {
+namespace {
+
+// The server's chatter (a table that already exists, say) is not the user's business.
+void ignoreNotice(void*, const char*) {}
+
+std::string trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+} // namespace
+
+std::string ShownAddress(const std::string& location) {
+    std::size_t scheme = location.find("://");
+    std::size_t at = location.find('@');
+    if (scheme == std::string::npos || at == std::string::npos || at < scheme) {
+        return location;
+    }
+    std::size_t colon = location.find(':', scheme + 3);
+    if (colon == std::string::npos || colon > at) {
+        return location;
+    }
+    return location.substr(0, colon + 1) + "***" + location.substr(at);
+}
+
+std::string NumberedParameters(std::string_view sql) {
+    std::string numbered;
+    int next = 1;
+    for (char c : sql) {
+        if (c == '?') {
+            numbered += '$' + std::to_string(next++);
+        } else {
+            numbered += c;
+        }
+    }
+    return numbered;
+}
+
+PostgresConnection::PostgresConnection(const std::string& location)
+    : address_(ShownAddress(location)) {
+    // The time-out comes first so that one written in the connection string wins.
+    std::string timeout = std::to_string(kConnectSeconds);
+    const char* keywords[] = {"connect_timeout", "dbname", nullptr};
+    const char* values[] = {timeout.c_str(), location.c_str(), nullptr};
+    conn_ = PQconnectdbParams(keywords, values, 1);
+    if (PQstatus(conn_) != CONNECTION_OK) {
+        std::string reason = conn_ ? PQerrorMessage(conn_) : "out of memory";
+        PQfinish(conn_);
+        conn_ = nullptr;
+        throw SqlError(address_ + ": " + trimmed(reason));
+    }
+    PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
+    PQsetClientEncoding(conn_, "UTF8");
+}
+
+PostgresConnection::~PostgresConnection() {
+    PQfinish(conn_);
+}
+
+void PostgresConnection::fail(const std::string& reason) const {
+    throw SqlError(address_ + ": " + trimmed(reason));
+}
+
+std::vector<SqlRow> PostgresConnection::query(std::string_view sql,
+                                              const std::vector<std::string>& params) {
+    std::vector<const char*> values;
+    values.reserve(params.size());
+    for (const std::string& p : params) {
+        values.push_back(p.c_str());
+    }
+    std::string numbered = NumberedParameters(sql);
+    PGresult* result = PQexecParams(conn_, numbered.c_str(), static_cast<int>(values.size()),
+                                    nullptr, values.data(), nullptr, nullptr, 0);
+    ExecStatusType status = PQresultStatus(result);
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+        std::string reason = result ? PQresultErrorMessage(result) : PQerrorMessage(conn_);
+        PQclear(result);
+        fail(reason);
+    }
+    std::vector<SqlRow> rows(static_cast<std::size_t>(PQntuples(result)));
+    int columns = PQnfields(result);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            rows[r].emplace_back(PQgetvalue(result, static_cast<int>(r), c));
+        }
+    }
+    PQclear(result);
+    return rows;
+}
+
+} // namespace vestra::history

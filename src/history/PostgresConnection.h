@@ -1,0 +1,42 @@
+#pragma once
+
+#include "history/SqlConnection.h"
+
+#include <string>
+
+struct pg_conn;
+
+namespace vestra::history {
+
+// A team's shared server, reached through its connection string (postgresql://...). A server
+// that does not answer is given up after kConnectSeconds, so that neither the window nor the
+// tool hangs on it.
+class PostgresConnection : public SqlConnection {
+public:
+    // Throws SqlError with the address (password hidden) and the server's or network's reason.
+    explicit PostgresConnection(const std::string& location);
+    ~PostgresConnection() override;
+    PostgresConnection(const PostgresConnection&) = delete;
+    PostgresConnection& operator=(const PostgresConnection&) = delete;
+
+    SqlDialect dialect() const override { return SqlDialect::Postgresql; }
+    std::vector<SqlRow> query(std::string_view sql,
+                              const std::vector<std::string>& params = {}) override;
+    void beginWrite() override { query("BEGIN"); }
+
+private:
+    [[noreturn]] void fail(const std::string& reason) const;
+
+    std::string address_;
+    pg_conn* conn_ = nullptr;
+};
+
+inline constexpr int kConnectSeconds = 5;
+
+// The connection string as it may be shown: the password, if any, replaced by "***".
+std::string ShownAddress(const std::string& location);
+
+// "?" parameters numbered as the server wants them: $1, $2, ...
+std::string NumberedParameters(std::string_view sql);
+
+} // namespace vestra::history

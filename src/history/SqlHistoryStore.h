@@ -1,0 +1,35 @@
+#pragma once
+
+#include "history/HistoryStore.h"
+#include "history/SqlConnection.h"
+
+#include <memory>
+
+namespace vestra::history {
+
+// The history over either SQL back end; the statements are the same for both.
+class SqlHistoryStore : public HistoryStore {
+public:
+    // The connection's schema must be prepared (PrepareSchema).
+    explicit SqlHistoryStore(std::unique_ptr<SqlConnection> connection);
+
+    bool add(const DataSet& data, std::string_view unit, const std::string& sourceFile,
+             AddOutcome& outcome, std::string& reason) override;
+    bool tags(std::vector<TagSummary>& tags, std::string& reason) override;
+    bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
+                  std::string& reason) override;
+
+private:
+    std::string insertDataSet(const DataSet& data, std::string_view unit,
+                              const std::string& sourceFile, const std::string& hash);
+    void insertGroups(const std::string& id, const DataSet& data);
+    void insertReadings(const std::string& id, const DataSet& data);
+    bool updateAnnotations(const std::string& id, const DataSet& data,
+                           const std::string& sourceFile);
+    bool updateGroupAnnotations(const std::string& id, const DataSet& data);
+    bool updateRemarks(const std::string& id, const DataSet& data);
+
+    std::unique_ptr<SqlConnection> connection_;
+};
+
+} // namespace vestra::history

@@ -1,0 +1,100 @@
+#include "history/SqliteConnection.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace vestra::history {
+namespace {
+
+bool markedReadOnly(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
+}
+
+} // namespace
+
+SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
+    bool readOnly = markedReadOnly(path);
+    int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+        std::string reason = path + ": " + sqlite3_errmsg(db_);
+        sqlite3_close(db_);
+        throw SqlError(reason);
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, kSqliteBusyMilliseconds);
+    try {
+        query("PRAGMA foreign_keys = ON");
+        if (!readOnly) {
+            query("PRAGMA journal_mode = WAL");
+            // In write-ahead mode a commit survives a killed program without a flush per commit;
+            // only a power cut can lose the last few, never the database's consistency.
+            query("PRAGMA synchronous = NORMAL");
+        }
+    } catch (const SqlError&) {
+        sqlite3_close(db_);
+        throw;
+    }
+}
+
+SqliteConnection::~SqliteConnection() {
+    for (auto& [sql, statement] : statements_) {
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db_);
+}
+
+void SqliteConnection::fail() const {
+    throw SqlError(path_ + ": " + sqlite3_errmsg(db_));
+}
+
+sqlite3_stmt* SqliteConnection::prepared(std::string_view sql) {
+    if (auto found = statements_.find(sql); found != statements_.end()) {
+        return found->second;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement, nullptr) !=
+        SQLITE_OK) {
+        fail();
+    }
+    statements_.emplace(std::string(sql), statement);
+    return statement;
+}
+
+std::vector<SqlRow> SqliteConnection::query(std::string_view sql,
+                                            const std::vector<std::string>& params) {
+    sqlite3_stmt* statement = prepared(sql);
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    for (std::size_t i = 0; i < params.size(); ++i) {
+        sqlite3_bind_text(statement, static_cast<int>(i + 1), params[i].data(),
+                          static_cast<int>(params[i].size()), SQLITE_STATIC);
+    }
+    std::vector<SqlRow> rows;
+    int columns = sqlite3_column_count(statement);
+    int step;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        SqlRow& row = rows.emplace_back();
+        row.reserve(static_cast<std::size_t>(columns));
+        for (int c = 0; c < columns; ++c) {
+            const unsigned char* text = sqlite3_column_text(statement, c);
+            row.emplace_back(text ? reinterpret_cast<const char*>(text) : "",
+                             static_cast<std::size_t>(sqlite3_column_bytes(statement, c)));
+        }
+    }
+    if (step != SQLITE_DONE) {
+        std::string reason = path_ + ": " + sqlite3_errmsg(db_);
+        sqlite3_reset(statement);
+        throw SqlError(reason);
+    }
+    sqlite3_reset(statement);
+    return rows;
+}
+
+// IMMEDIATE takes the write lock at once: a second writer waits for it here, before reading
+// anything it would have to read again.
+void SqliteConnection::beginWrite() {
+    query("BEGIN IMMEDIATE");
+}
+
+} // namespace vestra::history

@@ -1,0 +1,21 @@
+list(APPEND VESTRA_CORE_SOURCES
+    history/ContentHash.h
+    history/ContentHash.cpp
+    history/HistoryLocation.h
+    history/HistoryLocation.cpp
+    history/HistoryRecords.h
+    history/HistorySchema.h
+    history/HistorySchema.cpp
+    history/HistoryStore.h
+    history/OpenHistoryStore.cpp
+    history/PostgresConnection.h
+    history/PostgresConnection.cpp
+    history/SqlConnection.h
+    history/SqlConnection.cpp
+    history/SqlHistoryStore.h
+    history/SqlHistoryStore.cpp
+    history/SqliteConnection.h
+    history/SqliteConnection.cpp
+    history/SqlText.h
+    history/SqlText.cpp
+)

@@ -1,0 +1,195 @@
+#include "history/HistoryStore.h"
+
+#include "history/HistoryData.h"
+#include "history/HistorySchema.h"
+#include "history/TestDatabase.h"
+#include "shell/Common.h"
+
+#include <gtest/gtest.h>
+
+namespace vestra::history {
+namespace {
+
+using testing::Backend;
+using testing::RoundDataSet;
+
+class HistoryStoreTest : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override {
+        if (GetParam() == Backend::Postgresql && !testing::TestServer()) {
+            GTEST_SKIP() << testing::kNoServer;
+        }
+        database_.emplace(GetParam());
+        store_ = open();
+        ASSERT_NE(store_, nullptr) << reason_;
+    }
+
+    std::unique_ptr<HistoryStore> open() {
+        return OpenHistoryStore(database_->location(), reason_);
+    }
+
+    AddOutcome add(const DataSet& data, const std::string& source = "round.qmc",
+                   std::string_view unit = kUnitCelsius) {
+        AddOutcome outcome{};
+        EXPECT_TRUE(store_->add(data, unit, source, outcome, reason_)) << reason_;
+        return outcome;
+    }
+
+    std::vector<HistoryReading> readings(HistoryKey key, const std::string& name,
+                                         std::string_view unit = kUnitCelsius) {
+        std::vector<HistoryReading> found;
+        EXPECT_TRUE(store_->readings({key, name, std::string(unit)}, found, reason_)) << reason_;
+        return found;
+    }
+
+    std::vector<TagSummary> tags() {
+        std::vector<TagSummary> found;
+        EXPECT_TRUE(store_->tags(found, reason_)) << reason_;
+        return found;
+    }
+
+    std::optional<testing::TestDatabase> database_;
+    std::unique_ptr<HistoryStore> store_;
+    std::string reason_;
+};
+
+TEST_P(HistoryStoreTest, TheSameDataSetIsStoredOnce) {
+    EXPECT_EQ(add(RoundDataSet(1)), AddOutcome::New);
+    EXPECT_EQ(add(RoundDataSet(1)), AddOutcome::Unchanged);
+    EXPECT_EQ(add(RoundDataSet(2)), AddOutcome::New);
+    EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").size(), 6u);
+}
+
+TEST_P(HistoryStoreTest, AnAnnotatedCopyUpdatesTheAnnotationsOnly) {
+    add(RoundDataSet(1), "first.qmc");
+    DataSet annotated = RoundDataSet(1);
+    annotated.subject = "再点検";
+    annotated.group(2).measurer = "鈴木";
+    annotated.group(2).remarks[1] = "要補修";
+    EXPECT_EQ(add(annotated, "second.qmc"), AddOutcome::Updated);
+    auto found = readings(HistoryKey::Tag, "TAG2");
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[1].remark, "要補修");
+    EXPECT_EQ(found[1].measurer, "鈴木");
+    EXPECT_EQ(found[1].subject, "再点検");
+    EXPECT_EQ(found[1].sourceFile, "second.qmc");
+    EXPECT_EQ(found[0].remark, "北面");
+}
+
+TEST_P(HistoryStoreTest, ReadingsOfATagComeOldestFirstWithTheirSource) {
+    add(RoundDataSet(5), "may.qmc");
+    add(RoundDataSet(2), "feb.qmc");
+    auto found = readings(HistoryKey::Tag, "TAG2");
+    ASSERT_EQ(found.size(), 6u);
+    DataSet feb = RoundDataSet(2);
+    EXPECT_EQ(found[0].sourceFile, "feb.qmc");
+    EXPECT_EQ(found[0].takenAt, feb.group(2).recordTimes[0]);
+    EXPECT_EQ(found[0].value, feb.group(2).recordValues[0]);
+    EXPECT_EQ(found[0].clock, feb.importedAt);
+    EXPECT_EQ(found[0].label, feb.deviceLabel);
+    EXPECT_EQ(found[0].group, 2);
+    EXPECT_EQ(found[0].number, 1);
+    EXPECT_EQ(found[0].alarmHigh, feb.group(2).alarmHigh);
+    EXPECT_EQ(found[0].alarmLow, feb.group(2).alarmLow);
+    EXPECT_EQ(found[3].sourceFile, "may.qmc");
+}
+
+TEST_P(HistoryStoreTest, EachReadingKeepsItsAlarmMark) {
+    add(RoundDataSet(0));
+    auto found = readings(HistoryKey::Tag, "TAG2");
+    ASSERT_EQ(found.size(), 3u);
+    for (std::size_t k = 0; k < found.size(); ++k) {
+        GroupSetting wall = RoundDataSet(0).group(2);
+        EXPECT_EQ(found[k].alarm, AlarmMarkOf(wall.recordValues[k], wall)) << k;
+    }
+    EXPECT_NE(found[1].alarm, found[2].alarm);
+}
+
+TEST_P(HistoryStoreTest, ReadingsOfAnObjectAcrossTags) {
+    DataSet renamed = RoundDataSet(3);
+    renamed.group(2).tag = "WALL2";
+    add(RoundDataSet(1));
+    add(renamed);
+    auto found = readings(HistoryKey::Object, "2号炉 炉壁");
+    ASSERT_EQ(found.size(), 6u);
+    EXPECT_EQ(found[0].tag, "TAG2");
+    EXPECT_EQ(found[5].tag, "WALL2");
+}
+
+TEST_P(HistoryStoreTest, UnitsAreNeverMixed) {
+    add(RoundDataSet(1), "c.qmc", kUnitCelsius);
+    add(RoundDataSet(1), "f.qmf", kUnitFahrenheit);
+    auto celsius = readings(HistoryKey::Tag, "TAG2", kUnitCelsius);
+    auto fahrenheit = readings(HistoryKey::Tag, "TAG2", kUnitFahrenheit);
+    ASSERT_EQ(celsius.size(), 3u);
+    ASSERT_EQ(fahrenheit.size(), 3u);
+    EXPECT_EQ(celsius[0].sourceFile, "c.qmc");
+    EXPECT_EQ(fahrenheit[0].sourceFile, "f.qmf");
+}
+
+TEST_P(HistoryStoreTest, TagsSumTheirReadingsAndSpanTheirTimes) {
+    add(RoundDataSet(3));
+    add(RoundDataSet(1));
+    auto found = tags();
+    ASSERT_EQ(found.size(), 2u); // groups without readings are not listed
+    EXPECT_EQ(found[0].tag, "T5");
+    EXPECT_EQ(found[0].readings, 2);
+    EXPECT_EQ(found[1].tag, "TAG2");
+    EXPECT_EQ(found[1].object, "2号炉 炉壁");
+    EXPECT_EQ(found[1].unit, kUnitCelsius);
+    EXPECT_EQ(found[1].readings, 6);
+    EXPECT_EQ(found[1].first, RoundDataSet(1).group(2).recordTimes[0]);
+    EXPECT_EQ(found[1].last, RoundDataSet(3).group(2).recordTimes[2]);
+}
+
+TEST_P(HistoryStoreTest, ADatabaseOfANewerVersionIsRefusedAndKept) {
+    add(RoundDataSet(1));
+    store_.reset();
+    {
+        auto raw = testing::RawConnection(database_->location());
+        raw->query("UPDATE history_schema SET version = ?", {std::to_string(kSchemaVersion + 1)});
+    }
+    EXPECT_EQ(open(), nullptr);
+    EXPECT_NE(reason_.find("newer"), std::string::npos) << reason_;
+    auto raw = testing::RawConnection(database_->location());
+    EXPECT_EQ(SchemaVersionOf(*raw), kSchemaVersion + 1);
+    EXPECT_EQ(raw->query("SELECT count(*) FROM reading").at(0).at(0), "4");
+}
+
+TEST_P(HistoryStoreTest, AnOlderDatabaseIsMigrated) {
+    add(RoundDataSet(1));
+    store_.reset();
+    {
+        auto raw = testing::RawConnection(database_->location());
+        raw->query("DROP INDEX group_setting_by_tag");
+        raw->query("DROP INDEX group_setting_by_object");
+        raw->query("UPDATE history_schema SET version = 1");
+    }
+    store_ = open();
+    ASSERT_NE(store_, nullptr) << reason_;
+    auto raw = testing::RawConnection(database_->location());
+    EXPECT_EQ(SchemaVersionOf(*raw), kSchemaVersion);
+    EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").size(), 3u);
+}
+
+TEST_P(HistoryStoreTest, AFailedAddLeavesNothingOfItsDataSet) {
+    add(RoundDataSet(1));
+    testing::RefuseValue(database_->location(), 999.0f);
+    DataSet bad = RoundDataSet(2);
+    bad.group(2).recordValues[2] = 999.0f;
+    AddOutcome outcome{};
+    EXPECT_FALSE(store_->add(bad, kUnitCelsius, "bad.qmc", outcome, reason_));
+    EXPECT_NE(reason_.find("refused"), std::string::npos) << reason_;
+    auto raw = testing::RawConnection(database_->location());
+    EXPECT_EQ(raw->query("SELECT count(*) FROM data_set").at(0).at(0), "1");
+    EXPECT_EQ(raw->query("SELECT count(*) FROM group_setting").at(0).at(0), "15");
+    EXPECT_EQ(raw->query("SELECT count(*) FROM reading").at(0).at(0), "4");
+    EXPECT_EQ(add(RoundDataSet(3)), AddOutcome::New); // the store goes on working
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, HistoryStoreTest,
+                         ::testing::Values(Backend::Sqlite, Backend::Postgresql),
+                         testing::BackendName);
+
+} // namespace
+} // namespace vestra::history
