@@ -12,6 +12,7 @@ int RunClear(const CliContext& context, std::span<const std::string> args);
 int RunReset(const CliContext& context, std::span<const std::string> args);
 int RunPorts(const CliContext& context, std::span<const std::string> args);
 int RunChart(const CliContext& context, std::span<const std::string> args);
+int RunHistory(const CliContext& context, std::span<const std::string> args);
 
 std::span<const CliCommand> Commands() {
     static const std::array commands{
@@ -51,6 +52,17 @@ std::span<const CliCommand> Commands() {
                    "minimum; SVG or PNG by OUTPUT's extension, 800 x 400 pixels unless given.\n"
                    "The same input gives the same bytes.\n",
                    RunChart},
+        CliCommand{"history",
+                   "[--db FILE|postgresql://...] add FILE...|tags|export --tag TAG [--unit C|F] "
+                   "OUT.csv|-",
+                   "the inspection history: every data set in one database (default the file\n"
+                   "history.sqlite under $XDG_DATA_HOME/MORVA/VESTRA2, or Database= in section\n"
+                   "[History] of the settings file). add stores data files (a folder: every\n"
+                   ".qmc and .qmf file below it), each in one transaction, and prints how many\n"
+                   "were new; a file that is no data file is named on standard error and\n"
+                   "skipped (exit 1). tags lists tag, object, unit, readings, first and last\n"
+                   "time. export writes the readings of one tag as CSV (code page 932).\n",
+                   RunHistory},
     };
     return commands;
 }

@@ -22,11 +22,7 @@ std::string quoted(const std::string& field) {
 }
 
 std::string csvLine(const Fields& fields) {
-    std::string line;
-    for (const std::string& field : fields) {
-        line += (line.empty() ? "" : ",") + quoted(field);
-    }
-    return line;
+    return CsvLine({fields.begin(), fields.end()});
 }
 
 void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
@@ -66,6 +62,14 @@ void appendGroup(std::vector<std::string>& lines, int g, const GroupSetting& gro
 }
 
 } // namespace
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (const std::string& field : fields) {
+        line += (line.empty() ? "" : ",") + quoted(field);
+    }
+    return line;
+}
 
 std::vector<std::string> CsvLines(const DataSet& data, std::string_view unit) {
     std::vector<std::string> lines;

@@ -14,6 +14,9 @@ namespace vestra {
 std::vector<std::string> CsvLines(const DataSet& data, std::string_view unit);
 std::vector<std::string> TextReportLines(const DataSet& data, std::string_view unit);
 
+// One CSV line: every field between double quotes, a quote inside a field doubled.
+std::string CsvLine(const std::vector<std::string>& fields);
+
 // The lines in code page 932, each ended by CR LF.
 std::string EncodeLines(const std::vector<std::string>& lines);
 

@@ -8,11 +8,22 @@ namespace {
 // The server's chatter (a table that already exists, say) is not the user's business.
 void ignoreNotice(void*, const char*) {}
 
-std::string trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) {
-        text.pop_back();
+// The server's messages run over several lines (a hint under the error); the user gets one.
+std::string oneLine(const std::string& text) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\n' || c == '\t') {
+            if (!line.empty() && line.back() != ' ') {
+                line += ' ';
+            }
+        } else {
+            line += c;
+        }
     }
-    return text;
+    while (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+    }
+    return line;
 }
 
 } // namespace
@@ -54,7 +65,7 @@ PostgresConnection::PostgresConnection(const std::string& location)
         std::string reason = conn_ ? PQerrorMessage(conn_) : "out of memory";
         PQfinish(conn_);
         conn_ = nullptr;
-        throw SqlError(address_ + ": " + trimmed(reason));
+        throw SqlError(address_ + ": " + oneLine(reason));
     }
     PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
     PQsetClientEncoding(conn_, "UTF8");
@@ -65,7 +76,7 @@ PostgresConnection::~PostgresConnection() {
 }
 
 void PostgresConnection::fail(const std::string& reason) const {
-    throw SqlError(address_ + ": " + trimmed(reason));
+    throw SqlError(address_ + ": " + oneLine(reason));
 }
 
 std::vector<SqlRow> PostgresConnection::query(std::string_view sql,

@@ -1,11 +1,15 @@
 list(APPEND VESTRA_CORE_SOURCES
     history/ContentHash.h
     history/ContentHash.cpp
+    history/HistoryCsv.h
+    history/HistoryCsv.cpp
     history/HistoryLocation.h
     history/HistoryLocation.cpp
     history/HistoryRecords.h
     history/HistorySchema.h
     history/HistorySchema.cpp
+    history/HistorySources.h
+    history/HistorySources.cpp
     history/HistoryStore.h
     history/OpenHistoryStore.cpp
     history/PostgresConnection.h

@@ -34,4 +34,20 @@ inline DataSet RoundDataSet(int round) {
     return d;
 }
 
+// A full memory of one round: ten readings in each group, so that adding it takes the most
+// statements a data set can take.
+inline DataSet FullRound(int round) {
+    DataSet d = RoundDataSet(round);
+    d.totalCount = kMaxReadings;
+    for (int g = 1; g <= kGroupCount; ++g) {
+        std::vector<Reading> readings;
+        for (int k = 0; k < kMaxReadings / kGroupCount; ++k) {
+            DateTime t = AddSeconds(d.importedAt, 60 * (g * 10 + k));
+            readings.push_back({t, 100.0f + static_cast<float>(round % 100 + k), ""});
+        }
+        SetReadings(d.group(g), readings);
+    }
+    return d;
+}
+
 } // namespace vestra::testing

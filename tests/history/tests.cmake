@@ -3,3 +3,14 @@ list(APPEND VESTRA_CORE_TESTS
     history/HistoryTextTest.cpp
     history/SqliteFileTest.cpp
 )
+
+# The tool's history commands run as a user would run them, against both back ends.
+if(TARGET vestra-cli)
+add_executable(vestra_cli_history_tests history/CliHistoryTest.cpp)
+target_include_directories(vestra_cli_history_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(vestra_cli_history_tests PRIVATE
+    VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>")
+target_link_libraries(vestra_cli_history_tests PRIVATE vestra_core GTest::gtest_main)
+add_dependencies(vestra_cli_history_tests vestra-cli)
+gtest_discover_tests(vestra_cli_history_tests DISCOVERY_TIMEOUT 60)
+endif()

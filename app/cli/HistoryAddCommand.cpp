@@ -1,0 +1,78 @@
+#include "HistoryCommand.h"
+#include "StandardOutput.h"
+#include "history/HistorySources.h"
+#include "shell/FileFault.h"
+
+#include <unistd.h>
+
+namespace vestra::cli {
+namespace {
+
+struct AddCounts {
+    int added = 0;
+    int updated = 0;
+    int unchanged = 0;
+    int skipped = 0;
+};
+
+void reportSkipped(const std::string& path, const std::string& reason, AddCounts& counts) {
+    std::string ignored;
+    WriteAllTo(STDERR_FILENO, "skipped " + FileFaultLine(path, reason) + '\n', ignored);
+    ++counts.skipped;
+}
+
+void count(history::AddOutcome outcome, AddCounts& counts) {
+    switch (outcome) {
+    case history::AddOutcome::New:
+        ++counts.added;
+        break;
+    case history::AddOutcome::Updated:
+        ++counts.updated;
+        break;
+    case history::AddOutcome::Unchanged:
+        ++counts.unchanged;
+        break;
+    }
+}
+
+std::string summary(const AddCounts& counts) {
+    return std::to_string(counts.added) + " new data sets, " + std::to_string(counts.updated) +
+           " updated, " + std::to_string(counts.unchanged) + " already stored, " +
+           std::to_string(counts.skipped) + " files skipped";
+}
+
+} // namespace
+
+// Each data set is its own transaction: a run that is killed or meets a locked database keeps
+// every data set it finished. A failure of the database ends the run (the next files would
+// meet it too); a file that is no data file is skipped.
+int RunHistoryAdd(const HistoryRequest& request) {
+    if (request.args.operands.empty() || request.args.option("--tag") ||
+        request.args.option("--unit")) {
+        return kBadArguments;
+    }
+    history::SourceList list = history::CollectSourceFiles(request.args.operands);
+    AddCounts counts;
+    for (const auto& [path, reason] : list.unreadable) {
+        reportSkipped(path, reason, counts);
+    }
+    for (const std::string& path : list.files) {
+        history::SourceFile source;
+        std::string reason;
+        if (!history::ReadSourceFile(path, source, reason)) {
+            reportSkipped(path, reason, counts);
+            continue;
+        }
+        history::AddOutcome outcome{};
+        if (!request.store.add(source.data, source.unit, source.path, outcome, reason)) {
+            ShowHistoryFailure(reason);
+            PrintLines(request.context, {summary(counts)});
+            return kExitFileError;
+        }
+        count(outcome, counts);
+    }
+    int status = PrintLines(request.context, {summary(counts)});
+    return status == kExitOk && counts.skipped > 0 ? kExitFileError : status;
+}
+
+} // namespace vestra::cli

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CliCommand.h"
+#include "CommandArgs.h"
+#include "history/HistoryStore.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace vestra::cli {
+
+// One subcommand of "history": the parsed arguments after its name, and the store it works on.
+struct HistoryRequest {
+    const CliContext& context;
+    const CommandArgs& args; // operands without the subcommand's name
+    history::HistoryStore& store;
+};
+
+int RunHistoryAdd(const HistoryRequest& request);
+int RunHistoryTags(const HistoryRequest& request);
+int RunHistoryExport(const HistoryRequest& request);
+
+// A failure of the history itself (the database), one line on standard error.
+void ShowHistoryFailure(std::string_view reason);
+
+// The unit of --unit C|F, else the tool's unit; empty for another letter.
+std::string HistoryUnit(const HistoryRequest& request);
+
+} // namespace vestra::cli

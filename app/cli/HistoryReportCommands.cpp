@@ -1,0 +1,61 @@
+#include "HistoryCommand.h"
+#include "StandardOutput.h"
+#include "files/Export.h"
+#include "files/FileErrors.h"
+#include "history/HistoryCsv.h"
+#include "shell/AtomicFile.h"
+#include "shell/Common.h"
+
+#include <unistd.h>
+
+namespace vestra::cli {
+
+// One line per tag, object and unit: tag, object, unit, readings, first and last time,
+// separated by tabs (UTF-8, as the tool prints every listing).
+int RunHistoryTags(const HistoryRequest& request) {
+    if (!request.args.operands.empty() || request.args.option("--tag") ||
+        request.args.option("--unit")) {
+        return kBadArguments;
+    }
+    std::vector<history::TagSummary> tags;
+    std::string reason;
+    if (!request.store.tags(tags, reason)) {
+        ShowHistoryFailure(reason);
+        return kExitFileError;
+    }
+    std::vector<std::string> lines;
+    for (const history::TagSummary& t : tags) {
+        lines.push_back(t.tag + '\t' + t.object + '\t' + t.unit + '\t' +
+                        std::to_string(t.readings) + '\t' + FormatTimestamp(t.first) + '\t' +
+                        FormatTimestamp(t.last));
+    }
+    return PrintLines(request.context, lines);
+}
+
+// The readings of one tag as CSV in code page 932 with CR LF, as the data export writes; "-"
+// writes standard output.
+int RunHistoryExport(const HistoryRequest& request) {
+    const std::string* tag = request.args.option("--tag");
+    std::string unit = HistoryUnit(request);
+    if (tag == nullptr || unit.empty() || request.args.operands.size() != 1) {
+        return kBadArguments;
+    }
+    std::vector<history::HistoryReading> readings;
+    std::string reason;
+    if (!request.store.readings({history::HistoryKey::Tag, *tag, unit}, readings, reason)) {
+        ShowHistoryFailure(reason);
+        return kExitFileError;
+    }
+    std::string bytes = EncodeLines(history::HistoryCsvLines(readings, unit));
+    const std::string& out = request.args.operands.front();
+    bool toStream = out == "-";
+    bool written = toStream ? WriteAllTo(STDOUT_FILENO, bytes, reason)
+                            : WriteFileAtomically(out, bytes, reason);
+    if (!written) {
+        ShowSaveError(request.context.messages, toStream ? kStandardOutputName : out, reason);
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+} // namespace vestra::cli

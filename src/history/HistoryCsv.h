@@ -1,0 +1,17 @@
+#pragma once
+
+#include "history/HistoryRecords.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vestra::history {
+
+// The readings as CSV lines in UTF-8, written as the data export writes its own: every field
+// quoted, the same labels and number formats; a heading line, then one line per reading.
+// EncodeLines turns them into the file's code page 932 with CR LF.
+std::vector<std::string> HistoryCsvLines(const std::vector<HistoryReading>& readings,
+                                         std::string_view unit);
+
+} // namespace vestra::history

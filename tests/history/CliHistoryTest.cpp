@@ -1,0 +1,202 @@
+#include "files/DataFile.h"
+#include "history/HistoryData.h"
+#include "history/TestDatabase.h"
+#include "shell/Common.h"
+#include "shell/FileFault.h"
+#include "shell/TextCodec.h"
+#include "support/RecordingMessages.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+#if !defined(VESTRA_CLI_PATH)
+#error "VESTRA_CLI_PATH must be defined"
+#endif
+
+extern char** environ;
+
+namespace vestra::history {
+namespace {
+
+using testing::Backend;
+
+struct Outcome {
+    int status;
+    std::string output;
+    std::string errors;
+};
+
+class CliHistoryTest : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override {
+        if (GetParam() == Backend::Postgresql && !testing::TestServer()) {
+            GTEST_SKIP() << testing::kNoServer;
+        }
+        database_.emplace(GetParam());
+    }
+
+    std::string file(const std::string& name) const { return database_->folder().file(name); }
+
+    void save(const std::string& name, const DataSet& data, std::string_view unit = kUnitCelsius) {
+        DataStore store;
+        store.currentData = data;
+        testing::RecordingMessages messages;
+        ASSERT_TRUE(SaveDataFile(file(name), store, unit, messages));
+    }
+
+    // The tool with its settings and data folders under the test's folder, so that neither a
+    // user's settings nor the user's own history is ever touched.
+    std::string command(const std::string& args) const {
+        return "XDG_CONFIG_HOME='" + file("config") + "' XDG_DATA_HOME='" + file("data") + "' '" +
+               VESTRA_CLI_PATH + "' history --db '" + database_->location() + "' " + args;
+    }
+
+    Outcome run(const std::string& args) const {
+        std::string out = file("stdout");
+        std::string err = file("stderr");
+        int raw = std::system((command(args) + " >'" + out + "' 2>'" + err + "'").c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(out),
+                testing::ReadBytes(err)};
+    }
+
+    std::string count(const std::string& table) const {
+        auto raw = testing::RawConnection(database_->location());
+        return raw->query("SELECT count(*) FROM " + table).at(0).at(0);
+    }
+
+    // The tool adding the folder, started without waiting for it.
+    pid_t spawnAdd(const std::string& folder) const {
+        ::setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", file("data").c_str(), 1);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        std::vector<std::string> args = {VESTRA_CLI_PATH,       "history", "--db",
+                                         database_->location(), "add",     folder};
+        std::vector<char*> argv;
+        for (std::string& a : args) {
+            argv.push_back(a.data());
+        }
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        int error = ::posix_spawn(&pid, VESTRA_CLI_PATH, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(error, 0);
+        return pid;
+    }
+
+    std::optional<testing::TestDatabase> database_;
+};
+
+TEST_P(CliHistoryTest, AddPrintsHowManyDataSetsWereNew) {
+    save("a.qmc", testing::RoundDataSet(1));
+    save("b.qmc", testing::RoundDataSet(2));
+    Outcome first = run("add '" + file("a.qmc") + "'");
+    EXPECT_EQ(first.status, 0) << first.errors;
+    EXPECT_EQ(first.output, "1 new data sets, 0 updated, 0 already stored, 0 files skipped\n");
+    Outcome second = run("add '" + file("a.qmc") + "' '" + file("b.qmc") + "'");
+    EXPECT_EQ(second.output, "1 new data sets, 0 updated, 1 already stored, 0 files skipped\n");
+    EXPECT_EQ(count("data_set"), "2");
+}
+
+TEST_P(CliHistoryTest, AFolderGoesInWholeAndForeignFilesAreSkippedOneLineEach) {
+    std::filesystem::create_directories(file("rounds/2025"));
+    save("rounds/spring.qmc", testing::RoundDataSet(3));
+    save("rounds/2025/winter.QMF", testing::RoundDataSet(4), kUnitFahrenheit);
+    testing::WriteBytes(file("rounds/damaged.qmc"), "not a data file");
+    testing::WriteBytes(file("rounds/notes.txt"), "a folder's other files are left alone");
+    Outcome outcome = run("add '" + file("rounds") + "' '" + file("missing.qmc") + "'");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.output, "2 new data sets, 0 updated, 0 already stored, 2 files skipped\n");
+    EXPECT_EQ(outcome.errors, "skipped " + file("rounds/damaged.qmc") + ": " + kNotDataFile +
+                                  "\nskipped " + file("missing.qmc") +
+                                  ": ファイルまたはフォルダがありません\n");
+}
+
+TEST_P(CliHistoryTest, TagsListTagObjectUnitCountAndSpan) {
+    save("a.qmc", testing::RoundDataSet(1));
+    save("b.qmc", testing::RoundDataSet(2));
+    run("add '" + file("a.qmc") + "' '" + file("b.qmc") + "'");
+    Outcome outcome = run("tags");
+    EXPECT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_EQ(outcome.output, "T5\tﾀﾞｸﾄ\tﾟC\t2\t2026/02/10 09:10\t2026/03/10 09:10\n"
+                              "TAG2\t2号炉 炉壁\tﾟC\t6\t2026/02/10 09:00\t2026/03/10 09:02\n");
+}
+
+TEST_P(CliHistoryTest, ExportWritesTheTagsReadingsAsTheDataExportWritesCsv) {
+    save("a.qmc", testing::RoundDataSet(1));
+    run("add '" + file("a.qmc") + "'");
+    Outcome outcome = run("export --tag TAG2 '" + file("tag2.csv") + "'");
+    EXPECT_EQ(outcome.status, 0) << outcome.errors;
+    std::string csv = FromCp932(testing::ReadBytes(file("tag2.csv")));
+    std::string first = "\"TAG2\",\"2号炉 炉壁\",\"佐藤\",\"2026/02/10 09:00\",\"251.0\",\"\","
+                        "\"300.0\",\"50.0\",\"北面\",\"2\",\"1\",\"定期点検\","
+                        "\"2026/02/10 08:00\",\"PLANT1\",\"" +
+                        file("a.qmc") + "\"\r\n";
+    EXPECT_EQ(csv.rfind("\"ﾀｸﾞ\",\"対象物\",", 0), 0u);
+    EXPECT_NE(csv.find("\r\n" + first), std::string::npos) << csv;
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+}
+
+TEST_P(CliHistoryTest, ExportOfTheOtherUnitFindsOnlyItsDataSets) {
+    save("f.qmf", testing::RoundDataSet(1), kUnitFahrenheit);
+    run("add '" + file("f.qmf") + "'");
+    Outcome celsius = run("export --tag TAG2 --unit C -");
+    Outcome fahrenheit = run("export --tag TAG2 --unit=F -");
+    EXPECT_EQ(std::count(celsius.output.begin(), celsius.output.end(), '\n'), 1);
+    EXPECT_EQ(std::count(fahrenheit.output.begin(), fahrenheit.output.end(), '\n'), 4);
+    EXPECT_NE(FromCp932(fahrenheit.output).find("データ(ﾟF)"), std::string::npos);
+}
+
+TEST_P(CliHistoryTest, WrongUsageIsRefused) {
+    for (const char* args : {"", "add", "tags extra", "export -", "export --tag T", "chart",
+                             "export --tag T --unit K -"}) {
+        EXPECT_EQ(run(args).status, 2) << args;
+    }
+}
+
+// Every data set is one transaction: a run killed at any moment leaves whole data sets only,
+// and the next run adds the rest.
+TEST_P(CliHistoryTest, AKilledAddLeavesWholeDataSetsOnly) {
+    constexpr int kFiles = 200;
+    std::filesystem::create_directories(file("old"));
+    for (int i = 0; i < kFiles; ++i) {
+        save("old/r" + std::to_string(1000 + i) + ".qmc", testing::FullRound(i));
+    }
+    run("tags"); // the tables exist before the race starts
+    pid_t tool = spawnAdd(file("old"));
+    while (count("data_set") == "0") {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ::kill(tool, SIGKILL);
+    int status = 0;
+    ::waitpid(tool, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status));
+    auto raw = testing::RawConnection(database_->location());
+    if (raw->dialect() == SqlDialect::Sqlite) {
+        EXPECT_EQ(raw->query("PRAGMA integrity_check").at(0).at(0), "ok");
+    }
+    auto partial =
+        raw->query("SELECT count(*) FROM data_set d WHERE (SELECT count(*) FROM reading r WHERE"
+                   " r.data_set_id = d.id) <> 150 OR (SELECT count(*) FROM group_setting g WHERE"
+                   " g.data_set_id = d.id) <> 15");
+    EXPECT_EQ(partial.at(0).at(0), "0");
+    EXPECT_LT(std::stoi(count("data_set")), kFiles) << "the tool ended before it was killed";
+    Outcome rest = run("add '" + file("old") + "'");
+    EXPECT_EQ(rest.status, 0) << rest.errors;
+    EXPECT_EQ(count("data_set"), std::to_string(kFiles));
+    EXPECT_EQ(count("reading"), std::to_string(kFiles * 150));
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, CliHistoryTest,
+                         ::testing::Values(Backend::Sqlite, Backend::Postgresql),
+                         testing::BackendName);
+
+} // namespace
+} // namespace vestra::history
