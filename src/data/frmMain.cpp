@@ -86,6 +86,7 @@ void frmMain::commitLoadedData(bool fresh) {
     store_.modified = fresh;
     updateFileCommands();
     store_.clearImportReadings();
+    emit dataCommitted(fresh);
 }
 
 bool frmMain::confirmDiscardUnsaved() {

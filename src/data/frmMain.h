@@ -94,6 +94,9 @@ signals:
     void nodeShown(int group);
     // The detail table's current row moved to reading no (a row without a reading too).
     void currentReadingChanged(int no);
+    void historyRequested();
+    // An import (fresh) or a file open has become the shown data.
+    void dataCommitted(bool fresh);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

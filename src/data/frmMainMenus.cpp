@@ -105,6 +105,9 @@ void frmMain::buildOtherMenus() {
         connect(addItem(edit, name, caption), &QAction::triggered, this,
                 [this] { ShowNotSupported(messages_); });
     }
+    edit->addSeparator();
+    connect(addItem(edit, "mnuHistory", "履歴(&Y)"), &QAction::triggered, this,
+            [this] { runCommand(&frmMain::historyRequested); });
 
     QMenu* help = menuBar()->addMenu(text("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName("mnuHelp");

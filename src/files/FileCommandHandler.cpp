@@ -20,9 +20,22 @@ void FileCommandHandler::open() {
         !ChooseOpenFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
         return;
     }
+    load();
+}
+
+void FileCommandHandler::openFile(const std::string& path) {
+    if (!window_.confirmDiscardUnsaved()) {
+        return;
+    }
+    currentFilePath_ = path;
+    load();
+}
+
+void FileCommandHandler::load() {
     DataStore& store = window_.store();
     if (LoadDataFile(currentFilePath_, store, window_.unit(), messages_)) {
         window_.commitLoadedData(false);
+        emit dataFiled(QString::fromStdString(currentFilePath_));
     } else {
         store.clearImportReadings();
     }
@@ -32,7 +45,10 @@ void FileCommandHandler::open() {
 // existing file only once the new one is complete, so a failed save loses nothing.
 void FileCommandHandler::save() {
     if (ChooseSaveFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
-        SaveToFile(currentFilePath_, window_.store(), window_.unit(), messages_);
+        if (SaveToFile(currentFilePath_, window_.store(), window_.unit(), messages_) ==
+            SaveResult::Saved) {
+            emit dataFiled(QString::fromStdString(currentFilePath_));
+        }
     }
 }
 

@@ -25,8 +25,16 @@ public slots:
     // Lets the user choose a name and writes the shown data as a data file, a CSV file or a
     // text report, by the extension.
     void save();
+    // Asks about unsaved data and shows the data file at path, as Open does once it is chosen.
+    void openFile(const std::string& path);
+
+signals:
+    // A data set was read from or written to path: an open, or a save in any format.
+    void dataFiled(const QString& path);
 
 private:
+    void load();
+
     frmMain& window_;
     FileDialogs& dialogs_;
     std::string& currentFilePath_;

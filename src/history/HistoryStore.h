@@ -16,9 +16,10 @@ class HistoryStore {
 public:
     virtual ~HistoryStore() = default;
 
-    // Stores the data set read or written in unit, found at sourceFile, in one transaction. A
-    // data set stored already (the same readings and settings) is stored once: only its
-    // annotations and its source file follow the newer copy.
+    // Stores the data set read or written in unit, found at sourceFile (empty when it has no
+    // native file), in one transaction. A data set stored already (the same readings and
+    // settings) is stored once: its annotations follow the newer copy, and so does its source
+    // file when the newer copy has one.
     virtual bool add(const DataSet& data, std::string_view unit, const std::string& sourceFile,
                      AddOutcome& outcome, std::string& reason) = 0;
 

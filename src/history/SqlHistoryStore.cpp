@@ -143,15 +143,20 @@ void SqlHistoryStore::insertReadings(const std::string& id, const DataSet& data)
                        values);
 }
 
+// The source file follows the newest copy that has one; a copy without a file (straight from
+// the thermometer, or a CSV) keeps the known one.
 bool SqlHistoryStore::updateAnnotations(const std::string& id, const DataSet& data,
                                         const std::string& sourceFile) {
-    auto stored = connection_->query("SELECT subject FROM data_set WHERE id = ?", {id});
+    auto stored =
+        connection_->query("SELECT subject, source_file FROM data_set WHERE id = ?", {id});
     bool changed = stored.at(0).at(0) != data.subject;
     changed = updateGroupAnnotations(id, data) || changed;
     changed = updateRemarks(id, data) || changed;
     if (changed) {
-        connection_->query("UPDATE data_set SET subject = ?, source_file = ? WHERE id = ?",
-                           {data.subject, sourceFile, id});
+        connection_->query("UPDATE data_set SET subject = ? WHERE id = ?", {data.subject, id});
+    }
+    if (!sourceFile.empty() && sourceFile != stored.at(0).at(1)) {
+        connection_->query("UPDATE data_set SET source_file = ? WHERE id = ?", {sourceFile, id});
     }
     return changed;
 }

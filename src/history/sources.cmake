@@ -23,3 +23,9 @@ list(APPEND VESTRA_CORE_SOURCES
     history/SqlText.h
     history/SqlText.cpp
 )
+list(APPEND VESTRA_UI_SOURCES
+    history/frmHistory.h
+    history/frmHistory.cpp
+    history/QtHistoryRecorder.h
+    history/QtHistoryRecorder.cpp
+)

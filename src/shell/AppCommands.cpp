@@ -3,6 +3,9 @@
 #include "chart/QtChartPanel.h"
 #include "device/DeviceOperations.h"
 #include "files/FileCommandHandler.h"
+#include "files/FileCommands.h"
+#include "history/QtHistoryRecorder.h"
+#include "history/frmHistory.h"
 #include "print/PrintCommand.h"
 #include "shell/AppSession.h"
 #include "shell/HelpWindow.h"
@@ -11,9 +14,9 @@
 
 namespace vestra {
 
-void ConnectFileCommands(AppSession& session) {
-    new FileCommandHandler(session.window(), *session.fileDialogs, session.settings.CurrentFilePath,
-                           session.messages);
+FileCommandHandler* ConnectFileCommands(AppSession& session) {
+    return new FileCommandHandler(session.window(), *session.fileDialogs,
+                                  session.settings.CurrentFilePath, session.messages);
 }
 
 void ConnectPrintCommand(AppSession& session) {
@@ -47,8 +50,37 @@ void ConnectChartCommands(AppSession& session) {
                         session.messages);
 }
 
+void ConnectHistory(AppSession& session, FileCommandHandler& files) {
+    frmMain& window = session.window();
+    auto* recorder =
+        new QtHistoryRecorder(window, history::ReadHistorySettings(session.settingsFile));
+    QObject::connect(&window, &frmMain::dataCommitted, recorder, [recorder](bool fresh) {
+        if (fresh) {
+            recorder->record(QString()); // straight from the thermometer: no file yet
+        }
+    });
+    QObject::connect(&files, &FileCommandHandler::dataFiled, recorder,
+                     [recorder, &session](const QString& path) {
+                         bool native =
+                             SaveFormatOf(path.toStdString(), session.settings.CurrentUnit) ==
+                             SaveFormat::Native;
+                         recorder->record(native ? path : QString());
+                     });
+    QObject::connect(&window, &frmMain::historyRequested, &window, [recorder, &session, &files] {
+        std::string reason;
+        history::HistoryStore* store = recorder->store(reason);
+        frmHistory dialog(store, reason, session.settings.CurrentUnit, session.messages,
+                          &session.window());
+        QObject::connect(
+            &dialog, &frmHistory::openFileRequested, &files,
+            [&files](const QString& path) { files.openFile(path.toStdString()); },
+            Qt::QueuedConnection);
+        dialog.exec();
+    });
+}
+
 void ConnectAllCommands(AppSession& session) {
-    ConnectFileCommands(session);
+    ConnectHistory(session, *ConnectFileCommands(session));
     ConnectPrintCommand(session);
     ConnectHelpCommands(session);
     ConnectDeviceCommands(session);

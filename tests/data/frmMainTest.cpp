@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(ports.front(), QStringLiteral("通信ﾎﾟｰﾄ(COM1)"));
         QCOMPARE(ports.back(), QStringLiteral("通信ﾎﾟｰﾄ(COM16)"));
         QCOMPARE(captionsOf(find<QMenu>("mnuEdit")->actions()),
-                 QStringList({"件名(&I)", "対象物(&T)", "測定者(&N)"}));
+                 QStringList({"件名(&I)", "対象物(&T)", "測定者(&N)", "-", "履歴(&Y)"}));
         QCOMPARE(captionsOf(find<QMenu>("mnuHelp")->actions()),
                  QStringList({"処理ｿﾌﾄ ﾍﾙﾌﾟ", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)"}));
         QCOMPARE(action("mnuOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));

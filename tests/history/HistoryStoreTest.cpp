@@ -187,6 +187,13 @@ TEST_P(HistoryStoreTest, AFailedAddLeavesNothingOfItsDataSet) {
     EXPECT_EQ(add(RoundDataSet(3)), AddOutcome::New); // the store goes on working
 }
 
+TEST_P(HistoryStoreTest, TheSourceFileFollowsTheNewestCopyThatHasOne) {
+    add(RoundDataSet(1), "");
+    EXPECT_EQ(add(RoundDataSet(1), "/plant/saved.qmc"), AddOutcome::Unchanged);
+    EXPECT_EQ(add(RoundDataSet(1), ""), AddOutcome::Unchanged);
+    EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").at(0).sourceFile, "/plant/saved.qmc");
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, HistoryStoreTest,
                          ::testing::Values(Backend::Sqlite, Backend::Postgresql),
                          testing::BackendName);

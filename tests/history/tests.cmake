@@ -14,3 +14,12 @@ target_link_libraries(vestra_cli_history_tests PRIVATE vestra_core GTest::gtest_
 add_dependencies(vestra_cli_history_tests vestra-cli)
 gtest_discover_tests(vestra_cli_history_tests DISCOVERY_TIMEOUT 60)
 endif()
+
+if(VESTRA_BUILD_UI)
+    add_executable(vestra_history_window_tests history/frmHistoryTest.cpp)
+    target_include_directories(vestra_history_window_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(vestra_history_window_tests PRIVATE vestra_ui Qt6::Test)
+    set_target_properties(vestra_history_window_tests PROPERTIES AUTOMOC ON)
+    add_test(NAME history_window COMMAND vestra_history_window_tests)
+    set_tests_properties(history_window PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+endif()

@@ -1,0 +1,190 @@
+#include "history/frmHistory.h"
+
+#include "files/Export.h"
+#include "files/FileErrors.h"
+#include "history/HistoryCsv.h"
+#include "history/SqlText.h"
+#include "shell/AppInfo.h"
+#include "shell/AtomicFile.h"
+#include "shell/Common.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+namespace vestra {
+namespace {
+
+QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QStringList headings(const std::string& unit) {
+    QStringList list;
+    for (const char* h :
+         {"収録日時", "", "警報", "上限値", "下限値", "ﾀｸﾞ", "対象物", "測定者", "備考", "ﾌｧｲﾙ"}) {
+        list << QString::fromUtf8(h);
+    }
+    list[1] = text("データ(" + unit + ")");
+    return list;
+}
+
+QStringList cells(const history::HistoryReading& r) {
+    return {text(FormatTimestamp(r.takenAt)),
+            text(FormatTemperature(r.value, false)),
+            text(history::SqlAlarm(r.alarm)),
+            text(FormatTemperature(r.alarmHigh, false)),
+            text(FormatTemperature(r.alarmLow, false)),
+            text(r.tag),
+            text(r.object),
+            text(r.measurer),
+            text(r.remark),
+            text(r.sourceFile)};
+}
+
+} // namespace
+
+frmHistory::frmHistory(history::HistoryStore* store, const std::string& reason, std::string unit,
+                       MessageSink& messages, QWidget* parent)
+    : QDialog(parent), store_(store), unit_(std::move(unit)), messages_(messages) {
+    setObjectName("frmHistory");
+    setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(" 履歴"));
+    buildLayout();
+    if (store_ == nullptr) {
+        showFailure(reason);
+        return;
+    }
+    fillChoices();
+    if (!choices_.empty()) {
+        choose(0);
+    }
+}
+
+void frmHistory::buildLayout() {
+    cboKey_ = new QComboBox;
+    cboKey_->setObjectName("cboKey");
+    cmdExport_ = new QPushButton(QString::fromUtf8("CSV出力(&E)"));
+    cmdExport_->setObjectName("cmdExport");
+    cmdExport_->setEnabled(false);
+    vsfgHistory_ = new QTableWidget(0, 10);
+    vsfgHistory_->setObjectName("vsfgHistory");
+    vsfgHistory_->setHorizontalHeaderLabels(headings(unit_));
+    vsfgHistory_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vsfgHistory_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    vsfgHistory_->verticalHeader()->hide();
+    lblStatus_ = new QLabel;
+    lblStatus_->setObjectName("lblStatus");
+    lblStatus_->setWordWrap(true);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QString::fromUtf8("ﾀｸﾞ/対象物")));
+    top->addWidget(cboKey_, 1);
+    top->addWidget(cmdExport_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(vsfgHistory_, 1);
+    layout->addWidget(lblStatus_);
+    resize(900, 560);
+    connect(cboKey_, &QComboBox::activated, this, &frmHistory::choose);
+    connect(cmdExport_, &QPushButton::clicked, this, &frmHistory::askExport);
+    connect(vsfgHistory_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { rowActivated(row); });
+}
+
+// Every tag and every object of the current unit, tags first; values are never converted, so
+// data sets of the other unit are not offered.
+void frmHistory::fillChoices() {
+    std::vector<history::TagSummary> tags;
+    std::string reason;
+    if (!store_->tags(tags, reason)) {
+        showFailure(reason);
+        return;
+    }
+    std::set<std::string> tagNames;
+    std::set<std::string> objects;
+    for (const history::TagSummary& t : tags) {
+        if (t.unit == unit_) {
+            tagNames.insert(t.tag);
+            if (!t.object.empty()) {
+                objects.insert(t.object);
+            }
+        }
+    }
+    for (const std::string& name : tagNames) {
+        choices_.push_back({history::HistoryKey::Tag, name, unit_});
+        cboKey_->addItem(text("ﾀｸﾞ  " + name));
+    }
+    for (const std::string& name : objects) {
+        choices_.push_back({history::HistoryKey::Object, name, unit_});
+        cboKey_->addItem(text("対象物  " + name));
+    }
+}
+
+void frmHistory::choose(int index) {
+    if (index < 0 || index >= static_cast<int>(choices_.size())) {
+        return;
+    }
+    cboKey_->setCurrentIndex(index);
+    std::string reason;
+    if (!store_->readings(choices_[static_cast<std::size_t>(index)], readings_, reason)) {
+        readings_.clear();
+        showFailure(reason);
+    }
+    fillTable();
+}
+
+void frmHistory::fillTable() {
+    vsfgHistory_->setRowCount(static_cast<int>(readings_.size()));
+    for (int row = 0; row < static_cast<int>(readings_.size()); ++row) {
+        QStringList values = cells(readings_[static_cast<std::size_t>(row)]);
+        for (int column = 0; column < values.size(); ++column) {
+            auto* item = new QTableWidgetItem(values[column]);
+            if (column == 1 || column == 3 || column == 4) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            vsfgHistory_->setItem(row, column, item);
+        }
+    }
+    vsfgHistory_->resizeColumnsToContents();
+    cmdExport_->setEnabled(!readings_.empty());
+    lblStatus_->setText(QString::number(readings_.size()) + QString::fromUtf8(" 件"));
+}
+
+void frmHistory::showFailure(const std::string& reason) {
+    cboKey_->setEnabled(false);
+    cmdExport_->setEnabled(false);
+    lblStatus_->setText(QString::fromUtf8("履歴を開けません: ") + text(reason));
+}
+
+bool frmHistory::exportCsv(const std::string& path) {
+    std::string reason;
+    if (!WriteFileAtomically(path, EncodeLines(history::HistoryCsvLines(readings_, unit_)),
+                             reason)) {
+        ShowSaveError(messages_, path, reason);
+        return false;
+    }
+    return true;
+}
+
+void frmHistory::askExport() {
+    QString path =
+        QFileDialog::getSaveFileName(this, windowTitle(), QString(), QStringLiteral("CSV (*.csv)"));
+    if (!path.isEmpty()) {
+        exportCsv(path.toStdString());
+    }
+}
+
+void frmHistory::rowActivated(int row) {
+    const std::string& source = readings_.at(static_cast<std::size_t>(row)).sourceFile;
+    if (!source.empty()) {
+        emit openFileRequested(text(source));
+        accept();
+    }
+}
+
+} // namespace vestra

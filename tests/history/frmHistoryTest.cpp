@@ -1,0 +1,146 @@
+#include "history/frmHistory.h"
+
+#include "../support/RecordingMessages.h"
+#include "data/frmMain.h"
+#include "files/Export.h"
+#include "files/TempFolder.h"
+#include "history/HistoryCsv.h"
+#include "history/HistoryData.h"
+#include "history/QtHistoryRecorder.h"
+#include "shell/Common.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace vestra;
+
+class frmHistoryTest : public QObject {
+    Q_OBJECT
+
+    testing::TempFolder folder{"vestra-history-window"};
+    testing::RecordingMessages messages;
+    std::unique_ptr<history::HistoryStore> store;
+
+    void add(const DataSet& data, const std::string& source) {
+        history::AddOutcome outcome{};
+        std::string reason;
+        QVERIFY2(store->add(data, kUnitCelsius, source, outcome, reason), reason.c_str());
+    }
+
+    template <typename T> T* find(QWidget& parent, const char* name) {
+        return parent.findChild<T*>(QString::fromUtf8(name));
+    }
+
+private slots:
+    void init() {
+        std::string reason;
+        std::filesystem::remove(folder.file("h.sqlite"));
+        store = history::OpenHistoryStore(folder.file("h.sqlite"), reason);
+        QVERIFY2(store, reason.c_str());
+        add(testing::RoundDataSet(1), "/plant/feb.qmc");
+        add(testing::RoundDataSet(2), "/plant/mar.qmc");
+    }
+
+    void offersTagsThenObjectsOfTheUnit() {
+        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        auto* choices = find<QComboBox>(window, "cboKey");
+        QStringList items;
+        for (int i = 0; i < choices->count(); ++i) {
+            items << choices->itemText(i);
+        }
+        QCOMPARE(items,
+                 QStringList({"ﾀｸﾞ  T5", "ﾀｸﾞ  TAG2", "対象物  2号炉 炉壁", "対象物  ﾀﾞｸﾄ"}));
+    }
+
+    void showsEveryReadingOfTheChoiceWithItsSource() {
+        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        window.choose(1);
+        auto* table = find<QTableWidget>(window, "vsfgHistory");
+        QCOMPARE(table->rowCount(), 6);
+        QCOMPARE(table->horizontalHeaderItem(1)->text(), QString("データ(ﾟC)"));
+        QCOMPARE(table->item(0, 0)->text(), QString("2026/02/10 09:00"));
+        QCOMPARE(table->item(0, 1)->text(), QString("251.0"));
+        QCOMPARE(table->item(1, 2)->text(), QString("high"));
+        QCOMPARE(table->item(3, 9)->text(), QString("/plant/mar.qmc"));
+    }
+
+    void aDoubleClickAsksForTheSourceFile() {
+        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        window.choose(1);
+        QSignalSpy opened(&window, &frmHistory::openFileRequested);
+        auto* table = find<QTableWidget>(window, "vsfgHistory");
+        emit table->cellDoubleClicked(4, 0);
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toString(), QString("/plant/mar.qmc"));
+    }
+
+    void exportsTheShownRowsAsTheToolDoes() {
+        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        window.choose(2);
+        std::string path = folder.file("wall.csv");
+        QVERIFY(window.exportCsv(path));
+        QCOMPARE(testing::ReadBytes(path),
+                 EncodeLines(history::HistoryCsvLines(window.readings(), kUnitCelsius)));
+        QCOMPARE(window.readings().size(), std::size_t(6));
+    }
+
+    void aFailedExportShowsTheFileError() {
+        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        window.choose(1);
+        messages.entries.clear();
+        QVERIFY(!window.exportCsv(folder.file("missing/wall.csv")));
+        QCOMPARE(messages.entries.size(), std::size_t(1));
+        QCOMPARE(messages.entries[0].text, std::string("File Save Error !"));
+    }
+
+    void withoutAHistoryItSaysWhyAndOffersNothing() {
+        frmHistory window(nullptr, "postgresql://db:1/h: Connection refused",
+                          std::string(kUnitCelsius), messages);
+        QVERIFY(!find<QComboBox>(window, "cboKey")->isEnabled());
+        QVERIFY(!find<QPushButton>(window, "cmdExport")->isEnabled());
+        QVERIFY(find<QLabel>(window, "lblStatus")->text().contains("Connection refused"));
+    }
+
+    // The command that ran is never touched: a history that cannot be written is one note.
+    void aFailingHistoryIsOneStatusBarNote() {
+        DataStore data;
+        MainWindowSettings settings;
+        frmMain window(data, std::string(kUnitCelsius), settings, messages);
+        data.currentData = testing::RoundDataSet(3);
+        testing::WriteBytes(folder.file("not-a-db"), "text");
+        QtHistoryRecorder failing(window, {folder.file("not-a-db"), true});
+        messages.entries.clear();
+        failing.record("/plant/apr.qmc");
+        QVERIFY(!failing.note()->isHidden());
+        QVERIFY(failing.note()->toolTip().contains("not-a-db"));
+        QVERIFY(messages.entries.empty());
+        QtHistoryRecorder working(window, {folder.file("h.sqlite"), true});
+        working.record("/plant/apr.qmc");
+        QVERIFY(working.note()->isHidden());
+        std::vector<history::HistoryReading> found;
+        std::string reason;
+        QVERIFY(store->readings({history::HistoryKey::Tag, "TAG2", std::string(kUnitCelsius)},
+                                found, reason));
+        QCOMPARE(found.size(), std::size_t(9));
+    }
+
+    void theSettingTurnsRecordingOff() {
+        DataStore data;
+        MainWindowSettings settings;
+        frmMain window(data, std::string(kUnitCelsius), settings, messages);
+        data.currentData = testing::RoundDataSet(4);
+        QtHistoryRecorder off(window, {folder.file("h.sqlite"), false});
+        off.record("/plant/may.qmc");
+        std::vector<history::TagSummary> tags;
+        std::string reason;
+        QVERIFY(store->tags(tags, reason));
+        QCOMPARE(tags[1].readings, 6);
+    }
+};
+
+QTEST_MAIN(frmHistoryTest)
+#include "frmHistoryTest.moc"
