@@ -55,7 +55,7 @@ constexpr const char* kReadingsSql =
     " g.measurer, g.alarm_high, g.alarm_low, r.number, r.taken_at, r.value, r.remark, r.alarm"
     " FROM group_setting g JOIN data_set d ON d.id = g.data_set_id"
     " JOIN reading r ON r.data_set_id = g.data_set_id AND r.group_number = g.number"
-    " WHERE g.%KEY% = ? AND d.unit = ? AND g.record_count > 0"
+    " WHERE g.%KEY% = ? AND g.unit = ? AND g.record_count > 0"
     " ORDER BY r.taken_at, d.clock, d.id, g.number, r.number";
 
 std::string readingsSql(HistoryKey key) {
@@ -99,24 +99,25 @@ std::string SqlHistoryStore::insertDataSet(const DataSet& data, std::string_view
         {hash, data.deviceLabel, SqlTime(data.importedAt), data.subject, std::string(unit),
          sourceFile, number(data.totalCount)});
     std::string id = rows.at(0).at(0);
-    insertGroups(id, data);
+    insertGroups(id, data, unit);
     return id;
 }
 
-void SqlHistoryStore::insertGroups(const std::string& id, const DataSet& data) {
+void SqlHistoryStore::insertGroups(const std::string& id, const DataSet& data,
+                                   std::string_view unit) {
     std::vector<std::string> values;
     for (int g = 1; g <= kGroupCount; ++g) {
         const GroupSetting& group = data.group(g);
         auto [first, last] = timeSpan(group);
         values.insert(values.end(),
-                      {id, number(g), group.tag, group.target, group.measurer,
+                      {id, number(g), group.tag, group.target, std::string(unit), group.measurer,
                        SqlFloat(group.emissivity), SqlFloat(group.alarmHigh),
                        SqlFloat(group.alarmLow), number(readingCount(group)), first, last});
     }
-    connection_->query("INSERT INTO group_setting (data_set_id, number, tag, object, measurer,"
-                       " emissivity, alarm_high, alarm_low, record_count, first_time, last_time)"
-                       " VALUES " +
-                           ValueRows(kGroupCount, 11),
+    connection_->query("INSERT INTO group_setting (data_set_id, number, tag, object, unit,"
+                       " measurer, emissivity, alarm_high, alarm_low, record_count, first_time,"
+                       " last_time) VALUES " +
+                           ValueRows(kGroupCount, 12),
                        values);
 }
 
@@ -197,10 +198,9 @@ bool SqlHistoryStore::updateRemarks(const std::string& id, const DataSet& data) 
 bool SqlHistoryStore::tags(std::vector<TagSummary>& tags, std::string& reason) {
     try {
         auto rows = connection_->query(
-            "SELECT g.tag, g.object, d.unit, sum(g.record_count), min(g.first_time),"
-            " max(g.last_time) FROM group_setting g JOIN data_set d ON d.id = g.data_set_id"
-            " WHERE g.record_count > 0 GROUP BY g.tag, g.object, d.unit"
-            " ORDER BY g.tag, g.object, d.unit");
+            "SELECT tag, object, unit, sum(record_count), min(first_time), max(last_time)"
+            " FROM group_setting WHERE record_count > 0 GROUP BY tag, object, unit"
+            " ORDER BY tag, object, unit");
         tags.clear();
         for (const SqlRow& row : rows) {
             tags.push_back({row[0], row[1], row[2], std::stoll(row[3]), TimeFromSql(row[4]),

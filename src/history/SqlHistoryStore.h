@@ -22,7 +22,7 @@ public:
 private:
     std::string insertDataSet(const DataSet& data, std::string_view unit,
                               const std::string& sourceFile, const std::string& hash);
-    void insertGroups(const std::string& id, const DataSet& data);
+    void insertGroups(const std::string& id, const DataSet& data, std::string_view unit);
     void insertReadings(const std::string& id, const DataSet& data);
     bool updateAnnotations(const std::string& id, const DataSet& data,
                            const std::string& sourceFile);

@@ -30,6 +30,8 @@ SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
             // In write-ahead mode a commit survives a killed program without a flush per commit;
             // only a power cut can lose the last few, never the database's consistency.
             query("PRAGMA synchronous = NORMAL");
+            // A multi-row insert keeps its undo records in memory, not in a file per statement.
+            query("PRAGMA temp_store = MEMORY");
         }
     } catch (const SqlError&) {
         sqlite3_close(db_);
