@@ -4,7 +4,7 @@
 # after it. This list is the one place the order is written.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-layers=(shell data files chart print device devicesettings session)
+layers=(shell data files chart print device devicesettings history session)
 
 rank() {
     local i

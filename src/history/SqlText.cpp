@@ -27,13 +27,8 @@ float FloatFromSql(std::string_view text) {
     return std::strtof(std::string(text).c_str(), nullptr);
 }
 
-// The report's four-character mark without its padding: "high", "low" or nothing.
 std::string SqlAlarm(AlarmMark mark) {
-    std::string text = AlarmMarkText(mark);
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
+    return AlarmMarkText(mark);
 }
 
 AlarmMark AlarmFromSql(std::string_view text) {
