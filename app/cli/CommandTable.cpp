@@ -54,14 +54,15 @@ std::span<const CliCommand> Commands() {
                    RunChart},
         CliCommand{"history",
                    "[--db FILE|postgresql://...] add FILE...|tags|export --tag TAG [--unit C|F] "
-                   "OUT.csv|-",
+                   "OUT.csv|-|chart --tag TAG [--unit C|F] OUT.svg",
                    "the inspection history: every data set in one database (default the file\n"
                    "history.sqlite under $XDG_DATA_HOME/MORVA/VESTRA2, or Database= in section\n"
                    "[History] of the settings file). add stores data files (a folder: every\n"
                    ".qmc and .qmf file below it), each in one transaction, and prints how many\n"
                    "were new; a file that is no data file is named on standard error and\n"
                    "skipped (exit 1). tags lists tag, object, unit, readings, first and last\n"
-                   "time. export writes the readings of one tag as CSV (code page 932).\n",
+                   "time. export writes the readings of one tag as CSV (code page 932), chart\n"
+                   "their trend as SVG (800 x 400).\n",
                    RunHistory},
     };
     return commands;

@@ -18,6 +18,7 @@ constexpr Subcommand kSubcommands[] = {
     {"add", RunHistoryAdd},
     {"tags", RunHistoryTags},
     {"export", RunHistoryExport},
+    {"chart", RunHistoryChart},
 };
 
 // --db, else the database the settings file names, else the user's own file.

@@ -20,6 +20,7 @@ struct HistoryRequest {
 int RunHistoryAdd(const HistoryRequest& request);
 int RunHistoryTags(const HistoryRequest& request);
 int RunHistoryExport(const HistoryRequest& request);
+int RunHistoryChart(const HistoryRequest& request);
 
 // A failure of the history itself (the database), one line on standard error.
 void ShowHistoryFailure(std::string_view reason);

@@ -1,10 +1,13 @@
 #include "HistoryCommand.h"
 #include "StandardOutput.h"
+#include "chart/SvgWriter.h"
 #include "files/Export.h"
 #include "files/FileErrors.h"
 #include "history/HistoryCsv.h"
+#include "history/HistoryTrend.h"
 #include "shell/AtomicFile.h"
 #include "shell/Common.h"
+#include "shell/FileFunc.h"
 
 #include <unistd.h>
 
@@ -53,6 +56,36 @@ int RunHistoryExport(const HistoryRequest& request) {
                             : WriteFileAtomically(out, bytes, reason);
     if (!written) {
         ShowSaveError(request.context.messages, toStream ? kStandardOutputName : out, reason);
+        return kExitFileError;
+    }
+    return kExitOk;
+}
+
+namespace {
+
+constexpr double kChartWidth = 800;
+constexpr double kChartHeight = 400;
+
+} // namespace
+
+// The trend of one tag as SVG, 800 x 400 pixels, drawn as the history window draws it.
+int RunHistoryChart(const HistoryRequest& request) {
+    const std::string* tag = request.args.option("--tag");
+    std::string unit = HistoryUnit(request);
+    if (tag == nullptr || unit.empty() || request.args.operands.size() != 1 ||
+        LowerCaseAscii(ExtensionOf(request.args.operands.front())) != "svg") {
+        return kBadArguments;
+    }
+    std::vector<history::HistoryReading> readings;
+    std::string reason;
+    if (!request.store.readings({history::HistoryKey::Tag, *tag, unit}, readings, reason)) {
+        ShowHistoryFailure(reason);
+        return kExitFileError;
+    }
+    const std::string& out = request.args.operands.front();
+    std::string svg = chart::WriteSvg(history::LayoutTrend(readings, kChartWidth, kChartHeight));
+    if (!WriteFileAtomically(out, svg, reason)) {
+        ShowSaveError(request.context.messages, out, reason);
         return kExitFileError;
     }
     return kExitOk;

@@ -3,6 +3,7 @@
 #include "files/Export.h"
 #include "files/FileErrors.h"
 #include "history/HistoryCsv.h"
+#include "history/QtTrendView.h"
 #include "history/SqlText.h"
 #include "shell/AppInfo.h"
 #include "shell/AtomicFile.h"
@@ -14,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <set>
@@ -87,9 +89,13 @@ void frmHistory::buildLayout() {
     top->addWidget(cmdExport_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(vsfgHistory_, 1);
+    trend_ = new QtTrendView;
+    auto* split = new QSplitter(Qt::Vertical);
+    split->addWidget(vsfgHistory_);
+    split->addWidget(trend_);
+    layout->addWidget(split, 1);
     layout->addWidget(lblStatus_);
-    resize(900, 560);
+    resize(900, 720);
     connect(cboKey_, &QComboBox::activated, this, &frmHistory::choose);
     connect(cmdExport_, &QPushButton::clicked, this, &frmHistory::askExport);
     connect(vsfgHistory_, &QTableWidget::cellDoubleClicked, this,
@@ -151,6 +157,7 @@ void frmHistory::fillTable() {
         }
     }
     vsfgHistory_->resizeColumnsToContents();
+    trend_->showReadings(readings_);
     cmdExport_->setEnabled(!readings_.empty());
     lblStatus_->setText(QString::number(readings_.size()) + QString::fromUtf8(" 件"));
 }

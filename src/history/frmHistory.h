@@ -14,9 +14,11 @@ class QTableWidget;
 
 namespace vestra {
 
+class QtTrendView;
+
 // The history window: choose a tag or an object, see all its readings across data sets with
-// their source, export them as CSV; a double-click on a reading asks for its source file to be
-// opened. Without a history (no store) it shows why and offers nothing.
+// their source and their trend, export them as CSV; a double-click on a reading asks for its source
+// file to be opened. Without a history (no store) it shows why and offers nothing.
 class frmHistory : public QDialog {
     Q_OBJECT
 public:
@@ -51,6 +53,7 @@ private:
     QTableWidget* vsfgHistory_ = nullptr;
     QLabel* lblStatus_ = nullptr;
     QPushButton* cmdExport_ = nullptr;
+    QtTrendView* trend_ = nullptr;
 };
 
 } // namespace vestra

@@ -10,6 +10,8 @@ list(APPEND VESTRA_CORE_SOURCES
     history/HistorySchema.cpp
     history/HistorySources.h
     history/HistorySources.cpp
+    history/HistoryTrend.h
+    history/HistoryTrend.cpp
     history/HistoryStore.h
     history/OpenHistoryStore.cpp
     history/PostgresConnection.h
@@ -28,4 +30,6 @@ list(APPEND VESTRA_UI_SOURCES
     history/frmHistory.cpp
     history/QtHistoryRecorder.h
     history/QtHistoryRecorder.cpp
+    history/QtTrendView.h
+    history/QtTrendView.cpp
 )

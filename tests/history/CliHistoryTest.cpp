@@ -1,5 +1,7 @@
+#include "chart/SvgWriter.h"
 #include "files/DataFile.h"
 #include "history/HistoryData.h"
+#include "history/HistoryTrend.h"
 #include "history/TestDatabase.h"
 #include "shell/Common.h"
 #include "shell/FileFault.h"
@@ -154,9 +156,23 @@ TEST_P(CliHistoryTest, ExportOfTheOtherUnitFindsOnlyItsDataSets) {
     EXPECT_NE(FromCp932(fahrenheit.output).find("データ(ﾟF)"), std::string::npos);
 }
 
+TEST_P(CliHistoryTest, ChartDrawsTheTrendOfATagAsTheWindowDoes) {
+    save("a.qmc", testing::RoundDataSet(1));
+    save("b.qmc", testing::RoundDataSet(2));
+    run("add '" + file("a.qmc") + "' '" + file("b.qmc") + "'");
+    Outcome outcome = run("chart --tag TAG2 '" + file("trend.svg") + "'");
+    EXPECT_EQ(outcome.status, 0) << outcome.errors;
+    auto store = OpenHistoryStore(database_->location(), outcome.errors);
+    std::vector<HistoryReading> readings;
+    ASSERT_TRUE(store->readings({HistoryKey::Tag, "TAG2", std::string(kUnitCelsius)}, readings,
+                                outcome.errors));
+    EXPECT_EQ(testing::ReadBytes(file("trend.svg")),
+              chart::WriteSvg(LayoutTrend(readings, 800, 400)));
+}
+
 TEST_P(CliHistoryTest, WrongUsageIsRefused) {
-    for (const char* args : {"", "add", "tags extra", "export -", "export --tag T", "chart",
-                             "export --tag T --unit K -"}) {
+    for (const char* args : {"", "add", "tags extra", "export -", "export --tag T", "chart x.svg",
+                             "export --tag T --unit K -", "chart --tag T x.pdf", "list"}) {
         EXPECT_EQ(run(args).status, 2) << args;
     }
 }

@@ -66,6 +66,7 @@ private slots:
         QCOMPARE(table->item(0, 1)->text(), QString("251.0"));
         QCOMPARE(table->item(1, 2)->text(), QString("high"));
         QCOMPARE(table->item(3, 9)->text(), QString("/plant/mar.qmc"));
+        QVERIFY(find<QWidget>(window, "trendView")->isVisibleTo(&window));
     }
 
     void aDoubleClickAsksForTheSourceFile() {

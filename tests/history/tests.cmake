@@ -1,6 +1,7 @@
 list(APPEND VESTRA_CORE_TESTS
     history/HistoryStoreTest.cpp
     history/HistoryTextTest.cpp
+    history/HistoryTrendTest.cpp
     history/SqliteFileTest.cpp
 )
 
