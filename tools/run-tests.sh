@@ -10,5 +10,7 @@ export QT_QPA_PLATFORM=offscreen
 # they must give the same results with and without one.
 bash tools/with-cups-pdf.sh bash -c \
     'cd build && ctest --output-on-failure --timeout 300 -R "Print|ReportPdf|CliPdf|file_commands"'
+# The Debian package, installed into a scratch root and checked.
+bash tools/package-check.sh
 # The fuzz harnesses, about a minute each (FUZZ_SECONDS), in their own clang build.
 bash tools/fuzz.sh

@@ -20,6 +20,17 @@ void FileCommandHandler::open() {
         !ChooseOpenFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
         return;
     }
+    load();
+}
+
+void FileCommandHandler::openGiven(const std::string& path) {
+    if (window_.confirmDiscardUnsaved() &&
+        AcceptOpenName(path, currentFilePath_, window_.unit(), messages_)) {
+        load();
+    }
+}
+
+void FileCommandHandler::load() {
     DataStore& store = window_.store();
     if (LoadDataFile(currentFilePath_, store, window_.unit(), messages_)) {
         window_.commitLoadedData(false);

@@ -9,6 +9,8 @@
 #include "shell/Settings.h"
 #include "shell/frmAbout.h"
 
+#include <filesystem>
+
 namespace vestra {
 
 void ConnectFileCommands(AppSession& session) {
@@ -53,6 +55,15 @@ void ConnectAllCommands(AppSession& session) {
     ConnectHelpCommands(session);
     ConnectDeviceCommands(session);
     ConnectChartCommands(session);
+}
+
+void OpenGivenFile(AppSession& session, const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    auto* files = session.window().findChild<FileCommandHandler*>();
+    if (files != nullptr) {
+        files->openGiven(ec ? path : full.string());
+    }
 }
 
 } // namespace vestra
