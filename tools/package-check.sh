@@ -17,7 +17,7 @@ trap 'rm -rf "$work"' EXIT
 root="$work/root"
 
 cmake --build build --target vestra vestra-cli vestra-sim vestra_manual_pages >/dev/null
-(cd build && cpack -G DEB -B "$PWD/package" >/dev/null)
+(cd build && cpack -G DEB -B "$PWD/package" >"$work/cpack.log" 2>&1) || fail "cpack: $(tail -5 "$work/cpack.log")"
 deb=$(echo "$PWD"/build/package/vestra_*.deb)
 [[ -f $deb ]] || fail "cpack made no package"
 echo "package-check: $(basename "$deb") (Depends: $(dpkg-deb -f "$deb" Depends))"
@@ -40,7 +40,7 @@ xmllint --noout "$share/icons/hicolor/scalable/apps/$id.svg" || fail "icon is no
 
 # The file types: the XML must be valid for update-mime-database, which only warns on stderr.
 xmllint --noout "$share/mime/packages/$id.xml" || fail "MIME file is not well-formed"
-update-mime-database "$share/mime" 2>"$work/mime.log"
+XDG_DATA_DIRS="$share" update-mime-database "$share/mime" 2>"$work/mime.log"
 [[ ! -s "$work/mime.log" ]] || fail "MIME file: $(cat "$work/mime.log")"
 for type in application/x-vestra-celsius:qmc application/x-vestra-fahrenheit:qmf; do
     grep -q "^50:${type%%:*}:\*\.${type##*:}$" "$share/mime/globs2" || fail "no glob for $type"

@@ -68,3 +68,11 @@ if(VESTRA_BUILD_UI)
     set_tests_properties(question_screenshot PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8")
 endif()
+if(VESTRA_BUILD_UI)
+    add_executable(vestra_mime_tests shell/MimeTypesTest.cpp)
+    target_compile_definitions(vestra_mime_tests PRIVATE
+        VESTRA_MIME_XML="${PROJECT_SOURCE_DIR}/packaging/vestra-mime.xml"
+        VESTRA_TEST_FILES="${CMAKE_CURRENT_SOURCE_DIR}")
+    target_link_libraries(vestra_mime_tests PRIVATE Qt6::Core Qt6::Test)
+    add_test(NAME mime_types COMMAND vestra_mime_tests)
+endif()
