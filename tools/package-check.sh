@@ -56,6 +56,7 @@ for program in vestra vestra-cli vestra-sim; do
         fail "$program --version says '$version'"
 done
 [[ -f "$share/vestra/help/index.html" ]] || fail "no help document"
+[[ -f "$share/doc/vestra/copyright" ]] || fail "no copyright file"
 
 # The installed tool converts a data file exactly as the tests expect.
 export XDG_CONFIG_HOME="$work/config"
