@@ -1,6 +1,7 @@
 #include "shell/AppArguments.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace vestra {
 namespace {
@@ -26,15 +27,17 @@ AppArguments ParseAppArguments(const std::vector<std::string>& args) {
     }
     AppArguments result;
     bool optionsEnded = false;
+    bool haveFile = false;
     for (const std::string& arg : args) {
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             return mistake("unknown option: " + arg);
-        } else if (!result.file.empty()) {
+        } else if (haveFile) {
             return mistake("only one file can be opened: " + arg);
         } else {
             result.file = arg;
+            haveFile = true;
         }
     }
     return result;

@@ -26,6 +26,7 @@ TEST(AppArgumentsTest, EachCommandLineGivesItsAction) {
         {{"--help", "a.qmc", "b.qmc"}, Action::Help, ""},
         {{"--bogus"}, Action::Mistake, ""},
         {{"a.qmc", "b.qmc"}, Action::Mistake, ""},
+        {{"", "b.qmc"}, Action::Mistake, ""},
     };
     for (const Case& c : cases) {
         AppArguments parsed = ParseAppArguments(c.args);
