@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test. Exits non-zero on any failure.
+# Installs what is missing, builds, runs every test and checks the Debian package. Exits
+# non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
