@@ -5,8 +5,7 @@
 namespace vestra {
 
 std::string VersionLine(std::string_view program) {
-    return std::string(program) + ' ' + std::to_string(kVersionMajor) + '.' +
-           std::to_string(kVersionMinor) + '.' + std::to_string(kVersionRevision);
+    return std::string(program) + ' ' + kVersionText;
 }
 
 } // namespace vestra

@@ -1,5 +1,7 @@
 #include "shell/ProgramVersion.h"
 
+#include "shell/AppInfo.h"
+
 #include <gtest/gtest.h>
 
 #ifndef VESTRA_PROJECT_VERSION
@@ -14,6 +16,12 @@ TEST(ProgramVersionTest, ProgramsPrintTheVersionThePackageCarries) {
     for (const char* program : {"vestra", "vestra-cli", "vestra-sim"}) {
         EXPECT_EQ(VersionLine(program), std::string(program) + " " + VESTRA_PROJECT_VERSION);
     }
+}
+
+TEST(ProgramVersionTest, PrintedVersionIsTheVersionRecords) {
+    EXPECT_EQ(std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
+                  std::to_string(kVersionRevision),
+              kVersionText);
 }
 
 } // namespace
