@@ -31,8 +31,9 @@ if [[ ! -L $link ]]; then
     exit 1
 fi
 
-# A runtime folder of its own, so that a running copy of the application (or another demo) does
-# not hold the single-instance lock.
+# Settings and runtime folders of its own: the single-instance lock lies beside the settings
+# file, so the demo runs beside a running copy of the application or another demo, and nothing
+# else the program keeps at run time is shared with them either.
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export XDG_CONFIG_HOME="$work/config"
