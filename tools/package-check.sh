@@ -16,7 +16,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root="$work/root"
 
-cmake --build build --target vestra vestra-cli vestra-sim vestra_manual_pages >/dev/null
+cmake --build build --target vestra vestra-cli vestra-report vestra-sim vestra_manual_pages \
+    >/dev/null
 (cd build && cpack -G DEB -B "$PWD/package" >"$work/cpack.log" 2>&1) || fail "cpack: $(tail -5 "$work/cpack.log")"
 deb=$(echo "$PWD"/build/package/vestra_*.deb)
 [[ -f $deb ]] || fail "cpack made no package"
@@ -65,4 +66,8 @@ cp tests/fuzz/corpus/data_file/small_celsius.dat "$work/in.qmc"
     fail "installed vestra-cli convert failed"
 cmp -s "$work/out.csv" "$source/tests/files/expected/small.csv" ||
     fail "installed vestra-cli convert wrote another CSV"
+# The printed report comes from the installed helper that the tool finds beside its bin/.
+"$root/usr/bin/vestra-cli" --unit C convert "$work/in.qmc" "$work/out.pdf" ||
+    fail "installed vestra-cli convert to PDF failed"
+[[ $(head -c 5 "$work/out.pdf") == "%PDF-" ]] || fail "installed vestra-cli wrote no PDF"
 echo "package-check: all checks passed"
