@@ -23,7 +23,7 @@ deb=$(echo "$PWD"/build/package/vestra_*.deb)
 [[ -f $deb ]] || fail "cpack made no package"
 echo "package-check: $(basename "$deb") (Depends: $(dpkg-deb -f "$deb" Depends))"
 
-for needed in libqt6widgets6 libqt6serialport6 qt6-qpa-plugins qt6-translations-l10n; do
+for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n; do
     dpkg-deb -f "$deb" Depends | grep -q "$needed" || fail "Depends lacks $needed"
 done
 apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
