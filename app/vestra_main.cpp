@@ -1,6 +1,6 @@
 #include "shell/AppArguments.h"
-#include "shell/AppCommands.h"
-#include "shell/AppSession.h"
+#include "session/AppCommands.h"
+#include "session/AppSession.h"
 #include "shell/DesktopSetup.h"
 #include "shell/ProgramVersion.h"
 #include "shell/QtMessageSink.h"

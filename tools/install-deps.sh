@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+    qt6-base-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic xvfb xauth
     clang libclang-rt-14-dev

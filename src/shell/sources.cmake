@@ -35,10 +35,6 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/TextCodec.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
-    shell/AppCommands.h
-    shell/AppCommands.cpp
-    shell/AppSession.h
-    shell/AppSession.cpp
     shell/CloseGuard.h
     shell/CloseGuard.cpp
     shell/DesktopSetup.h

@@ -1,10 +1,10 @@
-#include "shell/AppCommands.h"
+#include "session/AppCommands.h"
 
 #include "chart/QtChartPanel.h"
-#include "device/DeviceOperations.h"
+#include "session/DeviceOperations.h"
 #include "files/FileCommandHandler.h"
 #include "print/PrintCommand.h"
-#include "shell/AppSession.h"
+#include "session/AppSession.h"
 #include "shell/HelpWindow.h"
 #include "shell/Settings.h"
 #include "shell/frmAbout.h"
