@@ -1,14 +1,61 @@
-#include "shell/AppCommands.h"
-#include "shell/AppSession.h"
+#include "shell/AppArguments.h"
+#include "session/AppCommands.h"
+#include "session/AppSession.h"
+#include "shell/DesktopSetup.h"
+#include "shell/ProgramVersion.h"
 #include "shell/QtMessageSink.h"
 #include "shell/Settings.h"
 #include "shell/SingleInstance.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+std::vector<std::string> arguments(const QStringList& list) {
+    std::vector<std::string> args;
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        args.push_back(list[i].toStdString());
+    }
+    return args;
+}
+
+// --version and --help are answered before Qt starts, so that they need no display.
+std::optional<int> answerWithoutWindow(const vestra::AppArguments& args) {
+    using Action = vestra::AppArguments::Action;
+    switch (args.action) {
+    case Action::Version:
+        std::printf("%s\n", vestra::VersionLine("vestra").c_str());
+        return 0;
+    case Action::Help:
+        std::fputs(vestra::kAppUsage, stdout);
+        return 0;
+    case Action::Mistake:
+        std::fprintf(stderr, "vestra: %s\n%s", args.error.c_str(), vestra::kAppUsage);
+        return 2;
+    case Action::Run:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    vestra::AppArguments early = vestra::ParseAppArguments({argv + 1, argv + argc});
+    if (early.action == vestra::AppArguments::Action::Version ||
+        early.action == vestra::AppArguments::Action::Help) {
+        return *answerWithoutWindow(early);
+    }
     QApplication app(argc, argv);
+    // Qt has taken its own options (-platform, -style ...) out of the list by now.
+    vestra::AppArguments args = vestra::ParseAppArguments(arguments(app.arguments()));
+    if (std::optional<int> status = answerWithoutWindow(args)) {
+        return *status;
+    }
+    vestra::SetUpDesktopApplication(app);
     vestra::QtMessageSink messages;
     std::string settingsFile = vestra::SettingsFilePath();
     vestra::SingleInstance instance(QString::fromStdString(settingsFile));
@@ -20,6 +67,11 @@ int main(int argc, char* argv[]) {
     vestra::AppSession session(settingsFile, *settings, messages);
     vestra::ConnectAllCommands(session);
     session.window().show();
+    if (!args.file.empty()) {
+        // Once the window is on the screen, so that its messages have it as their owner.
+        QTimer::singleShot(0, &session.window(),
+                           [&session, &args] { vestra::OpenGivenFile(session, args.file); });
+    }
     int status = QApplication::exec();
     // The main window closes only after its question about unsaved data has been answered Yes
     // or was not needed; only such a run writes the settings.

@@ -2,8 +2,8 @@
 // session with its main window, every command connected, the window shown; then it quits. With
 // --import it first imports the thermometer's memory through the configured port, as the
 // "Data" button does, and prints the peak resident memory of the process in KiB.
-#include "shell/AppCommands.h"
-#include "shell/AppSession.h"
+#include "session/AppCommands.h"
+#include "session/AppSession.h"
 #include "shell/Settings.h"
 #include "shell/StartupSettings.h"
 

@@ -5,7 +5,7 @@
 # the simulator, for example --readings 150, --fault cut:20, --unit F.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/build.sh
+bash tools/build.sh --target vestra vestra-sim
 
 work=$(mktemp -d)
 sim_pid=
@@ -31,6 +31,11 @@ if [[ ! -L $link ]]; then
     exit 1
 fi
 
+# Settings and runtime folders of its own: the single-instance lock lies beside the settings
+# file, so the demo runs beside a running copy of the application or another demo, and nothing
+# else the program keeps at run time is shared with them either.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 export XDG_CONFIG_HOME="$work/config"
 config="$XDG_CONFIG_HOME/MORVA/VESTRA2/Config"
 mkdir -p "$config"

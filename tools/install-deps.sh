@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev libqt6svg6
+    qt6-base-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic xvfb xauth
     clang libclang-rt-14-dev
@@ -12,6 +12,7 @@ packages=(
     locales-all
     cups printer-driver-cups-pdf
     libsqlite3-dev libpq-dev postgresql sqlite3
+    dpkg-dev desktop-file-utils appstream shared-mime-info libxml2-utils
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test. Exits non-zero on any failure.
+# Installs what is missing, builds, runs every test and checks the Debian package. Exits
+# non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -16,5 +17,7 @@ export VESTRA_TEST_POSTGRESQL
 # they must give the same results with and without one.
 bash tools/with-cups-pdf.sh bash -c \
     'cd build && ctest --output-on-failure --timeout 300 -R "Print|ReportPdf|CliPdf|file_commands"'
+# The Debian package, installed into a scratch root and checked.
+bash tools/package-check.sh
 # The fuzz harnesses, about a minute each (FUZZ_SECONDS), in their own clang build.
 bash tools/fuzz.sh

@@ -45,11 +45,20 @@ cleanup() {
 trap cleanup EXIT
 
 export CUPS_SERVER=$root/cups.sock
-for _ in $(seq 50); do
+# A loaded machine may take several seconds to bring the server up; wait up to 30 s, and retry
+# the printer's set-up, which can still be refused while the server starts its scheduler.
+for _ in $(seq 300); do
     lpstat -r >/dev/null 2>&1 && break
+    kill -0 "$daemon" 2>/dev/null || { echo "cupsd ended at start" >&2; exit 1; }
     sleep 0.1
 done
-lpadmin -p VestraPDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
-lpadmin -d VestraPDF
+for attempt in 1 2 3 4 5; do
+    if lpadmin -p VestraPDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd &&
+        lpadmin -d VestraPDF; then
+        break
+    fi
+    [ "$attempt" -lt 5 ] || exit 1
+    sleep 2
+done
 lpstat -d -p
 "$@"

@@ -2,7 +2,7 @@
 #include "ConsoleMessages.h"
 #include "StandardOutput.h"
 #include "files/FileErrors.h"
-#include "shell/AppInfo.h"
+#include "shell/ProgramVersion.h"
 #include "shell/FileFunc.h"
 #include "shell/Settings.h"
 
@@ -144,7 +144,7 @@ int run(const std::vector<std::string>& args) {
         return print(usage() + kHelp);
     }
     if (args.size() == 1 && args[0] == "--version") {
-        return print(std::string("vestra-cli ") + kVersionText + '\n');
+        return print(VersionLine("vestra-cli") + '\n');
     }
     std::size_t next = 0;
     std::optional<TemperatureUnit> unit;

@@ -20,8 +20,10 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -68,63 +70,79 @@ bool readData(std::string_view unit, vestra::DataStore& store, std::string& reas
     return true;
 }
 
-// The caller has checked the numbers; anything else here is bad usage.
-int chartPng(int argc, char* argv[]) {
-    auto arg = [argv](int i) { return std::string(argv[i]); };
-    if (argc != 10 || arg(2) != "--unit" || arg(4) != "--group" || arg(6) != "--width" ||
-        arg(8) != "--height") {
-        std::fprintf(stderr, "usage: vestra-report chart-png --unit C|F --group G --width W "
-                             "--height H\n");
-        return 2;
-    }
-    std::string_view unit = arg(3) == "F" ? vestra::kUnitFahrenheit : vestra::kUnitCelsius;
-    int group = std::atoi(argv[5]);
-    if (group < 1 || group > vestra::kGroupCount) {
-        return fail("group outside 1 to 15");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+// What a mode makes of the data: the bytes for standard output, or empty with the reason.
+using Render =
+    std::function<QByteArray(const vestra::DataSet&, std::string_view unit, std::string& reason)>;
+
+// Reads the data, renders it and writes the result: the part every mode shares.
+int renderInput(std::string_view unit, const Render& render) {
     vestra::DataStore store;
     std::string reason;
     if (!readData(unit, store, reason)) {
         return fail(reason);
     }
-    vestra::chart::GroupChart chart = vestra::chart::LayoutGroupChart(
-        store.currentData, group, unit, std::atoi(argv[7]), std::atoi(argv[9]));
-    QByteArray png = vestra::chart::RenderPng(chart.drawing);
-    if (png.isEmpty()) {
-        return fail("cannot make the PNG");
+    QByteArray bytes = render(store.currentData, unit, reason);
+    if (bytes.isEmpty()) {
+        return fail(reason);
     }
-    return writeAll(png) ? 0 : fail("cannot write the PNG");
+    return writeAll(bytes) ? 0 : fail("cannot write to standard output");
+}
+
+std::string_view unitOf(const std::string& letter) {
+    return letter == "F" ? vestra::kUnitFahrenheit : vestra::kUnitCelsius;
+}
+
+// The caller has checked the numbers; anything else here is bad usage.
+int chartPng(const std::vector<std::string>& args) {
+    if (args.size() != 9 || args[1] != "--unit" || args[3] != "--group" || args[5] != "--width" ||
+        args[7] != "--height") {
+        std::fprintf(stderr, "usage: vestra-report chart-png --unit C|F --group G --width W "
+                             "--height H\n");
+        return 2;
+    }
+    int group = std::atoi(args[4].c_str());
+    if (group < 1 || group > vestra::kGroupCount) {
+        return fail("group outside 1 to 15");
+    }
+    int width = std::atoi(args[6].c_str());
+    int height = std::atoi(args[8].c_str());
+    return renderInput(unitOf(args[2]), [&](const vestra::DataSet& data, std::string_view unit,
+                                            std::string& reason) {
+        QByteArray png = vestra::chart::RenderPng(
+            vestra::chart::LayoutGroupChart(data, group, unit, width, height).drawing);
+        reason = "cannot make the PNG";
+        return png;
+    });
+}
+
+int pdf(const std::vector<std::string>& args) {
+    if (args.size() != 5 || args[1] != "--unit" || args[3] != "--paper") {
+        std::fprintf(stderr, "usage: vestra-report pdf --unit C|F --paper a4|letter\n");
+        return 2;
+    }
+    std::optional<vestra::ReportPaper> paper = vestra::ParseReportPaper(args[4]);
+    if (!paper) {
+        return fail("unknown paper");
+    }
+    return renderInput(unitOf(args[2]), [&](const vestra::DataSet& data, std::string_view unit,
+                                            std::string& reason) {
+        return vestra::ReportPdfBytes(data, unit, *paper, reason);
+    });
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && std::string(argv[1]) == "chart-png") {
-        return chartPng(argc, argv);
-    }
-    if (argc != 6 || std::string(argv[1]) != "pdf" || std::string(argv[2]) != "--unit" ||
-        std::string(argv[4]) != "--paper") {
-        std::fprintf(stderr, "usage: vestra-report pdf --unit C|F --paper a4|letter\n");
-        return 2;
-    }
-    std::string unitLetter = argv[3];
-    std::string_view unit = unitLetter == "F" ? vestra::kUnitFahrenheit : vestra::kUnitCelsius;
-    std::optional<vestra::ReportPaper> paper = vestra::ParseReportPaper(argv[5]);
-    if (!paper) {
-        return fail("unknown paper");
-    }
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // The fonts need a GUI application; the program never shows a window, so no display either.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    vestra::DataStore store;
-    std::string reason;
-    if (!readData(unit, store, reason)) {
-        return fail(reason);
+    if (!args.empty() && args[0] == "chart-png") {
+        return chartPng(args);
     }
-    QByteArray pdf = vestra::ReportPdfBytes(store.currentData, unit, *paper, reason);
-    if (pdf.isEmpty()) {
-        return fail(reason);
+    if (!args.empty() && args[0] == "pdf") {
+        return pdf(args);
     }
-    return writeAll(pdf) ? 0 : fail("cannot write the PDF");
+    std::fprintf(stderr, "usage: vestra-report pdf|chart-png ...\n");
+    return 2;
 }

@@ -43,6 +43,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options,
             options.verbose = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--unit" || arg == "--memory" || arg == "--readings" || arg == "--link" ||
                    arg == "--log" || arg == "--fault") {
             if (i + 1 == args.size()) {

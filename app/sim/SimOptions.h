@@ -17,12 +17,14 @@ struct SimOptions {
     bool pace = false;
     bool verbose = false;
     bool help = false;
+    bool version = false;
     SimFaults faults;
 };
 
 inline constexpr const char* kSimUsage =
     "usage: vestra-sim [--unit C|F] [--memory FILE | --readings N] [--link PATH] [--pace]\n"
     "                  [--fault FAULT]... [--verbose] [--log FILE]\n"
+    "       vestra-sim --version | --help\n"
     "faults: silent, ng1[:N], ng3[:N], garbage[:N] (the reply to the N-th command after HEL,\n"
     "        default 1, 0 = HEL itself), slow[:MS[:PIECES]] (default 1500 ms, 2 pieces),\n"
     "        long-line[:LENGTH] (default 31), cut:N (switched off after N dump lines)\n";

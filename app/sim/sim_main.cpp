@@ -1,4 +1,5 @@
 #include "SimRun.h"
+#include "shell/ProgramVersion.h"
 
 #include <cstdio>
 
@@ -9,6 +10,10 @@ int main(int argc, char** argv) {
     if (!ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
         std::fprintf(stderr, "vestra-sim: %s\n%s", error.c_str(), kSimUsage);
         return 2;
+    }
+    if (options.version) {
+        std::printf("%s\n", vestra::VersionLine("vestra-sim").c_str());
+        return 0;
     }
     if (options.help) {
         std::fputs(kSimUsage, stdout);

@@ -55,6 +55,4 @@ list(APPEND VESTRA_UI_SOURCES
     device/frmTime.cpp
     device/CommWindowRunner.h
     device/CommWindowRunner.cpp
-    device/DeviceOperations.h
-    device/DeviceOperations.cpp
 )

@@ -3,6 +3,7 @@
 #include "files/FileCommands.h"
 #include "shell/Common.h"
 #include "shell/FileFunc.h"
+#include "shell/StartFolder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -51,7 +52,7 @@ bool confirmReplace(const std::string& path, MessageSink& messages) {
 
 FileDialogSetup OpenDialogSetup(const std::string& currentFilePath, std::string_view unit) {
     std::string native = NativeExtension(unit);
-    return {FolderOf(currentFilePath),
+    return {DialogStartFolder(currentFilePath, CurrentStartFolders()),
             initialName(currentFilePath, native),
             native,
             {nativeFilter(unit)}};
@@ -73,11 +74,14 @@ bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, std::str
                     MessageSink& messages) {
     FileDialogSetup setup = OpenDialogSetup(currentFilePath, unit);
     std::optional<std::string> chosen = dialogs.askOpen(setup);
-    if (!chosen) {
-        return false;
-    }
-    std::string path = WithDefaultExtension(*chosen, setup.defaultExtension);
-    if (LowerCaseAscii(nameExtension(path)) != setup.defaultExtension) {
+    return chosen && AcceptOpenName(*chosen, currentFilePath, unit, messages);
+}
+
+bool AcceptOpenName(const std::string& chosen, std::string& currentFilePath, std::string_view unit,
+                    MessageSink& messages) {
+    std::string native = NativeExtension(unit);
+    std::string path = WithDefaultExtension(chosen, native);
+    if (LowerCaseAscii(nameExtension(path)) != native) {
         ShowUnsupportedFileName(messages);
         return false;
     }

@@ -34,6 +34,11 @@ std::optional<std::string> AskSaveName(FileDialogs& dialogs, FileDialogSetup set
                                        const std::function<bool(const std::string&)>& accepted,
                                        MessageSink& messages);
 
+// The checks of the open dialog on a name chosen elsewhere (the command line): the default
+// extension added when it has none, then only a data file of the current unit is taken.
+bool AcceptOpenName(const std::string& chosen, std::string& currentFilePath, std::string_view unit,
+                    MessageSink& messages);
+
 // Shows the save dialog. Accepted are the native extension of the unit, csv and txt in any
 // letter case; a name without extension becomes a native data file. When the file exists the
 // user is asked before it is replaced; No shows the dialog again with that name.

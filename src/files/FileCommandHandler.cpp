@@ -23,12 +23,11 @@ void FileCommandHandler::open() {
     load();
 }
 
-void FileCommandHandler::openFile(const std::string& path) {
-    if (!window_.confirmDiscardUnsaved()) {
-        return;
+void FileCommandHandler::openGiven(const std::string& path) {
+    if (window_.confirmDiscardUnsaved() &&
+        AcceptOpenName(path, currentFilePath_, window_.unit(), messages_)) {
+        load();
     }
-    currentFilePath_ = path;
-    load();
 }
 
 void FileCommandHandler::load() {

@@ -22,11 +22,12 @@ public slots:
     // Asks about unsaved data, lets the user choose a data file of the current unit and shows
     // it. A file that cannot be read leaves the shown data as it was.
     void open();
+    // The Open command for a file named on the command line or in the history window: the same
+    // question, checks and messages as with a file chosen in the dialog.
+    void openGiven(const std::string& path);
     // Lets the user choose a name and writes the shown data as a data file, a CSV file or a
     // text report, by the extension.
     void save();
-    // Asks about unsaved data and shows the data file at path, as Open does once it is chosen.
-    void openFile(const std::string& path);
 
 signals:
     // A data set was read from or written to path: an open, or a save in any format.

@@ -2,6 +2,7 @@
 
 #include "shell/AppInfo.h"
 #include "shell/FileFunc.h"
+#include "shell/InstallLayout.h"
 
 #include <QFileInfo>
 #include <QPointer>
@@ -24,7 +25,7 @@ QTextBrowser* makeBrowser(QWidget* owner) {
 } // namespace
 
 QString HelpFilePath() {
-    return QString::fromStdString(ProgramFolder()) + QStringLiteral("/help/index.html");
+    return QString::fromStdString(HelpDocumentPath(ProgramFolder()));
 }
 
 void OpenHelp(QWidget* owner, const QString& path) {

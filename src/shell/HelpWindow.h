@@ -6,7 +6,8 @@ class QWidget;
 
 namespace vestra {
 
-// Where the help document is installed: help/index.html beside the program.
+// Where the help document is: beside the program in the build tree, in the data folder once
+// installed.
 QString HelpFilePath();
 
 // Opens the help document at its contents in a help window of its own (one per run, raised

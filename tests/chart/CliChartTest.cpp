@@ -3,6 +3,7 @@
 #include "files/TempFolder.h"
 #include "shell/Common.h"
 #include "support/RecordingMessages.h"
+#include "support/ToolRun.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -15,10 +16,7 @@
 namespace vestra {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string errors;
-};
+using Outcome = testing::ToolOutcome;
 
 class CliChartTest : public ::testing::Test {
 protected:
@@ -31,11 +29,7 @@ protected:
 
     // The tool's settings live under the test's folder, so the user's own never decide the unit.
     Outcome run(const std::string& args) {
-        std::string errors = folder_.file("stderr");
-        std::string command = "XDG_CONFIG_HOME='" + folder_.file("config") + "' '" +
-                              VESTRA_CLI_PATH + "' --unit C chart " + args + " 2>'" + errors + "'";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(errors)};
+        return testing::RunTool(folder_, VESTRA_CLI_PATH, "--unit C chart " + args);
     }
     std::string quoted(const std::string& name) { return "'" + folder_.file(name) + "'"; }
     std::string bytes(const std::string& name) { return testing::ReadBytes(folder_.file(name)); }

@@ -53,5 +53,26 @@ TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
     }
 }
 
+TEST(SimOptionsTest, VersionAndHelpAreFlagsOfTheirOwn) {
+    struct Case {
+        std::vector<std::string> args;
+        bool version;
+        bool help;
+    };
+    const Case cases[] = {
+        {{"--version"}, true, false},
+        {{"--pace", "--version"}, true, false},
+        {{"-h"}, false, true},
+        {{"--pace"}, false, false},
+    };
+    for (const Case& c : cases) {
+        SimOptions options;
+        std::string error;
+        ASSERT_TRUE(ParseSimOptions(c.args, options, error)) << error;
+        EXPECT_EQ(options.version, c.version) << c.args.back();
+        EXPECT_EQ(options.help, c.help) << c.args.back();
+    }
+}
+
 } // namespace
 } // namespace vestra::sim

@@ -7,6 +7,7 @@
 #include "files/TempFolder.h"
 #include "shell/Settings.h"
 #include "support/RecordingMessages.h"
+#include "support/ToolRun.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,10 +26,7 @@ const std::string kOld = "the old contents\r\n";
 const std::string kFull = "ディスクの空きがありません";
 const std::string kIoError = "入出力エラーです";
 
-struct Outcome {
-    int status;
-    std::string errors;
-};
+using Outcome = ToolOutcome;
 
 class WriteFaultsTest : public ::testing::Test {
 protected:
@@ -46,13 +44,9 @@ protected:
 
     // The tool with the shim preloaded; its settings under the test's folder.
     Outcome run(const std::string& call, const std::string& args) {
-        std::string errors = folder_.file("stderr");
-        std::string command = "XDG_CONFIG_HOME='" + folder_.file("config") +
-                              "' LD_PRELOAD='" VESTRA_FAULT_SHIM_PATH "' VESTRA_FAIL_CALL=" + call +
-                              " VESTRA_FAIL_UNDER='" + out_ + "' '" VESTRA_CLI_PATH "' " + args +
-                              " 2>'" + errors + "'";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errors)};
+        return RunTool(folder_, VESTRA_CLI_PATH, args,
+                       "LD_PRELOAD='" VESTRA_FAULT_SHIM_PATH "' VESTRA_FAIL_CALL=" + call +
+                           " VESTRA_FAIL_UNDER='" + out_ + "' ");
     }
 
     int entriesInOut() const {

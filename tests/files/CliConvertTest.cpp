@@ -4,6 +4,7 @@
 #include "shell/Common.h"
 #include "shell/Settings.h"
 #include "support/RecordingMessages.h"
+#include "support/ToolRun.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,10 +19,7 @@
 namespace vestra {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string errors;
-};
+using Outcome = testing::ToolOutcome;
 
 class CliConvertTest : public ::testing::Test {
 protected:
@@ -35,11 +33,7 @@ protected:
     // Runs the tool with its settings under the test's folder, so a user's own settings file
     // never decides the unit.
     Outcome run(const std::string& args) {
-        std::string errors = folder_.file("stderr");
-        std::string command = "XDG_CONFIG_HOME='" + folder_.file("config") + "' '" +
-                              VESTRA_CLI_PATH + "' " + args + " 2>'" + errors + "'";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(errors)};
+        return testing::RunTool(folder_, VESTRA_CLI_PATH, args);
     }
 
     std::string quoted(const std::string& name) { return "'" + folder_.file(name) + "'"; }

@@ -28,6 +28,7 @@ private:
     testing::FakeFileDialogs dialogs;
     std::string currentFilePath;
     std::unique_ptr<frmMain> window;
+    FileCommandHandler* handler = nullptr;
 
     void importDemo() {
         testing::StageDemoImport(store.importBuffer);
@@ -61,7 +62,7 @@ private slots:
         dialogs = testing::FakeFileDialogs{};
         currentFilePath.clear();
         window = std::make_unique<frmMain>(store, "ﾟC", settings, messages);
-        new FileCommandHandler(*window, dialogs, currentFilePath, messages);
+        handler = new FileCommandHandler(*window, dialogs, currentFilePath, messages);
     }
     void cleanup() {
         store.modified = false;
@@ -110,6 +111,49 @@ private slots:
         QCOMPARE(detail->gridText(8, 2), QStringLiteral("-3.4"));
         QVERIFY(store.importBuffer.group(1).recordValues.empty());
         QCOMPARE(dialogs.opened[0].defaultExtension, std::string("qmc"));
+    }
+
+    // A file named on the command line meets the checks and messages of the Open command.
+    void aGivenFileIsOpenedAsTheOpenCommandWould_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("loadedFrom");
+        QTest::newRow("data file") << "plant.qmc"
+                                   << ""
+                                   << "plant.qmc";
+        QTest::newRow("without extension") << "plant"
+                                           << ""
+                                           << "plant.qmc";
+        QTest::newRow("missing") << "missing.qmc"
+                                 << "File Load Error !"
+                                 << "";
+        QTest::newRow("not a data file") << "bad.qmc"
+                                         << "File Load Error !"
+                                         << "";
+        QTest::newRow("other unit") << "plant.qmf"
+                                    << "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。"
+                                    << "";
+    }
+    void aGivenFileIsOpenedAsTheOpenCommandWould() {
+        QFETCH(QString, given);
+        QFETCH(QString, message);
+        QFETCH(QString, loadedFrom);
+        demoFile("plant.qmc");
+        testing::WriteBytes(folder->file("bad.qmc"), "not a data file");
+        testing::WriteBytes(folder->file("plant.qmf"),
+                            testing::ReadBytes(folder->file("plant.qmc")));
+        currentFilePath = "/before.qmc";
+        handler->openGiven(folder->file(given.toStdString()));
+        QCOMPARE(QString::fromStdString(messages.entries.empty() ? std::string()
+                                                                 : messages.entries.back().text),
+                 message);
+        QCOMPARE(store.hasData, !loadedFrom.isEmpty());
+        QVERIFY(dialogs.opened.empty());
+        bool refused = message.startsWith(QStringLiteral("ｻﾎﾟｰﾄ"));
+        std::string expectedPath =
+            loadedFrom.isEmpty() ? given.toStdString() : loadedFrom.toStdString();
+        QCOMPARE(currentFilePath,
+                 refused ? std::string("/before.qmc") : folder->file(expectedPath));
     }
 
     void exportsKeepOrClearTheUnsavedStateAsTheirFormatDoes() {

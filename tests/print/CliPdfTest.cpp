@@ -5,6 +5,7 @@
 #include "shell/Common.h"
 #include "support/RecordingMessages.h"
 #include "support/SmallDisk.h"
+#include "support/ToolRun.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -17,10 +18,7 @@
 namespace vestra {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string errors;
-};
+using Outcome = testing::ToolOutcome;
 
 class CliPdfTest : public ::testing::Test {
 protected:
@@ -34,11 +32,7 @@ protected:
     // The tool with settings of its own and the locale of the C library, whose paper is A4,
     // so that neither the user's settings nor the machine's locale decide the outcome.
     Outcome run(const std::string& args) {
-        std::string errors = folder_.file("stderr");
-        std::string command = "LC_ALL=C XDG_CONFIG_HOME='" + folder_.file("config") + "' '" +
-                              VESTRA_CLI_PATH + "' --unit C " + args + " 2>'" + errors + "'";
-        int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(errors)};
+        return testing::RunTool(folder_, VESTRA_CLI_PATH, "--unit C " + args, "LC_ALL=C ");
     }
 
     std::string pageSize(const std::string& pdf) {

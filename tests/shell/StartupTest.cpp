@@ -1,7 +1,7 @@
 #include "shell/Startup.h"
 
 #include "files/TempFolder.h"
-#include "shell/AppSession.h"
+#include "session/AppSession.h"
 #include "shell/StartupSettings.h"
 #include "shell/frmSplash.h"
 #include "support/RecordingMessages.h"

@@ -1,16 +1,18 @@
-#include "shell/AppCommands.h"
+#include "session/AppCommands.h"
 
 #include "chart/QtChartPanel.h"
-#include "device/DeviceOperations.h"
+#include "session/DeviceOperations.h"
 #include "files/FileCommandHandler.h"
 #include "files/FileCommands.h"
 #include "history/QtHistoryRecorder.h"
 #include "history/frmHistory.h"
 #include "print/PrintCommand.h"
-#include "shell/AppSession.h"
+#include "session/AppSession.h"
 #include "shell/HelpWindow.h"
 #include "shell/Settings.h"
 #include "shell/frmAbout.h"
+
+#include <filesystem>
 
 namespace vestra {
 
@@ -73,7 +75,7 @@ void ConnectHistory(AppSession& session, FileCommandHandler& files) {
                           &session.window());
         QObject::connect(
             &dialog, &frmHistory::openFileRequested, &files,
-            [&files](const QString& path) { files.openFile(path.toStdString()); },
+            [&files](const QString& path) { files.openGiven(path.toStdString()); },
             Qt::QueuedConnection);
         dialog.exec();
     });
@@ -85,6 +87,15 @@ void ConnectAllCommands(AppSession& session) {
     ConnectHelpCommands(session);
     ConnectDeviceCommands(session);
     ConnectChartCommands(session);
+}
+
+void OpenGivenFile(AppSession& session, const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    auto* files = session.window().findChild<FileCommandHandler*>();
+    if (files != nullptr) {
+        files->openGiven(ec ? path : full.string());
+    }
 }
 
 } // namespace vestra

@@ -1,4 +1,4 @@
-#include "shell/AppSession.h"
+#include "session/AppSession.h"
 
 #include "data/WindowPlacement.h"
 #include "files/QtFileDialogs.h"

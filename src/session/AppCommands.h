@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace vestra {
 
 class AppSession;
@@ -19,5 +21,9 @@ void ConnectHistory(AppSession& session, FileCommandHandler& files);
 
 // Every group above, as the application connects them.
 void ConnectAllCommands(AppSession& session);
+
+// Opens a data file named on the command line as the Open command would, once the file
+// commands are connected. A relative name is taken from the current folder.
+void OpenGivenFile(AppSession& session, const std::string& path);
 
 } // namespace vestra

@@ -1,4 +1,4 @@
-#include "device/DeviceOperations.h"
+#include "session/DeviceOperations.h"
 
 #include "data/frmMain.h"
 #include "device/CommResultMessages.h"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build in build/ (tools/build.sh), checks that its
+# dependencies can be met from the archive, installs it into a scratch root and checks what it
+# installed: desktop entry, AppStream record, file types, manual pages, help document, and the
+# installed programs themselves. Exits non-zero on the first failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source=$PWD
+
+fail() {
+    echo "package-check: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root="$work/root"
+
+cmake --build build --target vestra vestra-cli vestra-report vestra-sim vestra_manual_pages \
+    >/dev/null
+(cd build && cpack -G DEB -B "$PWD/package" >"$work/cpack.log" 2>&1) || fail "cpack: $(tail -5 "$work/cpack.log")"
+deb=$(echo "$PWD"/build/package/vestra_*.deb)
+[[ -f $deb ]] || fail "cpack made no package"
+echo "package-check: $(basename "$deb") (Depends: $(dpkg-deb -f "$deb" Depends))"
+
+for needed in libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n; do
+    dpkg-deb -f "$deb" Depends | grep -q "$needed" || fail "Depends lacks $needed"
+done
+apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
+    fail "the dependencies cannot be met: $(tail -5 "$work/apt.log")"
+
+dpkg-deb -x "$deb" "$root"
+share="$root/usr/share"
+id=com.morva.Vestra
+
+desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >"$work/as.log" ||
+    fail "AppStream record: $(cat "$work/as.log")"
+[[ -f "$share/icons/hicolor/scalable/apps/$id.svg" ]] || fail "no icon"
+xmllint --noout "$share/icons/hicolor/scalable/apps/$id.svg" || fail "icon is not well-formed"
+
+# The file types: the XML must be valid for update-mime-database, which only warns on stderr.
+xmllint --noout "$share/mime/packages/$id.xml" || fail "MIME file is not well-formed"
+XDG_DATA_DIRS="$share" update-mime-database "$share/mime" 2>"$work/mime.log"
+[[ ! -s "$work/mime.log" ]] || fail "MIME file: $(cat "$work/mime.log")"
+for type in application/x-vestra-celsius:qmc application/x-vestra-fahrenheit:qmf; do
+    grep -q "^50:${type%%:*}:\*\.${type##*:}$" "$share/mime/globs2" || fail "no glob for $type"
+    grep -q "MimeType=.*${type%%:*};" "$share/applications/$id.desktop" ||
+        fail "the desktop entry does not open ${type%%:*}"
+done
+
+for program in vestra vestra-cli vestra-sim; do
+    [[ -x "$root/usr/bin/$program" ]] || fail "$program is not installed"
+    [[ -f "$share/man/man1/$program.1.gz" ]] || fail "no manual page for $program"
+    version=$("$root/usr/bin/$program" --version) || fail "$program --version failed"
+    [[ $version == "$program $(dpkg-deb -f "$deb" Version)" ]] ||
+        fail "$program --version says '$version'"
+done
+[[ -f "$share/vestra/help/index.html" ]] || fail "no help document"
+[[ -f "$share/doc/vestra/copyright" ]] || fail "no copyright file"
+
+# The installed tool converts a data file exactly as the tests expect.
+export XDG_CONFIG_HOME="$work/config"
+cp tests/fuzz/corpus/data_file/small_celsius.dat "$work/in.qmc"
+"$root/usr/bin/vestra-cli" --unit C convert "$work/in.qmc" "$work/out.csv" ||
+    fail "installed vestra-cli convert failed"
+cmp -s "$work/out.csv" "$source/tests/files/expected/small.csv" ||
+    fail "installed vestra-cli convert wrote another CSV"
+# The printed report comes from the installed helper that the tool finds beside its bin/.
+"$root/usr/bin/vestra-cli" --unit C convert "$work/in.qmc" "$work/out.pdf" ||
+    fail "installed vestra-cli convert to PDF failed"
+[[ $(head -c 5 "$work/out.pdf") == "%PDF-" ]] || fail "installed vestra-cli wrote no PDF"
+echo "package-check: all checks passed"
