@@ -27,12 +27,4 @@ if(VESTRA_BUILD_UI)
 endif()
 
 # The PDF of the command-line tool, as a user runs it.
-if(TARGET vestra-cli)
-    add_executable(vestra_cli_pdf_tests print/CliPdfTest.cpp)
-    target_include_directories(vestra_cli_pdf_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_compile_definitions(vestra_cli_pdf_tests PRIVATE
-        VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>")
-    target_link_libraries(vestra_cli_pdf_tests PRIVATE vestra_core GTest::gtest_main)
-    add_dependencies(vestra_cli_pdf_tests vestra-cli)
-    gtest_discover_tests(vestra_cli_pdf_tests DISCOVERY_TIMEOUT 60)
-endif()
+vestra_add_tool_tests(vestra_cli_pdf_tests print/CliPdfTest.cpp)
