@@ -5,7 +5,7 @@
 # the simulator, for example --readings 150, --fault cut:20, --unit F.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/build.sh --target vestra vestra-sim
+bash tools/build.sh vestra vestra-sim
 
 work=$(mktemp -d)
 sim_pid=

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 if [[ ${1:-} == --real ]]; then
-    bash tools/build.sh --target vestra
+    bash tools/build.sh vestra
     exec build/app/vestra
 fi
 exec bash tools/demo.sh "$@"
