@@ -31,10 +31,11 @@ if [[ ! -L $link ]]; then
     exit 1
 fi
 
-# Settings and runtime folders of its own: the single-instance lock lies beside the settings
-# file, so the demo runs beside a running copy of the application or another demo, and nothing
-# else the program keeps at run time is shared with them either.
+# Settings, data and runtime folders of its own: the single-instance lock lies beside the
+# settings file, so the demo runs beside a running copy of the application or another demo; the
+# demo's imports go into a history of its own, never into the user's.
 export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/data"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export XDG_CONFIG_HOME="$work/config"
 config="$XDG_CONFIG_HOME/MORVA/VESTRA2/Config"

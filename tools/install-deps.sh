@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev
-    fonts-ipafont-gothic xvfb xauth
+    fonts-ipafont-gothic xvfb xauth openbox xdotool x11-utils
     clang libclang-rt-14-dev
     poppler-utils time
     locales-all
