@@ -46,12 +46,12 @@ bool CommWindowRunner::openPort() {
     return true;
 }
 
-int CommWindowRunner::run(int mode, const DateTime& clockToSet) {
+CommResult CommWindowRunner::run(ConnectionMode mode, const DateTime& clockToSet) {
     if (!port_) {
         // Only a caller that skipped openPort gets here; nothing was sent.
-        return static_cast<int>(CommResult::ResultLineError);
+        return CommResult::ResultLineError;
     }
-    state_.CurrentMode = static_cast<ConnectionMode>(mode);
+    state_.CurrentMode = mode;
     state_.ClockToSet = clockToSet;
     // The clock dialog and the settings editor own the window of their own connections.
     QWidget* owner = QApplication::activeModalWidget();
@@ -61,7 +61,7 @@ int CommWindowRunner::run(int mode, const DateTime& clockToSet) {
     if (trace_) {
         trace_->flush();
     }
-    return static_cast<int>(result);
+    return result;
 }
 
 } // namespace vestra

@@ -28,7 +28,7 @@ public:
     ~CommWindowRunner() override;
 
     bool openPort() override;
-    int run(int mode, const DateTime& clockToSet) override;
+    CommResult run(ConnectionMode mode, const DateTime& clockToSet) override;
 
     // The device serial port number n stands for.
     std::string deviceOf(int portNumber) const { return PortDeviceName(portNumber, ports_); }

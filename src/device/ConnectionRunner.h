@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/CommState.h"
 #include "shell/DateTime.h"
 
 #include <functional>
@@ -12,25 +13,18 @@ namespace vestra {
 // mode transmits its deviceSettings.
 class ConnectionRunner {
 public:
-    // Mode numbers and the success result as the engine numbers them.
-    static constexpr int kModeReadClock = 1;
-    static constexpr int kModeReadSettings = 2;
-    static constexpr int kModeSetClock = 3;
-    static constexpr int kModeSendSettings = 4;
-    static constexpr int kResultOk = 0;
-
     virtual ~ConnectionRunner() = default;
 
     // Opens the configured serial port. False when it cannot be used; the user has then been
     // told already and no connection may be run.
     virtual bool openPort() = 0;
 
-    // Runs one connection on the opened port (which it closes) and returns its result, 0 for
-    // success. clockToSet is what the set-clock mode sends; the other modes ignore it.
-    virtual int run(int mode, const DateTime& clockToSet) = 0;
+    // Runs one connection on the opened port (which it closes) and returns how it ended.
+    // clockToSet is what the set-clock mode sends; the other modes ignore it.
+    virtual CommResult run(ConnectionMode mode, const DateTime& clockToSet) = 0;
 };
 
 // Shows the message for a failed connection's result.
-using CommResultReporter = std::function<void(int result)>;
+using CommResultReporter = std::function<void(CommResult result)>;
 
 } // namespace vestra

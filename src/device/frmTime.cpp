@@ -90,9 +90,9 @@ void frmTime::showClock(const DateTime& t) {
 }
 
 // The dialog takes no input while its connection runs.
-int frmTime::runConnection(int mode, const DateTime& clockToSet) {
+CommResult frmTime::runConnection(ConnectionMode mode, const DateTime& clockToSet) {
     setEnabled(false);
-    int result = runner_.run(mode, clockToSet);
+    CommResult result = runner_.run(mode, clockToSet);
     activateWindow();
     return result;
 }
@@ -101,8 +101,8 @@ void frmTime::cmdRead_Click() {
     if (!runner_.openPort()) {
         return;
     }
-    int result = runConnection(ConnectionRunner::kModeReadClock, DateTime{});
-    if (result != ConnectionRunner::kResultOk) {
+    CommResult result = runConnection(ConnectionMode::ModeReadClock, DateTime{});
+    if (result != CommResult::ResultOk) {
         showCommResult_(result);
     } else {
         showClock(store_.importBuffer.importedAt);
@@ -119,8 +119,8 @@ void frmTime::cmdOK_Click() {
     if (!clock || !runner_.openPort()) {
         return;
     }
-    int result = runConnection(ConnectionRunner::kModeSetClock, *clock);
-    if (result != ConnectionRunner::kResultOk) {
+    CommResult result = runConnection(ConnectionMode::ModeSetClock, *clock);
+    if (result != CommResult::ResultOk) {
         showCommResult_(result);
         setEnabled(true);
         return;

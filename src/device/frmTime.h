@@ -26,7 +26,7 @@ public slots:
 
 private:
     void showClock(const DateTime& t);
-    int runConnection(int mode, const DateTime& clockToSet);
+    CommResult runConnection(ConnectionMode mode, const DateTime& clockToSet);
 
     DataStore& store_;
     ConnectionRunner& runner_;

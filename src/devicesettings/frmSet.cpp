@@ -190,9 +190,9 @@ void frmSet::cmdGet_Click() {
     if (!runner_.openPort()) {
         return;
     }
-    int result = runner_.run(ConnectionRunner::kModeReadSettings, DateTime{});
+    CommResult result = runner_.run(ConnectionMode::ModeReadSettings, DateTime{});
     activateWindow();
-    if (result != ConnectionRunner::kResultOk) {
+    if (result != CommResult::ResultOk) {
         showCommResult_(result);
         return;
     }
@@ -215,9 +215,9 @@ void frmSet::cmdSet_Click() {
     if (!validateSettings() || !messages_.askYesNo(SendConfirmationText()) || !runner_.openPort()) {
         return;
     }
-    int result = runner_.run(ConnectionRunner::kModeSendSettings, DateTime{});
+    CommResult result = runner_.run(ConnectionMode::ModeSendSettings, DateTime{});
     activateWindow();
-    if (result != ConnectionRunner::kResultOk) {
+    if (result != CommResult::ResultOk) {
         showCommResult_(result);
         return;
     }

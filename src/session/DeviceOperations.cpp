@@ -41,16 +41,16 @@ bool DeviceOperations::runConnection(ConnectionMode mode) {
     if (!runner_.openPort()) {
         return false;
     }
-    int result = runner_.run(static_cast<int>(mode), DateTime{});
-    if (result != ConnectionRunner::kResultOk) {
+    CommResult result = runner_.run(mode, DateTime{});
+    if (result != CommResult::ResultOk) {
         reportCommResult(result);
         return false;
     }
     return true;
 }
 
-void DeviceOperations::reportCommResult(int result) {
-    ShowCommResult(messages_, static_cast<CommResult>(result));
+void DeviceOperations::reportCommResult(CommResult result) {
+    ShowCommResult(messages_, result);
 }
 
 void DeviceOperations::mnuData_Click() {
@@ -58,8 +58,8 @@ void DeviceOperations::mnuData_Click() {
         return;
     }
     DataStore& store = window_.store();
-    int result = runner_.run(static_cast<int>(ConnectionMode::ModeImportMemory), DateTime{});
-    if (result != ConnectionRunner::kResultOk) {
+    CommResult result = runner_.run(ConnectionMode::ModeImportMemory, DateTime{});
+    if (result != CommResult::ResultOk) {
         // The shown data and its unsaved state stay; only what the failed dump left goes.
         reportCommResult(result);
         window_.updateFileCommands();
@@ -73,15 +73,15 @@ void DeviceOperations::mnuData_Click() {
 
 void DeviceOperations::mnuTime_Click() {
     frmTime dialog(
-        window_.store(), runner_, messages_, [this](int result) { reportCommResult(result); },
-        DateTime::Now(), &window_);
+        window_.store(), runner_, messages_,
+        [this](CommResult result) { reportCommResult(result); }, DateTime::Now(), &window_);
     dialog.exec();
 }
 
 void DeviceOperations::mnuFunc_Click() {
     frmSet dialog(
         window_.store(), window_.unit(), messages_, runner_,
-        [this](int result) { reportCommResult(result); }, &window_);
+        [this](CommResult result) { reportCommResult(result); }, &window_);
     dialog.exec();
 }
 

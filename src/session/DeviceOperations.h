@@ -38,7 +38,7 @@ private:
     // Opens the port and runs one connection; false when the port was refused or the
     // connection failed (the user has been told why).
     bool runConnection(ConnectionMode mode);
-    void reportCommResult(int result);
+    void reportCommResult(CommResult result);
 
     frmMain& window_;
     MessageSink& messages_;

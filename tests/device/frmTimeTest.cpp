@@ -15,7 +15,7 @@ class frmTimeTest : public QObject {
     DataStore store;
     testing::FakeConnectionRunner runner;
     testing::RecordingMessages messages;
-    std::vector<int> reported;
+    std::vector<CommResult> reported;
     std::unique_ptr<frmTime> dialog;
 
     QStringList boxes() const {
@@ -38,7 +38,7 @@ private slots:
         messages = testing::RecordingMessages{};
         reported.clear();
         dialog = std::make_unique<frmTime>(
-            store, runner, messages, [this](int result) { reported.push_back(result); },
+            store, runner, messages, [this](CommResult result) { reported.push_back(result); },
             DateTime{2008, 5, 2, 9, 3, 7});
         dialog->show();
     }
@@ -50,12 +50,12 @@ private slots:
 
     void readShowsTheThermometersClockAndDisablesMeanwhile() {
         bool enabledWhileRunning = true;
-        runner.onRun = [&](int) {
+        runner.onRun = [&](ConnectionMode) {
             enabledWhileRunning = dialog->isEnabled();
             store.importBuffer.importedAt = DateTime{2010, 11, 30, 23, 0, 5};
         };
         dialog->cmdRead_Click();
-        QCOMPARE(runner.modes, std::vector<int>{ConnectionRunner::kModeReadClock});
+        QCOMPARE(runner.modes, std::vector<ConnectionMode>{ConnectionMode::ModeReadClock});
         QVERIFY(!enabledWhileRunning);
         QVERIFY(dialog->isEnabled());
         QCOMPARE(boxes(), (QStringList{"2010", "11", "30", "23", "0", "5"}));
@@ -63,9 +63,9 @@ private slots:
     }
 
     void failedReadReportsAndKeepsTheBoxes() {
-        runner.result = 4;
+        runner.result = CommResult::ResultNoResponse;
         dialog->cmdRead_Click();
-        QCOMPARE(reported, std::vector<int>{4});
+        QCOMPARE(reported, std::vector<CommResult>{CommResult::ResultNoResponse});
         QCOMPARE(boxes(), (QStringList{"2008", "5", "2", "9", "3", "7"}));
         QVERIFY(dialog->isEnabled());
     }
@@ -81,13 +81,13 @@ private slots:
     }
 
     void setSendsTheBoxesAndCloses() {
-        runner.onRun = [&](int) {
+        runner.onRun = [&](ConnectionMode) {
             store.importBuffer.importedAt = DateTime{2008, 5, 12, 13, 45, 7};
         };
         dialog->cmdRead_Click();
         runner.onRun = nullptr;
         dialog->cmdOK_Click();
-        QCOMPARE(runner.modes.back(), ConnectionRunner::kModeSetClock);
+        QCOMPARE(runner.modes.back(), ConnectionMode::ModeSetClock);
         // The month shown as 5 goes out padded.
         QCOMPARE(FormatTimestampSeconds(runner.clocks.back()), std::string("2008/05/12 13:45:07"));
         QCOMPARE(messages.entries.size(), std::size_t{1});
@@ -99,7 +99,7 @@ private slots:
 
     void enterInABoxSetsTheClock() {
         QTest::keyClick(dialog->findChild<QLineEdit*>("txtTime4"), Qt::Key_Return);
-        QCOMPARE(runner.modes, std::vector<int>{ConnectionRunner::kModeSetClock});
+        QCOMPARE(runner.modes, std::vector<ConnectionMode>{ConnectionMode::ModeSetClock});
         QVERIFY(!dialog->isVisible());
     }
 
@@ -116,9 +116,9 @@ private slots:
 
     void failedSetStaysOpenForAnotherTry() {
         type({"2079", "12", "31", "23", "59", "59"});
-        runner.result = 10;
+        runner.result = CommResult::ResultBatteryAlarm;
         dialog->cmdOK_Click();
-        QCOMPARE(reported, std::vector<int>{10});
+        QCOMPARE(reported, std::vector<CommResult>{CommResult::ResultBatteryAlarm});
         QCOMPARE(runner.clocks.back(), (DateTime{2079, 12, 31, 23, 59, 59}));
         QVERIFY(dialog->isVisible());
         QVERIFY(dialog->isEnabled());

@@ -22,14 +22,15 @@ class frmSetTest : public QObject {
     DataStore store;
     testing::FakeConnectionRunner runner;
     testing::RecordingMessages messages;
-    std::vector<int> reported;
+    std::vector<CommResult> reported;
     // What the thermometer would have received by the last send.
     std::vector<std::string> sentLines;
     std::unique_ptr<frmSet> dialog;
 
     void open(const char* unit = "ﾟC") {
-        dialog = std::make_unique<frmSet>(store, TemperatureUnit(unit), messages, runner,
-                                          [this](int result) { reported.push_back(result); });
+        dialog =
+            std::make_unique<frmSet>(store, TemperatureUnit(unit), messages, runner,
+                                     [this](CommResult result) { reported.push_back(result); });
         dialog->show();
     }
     QLineEdit* box(const QString& name) const { return dialog->findChild<QLineEdit*>(name); }
@@ -60,8 +61,8 @@ private slots:
     void init() {
         store = DataStore{};
         runner = testing::FakeConnectionRunner{};
-        runner.onRun = [this](int mode) {
-            if (mode != ConnectionRunner::kModeSendSettings) {
+        runner.onRun = [this](ConnectionMode mode) {
+            if (mode != ConnectionMode::ModeSendSettings) {
                 return;
             }
             sentLines = {"LBL " + store.deviceSettings.label};
@@ -167,9 +168,9 @@ private slots:
 
     void readFillsTheEditor() {
         open();
-        runner.onRun = [this](int) { fill(store.importBuffer, "D", 1.0f, 0); };
+        runner.onRun = [this](ConnectionMode) { fill(store.importBuffer, "D", 1.0f, 0); };
         dialog->cmdGet_Click();
-        QCOMPARE(runner.modes, std::vector<int>{ConnectionRunner::kModeReadSettings});
+        QCOMPARE(runner.modes, std::vector<ConnectionMode>{ConnectionMode::ModeReadSettings});
         QCOMPARE(text("txtLabel"), QString("DLABEL"));
         QCOMPARE(text("txtEP9"), QString("1.00"));
         QCOMPARE(text("txtAL9"), QString("0"));
@@ -181,10 +182,10 @@ private slots:
     void failedReadChangesNothing() {
         open();
         box("txtTag2")->setText("MINE");
-        runner.result = 4;
-        runner.onRun = [this](int) { store.importBuffer.group(2).tag = "HALF"; };
+        runner.result = CommResult::ResultNoResponse;
+        runner.onRun = [this](ConnectionMode) { store.importBuffer.group(2).tag = "HALF"; };
         dialog->cmdGet_Click();
-        QCOMPARE(reported, std::vector<int>{4});
+        QCOMPARE(reported, std::vector<CommResult>{CommResult::ResultNoResponse});
         QCOMPARE(text("txtTag2"), QString("MINE"));
         QCOMPARE(store.deviceSettings.group(2).tag, std::string("GROUP02"));
     }
@@ -195,7 +196,7 @@ private slots:
         box("txtAH2")->setText("450");
         box("txtTag3")->setText("  OVEN");
         dialog->cmdSet_Click();
-        QCOMPARE(runner.modes, std::vector<int>{ConnectionRunner::kModeSendSettings});
+        QCOMPARE(runner.modes, std::vector<ConnectionMode>{ConnectionMode::ModeSendSettings});
         QCOMPARE(sentLines.at(0), std::string("LBL VESTRA"));
         QCOMPARE(sentLines.at(2), std::string("SET 02 GROUP02 0.96 450 -40"));
         QCOMPARE(sentLines.at(3), std::string("SET 03 OVEN 0.95 500 -40"));
@@ -218,9 +219,9 @@ private slots:
         dialog->cmdSet_Click();
         QVERIFY(runner.modes.empty());
         runner.portOpens = true;
-        runner.result = 11;
+        runner.result = CommResult::ResultDeviceNg;
         dialog->cmdSet_Click();
-        QCOMPARE(reported, std::vector<int>{11});
+        QCOMPARE(reported, std::vector<CommResult>{CommResult::ResultDeviceNg});
         QCOMPARE(messages.entries.size(), std::size_t{3}); // the three confirmations
         QVERIFY(dialog->isVisible());
         QCOMPARE(text("txtTag1"), QString("OVEN"));
@@ -246,7 +247,7 @@ private slots:
         dialog->cmdAll_Click();
         QCOMPARE(messages.entries.size(), std::size_t{2});
         QCOMPARE(messages.entries[0].icon, MessageIcon::Question);
-        QCOMPARE(runner.modes, std::vector<int>{ConnectionRunner::kModeSendSettings});
+        QCOMPARE(runner.modes, std::vector<ConnectionMode>{ConnectionMode::ModeSendSettings});
         QCOMPARE(sentLines.at(5), std::string("SET 05 GROUP05 1.50 500 -40"));
     }
 

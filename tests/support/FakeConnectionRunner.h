@@ -16,7 +16,7 @@ public:
         ++portOpenings;
         return portOpens;
     }
-    int run(int mode, const DateTime& clockToSet) override {
+    CommResult run(ConnectionMode mode, const DateTime& clockToSet) override {
         modes.push_back(mode);
         clocks.push_back(clockToSet);
         if (onRun) {
@@ -26,10 +26,10 @@ public:
     }
 
     bool portOpens = true;
-    int result = kResultOk;
-    std::function<void(int mode)> onRun;
+    CommResult result = CommResult::ResultOk;
+    std::function<void(ConnectionMode mode)> onRun;
     int portOpenings = 0;
-    std::vector<int> modes;
+    std::vector<ConnectionMode> modes;
     std::vector<DateTime> clocks;
 };
 
