@@ -1,12 +1,12 @@
-#include "shell/AppArguments.h"
-#include "session/AppCommands.h"
-#include "session/AppSession.h"
-#include "shell/DesktopSetup.h"
+#include "session/QtAppCommands.h"
+#include "session/QtAppSession.h"
 #include "shell/ProgramVersion.h"
 #include "shell/QtMessageSink.h"
 #include "shell/Settings.h"
-#include "shell/SingleInstance.h"
-#include "shell/Startup.h"
+#include "start/AppArguments.h"
+#include "start/QtDesktopSetup.h"
+#include "start/QtSingleInstance.h"
+#include "start/QtStartup.h"
 
 #include <QApplication>
 #include <QTimer>

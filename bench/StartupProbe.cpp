@@ -2,10 +2,10 @@
 // session with its main window, every command connected, the window shown; then it quits. With
 // --import it first imports the thermometer's memory through the configured port, as the
 // "Data" button does, and prints the peak resident memory of the process in KiB.
-#include "session/AppCommands.h"
-#include "session/AppSession.h"
+#include "session/QtAppCommands.h"
+#include "session/QtAppSession.h"
 #include "shell/Settings.h"
-#include "shell/StartupSettings.h"
+#include "start/StartupSettings.h"
 
 #include <QApplication>
 #include <QTimer>

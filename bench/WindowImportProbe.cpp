@@ -4,9 +4,9 @@
 //
 //   window-import-probe DEVICE
 #include "device/CommCtl.h"
-#include "device/PosixSerialPort.h"
-#include "device/QtPortWaiter.h"
 #include "device/frmTerm.h"
+#include "serial/PosixSerialPort.h"
+#include "serial/QtPortWaiter.h"
 #include "shell/Common.h"
 #include "shell/MessageSink.h"
 

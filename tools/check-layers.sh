@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Fails when a file under src/ includes a header of a layer above its own. The layers, lowest
-# first: a folder may include its own headers and those of the folders before it, never one
-# after it. This list is the one place the order is written.
+# first, are the folder names of src/layers.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-layers=(shell data files chart print device devicesettings history session)
+mapfile -t layers < <(grep -E '^[a-z]+$' src/layers.txt)
 
 rank() {
     local i
@@ -19,7 +18,7 @@ for folder in src/*/; do
     layer=$(basename "$folder")
     own=$(rank "$layer")
     if [[ $own -lt 0 ]]; then
-        echo "src/$layer is not in the layer list of $0" >&2
+        echo "src/$layer is not in the layer list src/layers.txt" >&2
         status=1
         continue
     fi

@@ -3,7 +3,7 @@
 #include "CliCommand.h"
 #include "data/DataSet.h"
 #include "device/CommState.h"
-#include "device/PortSurvey.h"
+#include "serial/PortSurvey.h"
 
 #include <map>
 #include <span>

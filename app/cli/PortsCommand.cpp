@@ -1,7 +1,7 @@
 #include "CliCommand.h"
 #include "DeviceLink.h"
 #include "StandardOutput.h"
-#include "device/PortSurvey.h"
+#include "serial/PortSurvey.h"
 
 namespace vestra::cli {
 

@@ -12,7 +12,7 @@
 #include "chart/QtChartPainter.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
-#include "print/ReportPdf.h"
+#include "print/QtReportPdf.h"
 #include "shell/Common.h"
 #include "shell/FileRead.h"
 #include "shell/MessageSink.h"

@@ -1,5 +1,6 @@
 #include "SimMemory.h"
 
+#include "shell/AsciiText.h"
 #include "shell/NumberFormat.h"
 
 #include <algorithm>
@@ -8,14 +9,6 @@
 namespace vestra::sim {
 
 namespace {
-
-bool StartsWithKeyword(std::string_view line, std::string_view keyword) {
-    return line.size() >= keyword.size() &&
-           std::equal(keyword.begin(), keyword.end(), line.begin(), [](char a, char b) {
-               return std::toupper(static_cast<unsigned char>(a)) ==
-                      std::toupper(static_cast<unsigned char>(b));
-           });
-}
 
 std::string_view TrimmedLine(std::string_view line) {
     if (!line.empty() && line.back() == '\r') {
@@ -75,13 +68,14 @@ SimMemory ParseMemoryFile(std::string_view text) {
         if (line.empty()) {
             continue;
         }
-        if (StartsWithKeyword(line, "NO.")) {
+        if (ascii::StartsWithKeyword(line, "NO.")) {
             memory.groups.push_back({{std::string(line)}, {}, {}});
-        } else if (memory.groups.empty() && StartsWithKeyword(line, "PRINT ")) {
+        } else if (memory.groups.empty() && ascii::StartsWithKeyword(line, "PRINT ")) {
             memory.clock = ParseDateTime(line.substr(6));
         } else if (memory.groups.empty()) {
             memory.labelLines.emplace_back(line);
-        } else if (StartsWithKeyword(line, "MEMORY=") && memory.groups.back().memoryLine.empty()) {
+        } else if (ascii::StartsWithKeyword(line, "MEMORY=") &&
+                   memory.groups.back().memoryLine.empty()) {
             memory.groups.back().memoryLine = line;
         } else if (memory.groups.back().memoryLine.empty()) {
             memory.groups.back().settingLines.emplace_back(line);

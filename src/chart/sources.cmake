@@ -21,6 +21,4 @@ list(APPEND VESTRA_UI_SOURCES
     chart/QtChartSave.cpp
     chart/QtChartView.h
     chart/QtChartView.cpp
-    chart/QtChartPanel.h
-    chart/QtChartPanel.cpp
 )

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/CommState.h"
-#include "device/SerialPort.h"
+#include "serial/SerialPort.h"
 #include "shell/MessageSink.h"
 
 namespace vestra {

@@ -2,8 +2,8 @@
 
 #include "device/CommObserver.h"
 #include "device/CommState.h"
-#include "device/LineTrace.h"
-#include "device/SerialPort.h"
+#include "serial/LineTrace.h"
+#include "serial/SerialPort.h"
 
 #include <string>
 #include <string_view>

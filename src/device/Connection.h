@@ -4,7 +4,7 @@
 #include "device/CommObserver.h"
 #include "device/CommSession.h"
 #include "device/CommState.h"
-#include "device/SerialPort.h"
+#include "serial/SerialPort.h"
 
 #include <string>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/AsciiText.h"
 #include "shell/DateTime.h"
 
 #include <optional>
@@ -8,11 +9,8 @@
 // How the fields of the thermometer's dump lines are read.
 namespace vestra::dumpfields {
 
-// True when the line begins with the keyword, letters compared without regard to case.
-bool StartsWithKeyword(std::string_view line, std::string_view keyword);
-
-// The text without leading and trailing blanks.
-std::string_view TrimBlanks(std::string_view text);
+using ascii::StartsWithKeyword;
+using ascii::TrimBlanks;
 
 // The number at the front of the text, as the group number and the reading count are sent:
 // blanks anywhere are ignored, an optional sign, digits with an optional decimal part; reading

@@ -2,7 +2,7 @@
 
 #include "device/ReadingProgress.h"
 #include "shell/AppInfo.h"
-#include "shell/CloseGuard.h"
+#include "shell/QtCloseGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

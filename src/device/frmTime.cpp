@@ -3,7 +3,7 @@
 #include "device/ClockInput.h"
 #include "device/DeviceOperationTexts.h"
 #include "shell/AppInfo.h"
-#include "shell/SelectAllText.h"
+#include "shell/QtSelectAllText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,17 +1,10 @@
 list(APPEND VESTRA_CORE_SOURCES
-    device/SerialPort.h
     device/CommState.h
     device/CommObserver.h
     device/CommSession.h
     device/CommSession.cpp
-    device/LineTrace.h
-    device/LineTrace.cpp
     device/CommCtl.h
     device/CommCtl.cpp
-    device/PortNames.h
-    device/PortNames.cpp
-    device/PortSurvey.h
-    device/PortSurvey.cpp
     device/DumpFields.h
     device/DumpFields.cpp
     device/DumpParser.h
@@ -26,33 +19,17 @@ list(APPEND VESTRA_CORE_SOURCES
     device/Connection.cpp
     device/CommResultMessages.h
     device/CommResultMessages.cpp
-    device/PortOpenReason.h
-    device/PortOpenReason.cpp
-    device/PortHolder.h
-    device/PortHolder.cpp
-    device/PortLock.h
-    device/PortLock.cpp
-    device/PortWaiter.h
-    device/PortWaiter.cpp
-    device/PosixSerialPort.h
-    device/PosixSerialPort.cpp
     device/ClockInput.h
     device/ClockInput.cpp
     device/ConnectionRunner.h
     device/DeviceOperationTexts.h
     device/DeviceOperationTexts.cpp
-    device/SettingsListText.h
-    device/SettingsListText.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     device/frmTerm.h
     device/frmTerm.cpp
-    device/QtPortWaiter.h
-    device/QtPortWaiter.cpp
-    device/frmSetAll.h
-    device/frmSetAll.cpp
     device/frmTime.h
     device/frmTime.cpp
-    device/CommWindowRunner.h
-    device/CommWindowRunner.cpp
+    device/QtCommWindowRunner.h
+    device/QtCommWindowRunner.cpp
 )

@@ -1,10 +1,10 @@
 #include "devicesettings/frmSet.h"
 
-#include "device/frmSetAll.h"
 #include "devicesettings/EditorTexts.h"
-#include "devicesettings/UpDownButtons.h"
+#include "devicesettings/QtUpDownButtons.h"
+#include "devicesettings/frmSetAll.h"
 #include "shell/AppInfo.h"
-#include "shell/SelectAllText.h"
+#include "shell/QtSelectAllText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "data/DataSet.h"
 #include "device/ConnectionRunner.h"
-#include "devicesettings/GroupPage.h"
+#include "devicesettings/QtGroupPage.h"
 #include "devicesettings/SettingsForm.h"
 #include "shell/MessageSink.h"
 

@@ -13,12 +13,16 @@ list(APPEND VESTRA_CORE_SOURCES
     devicesettings/SettingsText.cpp
     devicesettings/StepScale.h
     devicesettings/StepScale.cpp
+    devicesettings/SettingsListText.h
+    devicesettings/SettingsListText.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
-    devicesettings/GroupPage.h
-    devicesettings/GroupPage.cpp
-    devicesettings/UpDownButtons.h
-    devicesettings/UpDownButtons.cpp
     devicesettings/frmSet.h
     devicesettings/frmSet.cpp
+    devicesettings/QtGroupPage.h
+    devicesettings/QtGroupPage.cpp
+    devicesettings/QtUpDownButtons.h
+    devicesettings/QtUpDownButtons.cpp
+    devicesettings/frmSetAll.h
+    devicesettings/frmSetAll.cpp
 )

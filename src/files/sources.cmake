@@ -19,8 +19,6 @@ list(APPEND VESTRA_CORE_SOURCES
     files/TextExport.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
-    files/FileCommandHandler.h
-    files/FileCommandHandler.cpp
     files/QtFileDialogs.h
     files/QtFileDialogs.cpp
 )

@@ -1,6 +1,6 @@
 #include "print/frmPrint.h"
 
-#include "print/ReportPrinter.h"
+#include "print/QtReportPrinter.h"
 #include "shell/AppInfo.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #include "print/frmPrnMenu.h"
 
 #include "print/PrintMenuRules.h"
-#include "print/PrinterCheck.h"
+#include "print/QtPrinterCheck.h"
 #include "print/frmPrnSet.h"
 #include "shell/AppInfo.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintJob.h"
+#include "print/QtPrintJob.h"
 
 #include <QDialog>
 #include <array>

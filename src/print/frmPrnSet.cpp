@@ -1,6 +1,6 @@
 #include "print/frmPrnSet.h"
 
-#include "print/PrinterCheck.h"
+#include "print/QtPrinterCheck.h"
 #include "shell/AppInfo.h"
 
 #include <QButtonGroup>

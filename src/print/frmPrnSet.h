@@ -1,7 +1,7 @@
 #pragma once
 
-#include "print/PrintJob.h"
 #include "print/PrintSetRules.h"
+#include "print/QtPrintJob.h"
 
 #include <QDialog>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintDestination.h"
+#include "print/QtPrintDestination.h"
 
 #include <QDialog>
 #include <QStringList>

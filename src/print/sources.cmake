@@ -15,22 +15,8 @@ list(APPEND VESTRA_CORE_SOURCES
     print/PdfFileChoice.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
-    print/ReportFont.h
-    print/ReportFont.cpp
-    print/ReportPrinter.h
-    print/ReportPrinter.cpp
-    print/PrintDestination.h
-    print/PrintDestination.cpp
-    print/PrintSystem.h
-    print/PrintSystem.cpp
     print/frmPrnSetup.h
     print/frmPrnSetup.cpp
-    print/PrinterCheck.h
-    print/PrinterCheck.cpp
-    print/PrintJob.h
-    print/PrintJob.cpp
-    print/PreparedReport.h
-    print/PreparedReport.cpp
     print/frmPreview.h
     print/frmPreview.cpp
     print/frmPrint.h
@@ -39,8 +25,22 @@ list(APPEND VESTRA_UI_SOURCES
     print/frmPrnMenu.cpp
     print/frmPrnSet.h
     print/frmPrnSet.cpp
-    print/PrintCommand.h
-    print/PrintCommand.cpp
-    print/ReportPdf.h
-    print/ReportPdf.cpp
+    print/QtPreparedReport.h
+    print/QtPreparedReport.cpp
+    print/QtPrintCommand.h
+    print/QtPrintCommand.cpp
+    print/QtPrintDestination.h
+    print/QtPrintDestination.cpp
+    print/QtPrintJob.h
+    print/QtPrintJob.cpp
+    print/QtPrintSystem.h
+    print/QtPrintSystem.cpp
+    print/QtPrinterCheck.h
+    print/QtPrinterCheck.cpp
+    print/QtReportFont.h
+    print/QtReportFont.cpp
+    print/QtReportPdf.h
+    print/QtReportPdf.cpp
+    print/QtReportPrinter.h
+    print/QtReportPrinter.cpp
 )

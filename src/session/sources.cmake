@@ -2,10 +2,18 @@
 # window, the commands that connect the windows, and the device operations of the main window.
 # It sits above every other folder and nothing below includes it.
 list(APPEND VESTRA_UI_SOURCES
-    session/AppSession.h
-    session/AppSession.cpp
-    session/AppCommands.h
-    session/AppCommands.cpp
-    session/DeviceOperations.h
-    session/DeviceOperations.cpp
+    session/QtAppCommands.h
+    session/QtAppCommands.cpp
+    session/QtAppSession.h
+    session/QtAppSession.cpp
+    session/QtDeviceOperations.h
+    session/QtDeviceOperations.cpp
+    session/QtFileCommandHandler.h
+    session/QtFileCommandHandler.cpp
+    session/QtHelpWindow.h
+    session/QtHelpWindow.cpp
+    session/frmAbout.h
+    session/frmAbout.cpp
+    session/QtChartPanel.h
+    session/QtChartPanel.cpp
 )

@@ -1,9 +1,9 @@
 list(APPEND VESTRA_CORE_SOURCES
     shell/AboutText.h
     shell/AboutText.cpp
-    shell/AppArguments.h
-    shell/AppArguments.cpp
     shell/AppInfo.h
+    shell/AsciiText.h
+    shell/AsciiText.cpp
     shell/AtomicFile.h
     shell/AtomicFile.cpp
     shell/Common.h
@@ -27,32 +27,18 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/ProgramVersion.cpp
     shell/Settings.h
     shell/Settings.cpp
-    shell/StartupSettings.h
     shell/StartFolder.h
     shell/StartFolder.cpp
-    shell/StartupSettings.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
-    shell/CloseGuard.h
-    shell/CloseGuard.cpp
-    shell/DesktopSetup.h
-    shell/DesktopSetup.cpp
-    shell/frmAbout.h
-    shell/frmAbout.cpp
-    shell/frmSplash.h
-    shell/frmSplash.cpp
-    shell/HelpWindow.h
-    shell/HelpWindow.cpp
     shell/QtMessageSink.h
     shell/QtMessageSink.cpp
-    shell/SingleInstance.h
-    shell/SingleInstance.cpp
-    shell/Startup.h
-    shell/Startup.cpp
-    shell/SelectAllText.h
-    shell/SelectAllText.cpp
+    shell/QtCloseGuard.h
+    shell/QtCloseGuard.cpp
+    shell/QtSelectAllText.h
+    shell/QtSelectAllText.cpp
 )
 
 # An installed program finds its help document in the data folder, at this path from its own.

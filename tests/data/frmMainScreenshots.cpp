@@ -4,9 +4,9 @@
 #include "../support/DemoData.h"
 #include "../support/FakeFileDialogs.h"
 #include "../support/RecordingMessages.h"
-#include "chart/QtChartPanel.h"
 #include "data/QtGridTable.h"
 #include "data/frmMain.h"
+#include "session/QtChartPanel.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "device/CommCtl.h"
 
 #include "ScriptedPort.h"
-#include "device/PortNames.h"
+#include "serial/PortNames.h"
 #include "support/RecordingMessages.h"
 
 #include <cerrno>

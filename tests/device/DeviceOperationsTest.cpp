@@ -1,10 +1,9 @@
-#include "session/DeviceOperations.h"
-
 #include "data/frmMain.h"
-#include "device/PosixSerialPort.h"
 #include "device/frmTerm.h"
 #include "device/frmTime.h"
 #include "devicesettings/frmSet.h"
+#include "serial/PosixSerialPort.h"
+#include "session/QtDeviceOperations.h"
 #include "support/DemoData.h"
 #include "support/RecordingMessages.h"
 #include "support/SimProcess.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/SerialPort.h"
+#include "serial/SerialPort.h"
 
 #include <deque>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "device/PosixSerialPort.h"
+#include "serial/PosixSerialPort.h"
 #include "support/SimProcess.h"
 
 #include <chrono>

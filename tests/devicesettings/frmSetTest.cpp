@@ -1,8 +1,8 @@
 #include "devicesettings/frmSet.h"
 
-#include "device/frmSetAll.h"
+#include "devicesettings/QtUpDownButtons.h"
 #include "devicesettings/SettingsLine.h"
-#include "devicesettings/UpDownButtons.h"
+#include "devicesettings/frmSetAll.h"
 #include "support/FakeConnectionRunner.h"
 #include "support/RecordingMessages.h"
 

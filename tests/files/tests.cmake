@@ -44,13 +44,3 @@ endfunction()
 vestra_add_files_asan_tests()
 
 list(APPEND VESTRA_CORE_TESTS files/FileChoiceTest.cpp)
-
-# The Open and Save commands of the main window, with the file dialogs answered by the test.
-if(VESTRA_BUILD_UI)
-    add_executable(vestra_file_command_tests files/FileCommandHandlerTest.cpp)
-    target_include_directories(vestra_file_command_tests PRIVATE
-        ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/files)
-    target_link_libraries(vestra_file_command_tests PRIVATE vestra_ui Qt6::Test)
-    add_test(NAME file_commands COMMAND vestra_file_command_tests)
-    set_tests_properties(file_commands PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-endif()

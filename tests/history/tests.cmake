@@ -10,12 +10,5 @@ vestra_add_tool_tests(vestra_cli_history_tests history/CliHistoryTest.cpp)
 
 vestra_add_window_tests(vestra_history_window_tests history/frmHistoryTest.cpp history_window)
 
-# Renders the history window; run it under a display to refresh docs/.
-if(VESTRA_BUILD_UI)
-    add_executable(vestra_history_screenshot history/frmHistoryScreenshot.cpp)
-    target_include_directories(vestra_history_screenshot PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(vestra_history_screenshot PRIVATE vestra_ui Qt6::Test)
-    add_test(NAME historyScreenshot COMMAND vestra_history_screenshot
-             ${CMAKE_CURRENT_BINARY_DIR}/shots)
-    set_tests_properties(historyScreenshot PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-endif()
+# Renders the history window into docs/ (target screenshots).
+vestra_add_screenshot_program(vestra_history_screenshot history/frmHistoryScreenshot.cpp)

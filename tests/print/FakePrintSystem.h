@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintSystem.h"
+#include "print/QtPrintSystem.h"
 
 #include <QMarginsF>
 #include <QPrinter>

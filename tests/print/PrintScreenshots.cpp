@@ -1,7 +1,7 @@
 // Renders the print menu and the print preview of a demo data set as PNG files, for the
 // documentation.
 #include "print/FakePrintSystem.h"
-#include "print/PreparedReport.h"
+#include "print/QtPreparedReport.h"
 #include "print/frmPreview.h"
 #include "print/frmPrnMenu.h"
 #include "support/DemoData.h"

@@ -1,7 +1,6 @@
-#include "print/ReportPdf.h"
-
 #include "print/PdfText.h"
-#include "print/ReportFont.h"
+#include "print/QtReportFont.h"
+#include "print/QtReportPdf.h"
 #include "print/ReportLines.h"
 #include "print/ReportPages.h"
 #include "print/ReportSample.h"

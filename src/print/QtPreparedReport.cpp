@@ -1,0 +1,50 @@
+#include "print/QtPreparedReport.h"
+
+#include "print/QtPrinterCheck.h"
+#include "print/QtReportPdf.h"
+#include "print/QtReportPrinter.h"
+#include "print/ReportLines.h"
+
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace vestra {
+
+std::unique_ptr<PreparedReport> PreparedReport::Prepare(const PrintJob& job) {
+    std::unique_ptr<PreparedReport> report(new PreparedReport);
+    const PrintDestination& destination = job.place.destination;
+    QString title = ReportTitle(job.data);
+    if (destination.isPdf()) {
+        report->buffer_.open(QIODevice::WriteOnly);
+        report->writer_ = std::make_unique<QPdfWriter>(&report->buffer_);
+        SetUpReportPdf(*report->writer_,
+                       PdfPageLayout(destination.pageSize, destination.orientation), title);
+    } else {
+        report->printer_ = job.place.system.openPrinter(destination);
+        if (!report->printer_) {
+            job.messages.showMessage(PrinterUnusableText(destination.printerName).toStdString(),
+                                     MessageIcon::Critical);
+            return nullptr;
+        }
+        report->printer_->setDocName(title);
+    }
+    std::optional<int> linesPerPage = CheckPageCapacity(report->device(), job.messages);
+    if (!linesPerPage) {
+        return nullptr;
+    }
+    const PrintOptions& options = job.settings.options;
+    report->pages_ = PaginateReport(ReportLines(job.data, options, job.unit),
+                                    options.printPageNumber, *linesPerPage);
+    return report;
+}
+
+PreparedReport::~PreparedReport() = default;
+
+QPagedPaintDevice& PreparedReport::device() {
+    if (writer_) {
+        return *writer_;
+    }
+    return *printer_;
+}
+
+} // namespace vestra

@@ -1,0 +1,61 @@
+#include "print/QtPrintJob.h"
+
+#include "files/FileErrors.h"
+#include "print/PdfFileChoice.h"
+#include "print/QtPreparedReport.h"
+#include "print/frmPreview.h"
+#include "print/frmPrint.h"
+#include "shell/AtomicFile.h"
+
+#include <QDialog>
+
+namespace vestra {
+namespace {
+
+// The PDF reaches its file only complete: the old file stays on any failure.
+void deliverPdf(const PreparedReport& report, const std::string& path, MessageSink& messages) {
+    const QByteArray& bytes = report.pdfBytes();
+    std::string reason;
+    if (!WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), reason)) {
+        ShowSaveError(messages, path, reason);
+        return;
+    }
+    messages.showMessage("PDFファイルを出力しました。\n" + path, MessageIcon::Information);
+}
+
+void runPrepared(QDialog& from, const PrintJob& job, PreparedReport& report) {
+    const PrintPlace& place = job.place;
+    if (report.toPdf() && !ChoosePdfFile(place.fileDialogs, place.destination.lastPdfPath,
+                                         place.currentFilePath, job.messages)) {
+        return;
+    }
+    from.hide();
+    frmPrint progress(report.device(), report.pages(), job.messages, from.parentWidget());
+    progress.exec();
+    if (report.toPdf() && progress.outcome() == frmPrint::Outcome::Completed) {
+        deliverPdf(report, place.destination.lastPdfPath, job.messages);
+    }
+}
+
+} // namespace
+
+void StartPrinting(QDialog& from, const PrintJob& job) {
+    if (std::unique_ptr<PreparedReport> report = PreparedReport::Prepare(job)) {
+        runPrepared(from, job, *report);
+    }
+}
+
+bool StartPreview(QDialog& from, const PrintJob& job) {
+    std::unique_ptr<PreparedReport> report = PreparedReport::Prepare(job);
+    if (!report) {
+        return false;
+    }
+    frmPreview preview(report->device().pageLayout(), report->pages(), &from);
+    if (preview.exec() != QDialog::Accepted) {
+        return false;
+    }
+    runPrepared(from, job, *report);
+    return true;
+}
+
+} // namespace vestra

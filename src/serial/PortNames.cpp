@@ -1,0 +1,29 @@
+#include "serial/PortNames.h"
+
+#include "shell/AsciiText.h"
+
+namespace vestra {
+
+PortEntries PortEntriesOf(const std::map<int, std::string>& portMap) {
+    PortEntries entries;
+    for (const auto& [number, device] : portMap) {
+        entries.emplace_back("COM" + std::to_string(number), device);
+    }
+    return entries;
+}
+
+std::string PortDeviceName(int portNumber, const PortEntries& entries) {
+    std::string key = "COM" + std::to_string(portNumber);
+    for (const auto& [name, device] : entries) {
+        std::string_view trimmed = ascii::TrimBlanks(name);
+        if (trimmed.size() == key.size() && ascii::StartsWithKeyword(trimmed, key)) {
+            std::string_view path = ascii::TrimBlanks(device);
+            if (!path.empty()) {
+                return std::string(path);
+            }
+        }
+    }
+    return "/dev/ttyS" + std::to_string(portNumber - 1);
+}
+
+} // namespace vestra

@@ -1,0 +1,37 @@
+#include "serial/PortOpenReason.h"
+
+namespace vestra {
+
+std::string PortMissingReason(const std::string& port) {
+    return port + " が見つかりません。";
+}
+
+// Serial devices belong to a group (dialout on Debian); only its members may open them. A user
+// added to it keeps the old groups until the next login.
+std::string PortPermissionReason(const std::string& port, const std::string& group,
+                                 bool memberNow) {
+    std::string text = port + " を使う権限がありません。";
+    if (group.empty() || memberNow) {
+        return text;
+    }
+    return text + group + " ｸﾞﾙｰﾌﾟに参加して下さい (参加直後はﾛｸﾞｲﾝし直して下さい)。";
+}
+
+std::string PortBusyReason(const std::string& port, const PortHolder& holder) {
+    if (holder.pid == 0) {
+        return port + " は他のﾌﾟﾛｸﾞﾗﾑが使用中です。";
+    }
+    std::string who = holder.program.empty() ? "" : holder.program + ", ";
+    return port + " は他のﾌﾟﾛｸﾞﾗﾑ (" + who + "PID " + std::to_string(holder.pid) +
+           ") が使用中です。";
+}
+
+std::string PortNotSerialReason(const std::string& port) {
+    return port + " はｼﾘｱﾙﾎﾟｰﾄではありません。";
+}
+
+std::string PortOtherReason(const std::string& port, const std::string& detail) {
+    return port + ": " + detail;
+}
+
+} // namespace vestra

@@ -1,0 +1,101 @@
+#include "session/QtAppCommands.h"
+
+#include "files/FileCommands.h"
+#include "history/QtHistoryRecorder.h"
+#include "history/frmHistory.h"
+#include "print/QtPrintCommand.h"
+#include "session/QtAppSession.h"
+#include "session/QtChartPanel.h"
+#include "session/QtDeviceOperations.h"
+#include "session/QtFileCommandHandler.h"
+#include "session/QtHelpWindow.h"
+#include "session/frmAbout.h"
+#include "shell/Settings.h"
+
+#include <filesystem>
+
+namespace vestra {
+
+FileCommandHandler* ConnectFileCommands(AppSession& session) {
+    return new FileCommandHandler(session.window(), *session.fileDialogs,
+                                  session.settings.CurrentFilePath, session.messages);
+}
+
+void ConnectPrintCommand(AppSession& session) {
+    frmMain& window = session.window();
+    QObject::connect(&window, &frmMain::printRequested, &window, [&session] {
+        PrintPlace place{session.destination(), *session.printSystem, *session.fileDialogs,
+                         session.settings.CurrentFilePath};
+        RunPrintCommand(&session.window(), session.store, session.settings.CurrentUnit,
+                        session.print, place, session.messages);
+    });
+}
+
+void ConnectHelpCommands(AppSession& session) {
+    frmMain& window = session.window();
+    QObject::connect(&window, &frmMain::helpRequested, &window,
+                     [&window] { OpenHelp(&window, HelpFilePath()); });
+    QObject::connect(&window, &frmMain::aboutRequested, &window, [&window] {
+        frmAbout about(&window);
+        about.exec();
+    });
+}
+
+void ConnectDeviceCommands(AppSession& session) {
+    // New USB adapters get their port numbers here; the settings keep them at exit.
+    InstallDeviceOperations(session.window(), session.messages, session.settings.Ports,
+                            SurveyPorts());
+}
+
+void ConnectChartCommands(AppSession& session) {
+    chart::InstallChart(session.window(), *session.fileDialogs, session.settings.CurrentFilePath,
+                        session.messages);
+}
+
+void ConnectHistory(AppSession& session, FileCommandHandler& files) {
+    frmMain& window = session.window();
+    auto* recorder =
+        new QtHistoryRecorder(window, history::ReadHistorySettings(session.settingsFile));
+    QObject::connect(&window, &frmMain::dataCommitted, recorder, [recorder](bool fresh) {
+        if (fresh) {
+            recorder->record(QString()); // straight from the thermometer: no file yet
+        }
+    });
+    QObject::connect(&files, &FileCommandHandler::dataFiled, recorder,
+                     [recorder, &session](const QString& path) {
+                         bool native =
+                             SaveFormatOf(path.toStdString(), session.settings.CurrentUnit) ==
+                             SaveFormat::Native;
+                         recorder->record(native ? path : QString());
+                     });
+    QObject::connect(&window, &frmMain::historyRequested, &window, [recorder, &session, &files] {
+        std::string reason;
+        history::HistoryStore* store = recorder->store(reason);
+        frmHistory dialog(store, reason, session.settings.CurrentUnit, session.messages,
+                          &session.window());
+        QObject::connect(
+            &dialog, &frmHistory::openFileRequested, &files,
+            [&files](const QString& path) { files.openGiven(path.toStdString()); },
+            Qt::QueuedConnection);
+        dialog.exec();
+    });
+}
+
+void ConnectAllCommands(AppSession& session) {
+    ConnectHistory(session, *ConnectFileCommands(session));
+    ConnectPrintCommand(session);
+    ConnectHelpCommands(session);
+    ConnectDeviceCommands(session);
+    ConnectChartCommands(session);
+}
+
+void OpenGivenFile(AppSession& session, const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    auto* files = session.window().findChild<FileCommandHandler*>();
+    if (files != nullptr) {
+        files->openGiven(ec ? path : full.string());
+    }
+}
+
+} // namespace vestra

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/DataSet.h"
+#include "data/frmMain.h"
+#include "files/FileDialogs.h"
+#include "print/PrintOptions.h"
+#include "print/QtPrintSystem.h"
+#include "shell/MessageSink.h"
+#include "shell/Settings.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace vestra {
+
+// What one run of the program keeps from the start-up form to the end: the settings read at
+// start, the data, the printing state, the main window and the file dialogs. The window's own
+// settings and the print menu's remembered choices are copied in from the settings here and
+// written back by saveSettings.
+class AppSession {
+public:
+    AppSession(std::string settingsFile, Settings settings, MessageSink& messages);
+    ~AppSession();
+    AppSession(const AppSession&) = delete;
+    AppSession& operator=(const AppSession&) = delete;
+
+    frmMain& window() { return *window_; }
+    // Where reports go, the same for every print command of the run; chosen when first needed
+    // so that a start does not wait for the printing system.
+    PrintDestination& destination();
+
+    // Writes every setting as it stands, once the main window has closed. False when the file
+    // could not be written; there is nobody left to tell then.
+    bool saveSettings();
+
+    const std::string settingsFile;
+    Settings settings; // CurrentUnit and CurrentFilePath are used from here during the run
+    MainWindowSettings windowSettings;
+    PrintSettings print;
+    DataStore store;
+    MessageSink& messages;
+    // Replaced by tests before the file commands are connected.
+    std::unique_ptr<FileDialogs> fileDialogs;
+    // Replaced by tests before the print command is connected.
+    std::unique_ptr<PrintSystem> printSystem;
+
+private:
+    std::optional<PrintDestination> destination_;
+    std::unique_ptr<frmMain> window_;
+};
+
+} // namespace vestra

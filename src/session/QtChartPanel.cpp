@@ -1,0 +1,38 @@
+#include "session/QtChartPanel.h"
+
+#include "chart/QtChartSave.h"
+#include "chart/QtChartView.h"
+#include "data/frmMain.h"
+#include "shell/FileFunc.h"
+
+#include <QLayout>
+
+namespace vestra::chart {
+
+ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, const std::string& currentFilePath,
+                        MessageSink& messages) {
+    auto* view = new ChartView;
+    window.chartArea()->layout()->addWidget(view);
+    auto show = [&window, view](int g) {
+        if (g == 0) {
+            view->showOverview(window.store().currentData);
+        } else {
+            view->showGroup(window.store().currentData, g, window.unit());
+        }
+    };
+    QObject::connect(&window, &frmMain::nodeShown, view, show);
+    show(window.store().currentGroup);
+    QObject::connect(&window, &frmMain::currentReadingChanged, view, &ChartView::selectReading);
+    QObject::connect(view, &ChartView::readingChosen, &window,
+                     [&window, view](int no) { window.chooseReading(no, !view->hasFocus()); });
+    QObject::connect(view, &ChartView::groupChosen, &window, &frmMain::selectNode);
+    QObject::connect(view, &ChartView::saveRequested, &window,
+                     [&window, view, &dialogs, &currentFilePath, &messages](ChartFormat format) {
+                         window.commitPendingEdits();
+                         SaveChartAs(view->drawing(), format, dialogs, FolderOf(currentFilePath),
+                                     messages);
+                     });
+    return view;
+}
+
+} // namespace vestra::chart

@@ -1,0 +1,113 @@
+#include "session/QtDeviceOperations.h"
+
+#include "data/frmMain.h"
+#include "device/CommResultMessages.h"
+#include "device/DeviceOperationTexts.h"
+#include "device/frmTime.h"
+#include "devicesettings/frmSet.h"
+
+namespace vestra {
+namespace {
+
+constexpr int kPortCount = 16;
+
+const std::map<int, std::string>& WithNewAdapters(std::map<int, std::string>& portMap,
+                                                  const PortSurvey& survey) {
+    AssignNewAdapters(portMap, survey);
+    return portMap;
+}
+
+} // namespace
+
+DeviceOperations::DeviceOperations(frmMain& window, MessageSink& messages,
+                                   std::map<int, std::string>& portMap, const PortSurvey& survey)
+    : QObject(&window), window_(window), messages_(messages),
+      runner_(state_, window.store(), window.unit(),
+              PortEntriesOf(WithNewAdapters(portMap, survey)), messages, &window) {
+    state_.PortNumber = window.portNumber();
+    for (int n = 1; n <= kPortCount; ++n) {
+        window.setPortDescription(
+            n, QString::fromStdString(PortDescription(runner_.deviceOf(n), survey)));
+    }
+    connect(&window, &frmMain::importRequested, this, &DeviceOperations::mnuData_Click);
+    connect(&window, &frmMain::clockRequested, this, &DeviceOperations::mnuTime_Click);
+    connect(&window, &frmMain::settingsRequested, this, &DeviceOperations::mnuFunc_Click);
+    connect(&window, &frmMain::clearMemoryRequested, this, &DeviceOperations::mnuClear_Click);
+    connect(&window, &frmMain::resetDeviceRequested, this, &DeviceOperations::mnuReset_Click);
+    connect(&window, &frmMain::portChosen, this, &DeviceOperations::portChosen);
+}
+
+bool DeviceOperations::runConnection(ConnectionMode mode) {
+    if (!runner_.openPort()) {
+        return false;
+    }
+    CommResult result = runner_.run(mode, DateTime{});
+    if (result != CommResult::ResultOk) {
+        reportCommResult(result);
+        return false;
+    }
+    return true;
+}
+
+void DeviceOperations::reportCommResult(CommResult result) {
+    ShowCommResult(messages_, result);
+}
+
+void DeviceOperations::mnuData_Click() {
+    if (!window_.confirmDiscardUnsaved() || !runner_.openPort()) {
+        return;
+    }
+    DataStore& store = window_.store();
+    CommResult result = runner_.run(ConnectionMode::ModeImportMemory, DateTime{});
+    if (result != CommResult::ResultOk) {
+        // The shown data and its unsaved state stay; only what the failed dump left goes.
+        reportCommResult(result);
+        window_.updateFileCommands();
+        store.clearImportReadings();
+        return;
+    }
+    messages_.showMessage(ImportCompletedText(store.importBuffer.totalCount),
+                          MessageIcon::Information);
+    window_.commitLoadedData(true);
+}
+
+void DeviceOperations::mnuTime_Click() {
+    frmTime dialog(
+        window_.store(), runner_, messages_,
+        [this](CommResult result) { reportCommResult(result); }, DateTime::Now(), &window_);
+    dialog.exec();
+}
+
+void DeviceOperations::mnuFunc_Click() {
+    frmSet dialog(
+        window_.store(), window_.unit(), messages_, runner_,
+        [this](CommResult result) { reportCommResult(result); }, &window_);
+    dialog.exec();
+}
+
+void DeviceOperations::mnuClear_Click() {
+    if (messages_.askYesNo("本体のﾒﾓﾘﾃﾞｰﾀを全て消去します。よろしいですか?") &&
+        runConnection(ConnectionMode::ModeClearMemory)) {
+        messages_.showMessage(ClearCompletedText(), MessageIcon::Information);
+    }
+}
+
+void DeviceOperations::mnuReset_Click() {
+    if (messages_.askYesNo("本体を工場出荷状態に戻します。\r\n"
+                           "ﾒﾓﾘﾃﾞｰﾀも消去されますが、よろしいですか?") &&
+        runConnection(ConnectionMode::ModeResetDevice)) {
+        messages_.showMessage(ResetCompletedText(), MessageIcon::Information);
+    }
+}
+
+void DeviceOperations::portChosen(int portNumber) {
+    state_.PortNumber = portNumber;
+}
+
+DeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
+                                          std::map<int, std::string>& portMap,
+                                          const PortSurvey& survey) {
+    return new DeviceOperations(window, messages, portMap, survey);
+}
+
+} // namespace vestra

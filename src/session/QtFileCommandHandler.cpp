@@ -1,0 +1,54 @@
+#include "session/QtFileCommandHandler.h"
+
+#include "data/frmMain.h"
+#include "files/DataFile.h"
+#include "files/FileChoice.h"
+#include "files/FileCommands.h"
+
+namespace vestra {
+
+FileCommandHandler::FileCommandHandler(frmMain& window, FileDialogs& dialogs,
+                                       std::string& currentFilePath, MessageSink& messages)
+    : QObject(&window), window_(window), dialogs_(dialogs), currentFilePath_(currentFilePath),
+      messages_(messages) {
+    connect(&window, &frmMain::openRequested, this, &FileCommandHandler::open);
+    connect(&window, &frmMain::saveRequested, this, &FileCommandHandler::save);
+}
+
+void FileCommandHandler::open() {
+    if (!window_.confirmDiscardUnsaved() ||
+        !ChooseOpenFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
+        return;
+    }
+    load();
+}
+
+void FileCommandHandler::openGiven(const std::string& path) {
+    if (window_.confirmDiscardUnsaved() &&
+        AcceptOpenName(path, currentFilePath_, window_.unit(), messages_)) {
+        load();
+    }
+}
+
+void FileCommandHandler::load() {
+    DataStore& store = window_.store();
+    if (LoadDataFile(currentFilePath_, store, window_.unit(), messages_)) {
+        window_.commitLoadedData(false);
+        emit dataFiled(QString::fromStdString(currentFilePath_));
+    } else {
+        store.clearImportReadings();
+    }
+}
+
+// No question about unsaved data here: saving is what keeps it. The writers replace an
+// existing file only once the new one is complete, so a failed save loses nothing.
+void FileCommandHandler::save() {
+    if (ChooseSaveFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
+        if (SaveToFile(currentFilePath_, window_.store(), window_.unit(), messages_) ==
+            SaveResult::Saved) {
+            emit dataFiled(QString::fromStdString(currentFilePath_));
+        }
+    }
+}
+
+} // namespace vestra

@@ -1,0 +1,47 @@
+#include "session/QtHelpWindow.h"
+
+#include "shell/AppInfo.h"
+#include "shell/FileFunc.h"
+#include "shell/InstallLayout.h"
+
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace vestra {
+namespace {
+
+QTextBrowser* makeBrowser(QWidget* owner) {
+    auto* browser = new QTextBrowser(owner);
+    browser->setWindowFlag(Qt::Window);
+    browser->setAttribute(Qt::WA_DeleteOnClose);
+    browser->setOpenExternalLinks(true);
+    browser->setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" ﾍﾙﾌﾟ"));
+    browser->resize(760, 640);
+    return browser;
+}
+
+} // namespace
+
+QString HelpFilePath() {
+    return QString::fromStdString(HelpDocumentPath(ProgramFolder()));
+}
+
+void OpenHelp(QWidget* owner, const QString& path) {
+    static QPointer<QTextBrowser> browser;
+    if (!browser) {
+        browser = makeBrowser(owner);
+    }
+    if (QFileInfo::exists(path)) {
+        browser->setSource(QUrl::fromLocalFile(path));
+    } else {
+        browser->setHtml(QStringLiteral("<h2>ﾍﾙﾌﾟﾌｧｲﾙが見つかりません。</h2><p>%1</p>")
+                             .arg(path.toHtmlEscaped()));
+    }
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+}
+
+} // namespace vestra

@@ -1,0 +1,37 @@
+#include "start/QtStartup.h"
+
+#include "start/StartupSettings.h"
+#include "start/frmSplash.h"
+
+namespace vestra {
+
+bool RefuseSecondInstance(bool lockAcquired, MessageSink& messages) {
+    if (!lockAcquired) {
+        messages.showMessage("すでに起動されています。", MessageIcon::Critical);
+    }
+    return !lockAcquired;
+}
+
+bool SettleModelType(Settings& settings) {
+    frmSplash splash(settings.CurrentUnit, settings.AskModelType);
+    if (splash.exec() != QDialog::Accepted) {
+        return false;
+    }
+    settings.CurrentUnit = splash.currentUnit();
+    settings.AskModelType = splash.askModelType();
+    return true;
+}
+
+std::optional<Settings> StartUp(const std::string& settingsFile, bool lockAcquired,
+                                MessageSink& messages) {
+    if (RefuseSecondInstance(lockAcquired, messages)) {
+        return std::nullopt;
+    }
+    Settings settings = PrepareSettings(settingsFile);
+    if (!SettleModelType(settings)) {
+        return std::nullopt;
+    }
+    return settings;
+}
+
+} // namespace vestra

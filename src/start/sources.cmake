@@ -1,0 +1,19 @@
+# The application's start: its arguments, the single-instance lock, the desktop's set-up, the
+# start-up settings and the type question. Only the application's entry point includes these.
+list(APPEND VESTRA_UI_SOURCES
+    start/QtDesktopSetup.h
+    start/QtDesktopSetup.cpp
+    start/QtSingleInstance.h
+    start/QtSingleInstance.cpp
+    start/QtStartup.h
+    start/QtStartup.cpp
+    start/frmSplash.h
+    start/frmSplash.cpp
+)
+
+list(APPEND VESTRA_CORE_SOURCES
+    start/StartupSettings.h
+    start/StartupSettings.cpp
+    start/AppArguments.h
+    start/AppArguments.cpp
+)

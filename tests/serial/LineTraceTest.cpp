@@ -1,0 +1,101 @@
+#include "serial/LineTrace.h"
+
+#include "device/Connection.h"
+#include "device/DumpText.h"
+#include "device/RecordingObserver.h"
+#include "device/ScriptedPort.h"
+#include "files/TempFolder.h"
+#include "shell/Common.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vestra {
+namespace {
+
+using testing::MemoryDump;
+using testing::ReadBytes;
+using testing::RecordingObserver;
+using testing::ScriptedPort;
+using testing::TempFolder;
+using Lines = std::vector<std::string>;
+
+TEST(LineTraceTest, BytesAreShownSoThatEveryByteCanBeTold) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"HEL\r\n", "HEL\\r\\n"},
+        {std::string("A\0B", 3), "A\\x00B"},
+        {"\xB1\xDF", "\\xB1\\xDF"},
+        {"a\\b", "a\\\\b"},
+        {"", ""},
+    };
+    for (const auto& [bytes, shown] : cases) {
+        EXPECT_EQ(LineTrace::Escaped(bytes), shown);
+    }
+}
+
+TEST(LineTraceTest, AFileThatCannotBeWrittenIsRefusedWithItsReason) {
+    TempFolder folder("vestra-trace");
+    LineTrace trace;
+    std::string reason;
+    std::string path = folder.file("missing/line.trace");
+    EXPECT_FALSE(trace.open(path, reason));
+    EXPECT_EQ(reason, "No such file or directory");
+}
+
+// The records of the file without their times.
+Lines Records(const std::string& path) {
+    Lines records;
+    std::istringstream in(ReadBytes(path));
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_GT(line.size(), 9u) << line;
+        records.push_back(line.substr(9));
+    }
+    return records;
+}
+
+class TracedConnectionTest : public ::testing::Test {
+protected:
+    Lines run(ConnectionMode mode) {
+        std::string reason;
+        EXPECT_TRUE(trace.open(path, reason)) << reason;
+        EXPECT_TRUE(port.open(reason));
+        state.CurrentMode = mode;
+        Connection connection(port, state, data, std::string(kUnitCelsius), observer);
+        connection.setTrace(&trace);
+        connection.runFromStart();
+        trace.flush();
+        return Records(path);
+    }
+
+    TempFolder folder{"vestra-trace"};
+    std::string path = folder.file("line.trace");
+    LineTrace trace;
+    ScriptedPort port;
+    CommState state;
+    DataStore data;
+    RecordingObserver observer;
+};
+
+TEST_F(TracedConnectionTest, SilenceShowsTheTimeOutAndTheResult) {
+    EXPECT_EQ(run(ConnectionMode::ModeClearMemory),
+              (Lines{"* mode 5", "* break on", "* break off", "> HEL\\r\\n",
+                     "* time-out: 21 ticks since the wait began, 21 since the last byte",
+                     "> BYE\\r\\n", "* result 4"}));
+}
+
+TEST_F(TracedConnectionTest, ARefusedDumpShowsItsLineAndWhatWasExpected) {
+    Lines dump = MemoryDump({});
+    dump[5] = "ALARM(H)=23F"; // a Fahrenheit thermometer
+    dump.insert(dump.begin(), "OK");
+    port.answer("OK\r\n");
+    port.answerLines(dump);
+    Lines records = run(ConnectionMode::ModeImportMemory);
+    EXPECT_EQ(records[4], "< OK\\r\\n");
+    EXPECT_NE(std::find(records.begin(), records.end(),
+                        "* refused dump line 6 (expecting ALARM(H)=, group 1): ALARM(H)=23F"),
+              records.end());
+    EXPECT_EQ(records.back(), "* result 1");
+}
+
+} // namespace
+} // namespace vestra

@@ -1,0 +1,80 @@
+#include "serial/PortLock.h"
+
+#include "files/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vestra {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+TEST(PortLockTest, FileNameFollowsTheDeviceName) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"/dev/ttyUSB0", "LCK..ttyUSB0"},
+        {"/dev/ttyS0", "LCK..ttyS0"},
+        {"/dev/pts/3", "LCK..pts_3"},
+        {"/srv/line", "LCK.._srv_line"},
+    };
+    for (const auto& [device, name] : cases) {
+        EXPECT_EQ(LockFileName(device), name) << device;
+    }
+}
+
+TEST(PortLockTest, TheFirstUsableFolderHoldsTheLock) {
+    TempFolder folder("vestra-lockdirs");
+    std::string missing = folder.file("missing");
+    std::string usable = folder.path().string();
+    PortLock lock({missing, usable});
+    EXPECT_EQ(lock.lockPath("/dev/ttyUSB0"), folder.file("LCK..ttyUSB0"));
+    EXPECT_EQ(PortLock({missing}).lockPath("/dev/ttyUSB0"), "");
+}
+
+TEST(PortLockTest, HoldsAndReleases) {
+    TempFolder folder("vestra-lock");
+    PortLock lock({folder.path().string()});
+    PortHolder holder;
+    ASSERT_TRUE(lock.acquire("/dev/ttyUSB0", holder));
+    std::string text = ReadBytes(folder.file("LCK..ttyUSB0"));
+    EXPECT_EQ(text.substr(0, text.find('\n')), std::to_string(getpid()));
+
+    PortLock other({folder.path().string()});
+    EXPECT_FALSE(other.acquire("/dev/ttyUSB0", holder));
+    EXPECT_EQ(holder.pid, getpid());
+    EXPECT_EQ(holder.program, ProcessName(getpid()));
+
+    lock.release();
+    EXPECT_FALSE(std::filesystem::exists(folder.file("LCK..ttyUSB0")));
+    EXPECT_TRUE(other.acquire("/dev/ttyUSB0", holder));
+}
+
+// Older programs write the PID right-aligned in ten columns; a dead PID or none is stale.
+TEST(PortLockTest, StaleLocksAreTakenOverAndLiveOnesKept) {
+    pid_t ended = fork();
+    if (ended == 0) {
+        _exit(0);
+    }
+    waitpid(ended, nullptr, 0);
+    const std::pair<std::string, bool> cases[] = {
+        {"      " + std::to_string(getpid()) + "\n", false},
+        {std::to_string(getpid()) + "\nother\nhost\n", false},
+        {"      " + std::to_string(ended) + "\n", true},
+        {"garbage\n", true},
+        {"", true},
+    };
+    for (const auto& [content, taken] : cases) {
+        TempFolder folder("vestra-stale");
+        WriteBytes(folder.file("LCK..ttyS0"), content);
+        PortLock lock({folder.path().string()});
+        PortHolder holder;
+        EXPECT_EQ(lock.acquire("/dev/ttyS0", holder), taken) << content;
+    }
+}
+
+} // namespace
+} // namespace vestra

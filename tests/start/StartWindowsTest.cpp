@@ -1,0 +1,114 @@
+#include "session/frmAbout.h"
+#include "shell/QtCloseGuard.h"
+#include "start/QtSingleInstance.h"
+#include "start/frmSplash.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vestra;
+
+class ShellWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aboutBoxShowsTheVersionRecord() {
+        frmAbout about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄのﾊﾞｰｼﾞｮﾝ情報"));
+        QCOMPARE(about.lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.00  (32bit)  ☆080301☆"));
+        QVERIFY(about.lblDescription->text().contains(QStringLiteral("\n")));
+        QVERIFY(!about.lblDescription->text().contains(QStringLiteral("\r")));
+    }
+
+    void disabledCloseCommandIgnoresCloseRequests() {
+        QWidget window;
+        DisableCloseCommand(&window);
+        window.show();
+        QVERIFY(!(window.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!window.close());
+        QVERIFY(window.isVisible());
+        ReleaseCloseCommand(&window);
+        QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+    }
+
+    void askModeWaitsWithTheStoredTypePreselected() {
+        frmSplash splash("ﾟF", true);
+        QVERIFY(splash.optType[1]->isChecked());
+        QVERIFY(!splash.optType[1]->isHidden());
+        QVERIFY(!splash.tmrOpen->isActive());
+        splash.optType[0]->setChecked(true);
+        splash.chkType->setChecked(true);
+        splash.cmdOK_Click();
+        QCOMPARE(splash.result(), int(QDialog::Accepted));
+        QCOMPARE(splash.currentUnit(), std::string("ﾟC"));
+        QVERIFY(!splash.askModelType());
+    }
+
+    void enterOnAnOptionActsAsOk() {
+        frmSplash splash("ﾟC", true);
+        splash.show();
+        splash.optType[1]->setChecked(true);
+        splash.optType[1]->setFocus();
+        QTest::keyClick(splash.optType[1], Qt::Key_Return);
+        QCOMPARE(splash.result(), int(QDialog::Accepted));
+        QCOMPARE(splash.currentUnit(), std::string("ﾟF"));
+    }
+
+    void splashModeShowsTheUnitAndGoesOnByItself() {
+        frmSplash splash("ﾟF", false);
+        QVERIFY(splash.optType[0]->isHidden());
+        QVERIFY(splash.cmdOK->isHidden());
+        QVERIFY(!splash.chkType->isEnabled());
+        QCOMPARE(splash.lblMSG[1]->text(), QStringLiteral("測定単位 ﾟF 対応"));
+        QCOMPARE(splash.tmrOpen->interval(), 2000);
+        QSignalSpy accepted(&splash, &QDialog::accepted);
+        splash.show();
+        QTRY_COMPARE_WITH_TIMEOUT(accepted.count(), 1, 5000);
+        QCOMPARE(splash.currentUnit(), std::string("ﾟF"));
+        QVERIFY(!splash.askModelType());
+    }
+
+    void closingWithoutOkIsNotAccepted() {
+        frmSplash splash("ﾟC", true);
+        splash.show();
+        QTest::keyClick(&splash, Qt::Key_Escape);
+        QVERIFY(splash.isVisible());
+        splash.close();
+        QCOMPARE(splash.result(), int(QDialog::Rejected));
+    }
+
+    void aSecondInstanceIsRefusedUntilTheFirstEnds() {
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
+        auto first = std::make_unique<SingleInstance>(name);
+        QVERIFY(first->acquired());
+        SingleInstance second(name);
+        QVERIFY(!second.acquired());
+        first.reset();
+        SingleInstance third(name);
+        QVERIFY(third.acquired());
+    }
+
+    // A settings file kept elsewhere and linked into the configuration folder is one file.
+    void theLockFollowsTheSettingsFileNotItsName() {
+        QTemporaryDir folder;
+        QString real = folder.filePath(QStringLiteral("VESTRA.INI"));
+        QString link = folder.filePath(QStringLiteral("linked.INI"));
+        QFile(real).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(real, link));
+        SingleInstance first(real);
+        QVERIFY(first.acquired());
+        SingleInstance second(link);
+        QVERIFY(!second.acquired());
+        SingleInstance other(folder.filePath(QStringLiteral("other/VESTRA.INI")));
+        QVERIFY(other.acquired());
+    }
+};
+
+QTEST_MAIN(ShellWindowsTest)
+#include "StartWindowsTest.moc"
