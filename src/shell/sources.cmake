@@ -33,6 +33,8 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/StartupSettings.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
+    shell/VisibleText.h
+    shell/VisibleText.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     shell/CloseGuard.h
