@@ -225,75 +225,50 @@ TEST_P(CliHistoryTest, AKilledAddLeavesWholeDataSetsOnly) {
     EXPECT_EQ(count("reading"), std::to_string(kFiles * 150));
 }
 
-TEST_P(CliHistoryTest, AnUnknownTagIsNamedAndNothingIsWritten) {
+TEST_P(CliHistoryTest, AnUnknownTagEndsExportAndChartWithoutAFile) {
     save("a.qmc", testing::RoundDataSet(1));
     run("add '" + file("a.qmc") + "'");
-    for (std::string args :
-         {std::string("export --tag NOPE -"), "chart --tag NOPE '" + file("n.svg") + "'",
-          "export --tag TAG2 --unit F '" + file("n.csv") + "'"}) {
-        Outcome outcome = run(args);
-        EXPECT_EQ(outcome.status, 1) << args;
-        EXPECT_EQ(outcome.output, "") << args;
-        bool nope = args.find("NOPE") != std::string::npos;
-        EXPECT_NE(outcome.errors.find(nope ? "'NOPE'" : "'TAG2'"), std::string::npos)
-            << outcome.errors;
-    }
-    EXPECT_FALSE(std::filesystem::exists(file("n.svg")));
-    EXPECT_FALSE(std::filesystem::exists(file("n.csv")));
+    EXPECT_EQ(run("export --tag TAG2 --unit F '" + file("n.csv") + "'").status, 1);
+    Outcome chart = run("chart --tag NOPE '" + file("n.svg") + "'");
+    EXPECT_EQ(chart.status, 1);
+    EXPECT_NE(chart.errors.find("'NOPE'"), std::string::npos) << chart.errors;
+    EXPECT_FALSE(std::filesystem::exists(file("n.csv")) || std::filesystem::exists(file("n.svg")));
 }
 
 TEST_P(CliHistoryTest, TagsReachTheTerminalWithoutControlCharacters) {
     DataSet round = testing::RoundDataSet(1);
     round.group(2).tag = "\x1b]0;X\a\x1b[2J";
     std::string reason;
-    auto store = testing::OpenTestStore(database_->location(), reason);
     AddOutcome outcome{};
-    ASSERT_TRUE(store->add(round, kUnitCelsius, "", outcome, reason)) << reason;
+    ASSERT_TRUE(testing::OpenTestStore(database_->location(), reason)
+                    ->add(round, kUnitCelsius, "", outcome, reason));
     Outcome tags = run("tags");
-    EXPECT_EQ(tags.status, 0) << tags.errors;
     EXPECT_EQ(tags.output.find('\x1b'), std::string::npos) << tags.output;
     EXPECT_NE(tags.output.find("\\x1b]0;X\\x07\\x1b[2J\t"), std::string::npos) << tags.output;
 }
 
-// Values a damaged or hand-edited database may hold: each read path ends with exit 1 and leaves
-// the database as it was, never aborts.
+// Values of a damaged or hand-edited database: exit 1, the database as it was, never an abort.
 TEST_P(CliHistoryTest, ADamagedDatabaseEndsTheCommandAndIsKept) {
-    struct Case {
-        const char* damage;
-        const char* command;
-        bool sqliteOnly; // a server keeps the column's type
+    const std::pair<const char*, const char*> cases[] = {
+        {"UPDATE history_schema SET version = 99999999999", "tags"},
+        {"UPDATE group_setting SET number = 99 WHERE number = 2", "add"},
+        {"UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1", "add"},
+        {"UPDATE group_setting SET first_time = 'x' WHERE number = 2", "tags"},
     };
-    const Case cases[] = {
-        {"UPDATE history_schema SET version = 'x'", "tags", true},
-        {"UPDATE history_schema SET version = 99999999999", "tags", true},
-        {"UPDATE history_schema SET version = -1", "add A", false},
-        {"UPDATE group_setting SET number = 99 WHERE number = 2", "export --tag TAG2 -", false},
-        {"UPDATE group_setting SET number = 99 WHERE number = 2", "add A", false},
-        {"UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1",
-         "export --tag TAG2 -", false},
-        {"UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1", "add A",
-         false},
-        {"UPDATE group_setting SET first_time = 'x' WHERE number = 2", "tags", false},
-    };
-    for (const Case& c : cases) {
-        if (c.sqliteOnly && GetParam() == Backend::Postgresql) {
-            continue;
+    for (auto [damage, command] : cases) {
+        if (GetParam() == Backend::Postgresql && command == std::string("tags")) {
+            continue; // a server keeps an integer column's type
         }
         database_.reset();
         database_.emplace(GetParam());
         save("a.qmc", testing::RoundDataSet(1));
         std::string add = "add '" + file("a.qmc") + "'";
         run(add);
-        damage(c.damage);
-        auto before = testing::RawConnection(database_->location())
-                          ->query("SELECT * FROM reading ORDER BY 1, 2, 3");
-        std::string command = c.command == std::string("add A") ? add : c.command;
-        Outcome outcome = run(command);
-        EXPECT_EQ(outcome.status, 1) << c.damage << " " << command << outcome.errors;
-        EXPECT_EQ(testing::RawConnection(database_->location())
-                      ->query("SELECT * FROM reading ORDER BY 1, 2, 3"),
-                  before)
-            << c.damage;
+        this->damage(damage);
+        std::string rows = "SELECT * FROM reading ORDER BY 1, 2, 3";
+        auto before = testing::RawConnection(database_->location())->query(rows);
+        EXPECT_EQ(run(command == std::string("add") ? add : command).status, 1) << damage;
+        EXPECT_EQ(testing::RawConnection(database_->location())->query(rows), before) << damage;
     }
 }
 
@@ -313,32 +288,14 @@ TEST_P(CliHistoryTest, FourAddsAtOnceStoreEveryDataSetOnce) {
     for (pid_t tool : tools) {
         int status = 0;
         ::waitpid(tool, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-            << testing::ReadBytes(file("errors"));
+        EXPECT_EQ(status, 0) << testing::ReadBytes(file("errors"));
     }
     EXPECT_EQ(count("data_set"), std::to_string(kFiles));
-    EXPECT_EQ(count("reading"), std::to_string(kFiles * 150));
 }
 
-// A link back up the tree and a link to itself: each is named once, the rest goes in.
-TEST_P(CliHistoryTest, LinkLoopsAreSkippedAndTheWalkGoesOn) {
-    std::filesystem::create_directories(file("rounds/a"));
-    std::filesystem::create_directories(file("rounds/z"));
-    save("rounds/a/1.qmc", testing::RoundDataSet(1));
-    save("rounds/z/2.qmc", testing::RoundDataSet(2));
-    std::filesystem::create_directory_symlink(file("rounds"), file("rounds/a/up"));
-    std::filesystem::create_symlink(file("rounds/m.qmc"), file("rounds/m.qmc"));
-    Outcome outcome = run("add '" + file("rounds") + "'");
-    EXPECT_EQ(outcome.status, 1) << outcome.errors;
-    EXPECT_EQ(count("data_set"), "2");
-    EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 2) << outcome.errors;
-    EXPECT_NE(outcome.errors.find("skipped " + file("rounds/a/up") + ": "), std::string::npos)
-        << outcome.errors;
-    EXPECT_NE(outcome.errors.find("skipped " + file("rounds/m.qmc") + ": "), std::string::npos)
-        << outcome.errors;
-}
-
-TEST_P(CliHistoryTest, AnUnreadableFolderIsSkippedAndTheWalkGoesOn) {
+// Run as a user, since the superuser lists any folder: a folder it may not list, a link back up
+// the tree and a link to itself are named once each, and the rest goes in.
+TEST_P(CliHistoryTest, AFolderWalkSkipsLoopsAndUnreadableFoldersAndGoesOn) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "runs the tool as another user, which needs root";
     }
@@ -348,15 +305,20 @@ TEST_P(CliHistoryTest, AnUnreadableFolderIsSkippedAndTheWalkGoesOn) {
     save("rounds/a/1.qmc", testing::RoundDataSet(1));
     save("rounds/b/2.qmc", testing::RoundDataSet(2));
     save("rounds/c/3.qmc", testing::RoundDataSet(3));
-    run("add"); // the tables exist, owned by the test
+    std::filesystem::create_directory_symlink(file("rounds"), file("rounds/a/up"));
+    std::filesystem::create_symlink(file("rounds/m.qmc"), file("rounds/m.qmc"));
+    run("add"); // the tables exist, for the user to write
     ::chmod(database_->folder().path().c_str(), 0777);
     ::chmod(database_->location().c_str(), 0666);
     ::chmod(file("rounds/b").c_str(), 0);
     Outcome outcome = runAsUser("add '" + file("rounds") + "'");
     ::chmod(file("rounds/b").c_str(), 0755);
-    EXPECT_EQ(outcome.status, 1) << outcome.errors;
-    EXPECT_EQ(outcome.output, "2 new data sets, 0 updated, 0 already stored, 1 files skipped\n");
-    EXPECT_EQ(outcome.errors, "skipped " + file("rounds/b") + ": " + FileFaultText(EACCES) + "\n");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.output, "2 new data sets, 0 updated, 0 already stored, 3 files skipped\n");
+    for (const char* skipped : {"rounds/a/up", "rounds/b", "rounds/m.qmc"}) {
+        EXPECT_NE(outcome.errors.find("skipped " + file(skipped) + ": "), std::string::npos)
+            << outcome.errors;
+    }
 }
 
 // A database a user may read but not write, in a folder the user may not write: reading
@@ -368,39 +330,22 @@ TEST_P(CliHistoryTest, AReadOnlyDatabaseIsReadWithoutWriting) {
     save("a.qmc", testing::RoundDataSet(1));
     run("add '" + file("a.qmc") + "'");
     int entries = database_->folder().entryCount();
-    Outcome tags = runAsUser("tags");
-    EXPECT_EQ(tags.status, 0) << tags.errors;
-    EXPECT_NE(tags.output.find("TAG2"), std::string::npos);
+    EXPECT_EQ(runAsUser("tags").status, 0);
     EXPECT_EQ(runAsUser("export --tag TAG2 -").status, 0);
     EXPECT_EQ(database_->folder().entryCount(), entries);
 }
 
-TEST_P(CliHistoryTest, TheServerSchemeIsReadInAnyLetterCase) {
-    if (GetParam() == Backend::Sqlite) {
-        GTEST_SKIP() << "a server's name";
-    }
-    std::string location = database_->location();
-    std::string shouted = "PostgreSQL" + location.substr(location.find("://"));
-    run("add"); // the tables exist, and the output files
-    std::string command = "cd '" + database_->folder().path().string() + "' && '" +
-                          VESTRA_CLI_PATH + "' history --db '" + shouted + "' tags >stdout";
-    int entries = database_->folder().entryCount();
-    EXPECT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(database_->folder().entryCount(), entries); // no folder named after the URL
-}
-
+// Before, an empty name and ":memory:" reported the data set stored and kept nothing.
 TEST(CliHistoryNameTest, AHistoryThatWouldNotBeKeptIsRefused) {
     testing::TempFolder folder{"vestra-history-name"};
     DataStore store;
     store.currentData = testing::RoundDataSet(1);
     testing::RecordingMessages messages;
     ASSERT_TRUE(SaveDataFile(folder.file("a.qmc"), store, kUnitCelsius, messages));
-    for (const char* name : {"", ":memory:"}) {
+    for (std::string name : {"", ":memory:"}) {
         std::string command = "cd '" + folder.path().string() + "' && '" + VESTRA_CLI_PATH +
                               "' history --db '" + name + "' add a.qmc >/dev/null 2>&1";
-        int raw = std::system(command.c_str());
-        EXPECT_EQ(WEXITSTATUS(raw), 1) << name;
-        EXPECT_EQ(folder.entryCount(), 1) << name;
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1) << name;
     }
 }
 
