@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace vestra::history {
 namespace {
@@ -97,29 +98,30 @@ bool startsWithKeyword(std::string_view text) {
            std::find(kKeywords.begin(), kKeywords.end(), text.substr(0, end)) != kKeywords.end();
 }
 
+// Where a password stands in a name: its first character and its length.
+struct Span {
+    std::size_t start;
+    std::size_t length;
+};
+
 // The user information of a URL ends at the last '@' before the query: a password may hold an
 // '@' its writer did not encode, and hiding too much is better than showing any of it.
-std::string redactedUrl(std::string_view text, std::size_t scheme) {
-    std::string shown(text);
-    std::size_t query = shown.find('?', scheme);
-    std::size_t at = shown.rfind('@', query == std::string::npos ? std::string::npos : query);
-    if (at != std::string::npos && at >= scheme) {
-        std::size_t colon = shown.find(':', scheme);
-        if (colon < at) {
-            shown.replace(colon + 1, at - colon - 1, kHidden);
+std::vector<Span> urlPasswords(std::string_view text, std::size_t scheme) {
+    std::vector<Span> spans;
+    std::size_t query = text.find('?', scheme);
+    std::size_t at = text.rfind('@', query);
+    std::size_t colon = text.find(':', scheme);
+    if (at != std::string_view::npos && at >= scheme && colon < at) {
+        spans.push_back({colon + 1, at - colon - 1});
+    }
+    for (std::size_t start = query; start != std::string_view::npos;
+         start = text.find('&', start + 1)) {
+        if (LowerCaseAscii(std::string(text.substr(start + 1, 9))) == "password=") {
+            std::size_t value = start + 1 + 9;
+            spans.push_back({value, std::min(text.find('&', value), text.size()) - value});
         }
     }
-    for (std::size_t start = shown.find('?', scheme); start != std::string::npos;
-         start = shown.find('&', start + 1)) {
-        std::string_view parameter = std::string_view(shown).substr(start + 1);
-        if (!LowerCaseAscii(std::string(parameter.substr(0, 9))).starts_with("password=")) {
-            continue;
-        }
-        std::size_t valueStart = start + 1 + 9;
-        std::size_t valueEnd = std::min(shown.find('&', valueStart), shown.size());
-        shown.replace(valueStart, valueEnd - valueStart, kHidden);
-    }
-    return shown;
+    return spans;
 }
 
 // The value of a keyword: quoted with '\' escapes, or up to the next blank.
@@ -141,36 +143,40 @@ std::size_t valueEnd(std::string_view text, std::size_t start) {
     return std::min(i, text.size());
 }
 
-std::string redactedKeywords(std::string_view text) {
-    std::string shown;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t start = i;
-        while (i < text.size() && isSpace(text[i])) {
-            ++i;
-        }
+std::size_t skipBlanks(std::string_view text, std::size_t i) {
+    while (i < text.size() && isSpace(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+std::vector<Span> keywordPasswords(std::string_view text) {
+    std::vector<Span> spans;
+    for (std::size_t i = skipBlanks(text, 0); i < text.size(); i = skipBlanks(text, i)) {
         std::size_t key = i;
         while (i < text.size() && !isSpace(text[i]) && text[i] != '=') {
             ++i;
         }
         std::string_view keyword = text.substr(key, i - key);
-        while (i < text.size() && isSpace(text[i])) {
-            ++i;
-        }
+        i = skipBlanks(text, i);
         if (i >= text.size() || text[i] != '=') {
-            shown += text.substr(start);
             break;
         }
-        ++i;
-        while (i < text.size() && isSpace(text[i])) {
-            ++i;
-        }
+        i = skipBlanks(text, i + 1);
         std::size_t end = valueEnd(text, i);
-        shown += text.substr(start, i - start);
-        shown += keyword == "password" ? kHidden : text.substr(i, end - i);
+        if (keyword == "password") {
+            spans.push_back({i, end - i});
+        }
         i = end;
     }
-    return shown;
+    return spans;
+}
+
+std::vector<Span> passwordsOf(std::string_view text) {
+    if (std::size_t scheme = schemeLength(text)) {
+        return urlPasswords(text, scheme);
+    }
+    return startsWithKeyword(text) ? keywordPasswords(text) : std::vector<Span>{};
 }
 
 } // namespace
@@ -195,10 +201,27 @@ std::optional<DatabaseName> ParseDatabaseName(std::string_view text, std::string
 }
 
 std::string RedactedDatabaseName(std::string_view text) {
-    if (std::size_t scheme = schemeLength(text)) {
-        return redactedUrl(text, scheme);
+    std::string shown(text);
+    std::vector<Span> spans = passwordsOf(text);
+    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+        shown.replace(span->start, span->length, kHidden);
     }
-    return startsWithKeyword(text) ? redactedKeywords(text) : std::string(text);
+    return shown;
+}
+
+std::string WithoutPasswords(std::string message, std::string_view name) {
+    for (Span span : passwordsOf(name)) {
+        std::string_view password = name.substr(span.start, span.length);
+        // A quoted keyword value reaches libpq's messages without its quotes.
+        if (password.size() >= 2 && password.front() == '\'' && password.back() == '\'') {
+            password = password.substr(1, password.size() - 2);
+        }
+        for (std::size_t at = password.empty() ? std::string::npos : message.find(password);
+             at != std::string::npos; at = message.find(password, at + kHidden.size())) {
+            message.replace(at, password.size(), kHidden);
+        }
+    }
+    return message;
 }
 
 std::string ShownDatabaseName(const DatabaseName& name) {

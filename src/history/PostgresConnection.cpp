@@ -42,7 +42,7 @@ std::string NumberedParameters(std::string_view sql) {
 }
 
 PostgresConnection::PostgresConnection(const ServerAddress& server, HistoryAccess access)
-    : address_(RedactedDatabaseName(server.conninfo)) {
+    : server_(server) {
     // The time-out comes first so that one written in the connection string wins.
     std::string timeout = std::to_string(kConnectSeconds);
     const char* keywords[] = {"connect_timeout", "dbname", nullptr};
@@ -52,7 +52,7 @@ PostgresConnection::PostgresConnection(const ServerAddress& server, HistoryAcces
         std::string reason = conn_ ? PQerrorMessage(conn_) : "out of memory";
         PQfinish(conn_);
         conn_ = nullptr;
-        throw SqlError(address_ + ": " + oneLine(reason));
+        fail(reason);
     }
     PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
     PQsetClientEncoding(conn_, "UTF8");
@@ -71,7 +71,9 @@ PostgresConnection::~PostgresConnection() {
 }
 
 void PostgresConnection::fail(const std::string& reason) const {
-    throw SqlError(address_ + ": " + oneLine(reason));
+    // libpq quotes a part of the name it cannot read, which may be the password.
+    throw SqlError(RedactedDatabaseName(server_.conninfo) + ": " +
+                   WithoutPasswords(oneLine(reason), server_.conninfo));
 }
 
 std::vector<SqlRow> PostgresConnection::query(std::string_view sql,

@@ -28,7 +28,7 @@ public:
 private:
     [[noreturn]] void fail(const std::string& reason) const;
 
-    std::string address_;
+    ServerAddress server_;
     pg_conn* conn_ = nullptr;
 };
 

@@ -20,32 +20,28 @@ void expectWorksOrDamaged(bool worked, const std::string& reason, const std::str
         << what << ": " << reason;
 }
 
-// Every way the program reads the history, and an add of a stored and of a new data set.
+// Every way the program reads the history (tags, readings by tag and object, their CSV and
+// trend), and an add of a stored and of a new data set.
 void readEverything(const std::string& path, const std::string& what) {
     std::string reason;
-    if (auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly, reason)) {
-        std::vector<TagSummary> tags;
-        expectWorksOrDamaged(reader->tags(tags, reason), reason, what + " tags");
-        for (HistoryKey key : {HistoryKey::Tag, HistoryKey::Object}) {
-            for (std::string name : {"TAG2", "T5", "2号炉 炉壁", "ﾀﾞｸﾄ"}) {
-                for (std::string_view unit : {kUnitCelsius, kUnitFahrenheit}) {
-                    std::vector<HistoryReading> found;
-                    bool worked = reader->readings({key, name, std::string(unit)}, found, reason);
-                    expectWorksOrDamaged(worked, reason, what + " readings of " + name);
-                    HistoryCsvLines(found, unit);
-                    LayoutTrend(found, 800, 400);
-                }
-            }
-        }
-    } else {
-        expectWorksOrDamaged(false, reason, what + " open to read");
+    auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly, reason);
+    std::vector<TagSummary> tags;
+    expectWorksOrDamaged(reader && reader->tags(tags, reason), reason, what + " tags");
+    for (auto [key, name] : {std::pair{HistoryKey::Tag, "TAG2"}, {HistoryKey::Object, "ﾀﾞｸﾄ"}}) {
+        std::vector<HistoryReading> found;
+        bool worked =
+            reader && reader->readings({key, name, std::string(kUnitCelsius)}, found, reason);
+        expectWorksOrDamaged(worked, reason, what + " readings of " + name);
+        HistoryCsvLines(found, kUnitCelsius);
+        LayoutTrend(found, 800, 400);
     }
     auto writer = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite, reason);
     for (int round : {1, 3}) {
         AddOutcome outcome{};
         bool worked =
             writer && writer->add(testing::RoundDataSet(round), kUnitCelsius, "c", outcome, reason);
-        expectWorksOrDamaged(worked || !reason.empty(), reason, what + " add");
+        // Rows left without their data set may also meet the database's own keys.
+        EXPECT_TRUE(worked || !reason.empty()) << what << " add";
     }
 }
 
@@ -56,63 +52,56 @@ TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
     std::string pristine = folder.file("pristine.sqlite");
     std::string damaged = folder.file("damaged.sqlite");
     std::string reason;
-    auto store = OpenHistoryStore(SqliteFile{pristine}, HistoryAccess::ReadWrite, reason);
     AddOutcome outcome{};
-    ASSERT_TRUE(store->add(testing::RoundDataSet(1), kUnitCelsius, "a", outcome, reason));
-    ASSERT_TRUE(store->add(testing::RoundDataSet(2), kUnitFahrenheit, "b", outcome, reason));
-    store.reset();
-    SqliteConnection raw(pristine, HistoryAccess::ReadWrite);
-    raw.query("PRAGMA journal_mode = DELETE"); // the file alone is the database, to be copied
-    raw.query("PRAGMA writable_schema = ON");  // so that a column can be given NULL
-    raw.query("UPDATE sqlite_master SET sql = replace(sql, 'NOT NULL', '') WHERE type = 'table'");
-    std::vector<std::string> values = {"NULL",
-                                       "'x'",
-                                       "''",
-                                       "X'00ff'",
-                                       "X'35'",
-                                       "-1",
-                                       "0",
-                                       "16",
-                                       "99",
-                                       "151",
-                                       "100000",
-                                       "2.5",
-                                       "1e400",
-                                       "'NaN'",
-                                       "'high'",
-                                       "'\x1b'",
-                                       "'2026-13-45 99:99:99'",
-                                       "99999999999",
-                                       "9223372036854775807"};
+    ASSERT_TRUE(OpenHistoryStore(SqliteFile{pristine}, HistoryAccess::ReadWrite, reason)
+                    ->add(testing::RoundDataSet(1), kUnitCelsius, "a", outcome, reason));
+    std::vector<std::pair<std::string, std::string>> columns;
+    {
+        SqliteConnection raw(pristine, HistoryAccess::ReadWrite);
+        raw.query("PRAGMA writable_schema = ON"); // so that a column can be given NULL
+        raw.query("UPDATE sqlite_master SET sql = replace(sql, 'NOT NULL', '') WHERE type = "
+                  "'table'");
+        for (const SqlRow& table : raw.query("SELECT name FROM sqlite_master WHERE type = "
+                                             "'table'")) {
+            for (const SqlRow& column : raw.query("SELECT name FROM pragma_table_info(?)", table)) {
+                columns.emplace_back(table[0], column[0]);
+            }
+        }
+    } // closed: the file alone is the database, to be copied
+    std::vector<std::string> values = {"NULL",        "'x'",
+                                       "X'35'",       "-1",
+                                       "0",           "16",
+                                       "99",          "100000",
+                                       "2.5",         "1e400",
+                                       "'\x1b'",      "'2026-13-45 99:99:99'",
+                                       "99999999999", "9223372036854775807"};
     std::mt19937 random(20260208);
     for (int i = 0; i < 3; ++i) {
         values.push_back(std::to_string(std::uniform_int_distribution<int>(-9999, 99999)(random)));
     }
-    int columns = 0;
-    for (const SqlRow& table : raw.query("SELECT name FROM sqlite_master WHERE type = 'table'")) {
-        for (const SqlRow& column : raw.query("SELECT name FROM pragma_table_info(?)", table)) {
-            ++columns;
-            for (const std::string& value : values) {
-                std::filesystem::copy_file(pristine, damaged,
-                                           std::filesystem::copy_options::overwrite_existing);
+    for (const auto& [table, column] : columns) {
+        for (const std::string& value : values) {
+            for (const char* leftover : {"-wal", "-shm"}) {
+                std::filesystem::remove(damaged + leftover);
+            }
+            std::filesystem::copy_file(pristine, damaged,
+                                       std::filesystem::copy_options::overwrite_existing);
+            std::string what = table + "." + column + " = " + value;
+            try {
                 SqliteConnection copy(damaged, HistoryAccess::ReadWrite);
                 copy.query("PRAGMA foreign_keys = OFF");
-                std::string what = table[0] + "." + column[0] + " = " + value;
-                try {
-                    copy.query("UPDATE OR IGNORE " + table[0] + " SET " + column[0] + " = " +
-                               value);
-                } catch (const SqlError&) {
-                    continue; // a key that cannot hold the value
-                }
-                try {
-                    readEverything(damaged, what);
-                } catch (const std::exception& e) {
-                    ADD_FAILURE() << what << " threw " << e.what();
-                }
+                copy.query("UPDATE OR IGNORE " + table + " SET " + column + " = " + value);
+            } catch (const SqlError&) {
+                continue; // a key that cannot hold the value
+            }
+            try {
+                readEverything(damaged, what);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << what << " threw " << e.what();
             }
         }
     }
-    EXPECT_EQ(columns, 28);
+    EXPECT_EQ(columns.size(), 28u);
 }
 
 } // namespace
