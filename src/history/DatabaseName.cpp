@@ -224,11 +224,4 @@ std::string WithoutPasswords(std::string message, std::string_view name) {
     return message;
 }
 
-std::string ShownDatabaseName(const DatabaseName& name) {
-    if (const auto* file = std::get_if<SqliteFile>(&name)) {
-        return file->path;
-    }
-    return RedactedDatabaseName(std::get<ServerAddress>(name).conninfo);
-}
-
 } // namespace vestra::history

@@ -36,6 +36,4 @@ std::string RedactedDatabaseName(std::string_view text);
 // the name replaced by "***".
 std::string WithoutPasswords(std::string message, std::string_view name);
 
-std::string ShownDatabaseName(const DatabaseName& name);
-
 } // namespace vestra::history

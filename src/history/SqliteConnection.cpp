@@ -23,9 +23,10 @@ bool exists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
-// A path as a URI file name: the characters a URI gives a meaning to are escaped.
+// A path as a URI file name: the characters a URI gives a meaning to are escaped, and an
+// absolute path gets an empty authority, so that "//x" is never read as a host.
 std::string uriOf(const std::string& path) {
-    std::string uri = "file:";
+    std::string uri = path.starts_with('/') ? "file://" : "file:";
     for (unsigned char c : path) {
         if (c == '%' || c == '?' || c == '#' || c < 0x20 || c >= 0x7f) {
             constexpr char kHex[] = "0123456789abcdef";

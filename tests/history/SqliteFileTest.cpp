@@ -105,6 +105,9 @@ TEST_F(SqliteFileTest, ReadingWritesNothing) {
     EXPECT_EQ(testing::ReadBytes(path_), bytes);
     EXPECT_EQ(testing::ReadBytes(folder_.file("empty.sqlite")), "");
     EXPECT_FALSE(std::filesystem::exists(folder_.file("none.sqlite")));
+    std::string odd = folder_.file("履歴 ?#%41.sqlite"); // read as a URI, escaped
+    ASSERT_NE(open(odd), nullptr) << reason_;
+    EXPECT_NE(open(odd, HistoryAccess::ReadOnly), nullptr) << reason_;
 }
 
 TEST_F(SqliteFileTest, TheDatabaseKeepsItsJournalBesideIt) {
