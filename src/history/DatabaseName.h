@@ -32,7 +32,7 @@ std::optional<DatabaseName> ParseDatabaseName(std::string_view text, std::string
 // information of a URL, a password parameter of a URL, a password keyword, quoted or not).
 std::string RedactedDatabaseName(std::string_view text);
 
-// A message about the database (libpq's may quote a part of the name) with every password of
+// A message about the database (libpq's may quote a piece of the name) with every password of
 // the name replaced by "***".
 std::string WithoutPasswords(std::string message, std::string_view name);
 

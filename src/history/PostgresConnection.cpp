@@ -71,7 +71,7 @@ PostgresConnection::~PostgresConnection() {
 }
 
 void PostgresConnection::fail(const std::string& reason) const {
-    // libpq quotes a part of the name it cannot read, which may be the password.
+    // libpq quotes a piece of the name it cannot read, which may be the password.
     throw SqlError(RedactedDatabaseName(server_.conninfo) + ": " +
                    WithoutPasswords(oneLine(reason), server_.conninfo));
 }
