@@ -49,9 +49,8 @@ std::vector<std::string> version1(SqlDialect dialect) {
 // columns in the index answer the list without touching the table.
 std::vector<std::string> version2(SqlDialect) {
     return {
-        "CREATE INDEX IF NOT EXISTS group_setting_by_tag ON group_setting (tag, object, unit, "
-        "record_count, "
-        "first_time, last_time)",
+        "CREATE INDEX IF NOT EXISTS group_setting_by_tag ON group_setting"
+        " (tag, object, unit, record_count, first_time, last_time)",
         "CREATE INDEX IF NOT EXISTS group_setting_by_object ON group_setting (object, unit)",
     };
 }
