@@ -12,21 +12,22 @@ namespace {
 struct Subcommand {
     std::string_view name;
     int (*run)(const HistoryRequest& request);
+    history::HistoryAccess access;
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"add", RunHistoryAdd},
-    {"tags", RunHistoryTags},
-    {"export", RunHistoryExport},
-    {"chart", RunHistoryChart},
+    {"add", RunHistoryAdd, history::HistoryAccess::ReadWrite},
+    {"tags", RunHistoryTags, history::HistoryAccess::ReadOnly},
+    {"export", RunHistoryExport, history::HistoryAccess::ReadOnly},
+    {"chart", RunHistoryChart, history::HistoryAccess::ReadOnly},
 };
 
 // --db, else the database the settings file names, else the user's own file.
-std::string locationOf(const CommandArgs& args) {
+std::optional<history::DatabaseName> databaseOf(const CommandArgs& args, std::string& reason) {
     if (const std::string* db = args.option("--db")) {
-        return *db;
+        return history::ParseDatabaseName(*db, reason);
     }
-    return history::ReadHistorySettings(SettingsFilePath()).location;
+    return history::HistoryDatabase(history::ReadHistorySettings(SettingsFilePath()), reason);
 }
 
 } // namespace
@@ -47,9 +48,9 @@ std::string HistoryUnit(const HistoryRequest& request) {
     return *letter == "F" || *letter == "f" ? std::string(kUnitFahrenheit) : std::string();
 }
 
-// "history [--db FILE|postgresql://...] SUBCOMMAND ...": the database is opened (and created or
-// brought up to date) before the subcommand runs; a database that cannot be opened ends the
-// command with its reason.
+// "history [--db FILE|postgresql://...|KEYWORD=...] SUBCOMMAND ...": the database is opened
+// before the subcommand runs (for add created or brought up to date, for the others read-only);
+// a database that cannot be opened ends the command with its reason.
 int RunHistory(const CliContext& context, std::span<const std::string> args) {
     auto parsed = ParseCommandArgs(args, {"--db", "--tag", "--unit"});
     if (!parsed || parsed->operands.empty()) {
@@ -62,7 +63,8 @@ int RunHistory(const CliContext& context, std::span<const std::string> args) {
             continue;
         }
         std::string reason;
-        auto store = history::OpenHistoryStore(locationOf(*parsed), reason);
+        auto name = databaseOf(*parsed, reason);
+        auto store = name ? history::OpenHistoryStore(*name, subcommand.access, reason) : nullptr;
         if (!store) {
             ShowHistoryFailure(reason);
             return kExitFileError;

@@ -8,13 +8,34 @@
 #include "shell/AtomicFile.h"
 #include "shell/Common.h"
 #include "shell/FileFunc.h"
+#include "shell/VisibleText.h"
 
 #include <unistd.h>
 
 namespace vestra::cli {
+namespace {
+
+// The readings of the tag; a tag without any (misspelt, or of the other unit) is named, since
+// an empty file would look like a tag that was never measured.
+bool readTag(const HistoryRequest& request, const std::string& tag, const std::string& unit,
+             std::vector<history::HistoryReading>& readings) {
+    std::string reason;
+    if (!request.store.readings({history::HistoryKey::Tag, tag, unit}, readings, reason)) {
+        ShowHistoryFailure(reason);
+        return false;
+    }
+    if (readings.empty()) {
+        ShowHistoryFailure("タグ '" + VisibleText(tag) + "' の記録がありません (単位 " + unit +
+                           ")");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 // One line per tag, object and unit: tag, object, unit, readings, first and last time,
-// separated by tabs (UTF-8, as the tool prints every listing).
+// separated by tabs (UTF-8, as the tool prints every listing; control characters escaped).
 int RunHistoryTags(const HistoryRequest& request) {
     if (!request.args.operands.empty() || request.args.option("--tag") ||
         request.args.option("--unit")) {
@@ -28,7 +49,7 @@ int RunHistoryTags(const HistoryRequest& request) {
     }
     std::vector<std::string> lines;
     for (const history::TagSummary& t : tags) {
-        lines.push_back(t.tag + '\t' + t.object + '\t' + t.unit + '\t' +
+        lines.push_back(VisibleText(t.tag) + '\t' + VisibleText(t.object) + '\t' + t.unit + '\t' +
                         std::to_string(t.readings) + '\t' + FormatTimestamp(t.first) + '\t' +
                         FormatTimestamp(t.last));
     }
@@ -44,11 +65,10 @@ int RunHistoryExport(const HistoryRequest& request) {
         return kBadArguments;
     }
     std::vector<history::HistoryReading> readings;
-    std::string reason;
-    if (!request.store.readings({history::HistoryKey::Tag, *tag, unit}, readings, reason)) {
-        ShowHistoryFailure(reason);
+    if (!readTag(request, *tag, unit, readings)) {
         return kExitFileError;
     }
+    std::string reason;
     std::string bytes = EncodeLines(history::HistoryCsvLines(readings, unit));
     const std::string& out = request.args.operands.front();
     bool toStream = out == "-";
@@ -77,11 +97,10 @@ int RunHistoryChart(const HistoryRequest& request) {
         return kBadArguments;
     }
     std::vector<history::HistoryReading> readings;
-    std::string reason;
-    if (!request.store.readings({history::HistoryKey::Tag, *tag, unit}, readings, reason)) {
-        ShowHistoryFailure(reason);
+    if (!readTag(request, *tag, unit, readings)) {
         return kExitFileError;
     }
+    std::string reason;
     const std::string& out = request.args.operands.front();
     std::string svg = chart::WriteSvg(history::LayoutTrend(readings, kChartWidth, kChartHeight));
     if (!WriteFileAtomically(out, svg, reason)) {

@@ -7,6 +7,7 @@
 #include "files/FileErrors.h"
 #include "shell/FileFault.h"
 #include "shell/FileRead.h"
+#include "shell/VisibleText.h"
 
 namespace vestra::cli {
 namespace {
@@ -19,7 +20,7 @@ std::string describeFault(const std::string& file, const SettingsTextFault& faul
     if (fault.text.empty()) {
         return where + "がありません。ｸﾞﾙｰﾌﾟ15までの行が必要です。";
     }
-    return where + ": " + fault.text;
+    return where + ": " + VisibleText(fault.text);
 }
 
 int printSettings(const CliContext& context, const std::string& port) {

@@ -27,9 +27,16 @@ std::string DefaultHistoryPath() {
 HistorySettings ReadHistorySettings(const std::string& settingsFile) {
     HistorySettings settings;
     std::string database = ReadIniString(settingsFile, "History", "Database");
-    settings.location = database == kMissing || database.empty() ? DefaultHistoryPath() : database;
+    settings.database = database == kMissing ? "" : database;
     settings.record = ReadIniString(settingsFile, "History", "Record") != "0";
     return settings;
+}
+
+std::optional<DatabaseName> HistoryDatabase(const HistorySettings& settings, std::string& reason) {
+    if (settings.database.empty()) {
+        return SqliteFile{DefaultHistoryPath(), true};
+    }
+    return ParseDatabaseName(settings.database, reason);
 }
 
 } // namespace vestra::history

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "history/DatabaseName.h"
+
+#include <optional>
 #include <string>
 
 namespace vestra::history {
@@ -9,12 +12,15 @@ namespace vestra::history {
 std::string DefaultHistoryPath();
 
 // Where the history lives and whether data sets flow into it, from section [History] of the
-// settings file: Database= a connection string or a file (default the file above), Record=0
-// turns the flow off.
+// settings file: Database= a database name (ParseDatabaseName; missing or empty for the file
+// above), Record=0 turns the flow off.
 struct HistorySettings {
-    std::string location;
+    std::string database; // as written; empty for the default
     bool record = true;
 };
 HistorySettings ReadHistorySettings(const std::string& settingsFile);
+
+// The database the settings name, or the default file, whose folder is made when missing.
+std::optional<DatabaseName> HistoryDatabase(const HistorySettings& settings, std::string& reason);
 
 } // namespace vestra::history

@@ -1,5 +1,8 @@
 #include "history/HistorySchema.h"
 
+#include "history/StoredValue.h"
+
+#include <limits>
 #include <string>
 
 namespace vestra::history {
@@ -46,9 +49,9 @@ std::vector<std::string> version1(SqlDialect dialect) {
 // columns in the index answer the list without touching the table.
 std::vector<std::string> version2(SqlDialect) {
     return {
-        "CREATE INDEX group_setting_by_tag ON group_setting (tag, object, unit, record_count, "
-        "first_time, last_time)",
-        "CREATE INDEX group_setting_by_object ON group_setting (object, unit)",
+        "CREATE INDEX IF NOT EXISTS group_setting_by_tag ON group_setting"
+        " (tag, object, unit, record_count, first_time, last_time)",
+        "CREATE INDEX IF NOT EXISTS group_setting_by_object ON group_setting (object, unit)",
     };
 }
 
@@ -86,8 +89,20 @@ int SchemaVersionOf(SqlConnection& connection) {
     if (!hasVersionTable(connection)) {
         return 0;
     }
+    // The table and its row are made in one transaction: a table without the row, or a row of
+    // version 0, was never committed by this program.
     auto rows = connection.query("SELECT version FROM history_schema");
-    return rows.empty() ? 0 : std::stoi(rows.front().front());
+    return static_cast<int>(StoredInteger({"history_schema", "1"}, "version",
+                                          rows.empty() ? "" : rows.front().at(0), 1,
+                                          std::numeric_limits<int>::max()));
+}
+
+void CheckSchemaReadable(SqlConnection& connection) {
+    int version = SchemaVersionOf(connection);
+    refuseNewer(version);
+    if (version == 0) {
+        throw SqlError("the database holds no inspection history");
+    }
 }
 
 void PrepareSchema(SqlConnection& connection) {

@@ -15,4 +15,8 @@ int SchemaVersionOf(SqlConnection& connection);
 // written to it (throws SqlError), since this program cannot know what the newer tables mean.
 void PrepareSchema(SqlConnection& connection);
 
+// Refuses, before anything is read, a database without the history's tables or of a newer
+// version; an older version is read as it is.
+void CheckSchemaReadable(SqlConnection& connection);
+
 } // namespace vestra::history

@@ -7,7 +7,9 @@
 #include "shell/FileRead.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace vestra::history {
@@ -20,18 +22,56 @@ bool isDataFileName(const fs::path& path) {
     return extension == ".qmc" || extension == ".qmf";
 }
 
-void collectFolder(const fs::path& folder, SourceList& list) {
+// A folder as the system knows it, whatever path led there.
+struct FolderId {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const FolderId&) const = default;
+};
+
+constexpr const char* kFolderLoop = "上のフォルダへ戻るリンクです (ループ)";
+
+// Walks one folder and the folders below it, links to folders included. A folder that cannot
+// be listed, and a link back to a folder the walk is inside of, are named once and skipped; the
+// walk goes on with the rest.
+void walk(const fs::path& folder, std::vector<FolderId>& inside, std::vector<std::string>& found,
+          SourceList& list) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        list.unreadable.emplace_back(folder.string(), FileFaultText(errno));
+        return;
+    }
+    FolderId id{info.st_dev, info.st_ino};
+    if (std::find(inside.begin(), inside.end(), id) != inside.end()) {
+        list.unreadable.emplace_back(folder.string(), kFolderLoop);
+        return;
+    }
     std::error_code error;
-    std::vector<std::string> found;
-    fs::recursive_directory_iterator it(folder, error);
-    for (; !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (isDataFileName(it->path()) && !it->is_directory()) {
+    std::vector<fs::path> subfolders;
+    fs::directory_iterator it(folder, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        std::error_code typeError; // a broken link is no folder; as a data file it is named later
+        if (it->is_directory(typeError)) {
+            subfolders.push_back(it->path());
+        } else if (isDataFileName(it->path())) {
             found.push_back(it->path().string());
         }
     }
     if (error) {
         list.unreadable.emplace_back(folder.string(), FileFaultText(error.value()));
     }
+    std::sort(subfolders.begin(), subfolders.end());
+    inside.push_back(id);
+    for (const fs::path& subfolder : subfolders) {
+        walk(subfolder, inside, found, list);
+    }
+    inside.pop_back();
+}
+
+void collectFolder(const fs::path& folder, SourceList& list) {
+    std::vector<FolderId> inside;
+    std::vector<std::string> found;
+    walk(folder, inside, found, list);
     std::sort(found.begin(), found.end());
     list.files.insert(list.files.end(), found.begin(), found.end());
 }

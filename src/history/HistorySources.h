@@ -20,8 +20,9 @@ struct SourceFile {
 bool ReadSourceFile(const std::string& path, SourceFile& source, std::string& reason);
 
 // The files named: a file stands for itself, a folder for the native data files (.qmc, .qmf,
-// any case) anywhere below it, in name order, so that adding a folder of old rounds is one
-// command. A folder that cannot be listed is named in unreadable with its reason.
+// any case) anywhere below it, linked folders included, in name order, so that adding a folder
+// of old rounds is one command. A folder that cannot be listed, and a link that leads back up
+// into the walk, are named in unreadable with the reason; the rest of the walk goes on.
 struct SourceList {
     std::vector<std::string> files;
     std::vector<std::pair<std::string, std::string>> unreadable;

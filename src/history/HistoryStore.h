@@ -1,6 +1,8 @@
 #pragma once
 
+#include "history/DatabaseName.h"
 #include "history/HistoryRecords.h"
+#include "history/SqlConnection.h"
 
 #include <memory>
 #include <string>
@@ -31,12 +33,12 @@ public:
                           std::string& reason) = 0;
 };
 
-// Opens the history at location: a connection string postgresql://... (or postgres://) for a
-// server, else the path of a database file, created with its folder when missing. The tables
-// are created or brought up to date; a database of a newer version is refused. Null with the
-// reason on failure.
-std::unique_ptr<HistoryStore> OpenHistoryStore(const std::string& location, std::string& reason);
-
-bool IsServerLocation(std::string_view location);
+// Opens the history: a server, or a database file. For writing, a missing file is created
+// (with its folder only when the name says so) and the tables are created or brought up to
+// date. For reading, nothing is created or written: the file is opened read-only, and a
+// database without the history's tables is refused. A database of a newer version is refused
+// either way. Null with the reason on failure.
+std::unique_ptr<HistoryStore> OpenHistoryStore(const DatabaseName& name, HistoryAccess access,
+                                               std::string& reason);
 
 } // namespace vestra::history

@@ -3,35 +3,45 @@
 #include "history/PostgresConnection.h"
 #include "history/SqlHistoryStore.h"
 #include "history/SqliteConnection.h"
+#include "shell/FileFault.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 namespace vestra::history {
 namespace {
 
-std::unique_ptr<SqlConnection> connect(const std::string& location) {
-    if (IsServerLocation(location)) {
-        return std::make_unique<PostgresConnection>(location);
+std::unique_ptr<SqlConnection> connect(const DatabaseName& name, HistoryAccess access) {
+    if (const auto* server = std::get_if<ServerAddress>(&name)) {
+        return std::make_unique<PostgresConnection>(*server, access);
     }
-    std::filesystem::path folder = std::filesystem::path(location).parent_path();
-    if (!folder.empty()) {
-        std::error_code ignored; // a folder that cannot be made is reported by the open
-        std::filesystem::create_directories(folder, ignored);
+    const auto& file = std::get<SqliteFile>(name);
+    std::filesystem::path folder = std::filesystem::path(file.path).parent_path();
+    std::error_code error;
+    if (file.makeFolder && access == HistoryAccess::ReadWrite && !folder.empty()) {
+        std::filesystem::create_directories(folder, error); // a failure is reported by the open
     }
-    return std::make_unique<SqliteConnection>(location);
+    // What is missing is named before SQLite would say only that it cannot open the file.
+    std::filesystem::path needed =
+        access == HistoryAccess::ReadOnly ? std::filesystem::path(file.path) : folder;
+    if (!needed.empty() && !std::filesystem::exists(needed, error)) {
+        throw SqlError(needed.string() + ": " + FileFaultText(ENOENT));
+    }
+    return std::make_unique<SqliteConnection>(file.path, access);
 }
 
 } // namespace
 
-bool IsServerLocation(std::string_view location) {
-    return location.starts_with("postgresql://") || location.starts_with("postgres://");
-}
-
-std::unique_ptr<HistoryStore> OpenHistoryStore(const std::string& location, std::string& reason) {
+std::unique_ptr<HistoryStore> OpenHistoryStore(const DatabaseName& name, HistoryAccess access,
+                                               std::string& reason) {
     try {
-        std::unique_ptr<SqlConnection> connection = connect(location);
-        PrepareSchema(*connection);
+        std::unique_ptr<SqlConnection> connection = connect(name, access);
+        if (access == HistoryAccess::ReadWrite) {
+            PrepareSchema(*connection);
+        } else {
+            CheckSchemaReadable(*connection);
+        }
         return std::make_unique<SqlHistoryStore>(std::move(connection));
     } catch (const SqlError& e) {
         reason = e.what();

@@ -28,19 +28,6 @@ std::string oneLine(const std::string& text) {
 
 } // namespace
 
-std::string ShownAddress(const std::string& location) {
-    std::size_t scheme = location.find("://");
-    std::size_t at = location.find('@');
-    if (scheme == std::string::npos || at == std::string::npos || at < scheme) {
-        return location;
-    }
-    std::size_t colon = location.find(':', scheme + 3);
-    if (colon == std::string::npos || colon > at) {
-        return location;
-    }
-    return location.substr(0, colon + 1) + "***" + location.substr(at);
-}
-
 std::string NumberedParameters(std::string_view sql) {
     std::string numbered;
     int next = 1;
@@ -54,21 +41,29 @@ std::string NumberedParameters(std::string_view sql) {
     return numbered;
 }
 
-PostgresConnection::PostgresConnection(const std::string& location)
-    : address_(ShownAddress(location)) {
+PostgresConnection::PostgresConnection(const ServerAddress& server, HistoryAccess access)
+    : server_(server) {
     // The time-out comes first so that one written in the connection string wins.
     std::string timeout = std::to_string(kConnectSeconds);
     const char* keywords[] = {"connect_timeout", "dbname", nullptr};
-    const char* values[] = {timeout.c_str(), location.c_str(), nullptr};
+    const char* values[] = {timeout.c_str(), server.conninfo.c_str(), nullptr};
     conn_ = PQconnectdbParams(keywords, values, 1);
     if (PQstatus(conn_) != CONNECTION_OK) {
         std::string reason = conn_ ? PQerrorMessage(conn_) : "out of memory";
         PQfinish(conn_);
         conn_ = nullptr;
-        throw SqlError(address_ + ": " + oneLine(reason));
+        fail(reason);
     }
     PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
     PQsetClientEncoding(conn_, "UTF8");
+    if (access == HistoryAccess::ReadOnly) {
+        try {
+            query("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY");
+        } catch (const SqlError&) {
+            PQfinish(conn_);
+            throw;
+        }
+    }
 }
 
 PostgresConnection::~PostgresConnection() {
@@ -76,7 +71,9 @@ PostgresConnection::~PostgresConnection() {
 }
 
 void PostgresConnection::fail(const std::string& reason) const {
-    throw SqlError(address_ + ": " + oneLine(reason));
+    // libpq quotes a piece of the name it cannot read, which may be the password.
+    throw SqlError(RedactedDatabaseName(server_.conninfo) + ": " +
+                   WithoutPasswords(oneLine(reason), server_.conninfo));
 }
 
 std::vector<SqlRow> PostgresConnection::query(std::string_view sql,

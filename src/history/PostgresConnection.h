@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/DatabaseName.h"
 #include "history/SqlConnection.h"
 
 #include <string>
@@ -10,11 +11,11 @@ namespace vestra::history {
 
 // A team's shared server, reached through its connection string (postgresql://...). A server
 // that does not answer is given up after kConnectSeconds, so that neither the window nor the
-// tool hangs on it.
+// tool hangs on it. For reading, the session's transactions are read-only.
 class PostgresConnection : public SqlConnection {
 public:
     // Throws SqlError with the address (password hidden) and the server's or network's reason.
-    explicit PostgresConnection(const std::string& location);
+    PostgresConnection(const ServerAddress& server, HistoryAccess access);
     ~PostgresConnection() override;
     PostgresConnection(const PostgresConnection&) = delete;
     PostgresConnection& operator=(const PostgresConnection&) = delete;
@@ -27,14 +28,11 @@ public:
 private:
     [[noreturn]] void fail(const std::string& reason) const;
 
-    std::string address_;
+    ServerAddress server_;
     pg_conn* conn_ = nullptr;
 };
 
 inline constexpr int kConnectSeconds = 5;
-
-// The connection string as it may be shown: the password, if any, replaced by "***".
-std::string ShownAddress(const std::string& location);
 
 // "?" parameters numbered as the server wants them: $1, $2, ...
 std::string NumberedParameters(std::string_view sql);

@@ -17,7 +17,9 @@ QtHistoryRecorder::QtHistoryRecorder(frmMain& window, history::HistorySettings s
 
 history::HistoryStore* QtHistoryRecorder::store(std::string& reason) {
     if (!store_) {
-        store_ = history::OpenHistoryStore(settings_.location, reason);
+        if (auto name = history::HistoryDatabase(settings_, reason)) {
+            store_ = history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite, reason);
+        }
     }
     return store_.get();
 }

@@ -15,6 +15,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a command does with the history: reading commands never create, migrate or write.
+enum class HistoryAccess { ReadWrite, ReadOnly };
+
 // The two SQL dialects the history speaks; they differ only in a few words of the schema.
 enum class SqlDialect { Sqlite, Postgresql };
 

@@ -2,9 +2,10 @@
 
 #include "history/ContentHash.h"
 #include "history/SqlText.h"
+#include "history/StoredValue.h"
 
 #include <algorithm>
-#include <map>
+#include <limits>
 #include <utility>
 
 namespace vestra::history {
@@ -29,30 +30,40 @@ std::pair<std::string, std::string> timeSpan(const GroupSetting& g) {
     return {SqlTime(*span.first), SqlTime(*span.second)};
 }
 
+// A reading's row named by its key: data set, group and number, as the database holds them.
+StoredRow readingRow(const std::string& dataSet, const std::string& group,
+                     const std::string& number) {
+    return {"reading", dataSet + "/" + group + "/" + number};
+}
+
 HistoryReading readingOf(const SqlRow& row) {
+    StoredRow dataSet{"data_set", row[16]};
+    StoredRow group{"group_setting", row[16] + "/" + row[5]};
+    StoredRow reading = readingRow(row[16], row[5], row[11]);
     HistoryReading r;
     r.sourceFile = row[0];
-    r.clock = TimeFromSql(row[1]);
+    r.clock = StoredTime(dataSet, "clock", row[1]);
     r.subject = row[2];
     r.label = row[3];
     r.unit = row[4];
-    r.group = std::stoi(row[5]);
+    r.group = StoredGroup(group, "number", row[5]);
     r.tag = row[6];
     r.object = row[7];
     r.measurer = row[8];
-    r.alarmHigh = FloatFromSql(row[9]);
-    r.alarmLow = FloatFromSql(row[10]);
-    r.number = std::stoi(row[11]);
-    r.takenAt = TimeFromSql(row[12]);
-    r.value = FloatFromSql(row[13]);
+    r.alarmHigh = StoredFloat(group, "alarm_high", row[9]);
+    r.alarmLow = StoredFloat(group, "alarm_low", row[10]);
+    r.number = StoredReadingNumber(reading, "number", row[11]);
+    r.takenAt = StoredTime(reading, "taken_at", row[12]);
+    r.value = StoredFloat(reading, "value", row[13]);
     r.remark = row[14];
-    r.alarm = AlarmFromSql(row[15]);
+    r.alarm = StoredAlarm(reading, "alarm", row[15]);
     return r;
 }
 
 constexpr const char* kReadingsSql =
     "SELECT d.source_file, d.clock, d.subject, d.label, d.unit, g.number, g.tag, g.object,"
-    " g.measurer, g.alarm_high, g.alarm_low, r.number, r.taken_at, r.value, r.remark, r.alarm"
+    " g.measurer, g.alarm_high, g.alarm_low, r.number, r.taken_at, r.value, r.remark, r.alarm,"
+    " d.id"
     " FROM group_setting g JOIN data_set d ON d.id = g.data_set_id"
     " JOIN reading r ON r.data_set_id = g.data_set_id AND r.group_number = g.number"
     " WHERE g.%KEY% = ? AND g.unit = ? AND g.record_count > 0"
@@ -74,14 +85,24 @@ bool SqlHistoryStore::add(const DataSet& data, std::string_view unit, const std:
     std::string hash = ContentHash(data, unit);
     try {
         connection_->beginWrite();
-        auto found = connection_->query("SELECT id FROM data_set WHERE content_hash = ?", {hash});
-        if (found.empty()) {
-            insertReadings(insertDataSet(data, unit, sourceFile, hash), data);
-            outcome = AddOutcome::New;
-        } else {
-            bool changed = updateAnnotations(found[0][0], data, sourceFile);
-            outcome = changed ? AddOutcome::Updated : AddOutcome::Unchanged;
+        std::optional<std::string> id = storedId(hash);
+        if (!id) {
+            if (std::optional<std::string> inserted = insertDataSet(data, unit, sourceFile, hash)) {
+                insertGroups(*inserted, data, unit);
+                insertReadings(*inserted, data);
+                outcome = AddOutcome::New;
+                connection_->commit();
+                return true;
+            }
+            // Another program stored it between the look-up and the insert (a server does not
+            // hold the table for one writer): its copy is the stored one.
+            id = storedId(hash);
+            if (!id) {
+                throw SqlError("the data set was stored and removed by another program meanwhile");
+            }
         }
+        bool changed = updateAnnotations(*id, data, sourceFile);
+        outcome = changed ? AddOutcome::Updated : AddOutcome::Unchanged;
         connection_->commit();
         return true;
     } catch (const SqlError& e) {
@@ -91,16 +112,22 @@ bool SqlHistoryStore::add(const DataSet& data, std::string_view unit, const std:
     }
 }
 
-std::string SqlHistoryStore::insertDataSet(const DataSet& data, std::string_view unit,
-                                           const std::string& sourceFile, const std::string& hash) {
+std::optional<std::string> SqlHistoryStore::storedId(const std::string& hash) {
+    auto found = connection_->query("SELECT id FROM data_set WHERE content_hash = ?", {hash});
+    return found.empty() ? std::nullopt : std::optional(found.front().at(0));
+}
+
+std::optional<std::string> SqlHistoryStore::insertDataSet(const DataSet& data,
+                                                          std::string_view unit,
+                                                          const std::string& sourceFile,
+                                                          const std::string& hash) {
     auto rows = connection_->query(
         "INSERT INTO data_set (content_hash, label, clock, subject, unit, source_file,"
-        " total_count) VALUES (?, ?, ?, ?, ?, ?, ?) RETURNING id",
+        " total_count) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (content_hash) DO NOTHING"
+        " RETURNING id",
         {hash, data.deviceLabel, SqlTime(data.importedAt), data.subject, std::string(unit),
          sourceFile, number(data.totalCount)});
-    std::string id = rows.at(0).at(0);
-    insertGroups(id, data, unit);
-    return id;
+    return rows.empty() ? std::nullopt : std::optional(rows.front().at(0));
 }
 
 void SqlHistoryStore::insertGroups(const std::string& id, const DataSet& data,
@@ -167,7 +194,8 @@ bool SqlHistoryStore::updateGroupAnnotations(const std::string& id, const DataSe
     auto rows = connection_->query(
         "SELECT number, object, measurer FROM group_setting WHERE data_set_id = ?", {id});
     for (const SqlRow& row : rows) {
-        const GroupSetting& group = data.group(std::stoi(row[0]));
+        const GroupSetting& group =
+            data.group(StoredGroup({"group_setting", id + "/" + row[0]}, "number", row[0]));
         if (row[1] != group.target || row[2] != group.measurer) {
             connection_->query("UPDATE group_setting SET object = ?, measurer = ?"
                                " WHERE data_set_id = ? AND number = ?",
@@ -183,8 +211,11 @@ bool SqlHistoryStore::updateRemarks(const std::string& id, const DataSet& data) 
     auto rows = connection_->query(
         "SELECT group_number, number, remark FROM reading WHERE data_set_id = ?", {id});
     for (const SqlRow& row : rows) {
-        const GroupSetting& group = data.group(std::stoi(row[0]));
-        MemoryRecord r = RecordAt(group, std::stoi(row[1]));
+        StoredRow where = readingRow(id, row[0], row[1]);
+        const GroupSetting& group = data.group(StoredGroup(where, "group_number", row[0]));
+        // The stored data set has the same content hash: its readings are the new copy's.
+        MemoryRecord r = RecordAt(group, static_cast<int>(StoredInteger(where, "number", row[1], 1,
+                                                                        readingCount(group))));
         if (row[2] != r.remark) {
             connection_->query("UPDATE reading SET remark = ?"
                                " WHERE data_set_id = ? AND group_number = ? AND number = ?",
@@ -195,16 +226,37 @@ bool SqlHistoryStore::updateRemarks(const std::string& id, const DataSet& data) 
     return changed;
 }
 
+// The list of tags adds up the groups' counts; one count out of range would make the sum
+// meaningless (or too large to add), so the groups are checked first.
+void SqlHistoryStore::checkReadingCounts() {
+    auto wrong = connection_->query(
+        "SELECT data_set_id, number, record_count FROM group_setting WHERE record_count IS NULL"
+        " OR NOT (record_count BETWEEN 0 AND " +
+        number(kMaxReadings) + ") LIMIT 1");
+    if (!wrong.empty()) {
+        StoredRow row{"group_setting", wrong[0][0] + "/" + wrong[0][1]};
+        StoredInteger(row, "record_count", wrong[0][2], 0, kMaxReadings);
+        // A blob holding digits reads as a number here but is none to the database.
+        ThrowDamaged(row, "record_count", wrong[0][2], "は整数ではありません");
+    }
+}
+
 bool SqlHistoryStore::tags(std::vector<TagSummary>& tags, std::string& reason) {
     try {
+        checkReadingCounts();
         auto rows = connection_->query(
             "SELECT tag, object, unit, sum(record_count), min(first_time), max(last_time)"
             " FROM group_setting WHERE record_count > 0 GROUP BY tag, object, unit"
             " ORDER BY tag, object, unit");
         tags.clear();
         for (const SqlRow& row : rows) {
-            tags.push_back({row[0], row[1], row[2], std::stoll(row[3]), TimeFromSql(row[4]),
-                            TimeFromSql(row[5])});
+            // The sum of the group rows of one tag, object and unit, each of them counted.
+            StoredRow where{"group_setting", "tag " + row[0] + "/" + row[1] + "/" + row[2]};
+            tags.push_back({row[0], row[1], row[2],
+                            StoredInteger(where, "record_count", row[3], 1,
+                                          std::numeric_limits<long long>::max()),
+                            StoredTime(where, "first_time", row[4]),
+                            StoredTime(where, "last_time", row[5])});
         }
         return true;
     } catch (const SqlError& e) {

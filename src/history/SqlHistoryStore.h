@@ -4,6 +4,7 @@
 #include "history/SqlConnection.h"
 
 #include <memory>
+#include <optional>
 
 namespace vestra::history {
 
@@ -20,14 +21,18 @@ public:
                   std::string& reason) override;
 
 private:
-    std::string insertDataSet(const DataSet& data, std::string_view unit,
-                              const std::string& sourceFile, const std::string& hash);
+    std::optional<std::string> storedId(const std::string& hash);
+    // Empty when the data set was stored meanwhile by another program.
+    std::optional<std::string> insertDataSet(const DataSet& data, std::string_view unit,
+                                             const std::string& sourceFile,
+                                             const std::string& hash);
     void insertGroups(const std::string& id, const DataSet& data, std::string_view unit);
     void insertReadings(const std::string& id, const DataSet& data);
     bool updateAnnotations(const std::string& id, const DataSet& data,
                            const std::string& sourceFile);
     bool updateGroupAnnotations(const std::string& id, const DataSet& data);
     bool updateRemarks(const std::string& id, const DataSet& data);
+    void checkReadingCounts();
 
     std::unique_ptr<SqlConnection> connection_;
 };

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 
 namespace vestra::history {
 
@@ -13,29 +12,14 @@ std::string SqlTime(const DateTime& t) {
     return text;
 }
 
-DateTime TimeFromSql(std::string_view text) {
-    return ParseDateTime(text).value_or(DateTime::OleEpoch());
-}
-
 std::string SqlFloat(float value) {
     char text[32];
     auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
 }
 
-float FloatFromSql(std::string_view text) {
-    return std::strtof(std::string(text).c_str(), nullptr);
-}
-
 std::string SqlAlarm(AlarmMark mark) {
     return AlarmMarkText(mark);
-}
-
-AlarmMark AlarmFromSql(std::string_view text) {
-    if (text == "high") {
-        return AlarmMark::High;
-    }
-    return text == "low" ? AlarmMark::Low : AlarmMark::None;
 }
 
 std::string ValueRows(int rows, int columns) {

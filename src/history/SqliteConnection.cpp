@@ -1,7 +1,9 @@
 #include "history/SqliteConnection.h"
 
+#include <filesystem>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vestra::history {
 namespace {
@@ -11,12 +13,46 @@ bool markedReadOnly(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
 }
 
+bool canWriteFolderOf(const std::string& path) {
+    std::string folder = std::filesystem::path(path).parent_path().string();
+    return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+bool exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// A path as a URI file name: the characters a URI gives a meaning to are escaped, and an
+// absolute path gets an empty authority, so that "//x" is never read as a host.
+std::string uriOf(const std::string& path) {
+    std::string uri = path.starts_with('/') ? "file://" : "file:";
+    for (unsigned char c : path) {
+        if (c == '%' || c == '?' || c == '#' || c < 0x20 || c >= 0x7f) {
+            constexpr char kHex[] = "0123456789abcdef";
+            uri += {'%', kHex[c >> 4], kHex[c & 15]};
+        } else {
+            uri += static_cast<char>(c);
+        }
+    }
+    return uri;
+}
+
+std::string readOnlyUri(const std::string& path) {
+    bool immutable = !canWriteFolderOf(path) && !exists(path + "-wal");
+    return uriOf(path) + (immutable ? "?mode=ro&immutable=1" : "?mode=ro");
+}
+
 } // namespace
 
-SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
-    bool readOnly = markedReadOnly(path);
+SqliteConnection::SqliteConnection(const std::string& path, HistoryAccess access) : path_(path) {
+    bool readOnly = access == HistoryAccess::ReadOnly || markedReadOnly(path);
+    std::string name = access == HistoryAccess::ReadOnly ? readOnlyUri(path) : path;
     int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+    if (access == HistoryAccess::ReadOnly) {
+        flags |= SQLITE_OPEN_URI;
+    }
+    if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         std::string reason = path + ": " + sqlite3_errmsg(db_);
         sqlite3_close(db_);
         throw SqlError(reason);

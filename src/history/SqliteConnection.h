@@ -13,10 +13,15 @@ namespace vestra::history {
 // An embedded database file. Write-ahead logging lets the window read while the tool adds;
 // foreign keys keep readings tied to their data set. A file that nobody may write (no write
 // permission bit) is opened read-only even for the superuser, so that it is never changed.
+//
+// For reading, the file is opened read-only and never created. In a folder this process cannot
+// write, a database without a write-ahead log beside it is opened as immutable: SQLite could
+// make neither the log nor its index there, and no writer could either, so the file cannot
+// change under the reader.
 class SqliteConnection : public SqlConnection {
 public:
-    // Opens or creates the file; throws SqlError naming the path.
-    explicit SqliteConnection(const std::string& path);
+    // Opens (for writing also creates) the file; throws SqlError naming the path.
+    SqliteConnection(const std::string& path, HistoryAccess access);
     ~SqliteConnection() override;
     SqliteConnection(const SqliteConnection&) = delete;
     SqliteConnection& operator=(const SqliteConnection&) = delete;

@@ -1,6 +1,8 @@
 list(APPEND VESTRA_CORE_SOURCES
     history/ContentHash.h
     history/ContentHash.cpp
+    history/DatabaseName.h
+    history/DatabaseName.cpp
     history/HistoryCsv.h
     history/HistoryCsv.cpp
     history/HistoryLocation.h
@@ -24,6 +26,8 @@ list(APPEND VESTRA_CORE_SOURCES
     history/SqliteConnection.cpp
     history/SqlText.h
     history/SqlText.cpp
+    history/StoredValue.h
+    history/StoredValue.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     history/frmHistory.h

@@ -1,6 +1,7 @@
 #include "serial/PortSurvey.h"
 
 #include "serial/PortNames.h"
+#include "shell/VisibleText.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -143,9 +144,9 @@ std::vector<std::string> PortListing(const std::map<int, std::string>& portMap,
     PortEntries entries = PortEntriesOf(portMap);
     for (int n = 1; n <= kPortCount; ++n) {
         std::string device = PortDeviceName(n, entries);
-        std::string line = "COM" + std::to_string(n) + "\t" + device;
+        std::string line = "COM" + std::to_string(n) + "\t" + VisibleText(device);
         if (FindAdapter(survey, device) != nullptr) {
-            line += "\t" + PortDescription(device, survey);
+            line += "\t" + VisibleText(PortDescription(device, survey));
         }
         lines.push_back(line);
     }
@@ -154,8 +155,9 @@ std::vector<std::string> PortListing(const std::map<int, std::string>& portMap,
         lines.push_back("/dev/ttyS" + std::to_string(n - 1) + "\tbuilt-in");
     }
     for (const UsbSerialPort& adapter : survey.adapters) {
-        lines.push_back(adapter.device + "\t" + adapter.byIdPath + "\t" +
-                        PortDescription(adapter.byIdPath, survey));
+        // Names and descriptions come from the adapters' own USB descriptors.
+        lines.push_back(VisibleText(adapter.device) + "\t" + VisibleText(adapter.byIdPath) + "\t" +
+                        VisibleText(PortDescription(adapter.byIdPath, survey)));
     }
     return lines;
 }

@@ -31,6 +31,8 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/StartFolder.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
+    shell/VisibleText.h
+    shell/VisibleText.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     shell/QtMessageSink.h

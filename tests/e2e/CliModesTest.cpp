@@ -127,7 +127,10 @@ TEST_F(CliModesTest, FaultySettingsFileIsNamedAndNothingIsSent) {
                                ": ファイルまたはフォルダがありません\n");
     // A control character would reach the thermometer's command line raw.
     WriteBytes(folder.file("esc.txt"), "LABEL=VES\x1bTRA\n");
-    EXPECT_EQ(cli({"settings", "--port=" + port(), "--send=" + folder.file("esc.txt")}).status, 2);
+    CliOutcome esc = cli({"settings", "--port=" + port(), "--send=" + folder.file("esc.txt")});
+    EXPECT_EQ(esc.status, 2);
+    EXPECT_EQ(esc.err.find('\x1b'), std::string::npos)
+        << "the refused line reached the terminal raw";
     EXPECT_EQ(ReadBytes(folder.file("sim.log")), "");
 }
 

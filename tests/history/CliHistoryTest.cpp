@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -58,12 +59,17 @@ protected:
                VESTRA_CLI_PATH + "' history --db '" + database_->location() + "' " + args;
     }
 
-    Outcome run(const std::string& args) const {
+    Outcome run(const std::string& args, const std::string& prefix = "") const {
         std::string out = file("stdout");
         std::string err = file("stderr");
-        int raw = std::system((command(args) + " >'" + out + "' 2>'" + err + "'").c_str());
+        int raw = std::system((prefix + command(args) + " >'" + out + "' 2>'" + err + "'").c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(out),
                 testing::ReadBytes(err)};
+    }
+
+    // The tool as a user without any privilege, so that permissions hold as they do for users.
+    Outcome runAsUser(const std::string& args) const {
+        return run(args, "setpriv --reuid=4242 --regid=4242 --clear-groups env HOME=/ ");
     }
 
     std::string count(const std::string& table) const {
@@ -72,13 +78,13 @@ protected:
     }
 
     // The tool adding the folder, started without waiting for it.
-    pid_t spawnAdd(const std::string& folder) const {
+    pid_t spawnAdd(const std::string& folder, const char* output = "/dev/null") const {
         ::setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
         ::setenv("XDG_DATA_HOME", file("data").c_str(), 1);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, output, O_WRONLY | O_CREAT | O_APPEND, 0644);
         std::vector<std::string> args = {VESTRA_CLI_PATH,       "history", "--db",
                                          database_->location(), "add",     folder};
         std::vector<char*> argv;
@@ -151,7 +157,8 @@ TEST_P(CliHistoryTest, ExportOfTheOtherUnitFindsOnlyItsDataSets) {
     run("add '" + file("f.qmf") + "'");
     Outcome celsius = run("export --tag TAG2 --unit C -");
     Outcome fahrenheit = run("export --tag TAG2 --unit=F -");
-    EXPECT_EQ(std::count(celsius.output.begin(), celsius.output.end(), '\n'), 1);
+    EXPECT_EQ(celsius.status, 1);
+    EXPECT_EQ(celsius.output, "");
     EXPECT_EQ(std::count(fahrenheit.output.begin(), fahrenheit.output.end(), '\n'), 4);
     EXPECT_NE(FromCp932(fahrenheit.output).find("データ(ﾟF)"), std::string::npos);
 }
@@ -162,7 +169,7 @@ TEST_P(CliHistoryTest, ChartDrawsTheTrendOfATagAsTheWindowDoes) {
     run("add '" + file("a.qmc") + "' '" + file("b.qmc") + "'");
     Outcome outcome = run("chart --tag TAG2 '" + file("trend.svg") + "'");
     EXPECT_EQ(outcome.status, 0) << outcome.errors;
-    auto store = OpenHistoryStore(database_->location(), outcome.errors);
+    auto store = testing::OpenTestStore(database_->location(), outcome.errors);
     std::vector<HistoryReading> readings;
     ASSERT_TRUE(store->readings({HistoryKey::Tag, "TAG2", std::string(kUnitCelsius)}, readings,
                                 outcome.errors));
@@ -185,7 +192,7 @@ TEST_P(CliHistoryTest, AKilledAddLeavesWholeDataSetsOnly) {
     for (int i = 0; i < kFiles; ++i) {
         save("old/r" + std::to_string(1000 + i) + ".qmc", testing::FullRound(i));
     }
-    run("tags"); // the tables exist before the race starts
+    run("add"); // the tables exist before the race starts
     pid_t tool = spawnAdd(file("old"));
     while (count("data_set") == "0") {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -208,6 +215,126 @@ TEST_P(CliHistoryTest, AKilledAddLeavesWholeDataSetsOnly) {
     EXPECT_EQ(rest.status, 0) << rest.errors;
     EXPECT_EQ(count("data_set"), std::to_string(kFiles));
     EXPECT_EQ(count("reading"), std::to_string(kFiles * 150));
+}
+
+TEST_P(CliHistoryTest, AnUnknownTagEndsExportAndChartWithoutAFile) {
+    save("a.qmc", testing::RoundDataSet(1));
+    run("add '" + file("a.qmc") + "'");
+    EXPECT_EQ(run("export --tag TAG2 --unit F '" + file("n.csv") + "'").status, 1);
+    Outcome chart = run("chart --tag NOPE '" + file("n.svg") + "'");
+    EXPECT_EQ(chart.status, 1);
+    EXPECT_NE(chart.errors.find("'NOPE'"), std::string::npos) << chart.errors;
+    EXPECT_FALSE(std::filesystem::exists(file("n.csv")) || std::filesystem::exists(file("n.svg")));
+}
+
+TEST_P(CliHistoryTest, TagsReachTheTerminalWithoutControlCharacters) {
+    DataSet round = testing::RoundDataSet(1);
+    round.group(2).tag = "\x1b]0;X\a\x1b[2J";
+    std::string reason;
+    AddOutcome outcome{};
+    ASSERT_TRUE(testing::OpenTestStore(database_->location(), reason)
+                    ->add(round, kUnitCelsius, "", outcome, reason));
+    Outcome tags = run("tags");
+    EXPECT_EQ(tags.output.find('\x1b'), std::string::npos) << tags.output;
+    EXPECT_NE(tags.output.find("\\x1b]0;X\\x07\\x1b[2J\t"), std::string::npos) << tags.output;
+}
+
+// Values of a damaged or hand-edited database: exit 1, the database as it was, never an abort.
+TEST_P(CliHistoryTest, ADamagedDatabaseEndsTheCommandAndIsKept) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"UPDATE group_setting SET number = 99 WHERE number = 2", "add"},
+        {"UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1", "add"},
+        {"UPDATE reading SET number = 100000 WHERE number = 1", "export --tag TAG2 -"},
+        {"UPDATE group_setting SET first_time = 'x' WHERE number = 2", "tags"},
+    };
+    for (auto [damage, command] : cases) {
+        database_.reset();
+        database_.emplace(GetParam());
+        save("a.qmc", testing::RoundDataSet(1));
+        run("add '" + file("a.qmc") + "'");
+        auto raw = testing::RawConnection(database_->location());
+        raw->query(GetParam() == Backend::Sqlite ? "PRAGMA foreign_keys = OFF"
+                                                 : "SET session_replication_role = replica");
+        raw->query(damage);
+        std::string rows = "SELECT * FROM reading ORDER BY 1, 2, 3";
+        auto before = raw->query(rows);
+        std::string add = "add '" + file("a.qmc") + "'";
+        EXPECT_EQ(run(command == std::string("add") ? add : command).status, 1) << damage;
+        EXPECT_EQ(raw->query(rows), before) << damage;
+    }
+}
+
+// Four runs over the same files at once: each data set is stored once, and every run goes on
+// past the data sets the others stored first.
+TEST_P(CliHistoryTest, FourAddsAtOnceStoreEveryDataSetOnce) {
+    constexpr int kFiles = 40;
+    std::filesystem::create_directories(file("round"));
+    for (int i = 0; i < kFiles; ++i) {
+        save("round/r" + std::to_string(100 + i) + ".qmc", testing::FullRound(i));
+    }
+    run("add"); // the tables exist before the race starts
+    std::vector<pid_t> tools;
+    for (int i = 0; i < 4; ++i) {
+        tools.push_back(spawnAdd(file("round"), file("errors").c_str()));
+    }
+    for (pid_t tool : tools) {
+        int status = 0;
+        ::waitpid(tool, &status, 0);
+        EXPECT_EQ(status, 0) << testing::ReadBytes(file("errors"));
+    }
+    EXPECT_EQ(count("data_set"), std::to_string(kFiles));
+}
+
+// Run as a user, since the superuser lists any folder: a folder it may not list, a link back up
+// the tree and a link to itself are named once each, and the rest goes in.
+TEST_P(CliHistoryTest, AFolderWalkSkipsLoopsAndUnreadableFoldersAndGoesOn) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "runs the tool as another user, which needs root";
+    }
+    for (const char* folder : {"rounds/a", "rounds/b", "rounds/c"}) {
+        std::filesystem::create_directories(file(folder));
+    }
+    save("rounds/a/1.qmc", testing::RoundDataSet(1));
+    save("rounds/b/2.qmc", testing::RoundDataSet(2));
+    save("rounds/c/3.qmc", testing::RoundDataSet(3));
+    std::filesystem::create_directory_symlink(file("rounds"), file("rounds/a/up"));
+    std::filesystem::create_symlink(file("rounds/m.qmc"), file("rounds/m.qmc"));
+    run("add"); // the tables exist, for the user to write
+    ::chmod(database_->folder().path().c_str(), 0777);
+    ::chmod(database_->location().c_str(), 0666);
+    ::chmod(file("rounds/b").c_str(), 0);
+    Outcome outcome = runAsUser("add '" + file("rounds") + "'");
+    ::chmod(file("rounds/b").c_str(), 0755);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.output, "2 new data sets, 0 updated, 0 already stored, 3 files skipped\n");
+    for (const char* skipped : {"rounds/a/up", "rounds/b", "rounds/m.qmc"}) {
+        EXPECT_NE(outcome.errors.find("skipped " + file(skipped) + ": "), std::string::npos)
+            << outcome.errors;
+    }
+}
+
+// A database a user may read but not write, in a folder the user may not write: reading
+// commands work and leave no file behind.
+TEST_P(CliHistoryTest, AReadOnlyDatabaseIsReadWithoutWriting) {
+    if (GetParam() == Backend::Postgresql || ::geteuid() != 0) {
+        GTEST_SKIP() << "a file of the superuser read by another user";
+    }
+    save("a.qmc", testing::RoundDataSet(1));
+    run("add '" + file("a.qmc") + "'");
+    int entries = database_->folder().entryCount();
+    EXPECT_EQ(runAsUser("tags").status, 0);
+    EXPECT_EQ(runAsUser("export --tag TAG2 -").status, 0);
+    EXPECT_EQ(database_->folder().entryCount(), entries);
+}
+
+// Before, an empty name and ":memory:" reported the data set stored and kept nothing.
+TEST_P(CliHistoryTest, AHistoryThatWouldNotBeKeptIsRefused) {
+    save("a.qmc", testing::RoundDataSet(1));
+    for (std::string name : {"", ":memory:"}) {
+        std::string command = "'" + std::string(VESTRA_CLI_PATH) + "' history --db '" + name +
+                              "' add '" + file("a.qmc") + "' 2>/dev/null";
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, CliHistoryTest,

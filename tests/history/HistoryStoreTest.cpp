@@ -25,7 +25,7 @@ protected:
     }
 
     std::unique_ptr<HistoryStore> open() {
-        return OpenHistoryStore(database_->location(), reason_);
+        return testing::OpenTestStore(database_->location(), reason_);
     }
 
     AddOutcome add(const DataSet& data, const std::string& source = "round.qmc",

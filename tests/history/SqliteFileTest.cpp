@@ -1,9 +1,12 @@
 #include "history/HistoryData.h"
+#include "history/HistoryLocation.h"
 #include "history/HistoryStore.h"
 #include "history/SqliteConnection.h"
 #include "history/TestDatabase.h"
 #include "shell/Common.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -15,9 +18,14 @@ namespace {
 class SqliteFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        store_ = OpenHistoryStore(path_, reason_);
+        store_ = open(path_);
         ASSERT_NE(store_, nullptr) << reason_;
         ASSERT_TRUE(addRound(1)) << reason_;
+    }
+
+    std::unique_ptr<HistoryStore> open(const std::string& path,
+                                       HistoryAccess access = HistoryAccess::ReadWrite) {
+        return OpenHistoryStore(SqliteFile{path}, access, reason_);
     }
 
     bool addRound(int round) {
@@ -26,7 +34,10 @@ protected:
     }
 
     std::string count() {
-        return SqliteConnection(path_).query("SELECT count(*) FROM data_set").at(0).at(0);
+        return SqliteConnection(path_, HistoryAccess::ReadWrite)
+            .query("SELECT count(*) FROM data_set")
+            .at(0)
+            .at(0);
     }
 
     testing::TempFolder folder_{"vestra-sqlite"};
@@ -36,7 +47,7 @@ protected:
 };
 
 TEST_F(SqliteFileTest, ALockedDatabaseNamesTheFileAndKeepsItsData) {
-    SqliteConnection other(path_);
+    SqliteConnection other(path_, HistoryAccess::ReadWrite);
     other.query("BEGIN EXCLUSIVE");
     EXPECT_FALSE(addRound(2));
     EXPECT_NE(reason_.find(path_), std::string::npos) << reason_;
@@ -49,7 +60,7 @@ TEST_F(SqliteFileTest, ALockedDatabaseNamesTheFileAndKeepsItsData) {
 TEST_F(SqliteFileTest, AReadOnlyDatabaseIsNeverWritten) {
     store_.reset();
     ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
-    store_ = OpenHistoryStore(path_, reason_);
+    store_ = open(path_);
     ASSERT_NE(store_, nullptr) << reason_;
     EXPECT_FALSE(addRound(2));
     EXPECT_NE(reason_.find("readonly"), std::string::npos) << reason_;
@@ -61,20 +72,48 @@ TEST_F(SqliteFileTest, AReadOnlyDatabaseIsNeverWritten) {
 TEST_F(SqliteFileTest, AFileThatIsNoDatabaseIsRefusedAndKept) {
     std::string other = folder_.file("notes.txt");
     testing::WriteBytes(other, "plain text, not a database\n");
-    EXPECT_EQ(OpenHistoryStore(other, reason_), nullptr);
+    EXPECT_EQ(open(other), nullptr);
     EXPECT_NE(reason_.find(other), std::string::npos) << reason_;
     EXPECT_EQ(testing::ReadBytes(other), "plain text, not a database\n");
 }
 
-TEST_F(SqliteFileTest, TheFolderOfANewDatabaseIsMade) {
-    std::string nested = folder_.file("a/b/history.sqlite");
-    EXPECT_NE(OpenHistoryStore(nested, reason_), nullptr) << reason_;
-    struct stat info {};
-    EXPECT_EQ(::stat(nested.c_str(), &info), 0);
+TEST_F(SqliteFileTest, OnlyTheDefaultFolderIsMade) {
+    std::string named = folder_.file("typo/history.sqlite");
+    EXPECT_EQ(open(named), nullptr);
+    EXPECT_NE(reason_.find(folder_.file("typo")), std::string::npos) << reason_;
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("typo")));
+    ::setenv("XDG_DATA_HOME", folder_.file("data").c_str(), 1);
+    auto name = HistoryDatabase({}, reason_).value();
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_NE(OpenHistoryStore(name, HistoryAccess::ReadWrite, reason_), nullptr) << reason_;
+    EXPECT_TRUE(std::filesystem::exists(folder_.file("data/MORVA/VESTRA2/history.sqlite")));
+}
+
+// Reading never creates a file, the tables of an empty file, or anything in the database.
+TEST_F(SqliteFileTest, ReadingWritesNothing) {
+    store_.reset();
+    testing::WriteBytes(folder_.file("empty.sqlite"), "");
+    std::string bytes = testing::ReadBytes(path_);
+    for (const char* name : {"none.sqlite", "empty.sqlite"}) {
+        EXPECT_EQ(open(folder_.file(name), HistoryAccess::ReadOnly), nullptr) << name;
+    }
+    auto reader = open(path_, HistoryAccess::ReadOnly);
+    ASSERT_NE(reader, nullptr) << reason_;
+    AddOutcome outcome{};
+    EXPECT_FALSE(reader->add(testing::RoundDataSet(2), kUnitCelsius, "r.qmc", outcome, reason_));
+    reader.reset();
+    EXPECT_EQ(testing::ReadBytes(path_), bytes);
+    EXPECT_EQ(testing::ReadBytes(folder_.file("empty.sqlite")), "");
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("none.sqlite")));
+    std::string odd = folder_.file("履歴 ?#%41.sqlite"); // read as a URI, escaped
+    ASSERT_NE(open(odd), nullptr) << reason_;
+    EXPECT_NE(open(odd, HistoryAccess::ReadOnly), nullptr) << reason_;
 }
 
 TEST_F(SqliteFileTest, TheDatabaseKeepsItsJournalBesideIt) {
-    EXPECT_EQ(SqliteConnection(path_).query("PRAGMA journal_mode").at(0).at(0), "wal");
+    EXPECT_EQ(
+        SqliteConnection(path_, HistoryAccess::ReadWrite).query("PRAGMA journal_mode").at(0).at(0),
+        "wal");
 }
 
 } // namespace

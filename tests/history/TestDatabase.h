@@ -46,14 +46,16 @@ public:
         }
         static std::atomic<int> counter{0};
         name_ = "vestra_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-        history::PostgresConnection server(*TestServer() + "/postgres");
+        history::PostgresConnection server({*TestServer() + "/postgres"},
+                                           history::HistoryAccess::ReadWrite);
         server.query("DROP DATABASE IF EXISTS " + name_);
         server.query("CREATE DATABASE " + name_);
         location_ = *TestServer() + "/" + name_;
     }
     ~TestDatabase() {
         if (backend_ == Backend::Postgresql) {
-            history::PostgresConnection server(*TestServer() + "/postgres");
+            history::PostgresConnection server({*TestServer() + "/postgres"},
+                                               history::HistoryAccess::ReadWrite);
             server.query("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
         }
     }
@@ -72,10 +74,21 @@ private:
 
 // A connection of the test's own to the database, beside the store's.
 inline std::unique_ptr<history::SqlConnection> RawConnection(const std::string& location) {
-    if (history::IsServerLocation(location)) {
-        return std::make_unique<history::PostgresConnection>(location);
+    std::string reason;
+    auto name = history::ParseDatabaseName(location, reason).value();
+    if (const auto* server = std::get_if<history::ServerAddress>(&name)) {
+        return std::make_unique<history::PostgresConnection>(*server,
+                                                             history::HistoryAccess::ReadWrite);
     }
-    return std::make_unique<history::SqliteConnection>(location);
+    return std::make_unique<history::SqliteConnection>(location, history::HistoryAccess::ReadWrite);
+}
+
+// The store at a database name as the tool takes it.
+inline std::unique_ptr<history::HistoryStore>
+OpenTestStore(const std::string& location, std::string& reason,
+              history::HistoryAccess access = history::HistoryAccess::ReadWrite) {
+    auto name = history::ParseDatabaseName(location, reason);
+    return name ? history::OpenHistoryStore(*name, access, reason) : nullptr;
 }
 
 // Makes the database refuse a reading of this value with the message "refused", so that a

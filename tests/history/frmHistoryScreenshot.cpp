@@ -18,7 +18,8 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder);
     testing::TempFolder data("vestra-history-shot");
     std::string reason;
-    auto store = history::OpenHistoryStore(data.file("history.sqlite"), reason);
+    auto store = history::OpenHistoryStore(history::SqliteFile{data.file("history.sqlite")},
+                                           history::HistoryAccess::ReadWrite, reason);
     if (!store) {
         return 1;
     }

@@ -7,6 +7,7 @@
 #include "history/HistoryCsv.h"
 #include "history/HistoryData.h"
 #include "history/QtHistoryRecorder.h"
+#include "history/SqliteConnection.h"
 #include "shell/Common.h"
 
 #include <QComboBox>
@@ -39,7 +40,8 @@ private slots:
     void init() {
         std::string reason;
         std::filesystem::remove(folder.file("h.sqlite"));
-        store = history::OpenHistoryStore(folder.file("h.sqlite"), reason);
+        store = history::OpenHistoryStore(history::SqliteFile{folder.file("h.sqlite")},
+                                          history::HistoryAccess::ReadWrite, reason);
         QVERIFY2(store, reason.c_str());
         add(testing::RoundDataSet(1), "/plant/feb.qmc");
         add(testing::RoundDataSet(2), "/plant/mar.qmc");
@@ -127,6 +129,26 @@ private slots:
         QVERIFY(store->readings({history::HistoryKey::Tag, "TAG2", std::string(kUnitCelsius)},
                                 found, reason));
         QCOMPARE(found.size(), std::size_t(9));
+    }
+
+    // A reading numbered beyond any group's readings: the stored copy of the shown data set is
+    // damaged, and recording it again must neither abort nor touch what the window shows.
+    void aDamagedHistoryIsTheSameNote() {
+        DataStore data;
+        MainWindowSettings settings;
+        frmMain window(data, std::string(kUnitCelsius), settings, messages);
+        data.currentData = testing::RoundDataSet(1);
+        store.reset();
+        history::SqliteConnection raw(folder.file("h.sqlite"), history::HistoryAccess::ReadWrite);
+        raw.query("PRAGMA foreign_keys = OFF");
+        raw.query("UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1");
+        QtHistoryRecorder recorder(window, {folder.file("h.sqlite"), true});
+        messages.entries.clear();
+        recorder.record("/plant/feb.qmc");
+        QVERIFY(!recorder.note()->isHidden());
+        QVERIFY(messages.entries.empty());
+        QCOMPARE(data.currentData.group(2).remarks[0],
+                 testing::RoundDataSet(1).group(2).remarks[0]);
     }
 
     void theSettingTurnsRecordingOff() {

@@ -1,4 +1,5 @@
 list(APPEND VESTRA_CORE_TESTS
+    history/DamagedDatabaseTest.cpp
     history/HistoryStoreTest.cpp
     history/HistoryTextTest.cpp
     history/HistoryTrendTest.cpp

@@ -162,5 +162,14 @@ TEST(PortSurveyTest, ListingShowsEveryNumberAndEveryPortFound) {
     EXPECT_EQ(lines[18], "/dev/ttyUSB0\t/by-id/a\t/dev/ttyUSB0 Maker Cable (0403:6001) S/N S1");
 }
 
+// A USB descriptor is the adapter maker's text: it reaches the terminal escaped.
+TEST(PortSurveyTest, ListingEscapesControlCharactersOfAdapters) {
+    PortSurvey survey;
+    survey.adapters.push_back({"/by-id/a\x1b", "/dev/ttyUSB0", "Cable\x1b[2J", "", "", ""});
+    std::vector<std::string> lines = PortListing({{2, "/by-id/a\x1b"}}, survey);
+    EXPECT_EQ(lines[1], "COM2\t/by-id/a\\x1b\t/dev/ttyUSB0 Cable\\x1b[2J");
+    EXPECT_EQ(lines.back(), "/dev/ttyUSB0\t/by-id/a\\x1b\t/dev/ttyUSB0 Cable\\x1b[2J");
+}
+
 } // namespace
 } // namespace vestra

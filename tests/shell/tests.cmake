@@ -1,6 +1,7 @@
 list(APPEND VESTRA_CORE_TESTS
     shell/AboutTextTest.cpp
     shell/TextCodecTest.cpp
+    shell/VisibleTextTest.cpp
     shell/CommonTest.cpp
     shell/NumberFormatTest.cpp
     shell/DateTimeTest.cpp

@@ -1,0 +1,108 @@
+#include "files/TempFolder.h"
+#include "history/HistoryCsv.h"
+#include "history/HistoryData.h"
+#include "history/HistoryStore.h"
+#include "history/HistoryTrend.h"
+#include "history/SqliteConnection.h"
+#include "shell/Common.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace vestra::history {
+namespace {
+
+// Working, or the damaged database named, or a newer program's database refused; nothing else.
+void expectWorksOrDamaged(bool worked, const std::string& reason, const std::string& what) {
+    bool newer = reason.find("newer than this program's") != std::string::npos;
+    EXPECT_TRUE(worked || reason.starts_with("履歴データベースが壊れています: ") || newer)
+        << what << ": " << reason;
+}
+
+// Every way the program reads the history (tags, readings by tag and object, their CSV and
+// trend), and an add of a stored and of a new data set.
+void readEverything(const std::string& path, const std::string& what) {
+    std::string reason;
+    auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly, reason);
+    std::vector<TagSummary> tags;
+    expectWorksOrDamaged(reader && reader->tags(tags, reason), reason, what + " tags");
+    for (auto [key, name] : {std::pair{HistoryKey::Tag, "TAG2"}, {HistoryKey::Object, "ﾀﾞｸﾄ"}}) {
+        std::vector<HistoryReading> found;
+        bool worked =
+            reader && reader->readings({key, name, std::string(kUnitCelsius)}, found, reason);
+        expectWorksOrDamaged(worked, reason, what + " readings of " + name);
+        HistoryCsvLines(found, kUnitCelsius);
+        LayoutTrend(found, 800, 400);
+    }
+    auto writer = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite, reason);
+    for (int round : {1, 3}) {
+        AddOutcome outcome{};
+        bool worked =
+            writer && writer->add(testing::RoundDataSet(round), kUnitCelsius, "c", outcome, reason);
+        // Rows left without their data set may also meet the database's own keys.
+        EXPECT_TRUE(worked || !reason.empty()) << what << " add";
+    }
+}
+
+// Any value in any column, written by another hand (NULL, text, blobs, numbers out of range,
+// not finite, random): every path works or names the damage; none throws anything else.
+TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
+    testing::TempFolder folder{"vestra-damaged"};
+    std::string pristine = folder.file("pristine.sqlite");
+    std::string damaged = folder.file("damaged.sqlite");
+    std::string reason;
+    AddOutcome outcome{};
+    ASSERT_TRUE(OpenHistoryStore(SqliteFile{pristine}, HistoryAccess::ReadWrite, reason)
+                    ->add(testing::RoundDataSet(1), kUnitCelsius, "a", outcome, reason));
+    std::vector<std::pair<std::string, std::string>> columns;
+    {
+        SqliteConnection raw(pristine, HistoryAccess::ReadWrite);
+        raw.query("PRAGMA writable_schema = ON"); // so that a column can be given NULL
+        raw.query("UPDATE sqlite_master SET sql = replace(sql, 'NOT NULL', '') WHERE type = "
+                  "'table'");
+        for (const SqlRow& table : raw.query("SELECT name FROM sqlite_master WHERE type = "
+                                             "'table'")) {
+            for (const SqlRow& column : raw.query("SELECT name FROM pragma_table_info(?)", table)) {
+                columns.emplace_back(table[0], column[0]);
+            }
+        }
+    } // closed: the file alone is the database, to be copied
+    std::vector<std::string> values = {"NULL",        "'x'",
+                                       "X'35'",       "-1",
+                                       "0",           "16",
+                                       "99",          "100000",
+                                       "2.5",         "1e400",
+                                       "'\x1b'",      "'2026-13-45 99:99:99'",
+                                       "99999999999", "9223372036854775807"};
+    std::mt19937 random(20260208);
+    for (int i = 0; i < 3; ++i) {
+        values.push_back(std::to_string(std::uniform_int_distribution<int>(-9999, 99999)(random)));
+    }
+    for (const auto& [table, column] : columns) {
+        for (const std::string& value : values) {
+            for (const char* leftover : {"-wal", "-shm"}) {
+                std::filesystem::remove(damaged + leftover);
+            }
+            std::filesystem::copy_file(pristine, damaged,
+                                       std::filesystem::copy_options::overwrite_existing);
+            std::string what = table + "." + column + " = " + value;
+            try {
+                SqliteConnection copy(damaged, HistoryAccess::ReadWrite);
+                copy.query("PRAGMA foreign_keys = OFF");
+                copy.query("UPDATE OR IGNORE " + table + " SET " + column + " = " + value);
+            } catch (const SqlError&) {
+                continue; // a key that cannot hold the value
+            }
+            try {
+                readEverything(damaged, what);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << what << " threw " << e.what();
+            }
+        }
+    }
+    EXPECT_EQ(columns.size(), 28u);
+}
+
+} // namespace
+} // namespace vestra::history
