@@ -1,14 +1,17 @@
 #include "shell/AtomicFile.h"
 
 #include "files/TempFolder.h"
+#include "shell/TemporaryFile.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vestra {
@@ -120,22 +123,147 @@ TEST_F(AtomicFileTest, TheLongestValidNameCanBeSaved) {
     EXPECT_EQ(entries(), 2);
 }
 
-// A killed save leaves its temporary; the next save into the folder removes it once it is
-// old enough that no save can still be writing it.
-TEST_F(AtomicFileTest, StaleTemporariesAreRemovedAndFreshOnesKept) {
-    std::string stale = (folder_ / ".vestra-abcdef").string();
-    std::string fresh = (folder_ / ".vestra-ghijkl").string();
-    std::string foreign = (folder_ / ".vestra-notours.txt").string();
-    for (const std::string& name : {stale, fresh, foreign}) {
-        std::ofstream(name) << "left";
+// Only temporaries this program left on this host, of a process that is gone, old enough that
+// no save can still be writing them, and of this user, are removed; a user's own file with a
+// similar name is never touched.
+TEST_F(AtomicFileTest, OnlyStaleTemporariesOfEndedProcessesAreRemoved) {
+    pid_t ended = ::fork();
+    if (ended == 0) {
+        ::_exit(0);
     }
+    ::waitpid(ended, nullptr, 0);
+    std::string host = TemporaryHostPart();
+    auto ours = [&](const std::string& hostPart, pid_t pid, const std::string& suffix) {
+        return std::string(kTemporaryPrefix) + hostPart + "." + std::to_string(pid) + "." + suffix;
+    };
+    struct Case {
+        std::string name;
+        bool old;
+        uid_t owner;
+        bool removed;
+    };
+    uid_t me = ::geteuid();
+    const Case cases[] = {
+        {ours(host, ended, "aB3xYz"), true, me, true},
+        {".vestra-backup", true, me, false},
+        {".vestra-abcdef", true, me, false},
+        {ours(host, ended, "aB3xY"), true, me, false},
+        {ours(host, ended, "aB3xYz"), false, me, false},
+        {ours(host, ::getpid(), "aB3xYz"), true, me, false},
+        {ours("other-" + host, ended, "aB3xYz"), true, me, false},
+        {ours(host, ended, "aB3xYz"), true, 4242, false},
+    };
     auto old = fs::file_time_type::clock::now() - std::chrono::seconds(kStaleTemporarySeconds + 60);
-    fs::last_write_time(stale, old);
-    fs::last_write_time(foreign, old);
+    for (const Case& c : cases) {
+        if (c.owner != me && me != 0) {
+            continue; // giving a file away needs root
+        }
+        std::string file = (folder_ / c.name).string();
+        std::ofstream(file) << "left";
+        ASSERT_EQ(::lchown(file.c_str(), c.owner, static_cast<gid_t>(-1)), 0);
+        if (c.old) {
+            fs::last_write_time(file, old);
+        }
+        ASSERT_TRUE(WriteFileAtomically(path_, "new"));
+        EXPECT_EQ(fs::exists(file), !c.removed) << c.name;
+        fs::remove(file);
+    }
+}
+
+// A save killed while it writes (here by the file size limit's signal) leaves nothing behind.
+TEST_F(AtomicFileTest, ASaveKilledWhileWritingLeavesNothing) {
+    pid_t child = ::fork();
+    if (child == 0) {
+        rlimit small{1000, 1000};
+        rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        WriteFileAtomically(path_, std::string(5000, 'x'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    EXPECT_EQ(contents(), "old");
+    EXPECT_EQ(entries(), 1);
+}
+
+bool IsRoot() {
+    return ::geteuid() == 0;
+}
+
+// Another user's link in a sticky folder writable by all (/tmp) is followed only where the
+// kernel's protected_symlinks rule would follow it.
+TEST_F(AtomicFileTest, ALinkInASharedFolderIsFollowedOnlyWhereTheKernelWould) {
+    if (!IsRoot()) {
+        GTEST_SKIP() << "links of another user need root";
+    }
+    struct Case {
+        fs::perms folderMode;
+        uid_t folderOwner;
+        uid_t linkOwner;
+        bool followed;
+    };
+    const fs::perms shared = fs::perms::all | fs::perms::sticky_bit;
+    const fs::perms plain = fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read;
+    const Case cases[] = {
+        {shared, 0, 4242, false},
+        {shared, 0, 0, true},
+        {shared, 4242, 4242, true},
+        {plain, 0, 4242, true},
+    };
+    for (const Case& c : cases) {
+        fs::path shelf = folder_ / "shelf";
+        fs::create_directory(shelf);
+        fs::permissions(shelf, c.folderMode);
+        ASSERT_EQ(::chown(shelf.c_str(), c.folderOwner, 0), 0);
+        std::ofstream(path_) << "precious";
+        fs::path link = shelf / "report.csv";
+        fs::create_symlink(path_, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, c.linkOwner), 0);
+        std::string reason;
+        EXPECT_EQ(WriteFileAtomically(link.string(), "new", reason), c.followed);
+        EXPECT_EQ(contents(), c.followed ? "new" : "precious");
+        EXPECT_TRUE(fs::is_symlink(link));
+        if (!c.followed) {
+            EXPECT_EQ(reason, "共有フォルダにある他のユーザーのシンボリックリンクです");
+        }
+        fs::remove_all(shelf);
+    }
+}
+
+// Root saving over a user's file leaves it that user's, readable as before.
+TEST_F(AtomicFileTest, TheReplacedFileKeepsItsOwnerAndGroup) {
+    if (!IsRoot()) {
+        GTEST_SKIP() << "files of another user need root";
+    }
+    ASSERT_EQ(::chown(path_.c_str(), 4242, 4243), 0);
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(WriteFileAtomically(path_, "new"));
-    EXPECT_FALSE(fs::exists(stale));
-    EXPECT_TRUE(fs::exists(fresh));
-    EXPECT_TRUE(fs::exists(foreign));
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 4242u);
+    EXPECT_EQ(st.st_gid, 4243u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// A user may not give the file a group it is not in: the save goes on with what is allowed.
+TEST_F(AtomicFileTest, AGroupTheUserMayNotGiveDoesNotStopTheSave) {
+    if (!IsRoot()) {
+        GTEST_SKIP() << "another user needs root";
+    }
+    ASSERT_EQ(::chown(folder_.c_str(), 4242, 4242), 0);
+    ASSERT_EQ(::chown(path_.c_str(), 4242, 0), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+        bool saved = ::setgroups(0, nullptr) == 0 && ::setresgid(4242, 4242, 4242) == 0 &&
+                     ::setresuid(4242, 4242, 4242) == 0 && WriteFileAtomically(path_, "new");
+        ::_exit(saved ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(contents(), "new");
 }
 
 TEST_F(AtomicFileTest, TheReasonNamesTheCause) {
