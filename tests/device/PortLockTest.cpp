@@ -1,9 +1,12 @@
 #include "device/PortLock.h"
 
+#include "device/PortOpenReason.h"
 #include "files/TempFolder.h"
 
 #include <filesystem>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,6 +77,53 @@ TEST(PortLockTest, StaleLocksAreTakenOverAndLiveOnesKept) {
         PortHolder holder;
         EXPECT_EQ(lock.acquire("/dev/ttyS0", holder), taken) << content;
     }
+}
+
+// Another user's lock file whose process is gone, in a sticky lock folder (/var/lock, /tmp):
+// this user cannot remove it, and learns which file it is and whose.
+TEST(PortLockTest, AStaleLockThisUserMayNotRemoveIsNamedWithItsOwner) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "another user's lock file needs root";
+    }
+    pid_t ended = fork();
+    if (ended == 0) {
+        _exit(0);
+    }
+    waitpid(ended, nullptr, 0);
+    TempFolder folder("vestra-sticky-locks");
+    std::filesystem::permissions(folder.path(),
+                                 std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
+    std::string file = folder.file("LCK..ttyS0");
+    WriteBytes(file, std::to_string(ended) + "\n");
+    ASSERT_EQ(chown(file.c_str(), 4243, 4243), 0);
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    pid_t child = fork();
+    if (child == 0) {
+        PortHolder holder;
+        bool refused = setgroups(0, nullptr) == 0 && setresgid(4242, 4242, 4242) == 0 &&
+                       setresuid(4242, 4242, 4242) == 0 &&
+                       !PortLock({folder.path().string()}).acquire("/dev/ttyS0", holder);
+        std::string text = refused ? holder.staleLock + " " + holder.staleLockOwner : "taken";
+        _exit(::write(out[1], text.data(), text.size()) > 0 ? 0 : 1);
+    }
+    close(out[1]);
+    char buffer[512];
+    ssize_t n = read(out[0], buffer, sizeof buffer);
+    close(out[0]);
+    waitpid(child, nullptr, 0);
+    const passwd* user = getpwuid(4243);
+    EXPECT_EQ(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0),
+              file + " " + (user != nullptr ? user->pw_name : "4243"));
+    EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+TEST(PortLockTest, AStaleLockIsExplainedWithTheWayOut) {
+    PortHolder holder{0, {}, "/var/lock/LCK..ttyS0", "alice"};
+    EXPECT_EQ(PortStaleLockReason("/dev/ttyS0", holder),
+              "/dev/ttyS0 のﾛｯｸﾌｧｲﾙ /var/lock/LCK..ttyS0 (所有者 alice) が残っています。"
+              "そのﾌﾟﾛｸﾞﾗﾑは終了しています。所有者か root が削除して下さい: "
+              "sudo rm /var/lock/LCK..ttyS0");
 }
 
 } // namespace
