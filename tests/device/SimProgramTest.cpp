@@ -2,9 +2,11 @@
 #include "support/SimProcess.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vestra {
@@ -89,6 +91,25 @@ TEST(SimProgramTest, MemoryFileIsSentInCodePage932) {
     EXPECT_EQ(dump.substr(0, 26), "OK\r\nLABEL=\xD7\xB2\xDD\r\nPRINT 2010/");
     EXPECT_NE(dump.find("TAG=\xB5\xB0\xCC\xDE\xDD\r\n"), std::string::npos);
     std::remove(memory.c_str());
+}
+
+// A FIFO would block the simulator before it listens for its stop signal.
+TEST(SimProgramTest, AMemoryFileThatIsNoRegularFileIsRefused) {
+    std::string fifo = TempPath("vestra-sim-fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string errors = TempPath("vestra-sim-errors");
+    for (const std::string& memory : {fifo, ::testing::TempDir()}) {
+        std::string command = "timeout -s KILL 10 '" VESTRA_SIM_PROGRAM "' --memory '" + memory +
+                              "' >/dev/null 2>'" + errors + "'";
+        int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << memory;
+        std::ifstream in(errors);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(text.rfind("vestra-sim: cannot read the memory file " + memory + ": ", 0), 0u)
+            << text;
+    }
+    std::remove(fifo.c_str());
+    std::remove(errors.c_str());
 }
 
 TEST(SimProgramTest, PacedOutputTakesTheTimeOfTheWire) {
