@@ -97,17 +97,15 @@ TEST(SimProgramTest, MemoryFileIsSentInCodePage932) {
 TEST(SimProgramTest, AMemoryFileThatIsNoRegularFileIsRefused) {
     std::string fifo = TempPath("vestra-sim-fifo");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    std::string errors = TempPath("vestra-sim-errors");
-    for (const std::string& memory : {fifo, ::testing::TempDir()}) {
-        std::string command = "timeout -s KILL 10 '" VESTRA_SIM_PROGRAM "' --memory '" + memory +
-                              "' >/dev/null 2>'" + errors + "'";
-        int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << memory;
-        std::ifstream in(errors);
-        std::string text((std::istreambuf_iterator<char>(in)), {});
-        EXPECT_EQ(text.rfind("vestra-sim: cannot read the memory file " + memory + ": ", 0), 0u)
-            << text;
-    }
+    std::string errors = fifo + ".err";
+    std::string command = "timeout -s KILL 10 '" VESTRA_SIM_PROGRAM "' --memory '" + fifo +
+                          "' >/dev/null 2>'" + errors + "'";
+    int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    std::ifstream in(errors);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text, "vestra-sim: cannot read the memory file " + fifo +
+                        ": 通常のファイルではありません\n");
     std::remove(fifo.c_str());
     std::remove(errors.c_str());
 }

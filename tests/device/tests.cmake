@@ -7,7 +7,6 @@ list(APPEND VESTRA_CORE_TESTS
     device/ConnectionTest.cpp
     device/CommCtlTest.cpp
     device/PortLockTest.cpp
-    device/PosixSerialPortTest.cpp
     device/LineTraceTest.cpp
     device/PortSurveyTest.cpp
     device/CommResultMessagesTest.cpp

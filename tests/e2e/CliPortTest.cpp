@@ -141,20 +141,17 @@ TEST_F(CliPortTest, TraceOfARefusedDumpNamesTheLineAndTheParsersState) {
     EXPECT_NE(text.find(" * result 1\n"), std::string::npos) << text;
 }
 
-// A FIFO would hang the tool and /dev/full would lose the transcript without a word.
+// A FIFO would hang the tool (the reasons are the unit test's).
 TEST_F(CliPortTest, TraceThatCannotBeWrittenIsRefusedBeforeThePortIsOpened) {
     startSim();
-    std::string fifo = folder.file("fifo.trace");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& trace :
-         {folder.file("missing/line.trace"), fifo, std::string("/dev/full")}) {
-        CliOutcome outcome = cli({"--trace", trace, "import", "--port", port(), output()});
-        EXPECT_EQ(outcome.status, 1) << trace;
-        EXPECT_EQ(outcome.err.rfind("File Save Error !\n" + trace + ": ", 0), 0u) << outcome.err;
-        EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(ReadBytes(folder.file("sim.log")), "");
-        EXPECT_FALSE(std::filesystem::exists(output()));
-    }
+    std::string trace = folder.file("fifo.trace");
+    ASSERT_EQ(::mkfifo(trace.c_str(), 0600), 0);
+    CliOutcome outcome = cli({"--trace", trace, "import", "--port", port(), output()});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err.rfind("File Save Error !\n" + trace + ": ", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(ReadBytes(folder.file("sim.log")), "");
+    EXPECT_FALSE(std::filesystem::exists(output()));
 }
 
 // A transcript lost on a full disk fails the command after the exchange; the data is saved.
