@@ -59,7 +59,8 @@ struct ChartRequest {
 // program, which links Qt; the tool itself starts without it.
 bool pngOf(const CliContext& context, const DataSet& data, ChartRequest request, std::string& png,
            std::string& reason) {
-    return RunReportProgram({"chart-png", "--unit", IsCelsius(context.unit) ? "C" : "F", "--group",
+    return RunReportProgram(ReportKind::Png,
+                            {"chart-png", "--unit", IsCelsius(context.unit) ? "C" : "F", "--group",
                              std::to_string(request.group), "--width",
                              std::to_string(request.width), "--height",
                              std::to_string(request.height)},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/LineTrace.h"
 #include "shell/Common.h"
 #include "shell/MessageSink.h"
 
@@ -23,6 +24,7 @@ struct CliContext {
     TemperatureUnit unit;
     MessageSink& messages;
     std::string tracePath; // --trace: where the device commands record the line; empty: nowhere
+    LineTrace& trace; // opened by the first connection; written and checked when the command ends
 };
 
 // Returned by a command whose arguments do not fit its usage: the tool then prints the usage

@@ -65,8 +65,8 @@ std::map<int, std::string> KnownPorts(const PortSurvey& survey) {
 
 int RunDeviceConnection(const CliContext& context, const std::string& port, ConnectionMode mode,
                         DataStore& store, const DateTime& clockToSet) {
-    LineTrace trace;
-    if (!context.tracePath.empty()) {
+    LineTrace& trace = context.trace;
+    if (!context.tracePath.empty() && !trace.isOpen()) {
         std::string reason;
         if (!trace.open(context.tracePath, reason)) {
             ShowSaveError(context.messages, context.tracePath, reason);

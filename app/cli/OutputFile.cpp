@@ -27,7 +27,7 @@ bool renderPdf(const CliContext& context, const DataStore& store, ReportPaper pa
                std::string& pdf, std::string& reason) {
     std::string unit = IsCelsius(context.unit) ? "C" : "F";
     std::string paperName = paper == ReportPaper::Letter ? "letter" : "a4";
-    return RunReportProgram({"pdf", "--unit", unit, "--paper", paperName},
+    return RunReportProgram(ReportKind::Pdf, {"pdf", "--unit", unit, "--paper", paperName},
                             EncodeDataFile(store.currentData, context.unit), pdf, reason);
 }
 

@@ -109,9 +109,21 @@ std::string firstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
 }
 
+// A PDF ends with its end-of-file mark, followed at most by a line end or some padding.
+constexpr std::size_t kPdfTail = 1024;
+constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
+
+bool isWhole(ReportKind kind, std::string_view bytes) {
+    if (kind == ReportKind::Png) {
+        return bytes.starts_with(kPngSignature);
+    }
+    std::string_view tail = bytes.substr(bytes.size() > kPdfTail ? bytes.size() - kPdfTail : 0);
+    return bytes.starts_with("%PDF-") && tail.find("%%EOF") != std::string_view::npos;
+}
+
 } // namespace
 
-bool RunReportProgram(const std::vector<std::string>& args, std::string_view input,
+bool RunReportProgram(ReportKind kind, const std::vector<std::string>& args, std::string_view input,
                       std::string& output, std::string& reason) {
     std::string program = findProgram();
     if (program.empty()) {
@@ -143,7 +155,12 @@ bool RunReportProgram(const std::vector<std::string>& args, std::string_view inp
     int status = 0;
     bool ended = pid > 0 && ::waitpid(pid, &status, 0) == pid;
     if (!ended || !sent || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        reason = errors.empty() ? std::string(kProgramName) + " failed" : firstLine(errors);
+        reason = errors.empty() ? std::string(kProgramName) + " が失敗しました" : firstLine(errors);
+        return false;
+    }
+    if (!isWhole(kind, output)) {
+        reason = std::string(kProgramName) + " の出力が " +
+                 (kind == ReportKind::Pdf ? "PDF" : "PNG") + " ではありません";
         return false;
     }
     return true;

@@ -2,8 +2,8 @@
 #include "ConsoleMessages.h"
 #include "StandardOutput.h"
 #include "files/FileErrors.h"
-#include "shell/ProgramVersion.h"
 #include "shell/FileFunc.h"
+#include "shell/ProgramVersion.h"
 #include "shell/Settings.h"
 
 #include <optional>
@@ -127,10 +127,18 @@ bool traceOption(const std::vector<std::string>& args, std::size_t& next, std::s
 int runCommand(const CliCommand& command, const TemperatureUnit& unit, const std::string& trace,
                std::span<const std::string> rest) {
     ConsoleMessages messages;
-    CliContext context{unit, messages, trace};
+    LineTrace lineTrace;
+    CliContext context{unit, messages, trace, lineTrace};
     int status = command.run(context, rest);
     if (status == kBadArguments) {
         return badUsage(usageLine(command));
+    }
+    // The transcript is written after the exchange, so that its timing stays; what the command
+    // wrote is kept whatever becomes of the transcript.
+    std::string traceFault;
+    if (!lineTrace.flush(traceFault)) {
+        ShowSaveError(messages, trace, traceFault);
+        return status == kExitOk ? kExitFileError : status;
     }
     if (status == kExitOk && !messages.outputFault().empty()) {
         ShowSaveError(messages, kStandardOutputName, messages.outputFault());

@@ -4,6 +4,8 @@
 #include "SimDevice.h"
 #include "SimPty.h"
 #include "SimSender.h"
+#include "shell/FileFault.h"
+#include "shell/FileRead.h"
 #include "shell/TextCodec.h"
 
 #include <cerrno>
@@ -12,7 +14,6 @@
 #include <cstring>
 #include <fstream>
 #include <poll.h>
-#include <sstream>
 #include <sys/signalfd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +24,8 @@ namespace {
 
 // Bytes without a line end beyond this are noise, not a command; they are dropped.
 constexpr std::size_t kMaxPending = 4096;
+// A full memory dump is some 11 KB; a memory file beyond this is no memory file.
+constexpr std::size_t kMaxMemoryFileBytes = 1 << 20;
 
 long long MonotonicMs() {
     using namespace std::chrono;
@@ -35,13 +38,19 @@ bool LoadMemory(const SimOptions& options, SimMemory& memory, std::string& error
     } else if (options.memoryFile.empty()) {
         memory = DefaultMemory(options.unit);
     } else {
-        std::ifstream in(options.memoryFile, std::ios::binary);
-        std::ostringstream text;
-        if (!in || !(text << in.rdbuf())) {
-            error = "cannot read the memory file " + options.memoryFile;
+        // A FIFO or a device as memory file would block the simulator before it can be stopped.
+        FileContents text;
+        std::string reason;
+        if (!ReadRegularFile(options.memoryFile, kMaxMemoryFileBytes, text, reason)) {
+            error = "cannot read the memory file " + FileFaultLine(options.memoryFile, reason);
             return false;
         }
-        memory = ParseMemoryFile(text.str());
+        if (!text.whole) {
+            error =
+                "cannot read the memory file " + FileFaultLine(options.memoryFile, kFileTooLarge);
+            return false;
+        }
+        memory = ParseMemoryFile(text.bytes);
     }
     return true;
 }

@@ -3,12 +3,38 @@
 #include "device/CommCtl.h"
 #include "device/frmTerm.h"
 #include "serial/PosixSerialPort.h"
+#include "shell/FileFault.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <cstdio>
 #include <cstdlib>
 
 namespace vestra {
+namespace {
+
+// A technician's switch, not the user's business: the window carries on, and one note in the
+// status bar (the path and the reason in its tool tip) tells that the transcript is incomplete.
+void showTraceFault(QWidget* mainWindow, const std::string& path, const std::string& reason) {
+    std::string line = FileFaultLine(path, reason);
+    std::fprintf(stderr, "vestra: VESTRA_TRACE: %s\n", line.c_str());
+    auto* window = qobject_cast<QMainWindow*>(mainWindow);
+    if (window == nullptr) {
+        return;
+    }
+    auto* note = window->findChild<QLabel*>("TraceNote");
+    if (note == nullptr) {
+        note = new QLabel(QString::fromUtf8("通信記録を書けません"));
+        note->setObjectName("TraceNote");
+        window->statusBar()->addPermanentWidget(note);
+    }
+    note->setToolTip(QString::fromStdString(line));
+    note->show();
+}
+
+} // namespace
 
 CommWindowRunner::CommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit,
                                    PortEntries ports, MessageSink& messages, QWidget* mainWindow)
@@ -18,11 +44,19 @@ CommWindowRunner::CommWindowRunner(CommState& state, DataStore& store, Temperatu
     if (tracePath == nullptr || *tracePath == '\0') {
         return;
     }
+    tracePath_ = tracePath;
     trace_ = std::make_unique<LineTrace>();
     std::string reason;
-    if (!trace_->open(tracePath, reason)) {
-        // A technician's switch, not the user's business: the window carries on without it.
-        std::fprintf(stderr, "vestra: VESTRA_TRACE: %s\n", reason.c_str());
+    if (!trace_->open(tracePath_, reason)) {
+        showTraceFault(mainWindow_, tracePath_, reason);
+        trace_.reset();
+    }
+}
+
+void CommWindowRunner::flushTrace() {
+    std::string reason;
+    if (trace_ && !trace_->flush(reason)) {
+        showTraceFault(mainWindow_, tracePath_, reason);
         trace_.reset();
     }
 }
@@ -38,8 +72,8 @@ bool CommWindowRunner::openPort() {
     if (!OpenCommPort(*port_, state_, messages_)) {
         if (trace_) {
             trace_->note("the port could not be opened");
-            trace_->flush();
         }
+        flushTrace();
         port_.reset();
         return false;
     }
@@ -58,9 +92,7 @@ CommResult CommWindowRunner::run(ConnectionMode mode, const DateTime& clockToSet
     CommResult result =
         RunCommWindow(*port_, state_, store_, unit_, owner ? owner : mainWindow_, trace_.get());
     port_.reset();
-    if (trace_) {
-        trace_->flush();
-    }
+    flushTrace();
     return result;
 }
 

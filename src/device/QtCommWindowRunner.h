@@ -20,7 +20,8 @@ namespace vestra {
 // device looked up in the [Ports] entries), opened with OpenCommPort, then the communication
 // window, modal over the dialog in front (or the main window when none is). When the
 // environment variable VESTRA_TRACE names a file, every connection of the run is recorded there
-// (see LineTrace); the program writes no such file otherwise.
+// (see LineTrace); the program writes no such file otherwise. A transcript that cannot be
+// written is a note in the main window's status bar.
 class CommWindowRunner : public ConnectionRunner {
 public:
     CommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit, PortEntries ports,
@@ -34,6 +35,8 @@ public:
     std::string deviceOf(int portNumber) const { return PortDeviceName(portNumber, ports_); }
 
 private:
+    void flushTrace();
+
     CommState& state_;
     DataStore& store_;
     TemperatureUnit unit_;
@@ -41,7 +44,8 @@ private:
     MessageSink& messages_;
     QWidget* mainWindow_;
     QtPortWaiter waiter_;
-    std::unique_ptr<LineTrace> trace_; // only while VESTRA_TRACE asks for one
+    std::string tracePath_;
+    std::unique_ptr<LineTrace> trace_; // only while VESTRA_TRACE asks for one and can be written
     std::unique_ptr<SerialPort> port_; // exists only from openPort to the end of run
 };
 

@@ -1,7 +1,14 @@
 #include "serial/LineTrace.h"
 
+#include "shell/FileFault.h"
+#include "shell/OutputPath.h"
+
+#include <array>
 #include <cerrno>
-#include <cstring>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vestra {
 namespace {
@@ -11,27 +18,66 @@ constexpr std::size_t kBufferSize = 1 << 20;
 
 } // namespace
 
+// What a caller did not flush is still written; only flush tells whether it was.
 LineTrace::~LineTrace() {
-    if (file_ != nullptr) {
-        std::fclose(file_);
+    if (fd_ >= 0) {
+        std::string ignored;
+        flush(ignored);
+        ::close(fd_);
     }
 }
 
 bool LineTrace::open(const std::string& path, std::string& reason) {
-    file_ = std::fopen(path.c_str(), "w");
-    if (file_ == nullptr) {
-        reason = std::strerror(errno);
+    std::string target;
+    if (!ResolveOutputPath(path, target, reason)) {
         return false;
     }
-    std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
+    // Non-blocking and without following a last link: the name may have been swapped since it
+    // was looked at; what was opened is looked at again.
+    int fd =
+        ::open(target.c_str(),
+               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        reason = FileFaultText(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        reason = kNotRegularFile;
+        return false;
+    }
+    fd_ = fd;
+    buffer_.reserve(kBufferSize);
     start_ = std::chrono::steady_clock::now();
     return true;
 }
 
-void LineTrace::flush() {
-    if (file_ != nullptr) {
-        std::fflush(file_);
+void LineTrace::noteFailure() {
+    if (failure_.empty()) {
+        failure_ = FileFaultText(errno);
     }
+}
+
+bool LineTrace::flush(std::string& reason) {
+    std::string_view rest = buffer_;
+    while (fd_ >= 0 && !rest.empty()) {
+        ssize_t n = ::write(fd_, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+        }
+        if (n <= 0) {
+            noteFailure();
+            break;
+        }
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    buffer_.clear();
+    reason = failure_;
+    return failure_.empty();
 }
 
 std::string LineTrace::Escaped(std::string_view bytes) {
@@ -55,14 +101,23 @@ std::string LineTrace::Escaped(std::string_view bytes) {
 }
 
 void LineTrace::record(char mark, std::string_view text) {
-    if (file_ == nullptr) {
+    if (fd_ < 0) {
         return;
     }
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                   std::chrono::steady_clock::now() - start_)
                   .count();
-    std::fprintf(file_, "%8lld %c %.*s\n", static_cast<long long>(ms), mark,
-                 static_cast<int>(text.size()), text.data());
+    std::array<char, 16> time{};
+    std::snprintf(time.data(), time.size(), "%8lld ", static_cast<long long>(ms));
+    buffer_ += time.data();
+    buffer_ += mark;
+    buffer_ += ' ';
+    buffer_ += text;
+    buffer_ += '\n';
+    if (buffer_.size() >= kBufferSize) {
+        std::string ignored;
+        flush(ignored);
+    }
 }
 
 } // namespace vestra

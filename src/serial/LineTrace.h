@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -21,22 +20,29 @@ public:
     LineTrace(const LineTrace&) = delete;
     LineTrace& operator=(const LineTrace&) = delete;
 
-    // Creates or empties the file; false with the system's reason (strerror) when it cannot.
+    // Creates or empties the file, with the checks of every output (ResolveOutputPath): a FIFO,
+    // a device or a planted link is refused before anything waits on it. False with the
+    // reason in words (shell/FileFault) when it cannot.
     bool open(const std::string& path, std::string& reason);
+    bool isOpen() const { return fd_ >= 0; }
 
     void sent(std::string_view bytes) { record('>', Escaped(bytes)); }
     void received(std::string_view bytes) { record('<', Escaped(bytes)); }
     void note(std::string_view text) { record('*', text); }
-    // Writes what is collected; called between connections.
-    void flush();
+    // Writes what is collected; called between connections. False with the reason of the
+    // first write that failed since open (the transcript is then incomplete).
+    bool flush(std::string& reason);
 
     // Bytes as the trace shows them.
     static std::string Escaped(std::string_view bytes);
 
 private:
     void record(char mark, std::string_view text);
+    void noteFailure();
 
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;
+    std::string buffer_;  // what is not written yet
+    std::string failure_; // the reason of the first failed write; empty while none failed
     std::chrono::steady_clock::time_point start_;
 };
 

@@ -4,6 +4,8 @@
 #include <climits>
 #include <fcntl.h>
 #include <fstream>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vestra {
@@ -36,6 +38,16 @@ pid_t LockOwner(const std::string& path) {
         return 0;
     }
     return static_cast<pid_t>(pid);
+}
+
+// The user name of the file's owner, or its number when it has none.
+std::string FileOwnerName(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        return "?";
+    }
+    const struct passwd* user = getpwuid(st.st_uid);
+    return user != nullptr ? user->pw_name : std::to_string(st.st_uid);
 }
 
 bool UsableFolder(const std::string& folder, const std::string& file) {
@@ -100,10 +112,13 @@ bool PortLock::acquire(const std::string& device, PortHolder& holder) {
         }
         pid_t owner = LockOwner(file);
         if (IsProcessAlive(owner)) {
-            holder = {owner, ProcessName(owner)};
+            holder = {owner, ProcessName(owner), {}, {}};
             return false;
         }
-        unlink(file.c_str());
+        if (unlink(file.c_str()) != 0 && (errno == EACCES || errno == EPERM)) {
+            holder = {0, {}, file, FileOwnerName(file)};
+            return false;
+        }
     }
     holder = {};
     return false;

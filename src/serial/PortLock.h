@@ -19,8 +19,9 @@ public:
     PortLock& operator=(const PortLock&) = delete;
 
     // Locks device (a path under /dev, symbolic links already resolved). False when a living
-    // process holds the lock; holder then says which. Where no lock folder can be written, the
-    // convention cannot be kept and the port is not refused for it.
+    // process holds the lock (holder then says which), or when a lock file whose process is
+    // gone cannot be removed by this user (holder then names the file and its owner). Where no lock
+    // folder can be written, the convention cannot be kept and the port is not refused for it.
     bool acquire(const std::string& device, PortHolder& holder);
     // Removes the lock file if this object made it.
     void release();

@@ -26,6 +26,13 @@ std::string PortBusyReason(const std::string& port, const PortHolder& holder) {
            ") が使用中です。";
 }
 
+std::string PortStaleLockReason(const std::string& port, const PortHolder& holder) {
+    return port + " のﾛｯｸﾌｧｲﾙ " + holder.staleLock + " (所有者 " + holder.staleLockOwner +
+           ") が残っています。そのﾌﾟﾛｸﾞﾗﾑは終了しています。所有者か root が削除して下さい: sudo "
+           "rm " +
+           holder.staleLock;
+}
+
 std::string PortNotSerialReason(const std::string& port) {
     return port + " はｼﾘｱﾙﾎﾟｰﾄではありません。";
 }

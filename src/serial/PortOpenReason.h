@@ -13,6 +13,8 @@ std::string PortMissingReason(const std::string& port);
 // already has that group, in which case joining it is not the advice.
 std::string PortPermissionReason(const std::string& port, const std::string& group, bool memberNow);
 std::string PortBusyReason(const std::string& port, const PortHolder& holder);
+// holder names a lock file left by an ended process that only its owner or root may remove.
+std::string PortStaleLockReason(const std::string& port, const PortHolder& holder);
 std::string PortNotSerialReason(const std::string& port);
 std::string PortOtherReason(const std::string& port, const std::string& detail);
 

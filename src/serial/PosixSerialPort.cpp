@@ -85,13 +85,22 @@ bool PosixSerialPort::open(std::string& reason) {
     std::string resolved = ResolvedDevice(path_);
     PortHolder holder;
     if (!lock_.acquire(resolved, holder)) {
+        reason = holder.staleLock.empty() ? PortBusyReason(path_, holder)
+                                          : PortStaleLockReason(path_, holder);
+        return false;
+    }
+    // A program may hold the port with neither a lock file nor the exclusive mode; opening it
+    // too would only share its line.
+    holder = IsTerminalDevice(device.st_rdev) ? FindProcessUsing(device.st_rdev) : PortHolder{};
+    if (holder.pid != 0) {
         reason = PortBusyReason(path_, holder);
+        lock_.release();
         return false;
     }
     fd_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         // EBUSY: another program has the port in exclusive use without keeping a lock file.
-        reason = errno == EBUSY ? PortBusyReason(path_, FindProcessUsing(resolved))
+        reason = errno == EBUSY ? PortBusyReason(path_, FindProcessUsing(device.st_rdev))
                                 : OpenFailureReason(path_, errno, &device);
         lock_.release();
         return false;

@@ -1,93 +1,29 @@
 #include "shell/AtomicFile.h"
 
 #include "shell/FileFault.h"
+#include "shell/OutputPath.h"
+#include "shell/TemporaryFile.h"
 
 #include <cerrno>
-#include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace vestra {
 namespace {
 
-// The kernel's own limit on links followed while resolving one name.
-constexpr int kMaxLinkHops = 40;
-
-std::string folderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Follows symbolic links at path until a name that is not one (or does not exist yet), so that
-// the rename replaces the file the link points to and not the link.
-bool resolveLinks(std::string& path, int& error) {
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0) {
-            error = errno;
-            return errno == ENOENT;
-        }
-        if (!S_ISLNK(st.st_mode)) {
-            return true;
-        }
-        std::vector<char> target(static_cast<std::size_t>(PATH_MAX) + 1);
-        ssize_t n = ::readlink(path.c_str(), target.data(), target.size() - 1);
-        if (n < 0) {
-            error = errno;
-            return false;
-        }
-        std::string link(target.data(), static_cast<std::size_t>(n));
-        path = link.starts_with('/') ? link : folderOf(path) + "/" + link;
-    }
-    error = ELOOP;
-    return false;
-}
-
-// An existing target must be a plain file: renaming over a device or a FIFO would replace it.
-bool checkTarget(const std::string& path, std::string& reason) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) {
-        return true;
-    }
-    reason = S_ISDIR(st.st_mode) ? FileFaultText(EISDIR) : kNotRegularFile;
-    return false;
-}
-
-mode_t modeFor(const std::string& path) {
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        return old.st_mode & 07777;
-    }
+mode_t umaskMode() {
     mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
 }
 
-bool isOurTemporary(std::string_view name) {
-    return name.size() == kTemporaryNameLength && name.starts_with(kTemporaryPrefix);
-}
-
-void removeStaleTemporaries(const std::string& folder) {
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) {
-        return;
+// The replaced file's owner and group stay where the process may set them (root may give both;
+// a user may give a group of its own); a refusal keeps what was allowed and is no failure.
+void keepOwner(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
     }
-    std::time_t limit = std::time(nullptr) - kStaleTemporarySeconds;
-    while (const dirent* entry = ::readdir(dir)) {
-        struct stat st {};
-        if (isOurTemporary(entry->d_name) &&
-            ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_mtime < limit) {
-            ::unlinkat(::dirfd(dir), entry->d_name, 0);
-        }
-    }
-    ::closedir(dir);
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -118,44 +54,36 @@ void syncFolder(const std::string& folder) {
     }
 }
 
-// Writes the temporary whole and closes it; errno tells the first failure.
-bool fillTemporary(int fd, mode_t mode, std::string_view bytes) {
-    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && ok) {
-        return false;
+// Writes the temporary whole, flushed to disk, named and closed; errno tells the first failure.
+// The mode is set after the owner, whose change clears the set-id bits.
+bool fillTemporary(TemporaryFile& temp, const struct stat* old, mode_t mode,
+                   std::string_view bytes) {
+    if (old != nullptr) {
+        keepOwner(temp.fd(), *old);
     }
-    errno = error;
-    return ok;
+    return ::fchmod(temp.fd(), mode) == 0 && writeAll(temp.fd(), bytes) &&
+           ::fsync(temp.fd()) == 0 && temp.finish();
 }
 
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason) {
-    std::string target = path;
-    int error = 0;
-    if (!resolveLinks(target, error)) {
-        reason = FileFaultText(error);
+    std::string target;
+    if (!ResolveOutputPath(path, target, reason)) {
         return false;
     }
-    if (!checkTarget(target, reason)) {
-        return false;
-    }
-    std::string folder = folderOf(target);
-    removeStaleTemporaries(folder);
-    std::string pattern = folder + "/" + std::string(kTemporaryPrefix) + "XXXXXX";
-    std::vector<char> temp(pattern.begin(), pattern.end());
-    temp.push_back('\0');
-    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) {
+    std::string folder = ContainingFolder(target);
+    RemoveStaleTemporaries(folder);
+    struct stat old {};
+    bool exists = ::stat(target.c_str(), &old) == 0;
+    mode_t mode = exists ? old.st_mode & 07777 : umaskMode();
+    TemporaryFile temp(folder);
+    if (!temp.create(mode) || !fillTemporary(temp, exists ? &old : nullptr, mode, bytes) ||
+        ::rename(temp.path().c_str(), target.c_str()) != 0) {
         reason = FileFaultText(errno);
         return false;
     }
-    if (!fillTemporary(fd, modeFor(target), bytes) || ::rename(temp.data(), target.c_str()) != 0) {
-        reason = FileFaultText(errno);
-        ::unlink(temp.data());
-        return false;
-    }
+    temp.keep();
     syncFolder(folder);
     return true;
 }

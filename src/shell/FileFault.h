@@ -13,6 +13,8 @@ std::string FileFaultText(int error);
 inline constexpr const char* kNotRegularFile = "通常のファイルではありません";
 inline constexpr const char* kFileTooLarge = "ファイルが大きすぎます";
 inline constexpr const char* kNotDataFile = "データファイルではありません";
+inline constexpr const char* kForeignLink =
+    "共有フォルダにある他のユーザーのシンボリックリンクです";
 
 // The second line of a file error: the path and the reason.
 std::string FileFaultLine(const std::string& path, const std::string& reason);

@@ -21,6 +21,10 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/InstallLayout.h
     shell/InstallLayout.cpp
     shell/MessageSink.h
+    shell/OutputPath.h
+    shell/OutputPath.cpp
+    shell/TemporaryFile.h
+    shell/TemporaryFile.cpp
     shell/NumberFormat.h
     shell/NumberFormat.cpp
     shell/ProgramVersion.h

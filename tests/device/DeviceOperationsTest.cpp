@@ -334,6 +334,18 @@ private slots:
         }
     }
 
+    // A transcript that cannot be written is one note in the status bar; the import goes on.
+    void traceThatCannotBeWrittenIsAStatusBarNote() {
+        startSim({"--readings", "2"});
+        qputenv("VESTRA_TRACE", "/dev/full");
+        open();
+        qunsetenv("VESTRA_TRACE");
+        importSucceeds();
+        auto* note = window->findChild<QLabel*>("TraceNote");
+        QVERIFY(note != nullptr && note->isVisible());
+        QVERIFY2(note->toolTip().startsWith("/dev/full: "), qPrintable(note->toolTip()));
+    }
+
     void clockDialogSetsTheThermometersClock() {
         startSim({});
         open();

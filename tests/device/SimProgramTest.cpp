@@ -2,9 +2,11 @@
 #include "support/SimProcess.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vestra {
@@ -89,6 +91,23 @@ TEST(SimProgramTest, MemoryFileIsSentInCodePage932) {
     EXPECT_EQ(dump.substr(0, 26), "OK\r\nLABEL=\xD7\xB2\xDD\r\nPRINT 2010/");
     EXPECT_NE(dump.find("TAG=\xB5\xB0\xCC\xDE\xDD\r\n"), std::string::npos);
     std::remove(memory.c_str());
+}
+
+// A FIFO would block the simulator before it listens for its stop signal.
+TEST(SimProgramTest, AMemoryFileThatIsNoRegularFileIsRefused) {
+    std::string fifo = TempPath("vestra-sim-fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::string errors = fifo + ".err";
+    std::string command = "timeout -s KILL 10 '" VESTRA_SIM_PROGRAM "' --memory '" + fifo +
+                          "' >/dev/null 2>'" + errors + "'";
+    int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    std::ifstream in(errors);
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text, "vestra-sim: cannot read the memory file " + fifo +
+                        ": 通常のファイルではありません\n");
+    std::remove(fifo.c_str());
+    std::remove(errors.c_str());
 }
 
 TEST(SimProgramTest, PacedOutputTakesTheTimeOfTheWire) {

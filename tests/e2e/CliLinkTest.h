@@ -38,9 +38,10 @@ protected:
 
     const std::string& port() const { return sim->slavePath(); }
 
-    CliOutcome cli(const std::vector<std::string>& args) {
-        std::string command =
-            "XDG_CONFIG_HOME=" + quoted(folder.file("config")) + " " + quoted(VESTRA_CLI_PATH);
+    // environment is put before the command ("NAME=value ").
+    CliOutcome cli(const std::vector<std::string>& args, const std::string& environment = "") {
+        std::string command = environment + "XDG_CONFIG_HOME=" + quoted(folder.file("config")) +
+                              " " + quoted(VESTRA_CLI_PATH);
         for (const std::string& arg : args) {
             command += " " + quoted(arg);
         }

@@ -9,10 +9,11 @@ add_executable(vestra_e2e_tests
 )
 target_include_directories(vestra_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vestra_e2e_tests PRIVATE vestra_core GTest::gtest_main)
-add_dependencies(vestra_e2e_tests vestra-cli vestra-sim)
+add_dependencies(vestra_e2e_tests vestra-cli vestra-sim vestra_write_fault_shim)
 target_compile_definitions(vestra_e2e_tests PRIVATE
     VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>"
-    VESTRA_SIM_PATH="$<TARGET_FILE:vestra-sim>")
+    VESTRA_SIM_PATH="$<TARGET_FILE:vestra-sim>"
+    VESTRA_FAULT_SHIM_PATH="$<TARGET_FILE:vestra_write_fault_shim>")
 # Each case is a process of its own with its own simulator and folder, so they run in parallel.
 gtest_discover_tests(vestra_e2e_tests TEST_PREFIX "e2e." DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 60)

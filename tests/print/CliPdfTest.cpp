@@ -107,5 +107,39 @@ TEST_F(CliPdfTest, FullDiskIsASaveErrorAndKeepsTheOldPdf) {
         << "the failed save left its temporary file";
 }
 
+// A copy of the tool beside a stand-in for its report program, which it finds there as it finds
+// the real one: whatever the stand-in does, no half or empty report replaces the old file.
+TEST_F(CliPdfTest, AReportProgramWithoutAWholeFileIsASaveErrorAndKeepsTheOldFile) {
+    namespace fs = std::filesystem;
+    std::string bin = folder_.file("bin");
+    fs::create_directory(bin);
+    fs::copy_file(VESTRA_CLI_PATH, bin + "/vestra-cli");
+    // The stand-in's shell script (null: no report program at all), and whether a chart is asked.
+    const std::pair<const char*, bool> cases[] = {
+        {"exit 0", false},
+        {"printf '%%PDF-1.4\\n1 0 obj'", false},
+        {"printf '%%%%EOF'", false},
+        {nullptr, false},
+        {"exit 0", true},
+        {"printf 'PNG'", true},
+    };
+    for (const auto& [script, chart] : cases) {
+        std::string helper = bin + "/vestra-report";
+        fs::remove(helper);
+        if (script != nullptr) {
+            testing::WriteBytes(helper, std::string("#!/bin/sh\ncat >/dev/null\n") + script + "\n");
+            fs::permissions(helper, fs::perms::owner_all);
+        }
+        std::string out = folder_.file(chart ? "c.png" : "r.pdf");
+        testing::WriteBytes(out, "the old file");
+        std::string command = chart ? "chart '" + input_ + "' 1 '" : "convert '" + input_ + "' '";
+        Outcome made =
+            testing::RunTool(folder_, bin + "/vestra-cli", "--unit C " + command + out + "'");
+        EXPECT_EQ(made.status, 1) << (script != nullptr ? script : "none");
+        EXPECT_EQ(made.errors.rfind("File Save Error !\n" + out + ": ", 0), 0u) << made.errors;
+        EXPECT_EQ(testing::ReadBytes(out), "the old file");
+    }
+}
+
 } // namespace
 } // namespace vestra

@@ -7,8 +7,11 @@
 #include "files/TempFolder.h"
 #include "shell/Common.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace vestra {
 namespace {
@@ -33,13 +36,42 @@ TEST(LineTraceTest, BytesAreShownSoThatEveryByteCanBeTold) {
     }
 }
 
-TEST(LineTraceTest, AFileThatCannotBeWrittenIsRefusedWithItsReason) {
+// Refused before anything is opened: a FIFO would hang the tool, /dev/full would lose the
+// transcript without a word.
+TEST(LineTraceTest, APlaceThatIsNoRegularFileIsRefusedWithItsReason) {
+    TempFolder folder("vestra-trace");
+    std::string fifo = folder.file("fifo.trace");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {fifo, "通常のファイルではありません"},
+        {"/dev/full", "通常のファイルではありません"},
+    };
+    for (const auto& [path, why] : cases) {
+        LineTrace trace;
+        std::string reason;
+        EXPECT_FALSE(trace.open(path, reason)) << path;
+        EXPECT_EQ(reason, why) << path;
+    }
+}
+
+// A full disk, here the file size limit: the flush tells, and keeps telling the first cause.
+TEST(LineTraceTest, AWriteThatFailsIsReportedByTheFlush) {
     TempFolder folder("vestra-trace");
     LineTrace trace;
     std::string reason;
-    std::string path = folder.file("missing/line.trace");
-    EXPECT_FALSE(trace.open(path, reason));
-    EXPECT_EQ(reason, "No such file or directory");
+    ASSERT_TRUE(trace.open(folder.file("line.trace"), reason)) << reason;
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small{1000, old.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    trace.note(std::string(5000, 'x'));
+    bool flushed = trace.flush(reason);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(flushed);
+    EXPECT_EQ(reason, "ファイルが大きすぎます");
+    EXPECT_FALSE(trace.flush(reason));
 }
 
 // The records of the file without their times.
@@ -63,7 +95,7 @@ protected:
         Connection connection(port, state, data, std::string(kUnitCelsius), observer);
         connection.setTrace(&trace);
         connection.runFromStart();
-        trace.flush();
+        EXPECT_TRUE(trace.flush(reason)) << reason;
         return Records(path);
     }
 

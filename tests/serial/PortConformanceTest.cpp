@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -225,6 +226,29 @@ TEST_P(PortConformanceTest, ASecondOpenIsRefusedNamingTheHolder) {
                                                ProcessName(getpid()) + ", PID " +
                                                std::to_string(getpid()) + ") が使用中です。");
     EXPECT_TRUE(port->isOpen());
+}
+
+// A program that opened the line with neither a lock file nor the exclusive mode (socat, say)
+// is found before the open.
+TEST_P(PortConformanceTest, AProgramHoldingTheLineWithoutALockIsNamed) {
+    port->close();
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    pid_t holder = fork();
+    if (holder == 0) {
+        close(pty.master()); // keeps only the line's side, which it inherited
+        _exit(write(ready[1], "x", 1) == 1 ? pause() : 1);
+    }
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1);
+    std::string program = ProcessName(holder);
+    std::string reason = secondOpen(pty.slavePath());
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
+    EXPECT_EQ(reason, pty.slavePath() + " は他のﾌﾟﾛｸﾞﾗﾑ (" + program + ", PID " +
+                          std::to_string(holder) + ") が使用中です。");
 }
 
 TEST_P(PortConformanceTest, TheLockFileNamesThisProcessAndGoesWithTheClose) {

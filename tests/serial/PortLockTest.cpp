@@ -1,9 +1,12 @@
 #include "serial/PortLock.h"
 
 #include "files/TempFolder.h"
+#include "serial/PortOpenReason.h"
 
 #include <filesystem>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,6 +77,44 @@ TEST(PortLockTest, StaleLocksAreTakenOverAndLiveOnesKept) {
         PortHolder holder;
         EXPECT_EQ(lock.acquire("/dev/ttyS0", holder), taken) << content;
     }
+}
+
+// Another user's lock file whose process is gone, in a sticky lock folder (/var/lock, /tmp):
+// this user cannot remove it, and learns which file it is and whose.
+TEST(PortLockTest, AStaleLockThisUserMayNotRemoveIsNamedWithItsOwner) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "another user's lock file needs root";
+    }
+    TempFolder folder("vestra-sticky-locks");
+    std::filesystem::permissions(folder.path(),
+                                 std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
+    std::string file = folder.file("LCK..ttyS0");
+    WriteBytes(file, "999999999\n"); // above any PID the kernel gives
+    ASSERT_EQ(chown(file.c_str(), 4243, 4243), 0);
+    const passwd* user = getpwuid(4243);
+    std::string owner = user != nullptr ? user->pw_name : "4243";
+    pid_t child = fork();
+    if (child == 0) {
+        PortHolder holder;
+        _exit(setgroups(0, nullptr) == 0 && setresgid(4242, 4242, 4242) == 0 &&
+                      setresuid(4242, 4242, 4242) == 0 &&
+                      !PortLock({folder.path().string()}).acquire("/dev/ttyS0", holder) &&
+                      holder.staleLock == file && holder.staleLockOwner == owner
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+TEST(PortLockTest, AStaleLockIsExplainedWithTheWayOut) {
+    PortHolder holder{0, {}, "/var/lock/LCK..ttyS0", "alice"};
+    EXPECT_EQ(PortStaleLockReason("/dev/ttyS0", holder),
+              "/dev/ttyS0 のﾛｯｸﾌｧｲﾙ /var/lock/LCK..ttyS0 (所有者 alice) が残っています。"
+              "そのﾌﾟﾛｸﾞﾗﾑは終了しています。所有者か root が削除して下さい: "
+              "sudo rm /var/lock/LCK..ttyS0");
 }
 
 } // namespace

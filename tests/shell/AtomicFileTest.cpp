@@ -1,6 +1,7 @@
 #include "shell/AtomicFile.h"
 
 #include "files/TempFolder.h"
+#include "shell/TemporaryFile.h"
 
 #include <csignal>
 #include <filesystem>
@@ -9,6 +10,8 @@
 #include <iterator>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace vestra {
@@ -120,22 +123,95 @@ TEST_F(AtomicFileTest, TheLongestValidNameCanBeSaved) {
     EXPECT_EQ(entries(), 2);
 }
 
-// A killed save leaves its temporary; the next save into the folder removes it once it is
-// old enough that no save can still be writing it.
-TEST_F(AtomicFileTest, StaleTemporariesAreRemovedAndFreshOnesKept) {
-    std::string stale = (folder_ / ".vestra-abcdef").string();
-    std::string fresh = (folder_ / ".vestra-ghijkl").string();
-    std::string foreign = (folder_ / ".vestra-notours.txt").string();
-    for (const std::string& name : {stale, fresh, foreign}) {
-        std::ofstream(name) << "left";
+// Only a temporary of this program, this user and this host, of an ended process and old
+// enough that no save can still be writing it, is removed; a user's own file is never touched.
+TEST_F(AtomicFileTest, OnlyStaleTemporariesOfEndedProcessesAreRemoved) {
+    const std::string ended = "999999999"; // above any PID the kernel gives
+    std::string ours = std::string(kTemporaryPrefix) + TemporaryHostPart() + ".";
+    std::string dead = ours + ended + ".aB3xYz";
+    uid_t me = ::geteuid();
+    const std::tuple<std::string, bool, uid_t, bool> cases[] = {
+        {dead, true, me, true}, // name, old, owner, removed
+        {".vestra-backup", true, me, false},
+        {ours + std::to_string(::getpid()) + ".aB3xYz", true, me, false},
+        {std::string(kTemporaryPrefix) + "other." + ended + ".aB3xYz", true, me, false},
+        {dead, true, 4242, false},
+    };
+    auto longAgo =
+        fs::file_time_type::clock::now() - std::chrono::seconds(kStaleTemporarySeconds + 60);
+    for (const auto& [name, old, owner, removed] : cases) {
+        if (owner != me && me != 0) {
+            continue; // giving a file away needs root
+        }
+        std::string file = (folder_ / name).string();
+        std::ofstream(file) << "left";
+        ASSERT_EQ(::lchown(file.c_str(), owner, static_cast<gid_t>(-1)), 0);
+        if (old) {
+            fs::last_write_time(file, longAgo);
+        }
+        ASSERT_TRUE(WriteFileAtomically(path_, "new"));
+        EXPECT_EQ(fs::exists(file), !removed) << name;
+        fs::remove(file);
     }
-    auto old = fs::file_time_type::clock::now() - std::chrono::seconds(kStaleTemporarySeconds + 60);
-    fs::last_write_time(stale, old);
-    fs::last_write_time(foreign, old);
+}
+
+// A save killed while it writes (here by the file size limit's signal) leaves nothing behind.
+TEST_F(AtomicFileTest, ASaveKilledWhileWritingLeavesNothing) {
+    pid_t child = ::fork();
+    if (child == 0) {
+        rlimit small{1000, 1000}, noCore{0, 0};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::_exit(WriteFileAtomically(path_, std::string(5000, 'x')) ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    EXPECT_EQ(contents(), "old");
+    EXPECT_EQ(entries(), 1);
+}
+
+// Another user's link in a sticky folder writable by all (/tmp) is followed only where the
+// kernel's protected_symlinks rule would follow it.
+TEST_F(AtomicFileTest, ALinkInASharedFolderIsFollowedOnlyWhereTheKernelWould) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "links of another user need root";
+    }
+    const fs::perms shared = fs::perms::all | fs::perms::sticky_bit;
+    const std::tuple<fs::perms, uid_t, uid_t, bool> cases[] = {
+        {shared, 0, 4242, false}, // folder mode, folder owner, link owner, followed
+        {shared, 0, 0, true},
+        {shared, 4242, 4242, true},
+        {fs::perms::owner_all, 0, 4242, true},
+    };
+    for (const auto& [mode, folderOwner, linkOwner, followed] : cases) {
+        fs::path shelf = folder_ / "shelf";
+        fs::create_directory(shelf);
+        fs::permissions(shelf, mode);
+        ASSERT_EQ(::chown(shelf.c_str(), folderOwner, 0), 0);
+        std::ofstream(path_) << "precious";
+        fs::create_symlink(path_, shelf / "report.csv");
+        ASSERT_EQ(::lchown((shelf / "report.csv").c_str(), linkOwner, linkOwner), 0);
+        std::string reason;
+        EXPECT_EQ(WriteFileAtomically((shelf / "report.csv").string(), "new", reason), followed);
+        EXPECT_EQ(contents(), followed ? "new" : "precious");
+        EXPECT_EQ(reason, followed ? "" : "共有フォルダにある他のユーザーのシンボリックリンクです");
+        fs::remove_all(shelf);
+    }
+}
+
+// Root saving over a user's file leaves it that user's, readable as before.
+TEST_F(AtomicFileTest, TheReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "files of another user need root";
+    }
+    ASSERT_EQ(::chown(path_.c_str(), 4242, 4243), 0);
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(WriteFileAtomically(path_, "new"));
-    EXPECT_FALSE(fs::exists(stale));
-    EXPECT_TRUE(fs::exists(fresh));
-    EXPECT_TRUE(fs::exists(foreign));
+    struct stat st {};
+    ASSERT_EQ(::stat(path_.c_str(), &st), 0);
+    EXPECT_EQ(std::tuple(st.st_uid, st.st_gid, st.st_mode & 07777),
+              std::tuple(4242u, 4243u, 0640u));
 }
 
 TEST_F(AtomicFileTest, TheReasonNamesTheCause) {
