@@ -28,9 +28,12 @@ bool followLinks(std::string& path, std::string& reason) {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0) {
-            int error = errno;
-            reason = FileFaultText(error);
-            return error == ENOENT;
+            // A name not yet there is a new file; any other failure is the reason.
+            if (errno == ENOENT) {
+                return true;
+            }
+            reason = FileFaultText(errno);
+            return false;
         }
         if (!S_ISLNK(st.st_mode)) {
             return true;

@@ -47,7 +47,7 @@ void ReportPdfTest::fullDataSetPrintsOnFiveA4Pages() {
     DataStore store = testing::FullSampleStore();
     std::string error;
     QVERIFY(WriteReportPdf(store.currentData, "ﾟC", ReportPaper::A4, path.toStdString(), error));
-    QVERIFY(error.empty());
+    QVERIFY2(error.empty(), error.c_str());
     QVERIFY(QFileInfo(path).permission(QFileDevice::ReadOther));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.pdf")});
 
