@@ -2,6 +2,7 @@
 
 #include "files/FileErrors.h"
 #include "shell/FileFault.h"
+#include "shell/WriteAll.h"
 
 #include <cerrno>
 #include <csignal>
@@ -10,22 +11,15 @@
 namespace vestra::cli {
 
 bool WriteAllTo(int fd, std::string_view text, std::string& reason) {
-    while (!text.empty()) {
-        ssize_t n = ::write(fd, text.data(), text.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0 && errno == EPIPE) {
-            std::signal(SIGPIPE, SIG_DFL);
-            std::raise(SIGPIPE);
-        }
-        if (n <= 0) {
-            reason = FileFaultText(n < 0 ? errno : ENOSPC);
-            return false;
-        }
-        text.remove_prefix(static_cast<std::size_t>(n));
+    if (WriteAll(fd, text)) {
+        return true;
     }
-    return true;
+    if (errno == EPIPE) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
+    reason = FileFaultText(errno);
+    return false;
 }
 
 int PrintLines(const CliContext& context, const std::vector<std::string>& lines) {

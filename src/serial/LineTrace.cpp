@@ -2,6 +2,7 @@
 
 #include "shell/FileFault.h"
 #include "shell/OutputPath.h"
+#include "shell/WriteAll.h"
 
 #include <array>
 #include <cerrno>
@@ -60,20 +61,8 @@ void LineTrace::noteFailure() {
 }
 
 bool LineTrace::flush(std::string& reason) {
-    std::string_view rest = buffer_;
-    while (fd_ >= 0 && !rest.empty()) {
-        ssize_t n = ::write(fd_, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n == 0) {
-            errno = ENOSPC;
-        }
-        if (n <= 0) {
-            noteFailure();
-            break;
-        }
-        rest.remove_prefix(static_cast<std::size_t>(n));
+    if (fd_ >= 0 && !WriteAll(fd_, buffer_)) {
+        noteFailure();
     }
     buffer_.clear();
     reason = failure_;

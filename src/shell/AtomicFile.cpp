@@ -3,6 +3,7 @@
 #include "shell/FileFault.h"
 #include "shell/OutputPath.h"
 #include "shell/TemporaryFile.h"
+#include "shell/WriteAll.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -26,24 +27,6 @@ void keepOwner(int fd, const struct stat& old) {
     }
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return false;
-        }
-        if (n == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // After the rename the folder entry must reach the disk too, or a crash could bring back the
 // old name's contents.
 void syncFolder(const std::string& folder) {
@@ -61,7 +44,7 @@ bool fillTemporary(TemporaryFile& temp, const struct stat* old, mode_t mode,
     if (old != nullptr) {
         keepOwner(temp.fd(), *old);
     }
-    return ::fchmod(temp.fd(), mode) == 0 && writeAll(temp.fd(), bytes) &&
+    return ::fchmod(temp.fd(), mode) == 0 && WriteAll(temp.fd(), bytes) &&
            ::fsync(temp.fd()) == 0 && temp.finish();
 }
 

@@ -35,6 +35,8 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/StartFolder.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
+    shell/WriteAll.h
+    shell/WriteAll.cpp
     shell/VisibleText.h
     shell/VisibleText.cpp
 )
