@@ -1,6 +1,6 @@
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
-#include "history/PostgresConnection.h"
+#include "history/PostgresModule.h"
 #include "history/SqlHistoryStore.h"
 #include "history/SqliteConnection.h"
 #include "shell/FileFault.h"
@@ -14,7 +14,7 @@ namespace {
 
 std::unique_ptr<SqlConnection> connect(const DatabaseName& name, HistoryAccess access) {
     if (const auto* server = std::get_if<ServerAddress>(&name)) {
-        return std::make_unique<PostgresConnection>(*server, access);
+        return ConnectPostgres(*server, access);
     }
     const auto& file = std::get<SqliteFile>(name);
     std::filesystem::path folder = std::filesystem::path(file.path).parent_path();

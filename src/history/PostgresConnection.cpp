@@ -1,5 +1,8 @@
 #include "history/PostgresConnection.h"
 
+#include "history/PostgresModule.h"
+#include "history/SqlText.h"
+
 #include <libpq-fe.h>
 
 namespace vestra::history {
@@ -27,19 +30,6 @@ std::string oneLine(const std::string& text) {
 }
 
 } // namespace
-
-std::string NumberedParameters(std::string_view sql) {
-    std::string numbered;
-    int next = 1;
-    for (char c : sql) {
-        if (c == '?') {
-            numbered += '$' + std::to_string(next++);
-        } else {
-            numbered += c;
-        }
-    }
-    return numbered;
-}
 
 PostgresConnection::PostgresConnection(const ServerAddress& server, HistoryAccess access)
     : server_(server) {
@@ -104,3 +94,9 @@ std::vector<SqlRow> PostgresConnection::query(std::string_view sql,
 }
 
 } // namespace vestra::history
+
+vestra::history::SqlConnection*
+vestra_postgres_connect(const vestra::history::ServerAddress& server,
+                        vestra::history::HistoryAccess access) {
+    return new vestra::history::PostgresConnection(server, access);
+}

@@ -34,7 +34,4 @@ private:
 
 inline constexpr int kConnectSeconds = 5;
 
-// "?" parameters numbered as the server wants them: $1, $2, ...
-std::string NumberedParameters(std::string_view sql);
-
 } // namespace vestra::history

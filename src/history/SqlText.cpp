@@ -35,4 +35,17 @@ std::string ValueRows(int rows, int columns) {
     return text;
 }
 
+std::string NumberedParameters(std::string_view sql) {
+    std::string numbered;
+    int next = 1;
+    for (char c : sql) {
+        if (c == '?') {
+            numbered += '$' + std::to_string(next++);
+        } else {
+            numbered += c;
+        }
+    }
+    return numbered;
+}
+
 } // namespace vestra::history

@@ -18,4 +18,7 @@ std::string SqlAlarm(AlarmMark mark);
 // "(?, ?, ?), (?, ?, ?)" for rows rows of columns values each.
 std::string ValueRows(int rows, int columns);
 
+// "?" parameters numbered as a PostgreSQL server wants them: $1, $2, ...
+std::string NumberedParameters(std::string_view sql);
+
 } // namespace vestra::history

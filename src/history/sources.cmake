@@ -16,8 +16,8 @@ list(APPEND VESTRA_CORE_SOURCES
     history/HistoryTrend.cpp
     history/HistoryStore.h
     history/OpenHistoryStore.cpp
-    history/PostgresConnection.h
-    history/PostgresConnection.cpp
+    history/PostgresModule.h
+    history/PostgresModule.cpp
     history/SqlConnection.h
     history/SqlConnection.cpp
     history/SqlHistoryStore.h
@@ -28,6 +28,11 @@ list(APPEND VESTRA_CORE_SOURCES
     history/SqlText.cpp
     history/StoredValue.h
     history/StoredValue.cpp
+)
+# The PostgreSQL back end, a module of its own loaded only when a server is named.
+list(APPEND VESTRA_POSTGRES_SOURCES
+    history/PostgresConnection.h
+    history/PostgresConnection.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     history/frmHistory.h

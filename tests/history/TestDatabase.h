@@ -2,7 +2,7 @@
 
 #include "files/TempFolder.h"
 #include "history/HistoryStore.h"
-#include "history/PostgresConnection.h"
+#include "history/PostgresModule.h"
 #include "history/SqliteConnection.h"
 
 #include <atomic>
@@ -46,17 +46,17 @@ public:
         }
         static std::atomic<int> counter{0};
         name_ = "vestra_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
-        history::PostgresConnection server({*TestServer() + "/postgres"},
-                                           history::HistoryAccess::ReadWrite);
-        server.query("DROP DATABASE IF EXISTS " + name_);
-        server.query("CREATE DATABASE " + name_);
+        auto server = history::ConnectPostgres({*TestServer() + "/postgres"},
+                                               history::HistoryAccess::ReadWrite);
+        server->query("DROP DATABASE IF EXISTS " + name_);
+        server->query("CREATE DATABASE " + name_);
         location_ = *TestServer() + "/" + name_;
     }
     ~TestDatabase() {
         if (backend_ == Backend::Postgresql) {
-            history::PostgresConnection server({*TestServer() + "/postgres"},
-                                               history::HistoryAccess::ReadWrite);
-            server.query("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
+            auto server = history::ConnectPostgres({*TestServer() + "/postgres"},
+                                                   history::HistoryAccess::ReadWrite);
+            server->query("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
         }
     }
     TestDatabase(const TestDatabase&) = delete;
@@ -77,8 +77,7 @@ inline std::unique_ptr<history::SqlConnection> RawConnection(const std::string& 
     std::string reason;
     auto name = history::ParseDatabaseName(location, reason).value();
     if (const auto* server = std::get_if<history::ServerAddress>(&name)) {
-        return std::make_unique<history::PostgresConnection>(*server,
-                                                             history::HistoryAccess::ReadWrite);
+        return history::ConnectPostgres(*server, history::HistoryAccess::ReadWrite);
     }
     return std::make_unique<history::SqliteConnection>(location, history::HistoryAccess::ReadWrite);
 }
