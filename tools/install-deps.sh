@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config clang-format
     qt6-base-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
     libgtest-dev libgmock-dev
     fonts-ipafont-gothic xvfb xauth openbox xdotool x11-utils

@@ -23,8 +23,8 @@ ConnectFunction loadModule(std::string& failure) {
         std::string path = PostgresModulePath(runningProgram());
         void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         if (module == nullptr) {
-            loadFailure = "the PostgreSQL back end cannot be loaded (" + std::string(::dlerror()) +
-                          ")";
+            loadFailure =
+                "the PostgreSQL back end cannot be loaded (" + std::string(::dlerror()) + ")";
             return;
         }
         connect = reinterpret_cast<ConnectFunction>(::dlsym(module, "vestra_postgres_connect"));
