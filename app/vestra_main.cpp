@@ -59,12 +59,12 @@ int main(int argc, char* argv[]) {
     vestra::QtMessageSink messages;
     std::string settingsFile = vestra::SettingsFilePath();
     vestra::SingleInstance instance(QString::fromStdString(settingsFile));
-    std::optional<vestra::Settings> settings =
+    std::optional<vestra::StartedRun> run =
         vestra::StartUp(settingsFile, instance.acquired(), messages);
-    if (!settings) {
+    if (!run) {
         return 0;
     }
-    vestra::AppSession session(settingsFile, *settings, messages);
+    vestra::AppSession session(std::move(run->document), std::move(run->settings), messages);
     vestra::ConnectAllCommands(session);
     session.window().show();
     if (!args.file.empty()) {

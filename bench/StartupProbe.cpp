@@ -35,7 +35,9 @@ int main(int argc, char* argv[]) {
     bool import = argc > 1 && std::strcmp(argv[1], "--import") == 0;
     ConsoleSink messages;
     std::string file = vestra::SettingsFilePath();
-    vestra::AppSession session(file, vestra::PrepareSettings(file), messages);
+    vestra::SettingsDocument document = vestra::PrepareSettings(file);
+    vestra::Settings settings = vestra::ReadSettings(document.ini());
+    vestra::AppSession session(std::move(document), settings, messages);
     vestra::ConnectAllCommands(session);
     session.window().show();
     QTimer::singleShot(0, &app, [&] {

@@ -27,7 +27,8 @@ std::optional<history::DatabaseName> databaseOf(const CommandArgs& args, std::st
     if (const std::string* db = args.option("--db")) {
         return history::ParseDatabaseName(*db, reason);
     }
-    return history::HistoryDatabase(history::ReadHistorySettings(SettingsFilePath()), reason);
+    return history::HistoryDatabase(history::ReadHistorySettings(IniFile::Load(SettingsFilePath())),
+                                    reason);
 }
 
 } // namespace

@@ -1,13 +1,9 @@
 #include "history/HistoryLocation.h"
 
-#include "shell/Settings.h"
-
 #include <cstdlib>
 
 namespace vestra::history {
 namespace {
-
-constexpr const char* kMissing = "???";
 
 std::string dataHome() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
@@ -24,11 +20,10 @@ std::string DefaultHistoryPath() {
     return dataHome() + "/MORVA/VESTRA2/history.sqlite";
 }
 
-HistorySettings ReadHistorySettings(const std::string& settingsFile) {
+HistorySettings ReadHistorySettings(const IniFile& ini) {
     HistorySettings settings;
-    std::string database = ReadIniString(settingsFile, "History", "Database");
-    settings.database = database == kMissing ? "" : database;
-    settings.record = ReadIniString(settingsFile, "History", "Record") != "0";
+    settings.database = ini.value("History", "Database").value_or("");
+    settings.record = ini.value("History", "Record") != "0";
     return settings;
 }
 

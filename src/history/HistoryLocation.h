@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/DatabaseName.h"
+#include "shell/IniFile.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ struct HistorySettings {
     std::string database; // as written; empty for the default
     bool record = true;
 };
-HistorySettings ReadHistorySettings(const std::string& settingsFile);
+HistorySettings ReadHistorySettings(const IniFile& settings);
 
 // The database the settings name, or the default file, whose folder is made when missing.
 std::optional<DatabaseName> HistoryDatabase(const HistorySettings& settings, std::string& reason);

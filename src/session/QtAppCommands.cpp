@@ -55,7 +55,7 @@ void ConnectChartCommands(AppSession& session) {
 void ConnectHistory(AppSession& session, FileCommandHandler& files) {
     frmMain& window = session.window();
     auto* recorder =
-        new QtHistoryRecorder(window, history::ReadHistorySettings(session.settingsFile));
+        new QtHistoryRecorder(window, history::ReadHistorySettings(session.settingsDocument.ini()));
     QObject::connect(&window, &frmMain::dataCommitted, recorder, [recorder](bool fresh) {
         if (fresh) {
             recorder->record(QString()); // straight from the thermometer: no file yet

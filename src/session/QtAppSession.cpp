@@ -2,15 +2,13 @@
 
 #include "data/WindowPlacement.h"
 #include "files/QtFileDialogs.h"
-#include "shell/IniFile.h"
 
 namespace vestra {
 
-AppSession::AppSession(std::string file, Settings initial, MessageSink& sink)
-    : settingsFile(std::move(file)),
+AppSession::AppSession(SettingsDocument document, Settings initial, MessageSink& sink)
+    : settingsDocument(std::move(document)),
       settings(std::move(initial)), windowSettings{settings.PortNumber, settings.AskModelType,
-                                                   ReadWindowPlacement(
-                                                       IniFile::Load(settingsFile))},
+                                                   ReadWindowPlacement(settingsDocument.ini())},
       print{settings.PrintDataOption, settings.PrintGroupOption, {}}, messages(sink) {
     window_ = std::make_unique<frmMain>(store, settings.CurrentUnit, windowSettings, messages);
     fileDialogs = std::make_unique<QtFileDialogs>(window_.get());
@@ -31,15 +29,11 @@ bool AppSession::saveSettings() {
     settings.AskModelType = windowSettings.askModelType;
     settings.PrintDataOption = print.PrintDataOption;
     settings.PrintGroupOption = print.PrintGroupOption;
-    if (!SaveSettings(settingsFile, settings)) {
-        return false;
+    WriteSettings(settingsDocument.ini(), settings);
+    if (windowSettings.placement) {
+        WriteWindowPlacement(settingsDocument.ini(), *windowSettings.placement);
     }
-    if (!windowSettings.placement) {
-        return true;
-    }
-    IniFile ini = IniFile::Load(settingsFile);
-    WriteWindowPlacement(ini, *windowSettings.placement);
-    return ini.save(settingsFile);
+    return settingsDocument.save();
 }
 
 } // namespace vestra

@@ -7,6 +7,7 @@
 #include "print/QtPrintSystem.h"
 #include "shell/MessageSink.h"
 #include "shell/Settings.h"
+#include "shell/SettingsDocument.h"
 
 #include <memory>
 #include <optional>
@@ -14,13 +15,14 @@
 
 namespace vestra {
 
-// What one run of the program keeps from the start-up form to the end: the settings read at
-// start, the data, the printing state, the main window and the file dialogs. The window's own
-// settings and the print menu's remembered choices are copied in from the settings here and
-// written back by saveSettings.
+// What one run of the program keeps from the start-up form to the end: the settings file as read
+// at start and the settings taken from it, the data, the printing state, the main window and
+// the file dialogs. The window's own settings and the print menu's remembered choices are
+// copied in from the settings here and written back, with the rest of the file, by
+// saveSettings: the file is read once and written once per run.
 class AppSession {
 public:
-    AppSession(std::string settingsFile, Settings settings, MessageSink& messages);
+    AppSession(SettingsDocument document, Settings settings, MessageSink& messages);
     ~AppSession();
     AppSession(const AppSession&) = delete;
     AppSession& operator=(const AppSession&) = delete;
@@ -34,7 +36,7 @@ public:
     // could not be written; there is nobody left to tell then.
     bool saveSettings();
 
-    const std::string settingsFile;
+    SettingsDocument settingsDocument;
     Settings settings; // CurrentUnit and CurrentFilePath are used from here during the run
     MainWindowSettings windowSettings;
     PrintSettings print;

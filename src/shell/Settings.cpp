@@ -158,8 +158,8 @@ std::string ReadIniString(const std::string& file, std::string_view section, std
     return iniValue(IniFile::Load(file), section, key);
 }
 
-void LoadSettings(const std::string& file, Settings& settings) {
-    IniFile ini = IniFile::Load(file);
+Settings ReadSettings(const IniFile& ini) {
+    Settings settings;
     settings.CurrentUnit = readUnit(iniValue(ini, kSetting, "Unit"));
     settings.AskModelType = readAskModelType(iniValue(ini, kSetting, "UnitChange"));
     settings.PortNumber = readPort(iniValue(ini, kSetting, "ComPort"));
@@ -167,14 +167,14 @@ void LoadSettings(const std::string& file, Settings& settings) {
     settings.PrintGroupOption = readPrintGroup(iniValue(ini, kPrint, "Group"));
     settings.CurrentFilePath = readLastFile(iniValue(ini, kSetting, "LastFile"));
     settings.Ports = portMap(ini);
+    return settings;
 }
 
-bool SaveSettings(const std::string& file, const Settings& settings) {
-    std::optional<IniFile> read = IniFile::LoadForRewrite(file);
-    if (!read) {
-        return false;
-    }
-    IniFile& ini = *read;
+void LoadSettings(const std::string& file, Settings& settings) {
+    settings = ReadSettings(IniFile::Load(file));
+}
+
+void WriteSettings(IniFile& ini, const Settings& settings) {
     ini.set(kSetting, "Unit", settings.CurrentUnit);
     ini.set(kSetting, "UnitChange", settings.AskModelType ? "1" : "0");
     ini.set(kSetting, "ComPort", numberWithBlank(settings.PortNumber));
@@ -184,13 +184,24 @@ bool SaveSettings(const std::string& file, const Settings& settings) {
     for (const auto& [number, device] : settings.Ports) {
         ini.set(kPorts, "COM" + std::to_string(number), device);
     }
-    return ini.save(file);
+}
+
+bool SaveSettings(const std::string& file, const Settings& settings) {
+    std::optional<IniFile> read = IniFile::LoadForRewrite(file);
+    if (!read) {
+        return false;
+    }
+    WriteSettings(*read, settings);
+    return read->save(file);
+}
+
+std::string DefaultSettingsText() {
+    return ToCp932("[Setting]\r\nComPort= 1\r\nUnit=ﾟC\r\nUnitChange=1\r\n\r\n[Print]\r\nData=0\r\n"
+                   "Group= 0\r\n");
 }
 
 bool WriteDefaultSettingsFile(const std::string& file) {
-    return WriteFileAtomically(file, ToCp932("[Setting]\r\nComPort= 1\r\nUnit=ﾟC\r\n"
-                                             "UnitChange=1\r\n\r\n[Print]\r\nData=0\r\n"
-                                             "Group= 0\r\n"));
+    return WriteFileAtomically(file, DefaultSettingsText());
 }
 
 std::map<int, std::string> ReadPortMap(const std::string& file) {

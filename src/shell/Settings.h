@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/Common.h"
+#include "shell/IniFile.h"
 
 #include <cstdint>
 #include <map>
@@ -28,8 +29,13 @@ std::string SettingsFilePath();
 // The value of the key, or "???" when the file, the section or the key is missing.
 std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key);
 
-// Reads every setting; a missing or unusable value gives that setting's default.
+// Every setting of the document; a missing or unusable value gives that setting's default.
+Settings ReadSettings(const IniFile& ini);
+// The same from the file as it is now.
 void LoadSettings(const std::string& file, Settings& settings);
+
+// Sets the six keys and the [Ports] entries in the document, keeping every other line.
+void WriteSettings(IniFile& ini, const Settings& settings);
 
 // Writes the six keys and the [Ports] entries, keeping every other line of the file. False when the
 // file cannot be written (the folder is missing, for instance); the caller has nothing to tell the
@@ -37,6 +43,7 @@ void LoadSettings(const std::string& file, Settings& settings);
 bool SaveSettings(const std::string& file, const Settings& settings);
 
 // The file a first run creates: sections Setting and Print with the default values.
+std::string DefaultSettingsText();
 bool WriteDefaultSettingsFile(const std::string& file);
 
 // The device of each serial port named in section [Ports] (COM3=/dev/ttyUSB0 gives 3 ->

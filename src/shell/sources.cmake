@@ -31,6 +31,8 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/ProgramVersion.cpp
     shell/Settings.h
     shell/Settings.cpp
+    shell/SettingsDocument.h
+    shell/SettingsDocument.cpp
     shell/StartFolder.h
     shell/StartFolder.cpp
     shell/TextCodec.h

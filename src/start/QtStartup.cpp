@@ -22,16 +22,17 @@ bool SettleModelType(Settings& settings) {
     return true;
 }
 
-std::optional<Settings> StartUp(const std::string& settingsFile, bool lockAcquired,
-                                MessageSink& messages) {
+std::optional<StartedRun> StartUp(const std::string& settingsFile, bool lockAcquired,
+                                  MessageSink& messages) {
     if (RefuseSecondInstance(lockAcquired, messages)) {
         return std::nullopt;
     }
-    Settings settings = PrepareSettings(settingsFile);
+    SettingsDocument document = PrepareSettings(settingsFile);
+    Settings settings = ReadSettings(document.ini());
     if (!SettleModelType(settings)) {
         return std::nullopt;
     }
-    return settings;
+    return StartedRun{std::move(document), std::move(settings)};
 }
 
 } // namespace vestra

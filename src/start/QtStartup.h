@@ -2,6 +2,7 @@
 
 #include "shell/MessageSink.h"
 #include "shell/Settings.h"
+#include "shell/SettingsDocument.h"
 
 #include <optional>
 #include <string>
@@ -17,10 +18,17 @@ bool RefuseSecondInstance(bool lockAcquired, MessageSink& messages);
 // the form was closed without OK.
 bool SettleModelType(Settings& settings);
 
+// What a run starts from: the settings file as read, and the settings taken from it with the
+// start-up form's answer.
+struct StartedRun {
+    SettingsDocument document;
+    Settings settings;
+};
+
 // Everything that happens before the main window opens, in order: the single-instance check,
 // reading or creating the settings file, the start-up form. Nothing when the program is to end
 // here; no settings have been written then beyond a first run's default file.
-std::optional<Settings> StartUp(const std::string& settingsFile, bool lockAcquired,
-                                MessageSink& messages);
+std::optional<StartedRun> StartUp(const std::string& settingsFile, bool lockAcquired,
+                                  MessageSink& messages);
 
 } // namespace vestra

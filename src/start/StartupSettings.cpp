@@ -1,21 +1,20 @@
 #include "start/StartupSettings.h"
 
 #include "shell/FileFunc.h"
+#include "shell/Settings.h"
 
 #include <filesystem>
 
 namespace vestra {
 
-Settings PrepareSettings(const std::string& settingsFile) {
-    Settings settings;
+SettingsDocument PrepareSettings(const std::string& settingsFile) {
     if (FileExists(settingsFile)) {
-        LoadSettings(settingsFile, settings);
-        return settings;
+        return SettingsDocument::Load(settingsFile);
     }
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(settingsFile).parent_path(), ignored);
     WriteDefaultSettingsFile(settingsFile);
-    return settings;
+    return SettingsDocument::Written(settingsFile, DefaultSettingsText());
 }
 
 } // namespace vestra

@@ -248,7 +248,7 @@ void PrintWindowsTest::pdfRunWritesTheChosenFileAndNamesIt() {
 // The same from the main window's print command, as the application connects it.
 void PrintWindowsTest::mainWindowPrintsAPdfWithoutAPrinter() {
     Bench b;
-    AppSession session(b.file("VESTRA.INI"), Settings{}, b.messages);
+    AppSession session(SettingsDocument::Load(b.file("VESTRA.INI")), Settings{}, b.messages);
     auto dialogs = std::make_unique<testing::FakeFileDialogs>();
     dialogs->answers.push_back(b.file("report.pdf"));
     session.fileDialogs = std::move(dialogs);

@@ -71,14 +71,14 @@ private slots:
             asked = splash->optType[0]->isChecked() && !splash->cmdOK->isHidden();
             splash->cmdOK->click();
         });
-        std::optional<Settings> settings = StartUp(settingsFile(), true, messages);
-        QVERIFY(settings.has_value());
+        std::optional<StartedRun> started = StartUp(settingsFile(), true, messages);
+        QVERIFY(started.has_value());
         QVERIFY(asked);
         QCOMPARE(testing::ReadBytes(settingsFile()), kDefaultFile);
-        QCOMPARE(settings->CurrentUnit, std::string("ﾟC"));
-        QVERIFY(settings->AskModelType);
-        QCOMPARE(settings->PortNumber, std::int16_t{1});
-        QVERIFY(settings->CurrentFilePath.empty());
+        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟC"));
+        QVERIFY(started->settings.AskModelType);
+        QCOMPARE(started->settings.PortNumber, std::int16_t{1});
+        QVERIFY(started->settings.CurrentFilePath.empty());
         QVERIFY(messages.entries.empty());
     }
 
@@ -91,12 +91,12 @@ private slots:
             splash->chkType->setChecked(true);
             splash->cmdOK->click();
         });
-        std::optional<Settings> settings = StartUp(settingsFile(), true, messages);
-        QVERIFY(settings.has_value());
-        QCOMPARE(settings->CurrentUnit, std::string("ﾟF"));
-        QVERIFY(!settings->AskModelType);
-        QCOMPARE(settings->PortNumber, std::int16_t{4});
-        QCOMPARE(settings->CurrentFilePath, std::string("/d/a.qmc"));
+        std::optional<StartedRun> started = StartUp(settingsFile(), true, messages);
+        QVERIFY(started.has_value());
+        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟF"));
+        QVERIFY(!started->settings.AskModelType);
+        QCOMPARE(started->settings.PortNumber, std::int16_t{4});
+        QCOMPARE(started->settings.CurrentFilePath, std::string("/d/a.qmc"));
         QCOMPARE(testing::ReadBytes(settingsFile()), file);
     }
 
@@ -105,11 +105,11 @@ private slots:
                       "F\r\nUnitChange=0\r\n");
         QElapsedTimer clock;
         clock.start();
-        std::optional<Settings> settings = StartUp(settingsFile(), true, messages);
+        std::optional<StartedRun> started = StartUp(settingsFile(), true, messages);
         QVERIFY(clock.elapsed() >= 1900);
-        QVERIFY(settings.has_value());
-        QCOMPARE(settings->CurrentUnit, std::string("ﾟF"));
-        QVERIFY(!settings->AskModelType);
+        QVERIFY(started.has_value());
+        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟF"));
+        QVERIFY(!started->settings.AskModelType);
     }
 
     void aSecondInstanceIsRefusedBeforeAnythingElse() {
@@ -133,7 +133,6 @@ private slots:
     }
 
     void theRunStartsFromTheSettingsAndWritesThemBack() {
-        PrepareSettings(settingsFile());
         Settings start{.CurrentUnit = "ﾟF",
                        .AskModelType = false,
                        .PortNumber = 5,
@@ -141,7 +140,7 @@ private slots:
                        .PrintGroupOption = 2,
                        .CurrentFilePath = {},
                        .Ports = {}};
-        AppSession session(settingsFile(), start, messages);
+        AppSession session(PrepareSettings(settingsFile()), start, messages);
         QCOMPARE(session.window().unit(), std::string("ﾟF"));
         QCOMPARE(session.window().portNumber(), 5);
         QVERIFY(session.print.PrintDataOption);
