@@ -1,6 +1,7 @@
 #include "files/QtFileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace vestra {
@@ -19,6 +20,17 @@ QStringList nameFilters(const FileDialogSetup& setup) {
     return filters;
 }
 
+// The extension of the type chosen in the list ("*.csv" gives "csv"); the default one for a
+// caption the setup does not know.
+QString extensionOf(const FileDialogSetup& setup, const QString& caption) {
+    for (const FileFilter& filter : setup.filters) {
+        if (q(filter.caption) == caption && filter.pattern.starts_with("*.")) {
+            return q(filter.pattern.substr(2));
+        }
+    }
+    return q(setup.defaultExtension);
+}
+
 std::optional<std::string> ask(QWidget* owner, const QString& caption, const FileDialogSetup& setup,
                                bool save) {
     QFileDialog dialog(owner, caption, q(setup.folder));
@@ -27,14 +39,22 @@ std::optional<std::string> ask(QWidget* owner, const QString& caption, const Fil
     // The caller asks before a file is replaced, also for a name it completes itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilters(nameFilters(setup));
-    dialog.setDefaultSuffix(q(setup.defaultExtension));
+    // A name typed without extension is given one below, from the type chosen in the list.
+    if (!save) {
+        dialog.setDefaultSuffix(q(setup.defaultExtension));
+    }
     if (!setup.name.empty()) {
         dialog.selectFile(q(setup.name));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst().toStdString();
+    QString path = dialog.selectedFiles().constFirst();
+    if (save && QFileInfo(path).suffix().isEmpty() && !QFileInfo(path).fileName().isEmpty()) {
+        // "pump-room" with the CSV type chosen is pump-room.csv.
+        path += QLatin1Char('.') + extensionOf(setup, dialog.selectedNameFilter());
+    }
+    return path.toStdString();
 }
 
 } // namespace

@@ -1,16 +1,19 @@
 #include "history/frmHistory.h"
 
 #include "files/Export.h"
+#include "files/FileChoice.h"
 #include "files/FileErrors.h"
+#include "files/QtFileDialogs.h"
 #include "history/HistoryCsv.h"
 #include "history/QtTrendView.h"
 #include "history/SqlText.h"
 #include "shell/AppInfo.h"
 #include "shell/AtomicFile.h"
 #include "shell/Common.h"
+#include "shell/FileFunc.h"
+#include "shell/StartFolder.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <set>
 
 namespace vestra {
@@ -178,11 +182,25 @@ bool frmHistory::exportCsv(const std::string& path) {
     return true;
 }
 
+// The project's own save dialog, as the Save command shows it: the name of the tag or object
+// suggested, ".csv" given to a name typed without it, a question before a file is replaced.
 void frmHistory::askExport() {
-    QString path =
-        QFileDialog::getSaveFileName(this, windowTitle(), QString(), QStringLiteral("CSV (*.csv)"));
-    if (!path.isEmpty()) {
-        exportCsv(path.toStdString());
+    int index = cboKey_->currentIndex();
+    std::string name = index >= 0 && index < static_cast<int>(choices_.size())
+                           ? choices_[static_cast<std::size_t>(index)].name
+                           : std::string();
+    std::replace(name.begin(), name.end(), '/', '_');
+    FileDialogSetup setup{.folder = CurrentStartFolders().documents,
+                          .name = name,
+                          .defaultExtension = "csv",
+                          .filters = {{"CSVﾌｧｲﾙ(*.csv)", "*.csv"}}};
+    QtFileDialogs dialogs(this);
+    std::optional<std::string> path = AskSaveName(
+        dialogs, setup,
+        [](const std::string& chosen) { return LowerCaseAscii(ExtensionOf(chosen)) == "csv"; },
+        messages_);
+    if (path) {
+        exportCsv(*path);
     }
 }
 

@@ -44,3 +44,6 @@ endfunction()
 vestra_add_files_asan_tests()
 
 list(APPEND VESTRA_CORE_TESTS files/FileChoiceTest.cpp)
+
+# The Qt save dialog itself, driven offscreen as a user drives it.
+vestra_add_window_tests(vestra_file_dialog_tests files/QtFileDialogsTest.cpp file_dialogs)
