@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -48,6 +49,14 @@ int main(int argc, char* argv[]) {
     if (early.action == vestra::AppArguments::Action::Version ||
         early.action == vestra::AppArguments::Action::Help) {
         return *answerWithoutWindow(early);
+    }
+    if (!vestra::HasDisplay({argv + 1, argv + argc},
+                            {std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                             std::getenv("WAYLAND_DISPLAY")})) {
+        std::fputs("vestra: no display to show the window on (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set)\n",
+                   stderr);
+        return 1;
     }
     QApplication app(argc, argv);
     // Qt has taken its own options (-platform, -style ...) out of the list by now.

@@ -43,4 +43,10 @@ AppArguments ParseAppArguments(const std::vector<std::string>& args) {
     return result;
 }
 
+bool HasDisplay(const std::vector<std::string>& args, const DisplayEnvironment& environment) {
+    auto set = [](const char* value) { return value != nullptr && *value != '\0'; };
+    return has(args, {"-platform"}) || set(environment.platform) || set(environment.display) ||
+           set(environment.wayland);
+}
+
 } // namespace vestra

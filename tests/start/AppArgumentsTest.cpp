@@ -37,5 +37,26 @@ TEST(AppArgumentsTest, EachCommandLineGivesItsAction) {
     }
 }
 
+// Without any display Qt aborts; the program must say so and end instead.
+TEST(HasDisplay, APlatformOrADesktopSessionIsNeeded) {
+    struct Case {
+        std::vector<std::string> args;
+        DisplayEnvironment environment;
+        bool expected;
+    };
+    const Case cases[] = {
+        {{}, {}, false},
+        {{}, {"", "", ""}, false},
+        {{"plant.qmc"}, {nullptr, ":0", nullptr}, true},
+        {{}, {nullptr, nullptr, "wayland-0"}, true},
+        {{}, {"offscreen", nullptr, nullptr}, true},
+        {{"-platform", "offscreen"}, {}, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HasDisplay(c.args, c.environment), c.expected)
+            << (c.args.empty() ? "(none)" : c.args.front());
+    }
+}
+
 } // namespace
 } // namespace vestra
