@@ -9,6 +9,7 @@
 #include "start/QtStartup.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -68,14 +69,35 @@ int main(int argc, char* argv[]) {
     vestra::QtMessageSink messages;
     std::string settingsFile = vestra::SettingsFilePath();
     vestra::SingleInstance instance(QString::fromStdString(settingsFile));
-    std::optional<vestra::StartedRun> run =
-        vestra::StartUp(settingsFile, instance.acquired(), messages);
+    // A copy runs already: it brings its window forward and opens the file; this one ends.
+    QString given = args.file.empty()
+                        ? QString()
+                        : QFileInfo(QString::fromStdString(args.file)).absoluteFilePath();
+    if (instance.handOver(given)) {
+        return 0;
+    }
+    using vestra::InstanceLock;
+    std::optional<vestra::StartedRun> run = vestra::StartUp(
+        settingsFile, instance.state() != InstanceLock::HeldByRunningCopy, messages);
     if (!run) {
         return 0;
     }
     vestra::AppSession session(std::move(run->document), std::move(run->settings), messages);
     vestra::ConnectAllCommands(session);
     session.window().show();
+    instance.listen([&session](const QString& file) {
+        vestra::frmMain& window = session.window();
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.raise();
+        window.activateWindow();
+        if (!file.isEmpty()) {
+            vestra::OpenGivenFile(session, file.toStdString());
+        }
+    });
+    if (instance.state() == InstanceLock::Unavailable) {
+        QTimer::singleShot(0, &session.window(),
+                           [&messages] { vestra::ShowSettingsNotSaved(messages); });
+    }
     if (!args.file.empty()) {
         // Once the window is on the screen, so that its messages have it as their owner.
         QTimer::singleShot(0, &session.window(),
@@ -84,6 +106,8 @@ int main(int argc, char* argv[]) {
     int status = QApplication::exec();
     // The main window closes only after its question about unsaved data has been answered Yes
     // or was not needed; only such a run writes the settings.
-    session.saveSettings();
+    if (instance.state() == InstanceLock::Acquired) {
+        session.saveSettings();
+    }
     return status;
 }

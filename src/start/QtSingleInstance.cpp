@@ -3,9 +3,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSocketNotifier>
+#include <cstdlib>
 
 namespace vestra {
 namespace {
+
+// The running copy answers at once unless a question of its own is open; a few seconds cover a
+// loaded machine.
+constexpr int kHandOverMs = 5000;
 
 // Two names for one file (a settings file linked from a dotfiles folder) must share the lock.
 QString lockPathFor(const QString& settingsFile) {
@@ -22,9 +28,38 @@ SingleInstance::SingleInstance(const QString& settingsFile) {
     lock_ = std::make_unique<QLockFile>(path);
     // A lock whose process is gone is stale at once; a live one is never stale.
     lock_->setStaleLockTime(0);
-    acquired_ = lock_->tryLock(0);
+    if (lock_->tryLock(0)) {
+        state_ = InstanceLock::Acquired;
+    } else if (lock_->error() == QLockFile::LockFailedError) {
+        state_ = InstanceLock::HeldByRunningCopy;
+    }
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    socketPath_ = HandOverSocketPath(path.toStdString(), runtime != nullptr ? runtime : "")
+                      .value_or(std::string());
 }
 
 SingleInstance::~SingleInstance() = default;
+
+void SingleInstance::listen(std::function<void(const QString& file)> take) {
+    if (state_ != InstanceLock::Acquired || socketPath_.empty()) {
+        return;
+    }
+    listener_ = std::make_unique<HandOverListener>(socketPath_);
+    if (listener_->descriptor() < 0) {
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(listener_->descriptor(), QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                     [this, take = std::move(take)] {
+                         if (std::optional<std::string> file = listener_->takeOne()) {
+                             take(QString::fromStdString(*file));
+                         }
+                     });
+}
+
+bool SingleInstance::handOver(const QString& file) const {
+    return state_ == InstanceLock::HeldByRunningCopy && !socketPath_.empty() &&
+           SendHandOver(socketPath_, file.toStdString(), kHandOverMs);
+}
 
 } // namespace vestra

@@ -1,15 +1,27 @@
 #pragma once
 
+#include "start/HandOver.h"
+
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLockFile;
+class QSocketNotifier;
 
 namespace vestra {
 
+// What became of the lock beside the settings file.
+enum class InstanceLock {
+    Acquired,          // this is the one running copy for the settings file
+    HeldByRunningCopy, // another copy runs with the same settings file
+    Unavailable,       // the folder cannot hold the lock: no copy can be told apart
+};
+
 // Holds a lock file beside the settings file for as long as the program runs, so that a second
 // start that would write the same settings file can tell, whatever its runtime folder or
-// environment. A lock left by a crashed run is taken over.
+// environment. A lock left by a crashed run is taken over. The copy that holds it listens for
+// files that later starts hand over (HandOver).
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& settingsFile);
@@ -17,12 +29,23 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
+    InstanceLock state() const { return state_; }
     // False when another running instance holds the lock.
-    bool acquired() const { return acquired_; }
+    bool acquired() const { return state_ == InstanceLock::Acquired; }
+
+    // In the running copy: from now on, a file handed over by a later start (an absolute path,
+    // empty for none) is given to take in the event loop.
+    void listen(std::function<void(const QString& file)> take);
+    // In a later start: gives the file to the running copy; false when it did not take it within
+    // a few seconds.
+    bool handOver(const QString& file) const;
 
 private:
     std::unique_ptr<QLockFile> lock_;
-    bool acquired_ = false;
+    InstanceLock state_ = InstanceLock::Unavailable;
+    std::string socketPath_;
+    std::unique_ptr<HandOverListener> listener_;
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 } // namespace vestra

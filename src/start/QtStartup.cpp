@@ -12,6 +12,11 @@ bool RefuseSecondInstance(bool lockAcquired, MessageSink& messages) {
     return !lockAcquired;
 }
 
+void ShowSettingsNotSaved(MessageSink& messages) {
+    messages.showMessage("設定ﾌｧｲﾙのﾌｫﾙﾀﾞに書き込めません。\r\nこの実行の設定は保存されません。",
+                         MessageIcon::Exclamation);
+}
+
 bool SettleModelType(Settings& settings) {
     frmSplash splash(settings.CurrentUnit, settings.AskModelType);
     if (splash.exec() != QDialog::Accepted) {

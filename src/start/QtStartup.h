@@ -13,6 +13,9 @@ namespace vestra {
 // new instance is to end without touching the running one.
 bool RefuseSecondInstance(bool lockAcquired, MessageSink& messages);
 
+// Tells that the settings folder cannot hold the lock, so this run's settings are not saved.
+void ShowSettingsNotSaved(MessageSink& messages);
+
 // Shows the start-up form: the question about the thermometer type, or the stored type for two
 // seconds. On OK the chosen type and the "do not ask again" box go into settings; false when
 // the form was closed without OK.

@@ -16,4 +16,6 @@ list(APPEND VESTRA_CORE_SOURCES
     start/StartupSettings.cpp
     start/AppArguments.h
     start/AppArguments.cpp
+    start/HandOver.h
+    start/HandOver.cpp
 )

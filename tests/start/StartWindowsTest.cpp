@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <thread>
 
 using namespace vestra;
 
@@ -92,6 +93,36 @@ private slots:
         first.reset();
         SingleInstance third(name);
         QVERIFY(third.acquired());
+    }
+
+    // A later start hands its file to the running copy and ends; the running copy takes it in
+    // its event loop. Without a running copy listening nothing is handed over.
+    void aLaterStartHandsItsFileToTheRunningCopy() {
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
+        SingleInstance first(name);
+        SingleInstance second(name);
+        QCOMPARE(second.state(), InstanceLock::HeldByRunningCopy);
+        QVERIFY(!second.handOver(QStringLiteral("/data/early.qmc")));
+        QStringList taken;
+        first.listen([&taken](const QString& file) { taken << file; });
+        for (const QString& file : {QStringLiteral("/data/pump room.qmf"), QString()}) {
+            bool handed = false;
+            std::thread later([&] { handed = second.handOver(file); });
+            QTRY_COMPARE(taken.size(), file.isEmpty() ? 2 : 1);
+            later.join();
+            QVERIFY(handed);
+            QCOMPARE(taken.last(), file);
+        }
+    }
+
+    // A folder that cannot hold the lock is not taken for a running copy.
+    void aFolderThatCannotHoldTheLockIsNoRunningCopy() {
+        QTemporaryDir folder;
+        QFile(folder.filePath(QStringLiteral("Config"))).open(QIODevice::WriteOnly);
+        SingleInstance instance(folder.filePath(QStringLiteral("Config/VESTRA.INI")));
+        QCOMPARE(instance.state(), InstanceLock::Unavailable);
+        QVERIFY(!instance.handOver(QString()));
     }
 
     // A settings file kept elsewhere and linked into the configuration folder is one file.
