@@ -1,3 +1,4 @@
+#include "files/DataFile.h"
 #include "session/QtAppCommands.h"
 #include "session/QtAppSession.h"
 #include "shell/ProgramVersion.h"
@@ -77,8 +78,13 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     using vestra::InstanceLock;
+    // A file handed over by the desktop decides the run's unit.
+    std::optional<vestra::TemperatureUnit> fileUnit;
+    if (!args.file.empty()) {
+        fileUnit = vestra::DataFileUnitOf(args.file);
+    }
     std::optional<vestra::StartedRun> run = vestra::StartUp(
-        settingsFile, instance.state() != InstanceLock::HeldByRunningCopy, messages);
+        settingsFile, instance.state() != InstanceLock::HeldByRunningCopy, messages, fileUnit);
     if (!run) {
         return 0;
     }

@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "files/DataFileRecord.h"
+#include "shell/Common.h"
 #include "shell/MessageSink.h"
 
 #include <optional>
@@ -26,6 +27,10 @@ bool SaveDataFile(const std::string& path, DataStore& store, std::string_view un
 // both data sets as they were.
 bool LoadDataFile(const std::string& path, DataStore& store, std::string_view unit,
                   MessageSink& messages);
+
+// The unit a data file was written for, as its first record says, when the whole file reads as
+// a data file of that unit; nothing for a file that cannot be read or is none.
+std::optional<TemperatureUnit> DataFileUnitOf(const std::string& path);
 
 // The same for a data file that arrives as bytes (standard input); name stands for it in the
 // message.

@@ -144,6 +144,20 @@ std::optional<DataSet> DecodeDataFile(std::string_view bytes, std::string_view u
     return data;
 }
 
+std::optional<TemperatureUnit> DataFileUnitOf(const std::string& path) {
+    FileContents contents;
+    std::string reason;
+    if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
+        return std::nullopt;
+    }
+    for (std::string_view unit : {kUnitCelsius, kUnitFahrenheit}) {
+        if (DecodeDataFile(contents.bytes, unit)) {
+            return TemperatureUnit(unit);
+        }
+    }
+    return std::nullopt;
+}
+
 bool LoadDataFile(const std::string& path, DataStore& store, std::string_view unit,
                   MessageSink& messages) {
     FileContents contents;

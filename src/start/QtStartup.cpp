@@ -17,24 +17,28 @@ void ShowSettingsNotSaved(MessageSink& messages) {
                          MessageIcon::Exclamation);
 }
 
-bool SettleModelType(Settings& settings) {
-    frmSplash splash(settings.CurrentUnit, settings.AskModelType);
+bool SettleModelType(Settings& settings, const std::optional<TemperatureUnit>& fileUnit) {
+    frmSplash splash(fileUnit.value_or(settings.CurrentUnit),
+                     settings.AskModelType && !fileUnit.has_value());
     if (splash.exec() != QDialog::Accepted) {
         return false;
     }
     settings.CurrentUnit = splash.currentUnit();
-    settings.AskModelType = splash.askModelType();
+    if (!fileUnit) {
+        settings.AskModelType = splash.askModelType();
+    }
     return true;
 }
 
 std::optional<StartedRun> StartUp(const std::string& settingsFile, bool lockAcquired,
-                                  MessageSink& messages) {
+                                  MessageSink& messages,
+                                  const std::optional<TemperatureUnit>& fileUnit) {
     if (RefuseSecondInstance(lockAcquired, messages)) {
         return std::nullopt;
     }
     SettingsDocument document = PrepareSettings(settingsFile);
     Settings settings = ReadSettings(document.ini());
-    if (!SettleModelType(settings)) {
+    if (!SettleModelType(settings, fileUnit)) {
         return std::nullopt;
     }
     return StartedRun{std::move(document), std::move(settings)};

@@ -18,8 +18,10 @@ void ShowSettingsNotSaved(MessageSink& messages);
 
 // Shows the start-up form: the question about the thermometer type, or the stored type for two
 // seconds. On OK the chosen type and the "do not ask again" box go into settings; false when
-// the form was closed without OK.
-bool SettleModelType(Settings& settings);
+// the form was closed without OK. A data file given to open decides the type instead (fileUnit):
+// the form then shows that type for two seconds whatever the question setting, which it keeps.
+bool SettleModelType(Settings& settings,
+                     const std::optional<TemperatureUnit>& fileUnit = std::nullopt);
 
 // What a run starts from: the settings file as read, and the settings taken from it with the
 // start-up form's answer.
@@ -32,6 +34,7 @@ struct StartedRun {
 // reading or creating the settings file, the start-up form. Nothing when the program is to end
 // here; no settings have been written then beyond a first run's default file.
 std::optional<StartedRun> StartUp(const std::string& settingsFile, bool lockAcquired,
-                                  MessageSink& messages);
+                                  MessageSink& messages,
+                                  const std::optional<TemperatureUnit>& fileUnit = std::nullopt);
 
 } // namespace vestra

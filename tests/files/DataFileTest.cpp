@@ -7,6 +7,7 @@
 #include "support/RecordingMessages.h"
 
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
@@ -90,6 +91,24 @@ TEST_F(DataFileTest, FullDataSetSurvivesSaveAndLoad) {
     EXPECT_EQ(back.totalCount, 150);
     expectSameGroups(back, full);
     EXPECT_EQ(store_.currentData.subject, full.subject); // loading does not commit
+}
+
+// The desktop hands over a file of either type; its first record decides the run's unit.
+TEST_F(DataFileTest, TheUnitOfAFileIsTheOneItReadsAs) {
+    std::ofstream(folder_.file("c.qmc"), std::ios::binary)
+        << EncodeDataFile(testing::SmallDataSet(), kUnitCelsius);
+    std::ofstream(folder_.file("f.qmf"), std::ios::binary)
+        << EncodeDataFile(testing::SmallDataSet(), kUnitFahrenheit);
+    std::ofstream(folder_.file("junk.qmc"), std::ios::binary) << std::string(56 * 48, 'x');
+    const std::pair<const char*, std::optional<TemperatureUnit>> cases[] = {
+        {"c.qmc", TemperatureUnit(kUnitCelsius)},
+        {"f.qmf", TemperatureUnit(kUnitFahrenheit)},
+        {"junk.qmc", std::nullopt},
+        {"missing.qmc", std::nullopt},
+    };
+    for (const auto& [name, unit] : cases) {
+        EXPECT_EQ(DataFileUnitOf(folder_.file(name)), unit) << name;
+    }
 }
 
 TEST_F(DataFileTest, TrailingBlanksAreDroppedAndLeadingBlanksKept) {

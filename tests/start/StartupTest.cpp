@@ -112,6 +112,17 @@ private slots:
         QVERIFY(!started->settings.AskModelType);
     }
 
+    // A file handed over by the desktop decides the type without the question, which stays on.
+    void aGivenFileDecidesTheTypeWithoutAsking() {
+        writeSettings("[Setting]\r\nUnit=\xdf"
+                      "C\r\nUnitChange=1\r\n");
+        std::optional<StartedRun> started =
+            StartUp(settingsFile(), true, messages, TemperatureUnit(kUnitFahrenheit));
+        QVERIFY(started.has_value());
+        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟF"));
+        QVERIFY(started->settings.AskModelType);
+    }
+
     void aSecondInstanceIsRefusedBeforeAnythingElse() {
         QVERIFY(!StartUp(settingsFile(), false, messages).has_value());
         QCOMPARE(messages.entries.size(), std::size_t{1});
