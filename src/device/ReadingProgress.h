@@ -6,8 +6,9 @@
 
 namespace vestra {
 
-// The readings of an import received so far against the thermometer's capacity of 150, as
-// "37/150件": the groups are uneven, so a count of groups says little about the time left.
+// The readings of an import received so far and the group the thermometer is sending, as
+// "37件 (ｸﾞﾙｰﾌﾟ 5/15)". The thermometer announces a group's count only when the group starts,
+// so how many readings are still to come is not known: no total is shown.
 std::string ReadingProgressText(const DataSet& importBuffer);
 
 } // namespace vestra

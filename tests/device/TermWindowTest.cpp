@@ -96,11 +96,11 @@ private slots:
         DataStore data;
         frmTerm window(port, state, data, "ﾟC", nullptr);
         QVERIFY(window.PBarTerm->isTextVisible());
-        QCOMPARE(window.PBarTerm->text(), QStringLiteral("0/150件"));
+        QCOMPARE(window.PBarTerm->text(), QStringLiteral("0件 (ｸﾞﾙｰﾌﾟ 0/15)"));
         window.exec();
         QCOMPARE(int(state.LastResult), int(CommResult::ResultOk));
         QCOMPARE(window.PBarTerm->value(), 18);
-        QCOMPARE(window.PBarTerm->text(), QStringLiteral("37/150件"));
+        QCOMPARE(window.PBarTerm->text(), QStringLiteral("37件 (ｸﾞﾙｰﾌﾟ 15/15)"));
     }
 
     void otherModesShowNoCount() {
