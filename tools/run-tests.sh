@@ -13,8 +13,10 @@ trap 'bash tools/test-postgresql.sh stop "$pg_folder/server" || true; rm -rf "$p
 VESTRA_TEST_POSTGRESQL=$(bash tools/test-postgresql.sh start "$pg_folder/server" "${VESTRA_TEST_PG_PORT:-55432}")
 export VESTRA_TEST_POSTGRESQL
 (cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
-# The README's first command, run as a new user would, to the main window and an import.
+# The desktop as a person meets it, on a private X server with a window manager: the README's
+# first command to the main window and an import, and the window's place over restarts.
 bash tests/smoke/readme-first-command.sh
+bash tests/smoke/restarts-keep-placement.sh
 # The printing tests once more on a machine with a printer, a CUPS PDF printer as its default:
 # they must give the same results with and without one.
 bash tools/with-cups-pdf.sh bash -c \

@@ -1,5 +1,6 @@
 #include "data/WindowPlacement.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -34,7 +35,7 @@ std::optional<WindowPlacement> ReadWindowPlacement(const IniFile& ini) {
     if (!left || !top || !width || !height || *width <= 0 || *height <= 0) {
         return std::nullopt;
     }
-    return WindowPlacement{*left, *top, *width, *height};
+    return WindowPlacement{*left, *top, *width, *height, readInt(ini, "Maximized") == 1};
 }
 
 void WriteWindowPlacement(IniFile& ini, const WindowPlacement& placement) {
@@ -42,6 +43,18 @@ void WriteWindowPlacement(IniFile& ini, const WindowPlacement& placement) {
     ini.set(kSection, "Top", std::to_string(placement.top));
     ini.set(kSection, "Width", std::to_string(placement.width));
     ini.set(kSection, "Height", std::to_string(placement.height));
+    ini.set(kSection, "Maximized", placement.maximized ? "1" : "0");
+}
+
+WindowPlacement FitToArea(WindowPlacement p, const ScreenArea& area, int frameWidth,
+                          int titleHeight) {
+    p.width = std::max(1, std::min(p.width, area.width - 2 * frameWidth));
+    p.height = std::max(1, std::min(p.height, area.height - titleHeight - frameWidth));
+    int outerWidth = p.width + 2 * frameWidth;
+    int outerHeight = p.height + titleHeight + frameWidth;
+    p.left = std::clamp(p.left, area.left, area.left + area.width - outerWidth);
+    p.top = std::clamp(p.top, area.top, area.top + area.height - outerHeight);
+    return p;
 }
 
 } // namespace vestra

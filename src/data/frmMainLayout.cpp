@@ -27,22 +27,44 @@ void frmMain::reserveRoomForBothPanels() {
     }
 }
 
-// A placement off every screen (a monitor since unplugged) keeps only its size.
+// The frame a window manager adds is not known before the window is shown; this much is kept
+// free for it when a window is fitted to a screen.
+constexpr int kFrameWidth = 8;
+constexpr int kTitleHeight = 40;
+
+// Fitted to the free area of the screen it lands on (the primary screen for a placement off
+// every screen, a monitor since unplugged).
 void frmMain::applyPlacement() {
     if (!settings_.placement) {
         return;
     }
-    const WindowPlacement& p = *settings_.placement;
-    QRect wanted(p.left, p.top, p.width, p.height);
-    resize(wanted.size());
-    if (QGuiApplication::screenAt(wanted.center()) != nullptr) {
-        move(wanted.topLeft());
+    const WindowPlacement& saved = *settings_.placement;
+    QRect wanted(saved.left, saved.top, saved.width, saved.height);
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    WindowPlacement p = saved;
+    if (screen != nullptr) {
+        QRect free = screen->availableGeometry();
+        p = FitToArea(saved, {free.x(), free.y(), free.width(), free.height()}, kFrameWidth,
+                      kTitleHeight);
+    }
+    resize(p.width, p.height);
+    move(p.left, p.top);
+    if (saved.maximized) {
+        setWindowState(windowState() | Qt::WindowMaximized);
     }
 }
 
+// The frame's corner and the size inside it, as applyPlacement puts them back.
 void frmMain::rememberPlacement() {
-    QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
-    settings_.placement = WindowPlacement{normal.x(), normal.y(), normal.width(), normal.height()};
+    bool maximized = isMaximized() || isFullScreen();
+    QRect inner = maximized ? normalGeometry() : geometry();
+    QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    QPoint corner = inner.topLeft() - frameOffset;
+    settings_.placement =
+        WindowPlacement{corner.x(), corner.y(), inner.width(), inner.height(), maximized};
 }
 
 } // namespace vestra
