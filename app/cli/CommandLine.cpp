@@ -56,7 +56,7 @@ std::optional<CommandLine> commandOptions(const CliCommand& command, const CLI::
             continue;
         }
         const std::string& value = storage.values[{command.name, option.name}];
-        if (value.empty() || !isChoice(value, option.choices)) {
+        if (!isChoice(value, option.choices)) {
             return refused("bad value for " + std::string(option.name) + ": '" + value + "' (" +
                            std::string(option.value) + ")");
         }

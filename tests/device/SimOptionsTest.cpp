@@ -53,6 +53,30 @@ TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
     }
 }
 
+TEST(SimOptionsTest, ValuesAfterAnEqualsSignAndMistakesNamedInOneLine) {
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseSimOptions({"--readings=5", "--unit=F", "--fault=ng1:2"}, options, error))
+        << error;
+    EXPECT_EQ(options.readings, 5);
+    EXPECT_EQ(options.faults.replaced->at, 2);
+    struct Case {
+        std::vector<std::string> args;
+        std::string error;
+    };
+    const Case cases[] = {
+        {{"--speed=9600"}, "unknown option '--speed'"},
+        {{"--readings=x"}, "bad value for --readings: x"},
+        {{"--pace", "extra"}, "unexpected argument 'extra'"},
+    };
+    for (const Case& c : cases) {
+        SimOptions rejected;
+        error.clear();
+        EXPECT_FALSE(ParseSimOptions(c.args, rejected, error));
+        EXPECT_EQ(error, c.error);
+    }
+}
+
 TEST(SimOptionsTest, VersionAndHelpAreFlagsOfTheirOwn) {
     struct Case {
         std::vector<std::string> args;

@@ -75,14 +75,16 @@ INSTANTIATE_TEST_SUITE_P(Papers, CliPdfPaper,
                                            PaperCase{"--paper LETTER", "612 x 792 pts (letter)"}));
 
 TEST_F(CliPdfTest, PaperOnlyForAPdfAndOnlyA4OrLetter) {
-    for (const char* args : {"convert in.qmc out.pdf --paper a3", "convert in.qmc out.pdf --paper",
-                             "convert in.qmc out.csv --paper a4"}) {
-        Outcome usage = run(args);
-        EXPECT_EQ(usage.status, 2) << args;
-        EXPECT_NE(usage.errors.find(
-                      "convert [--format csv|txt|qmc|qmf] [--paper a4|letter] INPUT OUTPUT"),
-                  std::string::npos)
-            << usage.errors;
+    struct Case {
+        const char* args;
+        const char* named;
+    };
+    for (const Case& c : {Case{"convert in.qmc out.pdf --paper a3", "--paper: 'a3'"},
+                          Case{"convert in.qmc out.pdf --paper", "--paper: 1 required"},
+                          Case{"convert in.qmc out.csv --paper a4", "--paper applies"}}) {
+        Outcome usage = run(c.args);
+        EXPECT_EQ(usage.status, 2) << c.args;
+        EXPECT_NE(usage.errors.find(c.named), std::string::npos) << usage.errors;
     }
     EXPECT_EQ(folder_.entryCount(), 2); // in.qmc, stderr
 }
@@ -136,7 +138,9 @@ TEST_F(CliPdfTest, AReportProgramWithoutAWholeFileIsASaveErrorAndKeepsTheOldFile
         Outcome made =
             testing::RunTool(folder_, bin + "/vestra-cli", "--unit C " + command + out + "'");
         EXPECT_EQ(made.status, 1) << (script != nullptr ? script : "none");
-        EXPECT_EQ(made.errors.rfind("File Save Error !\n" + out + ": ", 0), 0u) << made.errors;
+        EXPECT_EQ(made.errors.rfind("vestra-cli: File Save Error !\nvestra-cli: " + out + ": ", 0),
+                  0u)
+            << made.errors;
         EXPECT_EQ(testing::ReadBytes(out), "the old file");
     }
 }
