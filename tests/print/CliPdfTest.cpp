@@ -7,9 +7,11 @@
 #include "support/SmallDisk.h"
 #include "support/ToolRun.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <thread>
 
 #ifndef VESTRA_CLI_PATH
 #error "VESTRA_CLI_PATH must be defined"
@@ -73,6 +75,22 @@ INSTANTIATE_TEST_SUITE_P(Papers, CliPdfPaper,
                                            PaperCase{"--paper a4", "595 x 842 pts (A4)"},
                                            PaperCase{"--paper letter", "612 x 792 pts (letter)"},
                                            PaperCase{"--paper LETTER", "612 x 792 pts (letter)"}));
+
+// The writer stamps the clock's time; runs seconds apart must still agree byte for byte.
+TEST_F(CliPdfTest, TwoRunsGiveTheSameBytes) {
+    for (std::string environment : {"", "SOURCE_DATE_EPOCH=1700000000 "}) {
+        std::string args = "convert '" + input_ + "' '" + folder_.file("a.pdf") + "'";
+        ASSERT_EQ(
+            testing::RunTool(folder_, VESTRA_CLI_PATH, args, "LC_ALL=C " + environment).status, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+        args = "convert '" + input_ + "' '" + folder_.file("b.pdf") + "'";
+        ASSERT_EQ(
+            testing::RunTool(folder_, VESTRA_CLI_PATH, args, "LC_ALL=C " + environment).status, 0);
+        EXPECT_EQ(testing::ReadBytes(folder_.file("a.pdf")),
+                  testing::ReadBytes(folder_.file("b.pdf")))
+            << environment;
+    }
+}
 
 TEST_F(CliPdfTest, PaperOnlyForAPdfAndOnlyA4OrLetter) {
     struct Case {
