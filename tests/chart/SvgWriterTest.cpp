@@ -47,6 +47,32 @@ INSTANTIATE_TEST_SUITE_P(
                       FragmentCase{"EndAnchor", "text-anchor=\"end\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Damaged data may hold any bytes; each byte of what XML forbids becomes U+FFFD, the rest stays
+// as it was.
+TEST(SvgWriter, CharactersXmlForbidsBecomeReplacementCharacters) {
+    struct Case {
+        std::string text;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"A\x01"
+         "B",
+         "A\uFFFDB"},
+        {"\t\x1f", "\t\uFFFD"},
+        {"\xFF", "\uFFFD"},
+        {"\xEF\xBF\xBE", "\uFFFD\uFFFD\uFFFD"}, // U+FFFE
+        {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}, // a surrogate
+        {"\xC0\xAF", "\uFFFD\uFFFD"},           // an overlong "/"
+        {"\xE3\x82", "\uFFFD\uFFFD"},           // cut short
+        {"ﾃﾞｰﾀ\xF0\x9F\x98\x80", "ﾃﾞｰﾀ\xF0\x9F\x98\x80"},
+    };
+    for (const Case& c : cases) {
+        Drawing d{10, 10, {}};
+        d.shapes.emplace_back(Text{{1, 1}, c.text, kInk, 11, Anchor::Start});
+        EXPECT_NE(WriteSvg(d).find(">" + c.written + "</text>"), std::string::npos) << c.written;
+    }
+}
+
 TEST(SvgWriter, WritesNoMinusForZeroAndNothingForNumbersThatAreNot) {
     Drawing d{10, 10, {}};
     d.shapes.emplace_back(Marker{{-0.001, NAN}, 1, kInk});
