@@ -11,7 +11,7 @@ Global options, before or after COMMAND:
   --quiet       no completion messages.
   --help, -h    this text; COMMAND --help shows what one command does.
   --version     the program's name and version.
-Every option may also be written --option=value; -- ends the options.
+An option's value may also follow an equals sign (--unit=F); -- ends the options.
 
 DEVICE  a serial device such as /dev/ttyUSB0 or a /dev/serial/by-id/ link, or COMn as the
         application names its ports (COMn is the device given for it in the [Ports]

@@ -25,7 +25,7 @@ inline constexpr const char* kSimUsage =
     "Usage: vestra-sim [--unit C|F] [--memory FILE | --readings N] [--link PATH] [--pace]\n"
     "                  [--fault FAULT]... [--verbose] [--log FILE]\n"
     "       vestra-sim --version | --help\n"
-    "Every option may also be written --option=value.\n"
+    "An option's value may also follow an equals sign (--readings=5).\n"
     "faults: silent, ng1[:N], ng3[:N], garbage[:N] (the reply to the N-th command after HEL,\n"
     "        default 1, 0 = HEL itself), slow[:MS[:PIECES]] (default 1500 ms, 2 pieces),\n"
     "        long-line[:LENGTH] (default 31), cut:N (switched off after N dump lines)\n";
