@@ -1,7 +1,13 @@
 #include "chart/SvgWriter.h"
 
+#include "ChartSample.h"
+#include "chart/GroupChart.h"
+#include "files/TempFolder.h"
+
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace vestra::chart {
 namespace {
@@ -71,6 +77,30 @@ TEST(SvgWriter, CharactersXmlForbidsBecomeReplacementCharacters) {
         d.shapes.emplace_back(Text{{1, 1}, c.text, kInk, 11, Anchor::Start});
         EXPECT_NE(WriteSvg(d).find(">" + c.written + "</text>"), std::string::npos) << c.written;
     }
+}
+
+// Any reader must open the chart of any data, however damaged its tags and objects are.
+TEST(SvgWriter, ChartsOfRandomlyDamagedDataSetsAreWellFormedXml) {
+    vestra::testing::TempFolder folder("vestra-svg-validity");
+    std::mt19937 random(20261208);
+    auto damaged = [&random] {
+        std::string text(random() % 25, '\0');
+        for (char& c : text) {
+            c = static_cast<char>(random() % 256);
+        }
+        return text;
+    };
+    std::string files;
+    for (int n = 0; n < 200; ++n) {
+        DataSet data;
+        data.group(1) = testing::GroupOf(testing::EveryTenMinutes({20, 25, 22}));
+        data.group(1).tag = damaged();
+        data.group(1).target = damaged();
+        files += " '" + folder.file(std::to_string(n) + ".svg") + "'";
+        vestra::testing::WriteBytes(folder.file(std::to_string(n) + ".svg"),
+                                    WriteSvg(LayoutGroupChart(data, 1, "ﾟC", 400, 200).drawing));
+    }
+    EXPECT_EQ(std::system(("xmllint --noout" + files).c_str()), 0);
 }
 
 TEST(SvgWriter, WritesNoMinusForZeroAndNothingForNumbersThatAreNot) {

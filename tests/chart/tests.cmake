@@ -4,7 +4,6 @@ list(APPEND VESTRA_CORE_TESTS
     chart/GroupChartTest.cpp
     chart/OverviewChartTest.cpp
     chart/SvgWriterTest.cpp
-    chart/SvgValidityTest.cpp
     chart/TextWidthTest.cpp
 )
 

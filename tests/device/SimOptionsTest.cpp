@@ -26,8 +26,8 @@ TEST(SimOptionsTest, FaultsTakeTheirNumbers) {
 TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
     SimOptions options;
     std::string error;
-    ASSERT_TRUE(ParseSimOptions({"--unit", "F", "--readings", "150", "--link", "/tmp/x", "--pace",
-                                 "--fault", "slow", "--fault", "cut:9", "--log", "l", "--verbose"},
+    ASSERT_TRUE(ParseSimOptions({"--unit", "F", "--readings=150", "--link", "/tmp/x", "--pace",
+                                 "--fault", "slow", "--fault=cut:9", "--log", "l", "--verbose"},
                                 options, error))
         << error;
     EXPECT_EQ(options.unit.factoryHigh, 932);
@@ -44,6 +44,7 @@ TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
         {"--memory", "a", "--readings", "3"},
         {"--link"},
         {"--speed", "9600"},
+        {"--pace", "extra"},
     };
     for (const auto& args : bad) {
         SimOptions rejected;
@@ -51,30 +52,8 @@ TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
         EXPECT_FALSE(ParseSimOptions(args, rejected, error)) << args[0];
         EXPECT_FALSE(error.empty());
     }
-}
-
-TEST(SimOptionsTest, ValuesAfterAnEqualsSignAndMistakesNamedInOneLine) {
-    SimOptions options;
-    std::string error;
-    ASSERT_TRUE(ParseSimOptions({"--readings=5", "--unit=F", "--fault=ng1:2"}, options, error))
-        << error;
-    EXPECT_EQ(options.readings, 5);
-    EXPECT_EQ(options.faults.replaced->at, 2);
-    struct Case {
-        std::vector<std::string> args;
-        std::string error;
-    };
-    const Case cases[] = {
-        {{"--speed=9600"}, "unknown option '--speed'"},
-        {{"--readings=x"}, "bad value for --readings: x"},
-        {{"--pace", "extra"}, "unexpected argument 'extra'"},
-    };
-    for (const Case& c : cases) {
-        SimOptions rejected;
-        error.clear();
-        EXPECT_FALSE(ParseSimOptions(c.args, rejected, error));
-        EXPECT_EQ(error, c.error);
-    }
+    EXPECT_FALSE(ParseSimOptions({"--speed=9600"}, options, error));
+    EXPECT_EQ(error, "unknown option '--speed'");
 }
 
 TEST(SimOptionsTest, VersionAndHelpAreFlagsOfTheirOwn) {
