@@ -83,8 +83,11 @@ int RunChart(const CliContext& context, const CommandArgs& args) {
     if (!group) {
         return RefuseUsage("bad value for GROUP: '" + args.operands[1] + "' (1 to 15)");
     }
-    if (!width || !height) {
-        return RefuseUsage("bad value for --width or --height (100 to 10000)");
+    for (auto [name, value] : {std::pair{"--width", width}, std::pair{"--height", height}}) {
+        if (!value) {
+            return RefuseUsage(std::string("bad value for ") + name + ": '" + *args.option(name) +
+                               "' (100 to 10000)");
+        }
     }
     std::optional<chart::ChartFormat> format = formatOf(output);
     if (!format) {
