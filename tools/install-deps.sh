@@ -11,7 +11,7 @@ packages=(
     poppler-utils time
     locales-all
     cups printer-driver-cups-pdf
-    libsqlite3-dev libpq-dev postgresql sqlite3
+    libsqlite3-dev libpq-dev postgresql sqlite3 libcli11-dev
     dpkg-dev desktop-file-utils appstream shared-mime-info libxml2-utils
 )
 

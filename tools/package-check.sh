@@ -57,6 +57,7 @@ for program in vestra vestra-cli vestra-sim; do
         fail "$program --version says '$version'"
 done
 [[ -f "$share/vestra/help/index.html" ]] || fail "no help document"
+bash -n "$share/bash-completion/completions/vestra-cli" || fail "no bash completion for vestra-cli"
 [[ -f "$share/doc/vestra/copyright" ]] || fail "no copyright file"
 
 # The installed tool converts a data file exactly as the tests expect.

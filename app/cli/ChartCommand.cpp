@@ -1,5 +1,5 @@
 #include "CliCommand.h"
-#include "CommandArgs.h"
+#include "ErrorLines.h"
 #include "ReportProgram.h"
 #include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
@@ -71,18 +71,23 @@ bool pngOf(const CliContext& context, const DataSet& data, ChartRequest request,
 
 // Draws the chart of one group of a native data file as the main window does, into an SVG or
 // PNG file of the given size. The same input gives the same bytes.
-int RunChart(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--width", "--height"});
-    if (!parsed || parsed->operands.size() != 3) {
+int RunChart(const CliContext& context, const CommandArgs& args) {
+    if (args.operands.size() != 3) {
         return kBadArguments;
     }
-    const std::string& input = parsed->operands[0];
-    const std::string& output = parsed->operands[2];
-    auto group = number(&parsed->operands[1], 0, 1, kGroupCount);
-    auto width = number(parsed->option("--width"), kDefaultWidth, kSmallestSide, kLargestSide);
-    auto height = number(parsed->option("--height"), kDefaultHeight, kSmallestSide, kLargestSide);
-    if (!group || !width || !height) {
-        return kBadArguments;
+    const std::string& input = args.operands[0];
+    const std::string& output = args.operands[2];
+    auto group = number(&args.operands[1], 0, 1, kGroupCount);
+    auto width = number(args.option("--width"), kDefaultWidth, kSmallestSide, kLargestSide);
+    auto height = number(args.option("--height"), kDefaultHeight, kSmallestSide, kLargestSide);
+    if (!group) {
+        return RefuseUsage("bad value for GROUP: '" + args.operands[1] + "' (1 to 15)");
+    }
+    for (auto [name, value] : {std::pair{"--width", width}, std::pair{"--height", height}}) {
+        if (!value) {
+            return RefuseUsage(std::string("bad value for ") + name + ": '" + *args.option(name) +
+                               "' (100 to 10000)");
+        }
     }
     std::optional<chart::ChartFormat> format = formatOf(output);
     if (!format) {

@@ -4,7 +4,7 @@
 namespace vestra::cli {
 
 // Erases the readings in the thermometer's memory. Giving the command is the confirmation.
-int RunClear(const CliContext& context, std::span<const std::string> args) {
+int RunClear(const CliContext& context, const CommandArgs& args) {
     return RunPortCommand(context, args, ConnectionMode::ModeClearMemory, ClearCompletedText());
 }
 

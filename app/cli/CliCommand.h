@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandArgs.h"
 #include "serial/LineTrace.h"
 #include "shell/Common.h"
 #include "shell/MessageSink.h"
@@ -22,22 +23,32 @@ enum ExitStatus : int {
 
 struct CliContext {
     TemperatureUnit unit;
-    MessageSink& messages;
+    MessageSink& messages; // completion messages go nowhere under --quiet
+    bool quiet;
     std::string tracePath; // --trace: where the device commands record the line; empty: nowhere
     LineTrace& trace; // opened by the first connection; written and checked when the command ends
 };
 
-// Returned by a command whose arguments do not fit its usage: the tool then prints the usage
-// and exits with kExitUsage.
+// Returned by a command whose operands do not fit its usage: the tool then names the command
+// and points to its help, and exits with kExitUsage.
 inline constexpr int kBadArguments = -1;
 
-// One command of the tool. run gets the arguments after the command's name and returns an
-// exit status or kBadArguments.
+// An option a command takes, always with a value ("--name VALUE" or "--name=VALUE").
+struct CommandOption {
+    std::string_view name;                 // with its dashes: "--port"
+    std::string_view value;                // the value's form in the usage: "DEVICE", "a4|letter"
+    bool required = false;                 // the command cannot run without it
+    std::vector<std::string> choices = {}; // the only values accepted; empty: any
+};
+
+// One command of the tool: its options and operands are declared here, in one place, and
+// parsed before run is called, so run gets them checked against the declaration.
 struct CliCommand {
     std::string_view name;
-    std::string_view arguments; // shown in the usage text after the name
-    std::string_view help;      // what it does, for "vestra-cli NAME --help"
-    int (*run)(const CliContext& context, std::span<const std::string> args);
+    std::vector<CommandOption> options;
+    std::string_view operands; // shown in the usage after the options
+    std::string_view help;     // what it does, for "vestra-cli NAME --help"
+    int (*run)(const CliContext& context, const CommandArgs& args);
 };
 
 // Every command; a new command is one file holding its run function plus one entry here.

@@ -1,5 +1,4 @@
 #include "CliCommand.h"
-#include "CommandArgs.h"
 #include "DeviceLink.h"
 #include "StandardOutput.h"
 #include "device/ClockInput.h"
@@ -52,13 +51,12 @@ int setClock(const CliContext& context, const std::string& port, const std::stri
 
 // Reads the thermometer's clock and prints it as "YYYY/MM/DD hh:mm:ss", or sets it, after the
 // checks of the clock dialog.
-int RunClock(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--port", "--set"});
-    if (!parsed || parsed->option("--port") == nullptr || !parsed->operands.empty()) {
+int RunClock(const CliContext& context, const CommandArgs& args) {
+    if (!args.operands.empty()) {
         return kBadArguments;
     }
-    const std::string& port = *parsed->option("--port");
-    if (const std::string* text = parsed->option("--set")) {
+    const std::string& port = *args.option("--port");
+    if (const std::string* text = args.option("--set")) {
         return setClock(context, port, *text);
     }
     DataStore store;

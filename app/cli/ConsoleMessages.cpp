@@ -1,5 +1,6 @@
 #include "ConsoleMessages.h"
 
+#include "ErrorLines.h"
 #include "StandardOutput.h"
 
 namespace vestra::cli {
@@ -19,15 +20,22 @@ std::string consoleLines(const std::string& text) {
 } // namespace
 
 void ConsoleMessages::print(int fd, const std::string& text) {
+    if (fd == STDERR_FILENO) {
+        WriteErrorLines(consoleLines(text));
+        return;
+    }
     std::string reason;
-    if (!WriteAllTo(fd, consoleLines(text), reason) && fd != STDERR_FILENO &&
-        outputFault_.empty()) {
+    if (!WriteAllTo(fd, consoleLines(text), reason) && outputFault_.empty()) {
         outputFault_ = reason;
     }
 }
 
 void ConsoleMessages::showMessage(const std::string& text, MessageIcon icon) {
-    print(icon == MessageIcon::Information ? completions_ : STDERR_FILENO, text);
+    if (icon != MessageIcon::Information) {
+        print(STDERR_FILENO, text);
+    } else if (!quiet_) {
+        print(completions_, text);
+    }
 }
 
 bool ConsoleMessages::askYesNo(const std::string& text, MessageIcon) {

@@ -7,14 +7,16 @@
 
 namespace vestra::cli {
 
-// Messages of the tool: completions on standard output (or the descriptor given), everything
-// else on standard error, one line per line of the message. Questions cannot be asked in a
+// Messages of the tool: completions on standard output (or the descriptor given; none when
+// quiet), everything else on standard error, one line per line of the message, each line on
+// standard error after the program's name. Questions cannot be asked in a
 // batch; they are shown and answered Yes, since the user asked for the action on the command
 // line. A completion that cannot be written is remembered: the tool must not report success
 // it could not tell.
 class ConsoleMessages : public MessageSink {
 public:
-    explicit ConsoleMessages(int completions = STDOUT_FILENO) : completions_(completions) {}
+    explicit ConsoleMessages(int completions = STDOUT_FILENO, bool quiet = false)
+        : completions_(completions), quiet_(quiet) {}
 
     void showMessage(const std::string& text, MessageIcon icon) override;
     bool askYesNo(const std::string& text, MessageIcon icon) override;
@@ -26,6 +28,7 @@ private:
     void print(int fd, const std::string& text);
 
     int completions_;
+    bool quiet_;
     std::string outputFault_;
 };
 

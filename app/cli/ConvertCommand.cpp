@@ -1,5 +1,4 @@
 #include "CliCommand.h"
-#include "CommandArgs.h"
 #include "OutputFile.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
@@ -32,21 +31,20 @@ bool openInput(const CliContext& context, const std::string& input, DataStore& s
 // Reads a native data file as the Open command does and writes it again as the Save command
 // would for the output's format, or as the printed report for ".pdf" (on --paper). "-" stands
 // for standard input or output.
-int RunConvert(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--format", "--paper"});
-    if (!parsed || parsed->operands.size() != 2) {
+int RunConvert(const CliContext& context, const CommandArgs& args) {
+    if (args.operands.size() != 2) {
         return kBadArguments;
     }
-    OutputTarget output = OutputTargetOf(parsed->operands[1], parsed->option("--format"));
-    std::optional<ReportPaper> paper = OutputPaper(*parsed, &output);
+    OutputTarget output = OutputTargetOf(args.operands[1], args.option("--format"));
+    std::optional<ReportPaper> paper = OutputPaper(args, &output);
     if (!paper) {
-        return kBadArguments;
+        return kExitUsage;
     }
     if (int status = CheckOutputName(context, output); status != kExitOk) {
         return status;
     }
     DataStore store;
-    if (!openInput(context, parsed->operands[0], store)) {
+    if (!openInput(context, args.operands[0], store)) {
         return kExitFileError;
     }
     return WriteOutput(context, store, output, *paper);

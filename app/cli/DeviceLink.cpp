@@ -1,6 +1,5 @@
 #include "DeviceLink.h"
 
-#include "CommandArgs.h"
 #include "ConsoleMessages.h"
 #include "StopSignals.h"
 #include "device/CommCtl.h"
@@ -103,14 +102,13 @@ int RunDeviceConnection(const CliContext& context, const std::string& port, Conn
     return kExitOk;
 }
 
-int RunPortCommand(const CliContext& context, std::span<const std::string> args,
-                   ConnectionMode mode, const std::string& completed) {
-    auto parsed = ParseCommandArgs(args, {"--port"});
-    if (!parsed || parsed->option("--port") == nullptr || !parsed->operands.empty()) {
+int RunPortCommand(const CliContext& context, const CommandArgs& args, ConnectionMode mode,
+                   const std::string& completed) {
+    if (!args.operands.empty()) {
         return kBadArguments;
     }
     DataStore store;
-    int status = RunDeviceConnection(context, *parsed->option("--port"), mode, store);
+    int status = RunDeviceConnection(context, *args.option("--port"), mode, store);
     if (status == kExitOk) {
         context.messages.showMessage(completed, MessageIcon::Information);
     }

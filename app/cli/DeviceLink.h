@@ -29,9 +29,9 @@ std::map<int, std::string> KnownPorts(const PortSurvey& survey);
 int RunDeviceConnection(const CliContext& context, const std::string& port, ConnectionMode mode,
                         DataStore& store, const DateTime& clockToSet = {});
 
-// A command whose only argument is --port: runs one connection in mode and, when it succeeded,
-// shows completed. Returns an exit status, or kBadArguments.
-int RunPortCommand(const CliContext& context, std::span<const std::string> args,
-                   ConnectionMode mode, const std::string& completed);
+// A command whose only option is --port (required, so present): runs one connection in mode and,
+// when it succeeded, shows completed. Returns an exit status, or kBadArguments.
+int RunPortCommand(const CliContext& context, const CommandArgs& args, ConnectionMode mode,
+                   const std::string& completed);
 
 } // namespace vestra::cli

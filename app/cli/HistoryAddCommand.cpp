@@ -1,9 +1,8 @@
+#include "ErrorLines.h"
 #include "HistoryCommand.h"
 #include "StandardOutput.h"
 #include "history/HistorySources.h"
 #include "shell/FileFault.h"
-
-#include <unistd.h>
 
 namespace vestra::cli {
 namespace {
@@ -16,8 +15,7 @@ struct AddCounts {
 };
 
 void reportSkipped(const std::string& path, const std::string& reason, AddCounts& counts) {
-    std::string ignored;
-    WriteAllTo(STDERR_FILENO, "skipped " + FileFaultLine(path, reason) + '\n', ignored);
+    WriteErrorLines("skipped " + FileFaultLine(path, reason));
     ++counts.skipped;
 }
 
@@ -47,8 +45,7 @@ std::string summary(const AddCounts& counts) {
 // every data set it finished. A failure of the database ends the run (the next files would
 // meet it too); a file that is no data file is skipped.
 int RunHistoryAdd(const HistoryRequest& request) {
-    if (request.args.operands.empty() || request.args.option("--tag") ||
-        request.args.option("--unit")) {
+    if (request.args.operands.empty() || request.args.option("--tag")) {
         return kBadArguments;
     }
     history::SourceList list = history::CollectSourceFiles(request.args.operands);

@@ -1,10 +1,8 @@
 #include "HistoryCommand.h"
 
-#include "StandardOutput.h"
+#include "ErrorLines.h"
 #include "history/HistoryLocation.h"
 #include "shell/Settings.h"
-
-#include <unistd.h>
 
 namespace vestra::cli {
 namespace {
@@ -34,43 +32,31 @@ std::optional<history::DatabaseName> databaseOf(const CommandArgs& args, std::st
 } // namespace
 
 void ShowHistoryFailure(std::string_view reason) {
-    std::string ignored;
-    WriteAllTo(STDERR_FILENO, "vestra-cli history: " + std::string(reason) + '\n', ignored);
-}
-
-std::string HistoryUnit(const HistoryRequest& request) {
-    const std::string* letter = request.args.option("--unit");
-    if (letter == nullptr) {
-        return request.context.unit;
-    }
-    if (*letter == "C" || *letter == "c") {
-        return std::string(kUnitCelsius);
-    }
-    return *letter == "F" || *letter == "f" ? std::string(kUnitFahrenheit) : std::string();
+    WriteErrorLines("history: " + std::string(reason));
 }
 
 // "history [--db FILE|postgresql://...|KEYWORD=...] SUBCOMMAND ...": the database is opened
 // before the subcommand runs (for add created or brought up to date, for the others read-only);
 // a database that cannot be opened ends the command with its reason.
-int RunHistory(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--db", "--tag", "--unit"});
-    if (!parsed || parsed->operands.empty()) {
+int RunHistory(const CliContext& context, const CommandArgs& args) {
+    if (args.operands.empty()) {
         return kBadArguments;
     }
-    std::string name = parsed->operands.front();
-    parsed->operands.erase(parsed->operands.begin());
+    CommandArgs parsed = args;
+    std::string name = parsed.operands.front();
+    parsed.operands.erase(parsed.operands.begin());
     for (const Subcommand& subcommand : kSubcommands) {
         if (subcommand.name != name) {
             continue;
         }
         std::string reason;
-        auto name = databaseOf(*parsed, reason);
+        auto name = databaseOf(parsed, reason);
         auto store = name ? history::OpenHistoryStore(*name, subcommand.access, reason) : nullptr;
         if (!store) {
             ShowHistoryFailure(reason);
             return kExitFileError;
         }
-        return subcommand.run({context, *parsed, *store});
+        return subcommand.run({context, parsed, *store});
     }
     return kBadArguments;
 }

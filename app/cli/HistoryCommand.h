@@ -25,7 +25,4 @@ int RunHistoryChart(const HistoryRequest& request);
 // A failure of the history itself (the database), one line on standard error.
 void ShowHistoryFailure(std::string_view reason);
 
-// The unit of --unit C|F, else the tool's unit; empty for another letter.
-std::string HistoryUnit(const HistoryRequest& request);
-
 } // namespace vestra::cli

@@ -37,8 +37,7 @@ bool readTag(const HistoryRequest& request, const std::string& tag, const std::s
 // One line per tag, object and unit: tag, object, unit, readings, first and last time,
 // separated by tabs (UTF-8, as the tool prints every listing; control characters escaped).
 int RunHistoryTags(const HistoryRequest& request) {
-    if (!request.args.operands.empty() || request.args.option("--tag") ||
-        request.args.option("--unit")) {
+    if (!request.args.operands.empty() || request.args.option("--tag")) {
         return kBadArguments;
     }
     std::vector<history::TagSummary> tags;
@@ -60,8 +59,8 @@ int RunHistoryTags(const HistoryRequest& request) {
 // writes standard output.
 int RunHistoryExport(const HistoryRequest& request) {
     const std::string* tag = request.args.option("--tag");
-    std::string unit = HistoryUnit(request);
-    if (tag == nullptr || unit.empty() || request.args.operands.size() != 1) {
+    std::string unit = request.context.unit;
+    if (tag == nullptr || request.args.operands.size() != 1) {
         return kBadArguments;
     }
     std::vector<history::HistoryReading> readings;
@@ -91,8 +90,8 @@ constexpr double kChartHeight = 400;
 // The trend of one tag as SVG, 800 x 400 pixels, drawn as the history window draws it.
 int RunHistoryChart(const HistoryRequest& request) {
     const std::string* tag = request.args.option("--tag");
-    std::string unit = HistoryUnit(request);
-    if (tag == nullptr || unit.empty() || request.args.operands.size() != 1 ||
+    std::string unit = request.context.unit;
+    if (tag == nullptr || request.args.operands.size() != 1 ||
         LowerCaseAscii(ExtensionOf(request.args.operands.front())) != "svg") {
         return kBadArguments;
     }

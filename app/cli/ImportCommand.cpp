@@ -1,5 +1,4 @@
 #include "CliCommand.h"
-#include "CommandArgs.h"
 #include "ConsoleMessages.h"
 #include "DeviceLink.h"
 #include "OutputFile.h"
@@ -27,24 +26,23 @@ void commit(DataStore& store) {
 // its extension; without, the text report goes to standard output in UTF-8. Whatever goes to
 // standard output, the completion message goes to standard error, so that the output can be
 // piped on its own.
-int RunImport(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--port", "--format", "--paper"});
-    if (!parsed || parsed->option("--port") == nullptr || parsed->operands.size() > 1) {
+int RunImport(const CliContext& context, const CommandArgs& args) {
+    if (args.operands.size() > 1) {
         return kBadArguments;
     }
     std::optional<OutputTarget> output;
-    if (!parsed->operands.empty()) {
-        output = OutputTargetOf(parsed->operands[0], parsed->option("--format"));
+    if (!args.operands.empty()) {
+        output = OutputTargetOf(args.operands[0], args.option("--format"));
         if (int status = CheckOutputName(context, *output); status != kExitOk) {
             return status;
         }
     }
-    std::optional<ReportPaper> paper = OutputPaper(*parsed, output ? &*output : nullptr);
+    std::optional<ReportPaper> paper = OutputPaper(args, output ? &*output : nullptr);
     if (!paper) {
-        return kBadArguments;
+        return kExitUsage;
     }
     DataStore store;
-    int status = RunDeviceConnection(context, *parsed->option("--port"),
+    int status = RunDeviceConnection(context, *args.option("--port"),
                                      ConnectionMode::ModeImportMemory, store);
     if (status != kExitOk) {
         return status;
@@ -55,7 +53,8 @@ int RunImport(const CliContext& context, std::span<const std::string> args) {
     if (!output) {
         int printed = PrintLines(context, TextReportLines(store.currentData, context.unit));
         if (printed == kExitOk) {
-            ConsoleMessages(STDERR_FILENO).showMessage(completed, MessageIcon::Information);
+            ConsoleMessages(STDERR_FILENO, context.quiet)
+                .showMessage(completed, MessageIcon::Information);
         }
         return printed;
     }
@@ -63,7 +62,8 @@ int RunImport(const CliContext& context, std::span<const std::string> args) {
         return saved;
     }
     if (output->path == "-") {
-        ConsoleMessages(STDERR_FILENO).showMessage(completed, MessageIcon::Information);
+        ConsoleMessages(STDERR_FILENO, context.quiet)
+            .showMessage(completed, MessageIcon::Information);
     } else {
         context.messages.showMessage(completed, MessageIcon::Information);
     }

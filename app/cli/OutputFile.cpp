@@ -1,5 +1,6 @@
 #include "OutputFile.h"
 
+#include "ErrorLines.h"
 #include "ReportProgram.h"
 #include "StandardOutput.h"
 #include "files/DataFile.h"
@@ -79,6 +80,9 @@ OutputTarget OutputTargetOf(const std::string& operand, const std::string* forma
 }
 
 int CheckOutputName(const CliContext& context, const OutputTarget& target) {
+    if (target.path == kStandardStream && target.formatName.empty()) {
+        return RefuseUsage("standard output has no extension: name --format");
+    }
     bool unsupported = SaveFormatOf(target.formatName, context.unit) == SaveFormat::Unsupported;
     if (!isPdf(target) && unsupported) {
         ShowUnsupportedFileName(context.messages);
@@ -93,6 +97,7 @@ std::optional<ReportPaper> OutputPaper(const CommandArgs& args, const OutputTarg
         return EnvironmentPaper();
     }
     if (output == nullptr || !isPdf(*output)) {
+        RefuseUsage("--paper applies to a PDF output only");
         return std::nullopt;
     }
     return ParseReportPaper(*paper);

@@ -25,7 +25,8 @@ OutputTarget OutputTargetOf(const std::string& operand, const std::string* forma
 int CheckOutputName(const CliContext& context, const OutputTarget& target);
 
 // The sheet of a PDF output: --paper ("a4" or "letter"), else the paper of the environment.
-// Empty for any other value, and for --paper without a PDF output (output null: no file).
+// Empty, after telling why, for --paper without a PDF output (output null: no file); the
+// value itself the command line has checked.
 std::optional<ReportPaper> OutputPaper(const CommandArgs& args, const OutputTarget* output);
 
 // Writes currentData as the Save command would for the format, or as the printed report with

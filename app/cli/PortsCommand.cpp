@@ -7,8 +7,8 @@ namespace vestra::cli {
 
 // Lists the port numbers as the application maps them and every serial port found; touches no
 // port and writes no settings.
-int RunPorts(const CliContext& context, std::span<const std::string> args) {
-    if (!args.empty()) {
+int RunPorts(const CliContext& context, const CommandArgs& args) {
+    if (!args.operands.empty()) {
         return kBadArguments;
     }
     PortSurvey survey = SurveyPorts();

@@ -5,7 +5,7 @@ namespace vestra::cli {
 
 // Returns the thermometer to its factory state, which erases its readings too. Giving the
 // command is the confirmation.
-int RunReset(const CliContext& context, std::span<const std::string> args) {
+int RunReset(const CliContext& context, const CommandArgs& args) {
     return RunPortCommand(context, args, ConnectionMode::ModeResetDevice, ResetCompletedText());
 }
 

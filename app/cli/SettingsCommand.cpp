@@ -1,5 +1,4 @@
 #include "CliCommand.h"
-#include "CommandArgs.h"
 #include "DeviceLink.h"
 #include "StandardOutput.h"
 #include "devicesettings/EditorTexts.h"
@@ -59,13 +58,12 @@ int sendSettings(const CliContext& context, const std::string& port, const std::
 } // namespace
 
 // Prints the thermometer's label and group settings in the form --send reads, or sends them.
-int RunSettings(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--port", "--send"});
-    if (!parsed || parsed->option("--port") == nullptr || !parsed->operands.empty()) {
+int RunSettings(const CliContext& context, const CommandArgs& args) {
+    if (!args.operands.empty()) {
         return kBadArguments;
     }
-    const std::string& port = *parsed->option("--port");
-    if (const std::string* file = parsed->option("--send")) {
+    const std::string& port = *args.option("--port");
+    if (const std::string* file = args.option("--send")) {
         return sendSettings(context, port, *file);
     }
     return printSettings(context, port);

@@ -12,18 +12,19 @@
 #include "chart/QtChartPainter.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
+#include "print/PdfStamps.h"
 #include "print/QtReportPdf.h"
 #include "shell/Common.h"
 #include "shell/FileRead.h"
 #include "shell/MessageSink.h"
 
+#include <CLI/CLI.hpp>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -92,22 +93,13 @@ std::string_view unitOf(const std::string& letter) {
     return letter == "F" ? vestra::kUnitFahrenheit : vestra::kUnitCelsius;
 }
 
-// The caller has checked the numbers; anything else here is bad usage.
-int chartPng(const std::vector<std::string>& args) {
-    if (args.size() != 9 || args[1] != "--unit" || args[3] != "--group" || args[5] != "--width" ||
-        args[7] != "--height") {
-        std::fprintf(stderr, "usage: vestra-report chart-png --unit C|F --group G --width W "
-                             "--height H\n");
-        return 2;
-    }
-    int group = std::atoi(args[4].c_str());
+// The caller has checked the numbers; the group is checked again since it indexes the data.
+int chartPng(const std::string& unitLetter, int group, int width, int height) {
     if (group < 1 || group > vestra::kGroupCount) {
         return fail("group outside 1 to 15");
     }
-    int width = std::atoi(args[6].c_str());
-    int height = std::atoi(args[8].c_str());
-    return renderInput(unitOf(args[2]), [&](const vestra::DataSet& data, std::string_view unit,
-                                            std::string& reason) {
+    return renderInput(unitOf(unitLetter), [&](const vestra::DataSet& data, std::string_view unit,
+                                               std::string& reason) {
         QByteArray png = vestra::chart::RenderPng(
             vestra::chart::LayoutGroupChart(data, group, unit, width, height).drawing);
         reason = "cannot make the PNG";
@@ -115,34 +107,49 @@ int chartPng(const std::vector<std::string>& args) {
     });
 }
 
-int pdf(const std::vector<std::string>& args) {
-    if (args.size() != 5 || args[1] != "--unit" || args[3] != "--paper") {
-        std::fprintf(stderr, "usage: vestra-report pdf --unit C|F --paper a4|letter\n");
-        return 2;
-    }
-    std::optional<vestra::ReportPaper> paper = vestra::ParseReportPaper(args[4]);
+int pdf(const std::string& unitLetter, const std::string& paperName) {
+    std::optional<vestra::ReportPaper> paper = vestra::ParseReportPaper(paperName);
     if (!paper) {
         return fail("unknown paper");
     }
-    return renderInput(unitOf(args[2]), [&](const vestra::DataSet& data, std::string_view unit,
-                                            std::string& reason) {
-        return vestra::ReportPdfBytes(data, unit, *paper, reason);
+    return renderInput(unitOf(unitLetter), [&](const vestra::DataSet& data, std::string_view unit,
+                                               std::string& reason) {
+        QByteArray pdf = vestra::ReportPdfBytes(data, unit, *paper, reason);
+        // The same data gives the same file: dated by SOURCE_DATE_EPOCH, else by the data.
+        std::optional<vestra::DateTime> epoch =
+            vestra::SourceDateEpoch(std::getenv("SOURCE_DATE_EPOCH"));
+        std::string fixed =
+            vestra::WithFixedStamps(pdf.toStdString(), epoch ? *epoch : data.importedAt);
+        return QByteArray(fixed.data(), static_cast<qsizetype>(fixed.size()));
     });
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    CLI::App app{"", "vestra-report"};
+    app.require_subcommand(1);
+    std::string unit = "C";
+    std::string paper;
+    int group = 0;
+    int width = 0;
+    int height = 0;
+    CLI::App* pdfMode = app.add_subcommand("pdf");
+    pdfMode->add_option("--unit", unit)->required();
+    pdfMode->add_option("--paper", paper)->required();
+    CLI::App* pngMode = app.add_subcommand("chart-png");
+    pngMode->add_option("--unit", unit)->required();
+    pngMode->add_option("--group", group)->required();
+    pngMode->add_option("--width", width)->required();
+    pngMode->add_option("--height", height)->required();
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        std::fprintf(stderr, "vestra-report: %s\n", error.what());
+        return 2;
+    }
     // The fonts need a GUI application; the program never shows a window, so no display either.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (!args.empty() && args[0] == "chart-png") {
-        return chartPng(args);
-    }
-    if (!args.empty() && args[0] == "pdf") {
-        return pdf(args);
-    }
-    std::fprintf(stderr, "usage: vestra-report pdf|chart-png ...\n");
-    return 2;
+    QGuiApplication qt(argc, argv);
+    return pdfMode->parsed() ? pdf(unit, paper) : chartPng(unit, group, width, height);
 }

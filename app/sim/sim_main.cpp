@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     SimOptions options;
     std::string error;
     if (!ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-        std::fprintf(stderr, "vestra-sim: %s\n%s", error.c_str(), kSimUsage);
+        std::fprintf(stderr, "vestra-sim: %s\nvestra-sim: see vestra-sim --help\n", error.c_str());
         return 2;
     }
     if (options.version) {

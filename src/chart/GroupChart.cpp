@@ -51,8 +51,10 @@ GroupChart LayoutGroupChart(const DataSet& data, int g, std::string_view unit, d
     chart.drawing.height = height;
     const GroupSetting& group = data.group(g);
     std::string title = GroupCaption(g);
-    if (!group.tag.empty()) {
-        title += "  " + group.tag;
+    for (const std::string* part : {&group.tag, &group.target}) {
+        if (!part->empty()) {
+            title += "  " + *part;
+        }
     }
     chart.drawing.shapes.emplace_back(
         Text{{kMargin, kTitleBaseline}, title, kInk, kFontSize, Anchor::Start});

@@ -45,9 +45,44 @@ std::string paint(const char* attribute, Colour c) {
     return text;
 }
 
+// The length of the UTF-8 sequence at text[at] when it is one XML allows in text: no C0 control
+// but tab, line feed and carriage return, no surrogate, no U+FFFE or U+FFFF, no overlong form;
+// 0 otherwise.
+std::size_t xmlCharLength(const std::string& text, std::size_t at) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        return lead >= 0x20 || lead == '\t' || lead == '\n' || lead == '\r' ? 1 : 0;
+    }
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || at + length > text.size()) {
+        return 0;
+    }
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = code << 6 | (byte(at + i) & 0x3F);
+    }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    bool allowed = code >= kShortest[length] && code <= 0x10FFFF &&
+                   !(code >= 0xD800 && code <= 0xDFFF) && code != 0xFFFE && code != 0xFFFF;
+    return allowed ? length : 0;
+}
+
+// Text as XML character data. Each byte of a character XML forbids (a control character, a
+// byte that is no UTF-8 in damaged data) becomes U+FFFD, so that every reader opens the file and
+// the damage shows where it is.
 std::string escaped(const std::string& text) {
     std::string out;
-    for (char c : text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char c = text[at];
+        if (std::size_t length = xmlCharLength(text, at); length != 1) {
+            out += length == 0 ? std::string("\xEF\xBF\xBD") : text.substr(at, length);
+            at += length == 0 ? 0 : length - 1;
+            continue;
+        }
         switch (c) {
         case '&':
             out += "&amp;";

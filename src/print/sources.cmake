@@ -13,6 +13,8 @@ list(APPEND VESTRA_CORE_SOURCES
     print/ReportPaper.cpp
     print/PdfFileChoice.h
     print/PdfFileChoice.cpp
+    print/PdfStamps.h
+    print/PdfStamps.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     print/frmPrnSetup.h

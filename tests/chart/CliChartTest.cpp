@@ -87,11 +87,11 @@ TEST_P(CliChartStatusTest, ExitsAsConvertDoes) {
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CliChartStatusTest,
     ::testing::Values(
-        StatusCase{"GroupZero", "0 /tmp/x.svg", 2, "usage: vestra-cli"},
-        StatusCase{"GroupSixteen", "16 /tmp/x.svg", 2, "usage: vestra-cli"},
-        StatusCase{"GroupNotANumber", "one /tmp/x.svg", 2, "usage: vestra-cli"},
-        StatusCase{"TooNarrow", "1 /tmp/x.svg --width 10", 2, "usage: vestra-cli"},
-        StatusCase{"MissingOutput", "1", 2, "usage: vestra-cli"},
+        StatusCase{"GroupZero", "0 /tmp/x.svg", 2, "GROUP: '0'"},
+        StatusCase{"GroupSixteen", "16 /tmp/x.svg", 2, "GROUP: '16'"},
+        StatusCase{"GroupNotANumber", "one /tmp/x.svg", 2, "GROUP: 'one'"},
+        StatusCase{"TooNarrow", "1 /tmp/x.svg --width 10", 2, "--width"},
+        StatusCase{"MissingOutput", "1", 2, "wrong operands for chart"},
         StatusCase{"OtherExtension", "1 /tmp/x.csv", 2, "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。"},
         StatusCase{"FolderMissing", "1 /nonexistent-vestra/x.svg", 1, "File Save Error !"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -99,7 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CliChartTest, AnUnreadableInputIsAFileError) {
     Outcome missing = run(quoted("missing.qmc") + " 1 " + quoted("x.svg"));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.errors.rfind("File Load Error !\n" + folder_.file("missing.qmc"), 0), 0u)
+    EXPECT_EQ(missing.errors.rfind(
+                  "vestra-cli: File Load Error !\nvestra-cli: " + folder_.file("missing.qmc"), 0),
+              0u)
         << missing.errors;
     EXPECT_TRUE(bytes("x.svg").empty());
 }

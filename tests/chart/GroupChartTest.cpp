@@ -18,11 +18,21 @@ DataSet dataWith(int g, const GroupSetting& group) {
     return data;
 }
 
-TEST(GroupChart, TitlesTheChartWithTheGroupAndItsTag) {
-    GroupChart chart =
-        LayoutGroupChart(dataWith(2, GroupOf(EveryTenMinutes({20, 25}))), 2, "ﾟC", 600, 300);
-    EXPECT_TRUE(HasText(chart.drawing, "グループ２  TAG"));
-    EXPECT_TRUE(HasText(chart.drawing, "ﾟC"));
+TEST(GroupChart, TitlesTheChartWithTheGroupItsTagAndItsObject) {
+    struct Case {
+        const char* tag;
+        const char* object;
+        const char* title;
+    };
+    for (const Case& c :
+         {Case{"TAG", "OVEN", "グループ２  TAG  OVEN"}, Case{"TAG", "", "グループ２  TAG"},
+          Case{"", "OVEN", "グループ２  OVEN"}}) {
+        GroupSetting group = GroupOf(EveryTenMinutes({20, 25}));
+        group.tag = c.tag;
+        group.target = c.object;
+        GroupChart chart = LayoutGroupChart(dataWith(2, group), 2, "ﾟC", 600, 300);
+        EXPECT_TRUE(HasText(chart.drawing, c.title)) << c.title;
+    }
 }
 
 TEST(GroupChart, ShowsTheLimitsAndAverageInTheLegendInTheCurrentUnit) {

@@ -26,8 +26,8 @@ TEST(SimOptionsTest, FaultsTakeTheirNumbers) {
 TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
     SimOptions options;
     std::string error;
-    ASSERT_TRUE(ParseSimOptions({"--unit", "F", "--readings", "150", "--link", "/tmp/x", "--pace",
-                                 "--fault", "slow", "--fault", "cut:9", "--log", "l", "--verbose"},
+    ASSERT_TRUE(ParseSimOptions({"--unit", "F", "--readings=150", "--link", "/tmp/x", "--pace",
+                                 "--fault", "slow", "--fault=cut:9", "--log", "l", "--verbose"},
                                 options, error))
         << error;
     EXPECT_EQ(options.unit.factoryHigh, 932);
@@ -44,6 +44,7 @@ TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
         {"--memory", "a", "--readings", "3"},
         {"--link"},
         {"--speed", "9600"},
+        {"--pace", "extra"},
     };
     for (const auto& args : bad) {
         SimOptions rejected;
@@ -51,6 +52,8 @@ TEST(SimOptionsTest, CommandLineIsCheckedWhole) {
         EXPECT_FALSE(ParseSimOptions(args, rejected, error)) << args[0];
         EXPECT_FALSE(error.empty());
     }
+    EXPECT_FALSE(ParseSimOptions({"--speed=9600"}, options, error));
+    EXPECT_EQ(error, "unknown option '--speed'");
 }
 
 TEST(SimOptionsTest, VersionAndHelpAreFlagsOfTheirOwn) {

@@ -1,4 +1,5 @@
 #include "CliLinkTest.h"
+#include "support/ToolRun.h"
 
 #include <chrono>
 #include <thread>
@@ -28,7 +29,7 @@ protected:
         args.insert(args.end(), {"import", "--port", port(), output()});
         CliOutcome outcome = cli(args);
         EXPECT_EQ(outcome.status, 4);
-        EXPECT_EQ(outcome.err, message);
+        EXPECT_EQ(outcome.err, ErrorLines(message));
         EXPECT_EQ(outcome.out, "");
         EXPECT_EQ(simLog(), log);
         EXPECT_EQ(ReadBytes(output()), kOldFile);
@@ -80,7 +81,7 @@ TEST_F(CliFaultsTest, DeviceVanishingMidDumpIsACommunicationFailure) {
     sim.reset();
     import.join();
     EXPECT_EQ(outcome.status, 4);
-    EXPECT_EQ(outcome.err, kFailed);
+    EXPECT_EQ(outcome.err, ErrorLines(kFailed));
     EXPECT_EQ(ReadBytes(output()), kOldFile);
 }
 
@@ -108,8 +109,9 @@ TEST_F(CliFaultsTest, MissingDeviceIsAPortError) {
     std::string device = folder.file("ttyNONE");
     CliOutcome outcome = cli({"import", "--port", device, output()});
     EXPECT_EQ(outcome.status, 3);
-    EXPECT_EQ(outcome.err, "選択されている通信ﾎﾟｰﾄは使用できません。\n別ﾎﾟｰﾄを選択して下さい。\n" +
-                               device + " が見つかりません。\n");
+    EXPECT_EQ(outcome.err,
+              ErrorLines("選択されている通信ﾎﾟｰﾄは使用できません。\n別ﾎﾟｰﾄを選択して下さい。\n" +
+                         device + " が見つかりません。\n"));
     EXPECT_EQ(ReadBytes(output()), kOldFile);
     EXPECT_EQ(folder.entryCount(), 1);
 }

@@ -1,4 +1,5 @@
 #include "CliLinkTest.h"
+#include "support/ToolRun.h"
 
 #include <csignal>
 #include <spawn.h>
@@ -74,8 +75,8 @@ TEST_F(CliPortTest, TwoImportsAtOnceGiveOneSuccessAndOneBusyRefusal) {
     ASSERT_TRUE(simReceived("HEL"));
     CliOutcome second = cli({"import", "--port", port(), folder.file("second.csv")});
     EXPECT_EQ(second.status, 3);
-    EXPECT_EQ(second.err, kPortRefused + port() + " は他のﾌﾟﾛｸﾞﾗﾑ (vestra-cli, PID " +
-                              std::to_string(first) + ") が使用中です。\n");
+    EXPECT_EQ(second.err, ErrorLines(kPortRefused + port() + " は他のﾌﾟﾛｸﾞﾗﾑ (vestra-cli, PID " +
+                                     std::to_string(first) + ") が使用中です。\n"));
     int status = finishCli(first);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << errOf("first");
@@ -92,7 +93,7 @@ TEST_F(CliPortTest, StopSignalAbortsLikeTheAbortButton) {
         int status = finishCli(tool);
         ASSERT_TRUE(WIFEXITED(status)) << signal;
         EXPECT_EQ(WEXITSTATUS(status), 4) << signal;
-        EXPECT_EQ(errOf("tool"), kUserAbort) << signal;
+        EXPECT_EQ(errOf("tool"), ErrorLines(kUserAbort)) << signal;
         EXPECT_EQ(ReadBytes(output()), kOldFile) << signal;
         EXPECT_EQ(simLogAfterFarewell(), (Strings{"HEL", "MEM", "BYE"})) << signal;
         // The thermometer has finished its dump and heard the farewell: the line is free.
@@ -148,7 +149,9 @@ TEST_F(CliPortTest, TraceThatCannotBeWrittenIsRefusedBeforeThePortIsOpened) {
     ASSERT_EQ(::mkfifo(trace.c_str(), 0600), 0);
     CliOutcome outcome = cli({"--trace", trace, "import", "--port", port(), output()});
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.err.rfind("File Save Error !\n" + trace + ": ", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err.rfind("vestra-cli: File Save Error !\nvestra-cli: " + trace + ": ", 0),
+              0u)
+        << outcome.err;
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(ReadBytes(folder.file("sim.log")), "");
     EXPECT_FALSE(std::filesystem::exists(output()));
@@ -165,7 +168,9 @@ TEST_F(CliPortTest, TraceLostOnAFullDiskFailsTheToolAndKeepsTheData) {
             "LD_PRELOAD=" + quoted(VESTRA_FAULT_SHIM_PATH) + " VESTRA_FAIL_CALL=write " +
                 "VESTRA_FAIL_UNDER=" + quoted(traces) + " ");
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.err.rfind("File Save Error !\n" + trace + ": ", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err.rfind("vestra-cli: File Save Error !\nvestra-cli: " + trace + ": ", 0),
+              0u)
+        << outcome.err;
     EXPECT_NE(ReadBytes(output()), "");
 }
 
@@ -181,7 +186,7 @@ TEST_F(CliPortTest, PathsThatAreNoPortGiveThePortMessageAndTheCause) {
     for (const auto& [path, cause] : cases) {
         CliOutcome outcome = cli({"import", "--port", path, output()});
         EXPECT_EQ(outcome.status, 3) << path;
-        EXPECT_EQ(outcome.err, kPortRefused + path + cause + "\n");
+        EXPECT_EQ(outcome.err, ErrorLines(kPortRefused + path + cause + "\n"));
         EXPECT_EQ(outcome.out, "") << path;
         EXPECT_FALSE(std::filesystem::exists(output())) << path;
     }

@@ -72,7 +72,8 @@ TEST_P(FileOutputFaults, AreReportedAndKeepTheOldFile) {
     WriteBytes(target, kOld);
     Outcome outcome = run(GetParam().call, "--unit C convert '" + input_ + "' '" + target + "'");
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.errors, "File Save Error !\n" + target + ": " + GetParam().reason + "\n");
+    EXPECT_EQ(outcome.errors,
+              ErrorLines("File Save Error !\n" + target + ": " + GetParam().reason + "\n"));
     EXPECT_EQ(ReadBytes(target), kOld);
     EXPECT_EQ(entriesInOut(), 1) << "no temporary may remain";
 }
@@ -97,13 +98,13 @@ TEST_F(WriteFaultsTest, StandardOutputThatCannotBeWrittenFailsTheCommand) {
     std::string target = out_ + "/report.txt";
     Outcome outcome = run("write", "convert --help >'" + target + "'");
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.errors, "File Save Error !\n標準出力: " + kFull + "\n");
+    EXPECT_EQ(outcome.errors, ErrorLines("File Save Error !\n標準出力: " + kFull + "\n"));
 }
 
 TEST_F(WriteFaultsTest, StandardOutputOnAFullDeviceFailsTheCommand) {
     Outcome outcome = run("none", "--version >/dev/full");
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.errors, "File Save Error !\n標準出力: " + kFull + "\n");
+    EXPECT_EQ(outcome.errors, ErrorLines("File Save Error !\n標準出力: " + kFull + "\n"));
 }
 
 // The window writes its settings at exit through the same path; a failure keeps every line.

@@ -61,8 +61,8 @@ TEST_F(CliConvertTest, BadInputIsAFileErrorAndWritesNothing) {
     testing::WriteBytes(folder_.file("bad.qmc"), std::string(100, 'x'));
     Outcome bad = run("convert " + quoted("bad.qmc") + " " + quoted("out.csv"));
     EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.errors,
-              "File Load Error !\n" + folder_.file("bad.qmc") + ": データファイルではありません\n");
+    EXPECT_EQ(bad.errors, testing::ErrorLines("File Load Error !\n" + folder_.file("bad.qmc") +
+                                              ": データファイルではありません\n"));
     EXPECT_FALSE(testing::ReadBytes(folder_.file("out.csv")).size() > 0);
     EXPECT_EQ(run("convert " + quoted("missing.qmc") + " " + quoted("out.csv")).status, 1);
     // A Celsius file read as Fahrenheit is refused too.
@@ -84,7 +84,8 @@ TEST_F(CliConvertTest, InputsThatAreNoFilesAreNamedWithTheirReason) {
           Case{folder_.file("missing.qmc"), "ファイルまたはフォルダがありません"}}) {
         Outcome outcome = run("--unit C convert '" + c.input + "' " + quoted("out.csv"));
         EXPECT_EQ(outcome.status, 1) << c.input;
-        EXPECT_EQ(outcome.errors, "File Load Error !\n" + c.input + ": " + c.reason + "\n");
+        EXPECT_EQ(outcome.errors,
+                  testing::ErrorLines("File Load Error !\n" + c.input + ": " + c.reason + "\n"));
     }
     std::filesystem::create_directories(folder_.file("config/MORVA/VESTRA2/Config"));
     ASSERT_EQ(::mkfifo(folder_.file("config/MORVA/VESTRA2/Config/VESTRA.INI").c_str(), 0600), 0);
@@ -96,7 +97,7 @@ TEST_F(CliConvertTest, VersionHelpAndOptionsWithEqualsSign) {
     EXPECT_EQ(run("--version >'" + out + "'").status, 0);
     EXPECT_EQ(testing::ReadBytes(out), "vestra-cli 2.0.0\n");
     EXPECT_EQ(run("convert --help >'" + out + "'").status, 0);
-    EXPECT_TRUE(testing::ReadBytes(out).starts_with("usage: vestra-cli [--unit C|F] convert "));
+    EXPECT_TRUE(testing::ReadBytes(out).starts_with("Usage: vestra-cli [global options] convert "));
     EXPECT_EQ(run("--unit=C convert " + quoted("in.qmc") + " " + quoted("eq.csv")).status, 0);
     EXPECT_EQ(testing::ReadBytes(folder_.file("eq.csv")), expected("small.csv"));
     EXPECT_EQ(run("--unit=X convert " + quoted("in.qmc") + " " + quoted("eq.csv")).status, 2);
@@ -114,7 +115,8 @@ TEST_F(CliConvertTest, StandardInputAndOutputStandInForFiles) {
     EXPECT_EQ(run("convert " + quoted("in.qmc") + " -").status, 2);
     Outcome garbage = run("convert - " + quoted("x.csv") + " </dev/zero");
     EXPECT_EQ(garbage.status, 1);
-    EXPECT_EQ(garbage.errors, "File Load Error !\n標準入力: データファイルではありません\n");
+    EXPECT_EQ(garbage.errors,
+              testing::ErrorLines("File Load Error !\n標準入力: データファイルではありません\n"));
 }
 
 // The report is laid out by a program of its own; the tool itself loads no Qt.
@@ -146,7 +148,7 @@ TEST_F(CliConvertTest, AClosedPipeEndsQuietly) {
 TEST_F(CliConvertTest, UnsupportedOutputIsBadInput) {
     Outcome other = run("convert " + quoted("in.qmc") + " " + quoted("out.qmf"));
     EXPECT_EQ(other.status, 2);
-    EXPECT_EQ(other.errors, "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。\n");
+    EXPECT_EQ(other.errors, testing::ErrorLines("ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。\n"));
     EXPECT_EQ(run("convert " + quoted("in.qmc") + " " + quoted("out")).status, 2);
     EXPECT_EQ(folder_.entryCount(), 2); // in.qmc, stderr
 }
@@ -164,14 +166,43 @@ TEST_F(CliConvertTest, WritesThePrintedReportAsPdf) {
     EXPECT_NE(report.find(data.group(1).tag), std::string::npos) << report;
 }
 
-TEST_F(CliConvertTest, BadUsagePrintsTheUsage) {
-    for (const char* args : {"", "convert", "--unit", "--unit K convert a.qmc b.csv", "frobnicate",
-                             "convert a.qmc b.csv c.txt"}) {
-        Outcome usage = run(args);
-        EXPECT_EQ(usage.status, 2) << args;
-        EXPECT_NE(usage.errors.find("usage: vestra-cli [--unit C|F] convert [--format "),
-                  std::string::npos)
-            << args;
+// Each mistake is one line naming it; a word the tool does not know points to the help.
+TEST_F(CliConvertTest, BadUsageIsOneLineNamingTheMistake) {
+    struct Case {
+        const char* args;
+        const char* line;
+    };
+    for (const Case& c : {
+             Case{"", "no command given\nsee vestra-cli --help"},
+             Case{"--unit", "--unit: 1 required TEXT missing"},
+             Case{"--unit K convert a.qmc b.csv", "bad value for --unit: 'K' (C|F)"},
+             Case{"frobnicate", "unknown command or argument 'frobnicate'\nsee vestra-cli --help"},
+             Case{"convert --bogus=1 a.qmc b.csv",
+                  "unknown option '--bogus'\nsee vestra-cli --help"},
+             Case{"--port x convert a.qmc b.csv", "unknown option '--port'\nsee vestra-cli --help"},
+             Case{"convert a.qmc b.csv c.txt",
+                  "wrong operands for convert; see vestra-cli convert --help"},
+             Case{"convert --format xls a.qmc -",
+                  "bad value for --format: 'xls' (csv|txt|qmc|qmf|pdf)"},
+             Case{"convert a.qmc -", "standard output has no extension: name --format"},
+         }) {
+        Outcome usage = run(c.args);
+        EXPECT_EQ(usage.status, 2) << c.args;
+        EXPECT_EQ(usage.errors, testing::ErrorLines(std::string(c.line) + '\n')) << c.args;
+    }
+    EXPECT_EQ(folder_.entryCount(), 2); // in.qmc, stderr
+}
+
+// Global options stand before or after the command; "--" makes the rest operands.
+TEST_F(CliConvertTest, OptionsInAnyOrderAndDashDashEndsThem) {
+    testing::WriteBytes(folder_.file("-x.qmc"), testing::ReadBytes(input_));
+    std::string inFolder = "cd '" + folder_.path().string() + "' && ";
+    for (const std::string& args : {std::string("convert in.qmc a.csv --unit C --quiet"),
+                                    std::string("convert --unit=C -- -x.qmc a.csv")}) {
+        Outcome outcome = testing::RunTool(folder_, VESTRA_CLI_PATH, args, inFolder);
+        EXPECT_EQ(outcome.status, 0) << args << outcome.errors;
+        EXPECT_EQ(testing::ReadBytes(folder_.file("a.csv")), expected("small.csv")) << args;
+        std::filesystem::remove(folder_.file("a.csv"));
     }
 }
 

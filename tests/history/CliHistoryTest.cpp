@@ -7,6 +7,7 @@
 #include "shell/FileFault.h"
 #include "shell/TextCodec.h"
 #include "support/RecordingMessages.h"
+#include "support/ToolRun.h"
 
 #include <chrono>
 #include <csignal>
@@ -122,9 +123,10 @@ TEST_P(CliHistoryTest, AFolderGoesInWholeAndForeignFilesAreSkippedOneLineEach) {
     Outcome outcome = run("add '" + file("rounds") + "' '" + file("missing.qmc") + "'");
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.output, "2 new data sets, 0 updated, 0 already stored, 2 files skipped\n");
-    EXPECT_EQ(outcome.errors, "skipped " + file("rounds/damaged.qmc") + ": " + kNotDataFile +
+    EXPECT_EQ(outcome.errors,
+              testing::ErrorLines("skipped " + file("rounds/damaged.qmc") + ": " + kNotDataFile +
                                   "\nskipped " + file("missing.qmc") +
-                                  ": ファイルまたはフォルダがありません\n");
+                                  ": ファイルまたはフォルダがありません\n"));
 }
 
 TEST_P(CliHistoryTest, TagsListTagObjectUnitCountAndSpan) {
@@ -308,7 +310,8 @@ TEST_P(CliHistoryTest, AFolderWalkSkipsLoopsAndUnreadableFoldersAndGoesOn) {
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.output, "2 new data sets, 0 updated, 0 already stored, 3 files skipped\n");
     for (const char* skipped : {"rounds/a/up", "rounds/b", "rounds/m.qmc"}) {
-        EXPECT_NE(outcome.errors.find("skipped " + file(skipped) + ": "), std::string::npos)
+        EXPECT_NE(outcome.errors.find("vestra-cli: skipped " + file(skipped) + ": "),
+                  std::string::npos)
             << outcome.errors;
     }
 }

@@ -4,6 +4,7 @@ list(APPEND VESTRA_CORE_TESTS
     print/PrintOptionRulesTest.cpp
     print/ReportPaperTest.cpp
     print/PdfFileChoiceTest.cpp
+    print/PdfStampsTest.cpp
 )
 
 foreach(test ReportPdfTest PrintWindowsTest)

@@ -35,3 +35,12 @@ if(VESTRA_BUILD_UI)
     target_link_libraries(vestra_mime_tests PRIVATE Qt6::Core Qt6::Test)
     add_test(NAME mime_types COMMAND vestra_mime_tests)
 endif()
+
+# The manual pages and the bash completion against what the programs' help lists.
+if(TARGET vestra-cli)
+    vestra_add_tool_tests(vestra_cli_manual_tests shell/CliManualTest.cpp)
+    add_dependencies(vestra_cli_manual_tests vestra-sim)
+    target_compile_definitions(vestra_cli_manual_tests PRIVATE
+        VESTRA_SIM_PATH="$<TARGET_FILE:vestra-sim>"
+        VESTRA_PACKAGING_DIR="${PROJECT_SOURCE_DIR}/packaging")
+endif()

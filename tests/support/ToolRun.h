@@ -25,4 +25,17 @@ inline ToolOutcome RunTool(const TempFolder& folder, const std::string& program,
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(errors)};
 }
 
+// text as the tool writes it to standard error: every line after the program's name.
+inline std::string ErrorLines(const std::string& text, const std::string& program = "vestra-cli") {
+    std::string out;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end;
+        out += program + ": " + text.substr(start, end - start) + '\n';
+        start = end + 1;
+    }
+    return out;
+}
+
 } // namespace vestra::testing
