@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "CommandArgs.h"
 #include "OutputFile.h"
+#include "OutputOptions.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
@@ -30,14 +31,19 @@ bool openInput(const CliContext& context, const std::string& input, DataStore& s
 } // namespace
 
 // Reads a native data file as the Open command does and writes it again as the Save command
-// would for the output's format, or as the printed report for ".pdf" (on --paper). "-" stands
-// for standard input or output.
+// would for the output's format (CSV and text in --encoding), as the printed report for ".pdf"
+// (on --paper), or as JSON for ".json". "-" stands for standard input or output.
 int RunConvert(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--format", "--paper"});
+    auto parsed = ParseCommandArgs(args, {"--format", "--paper", "--encoding"});
     if (!parsed || parsed->operands.size() != 2) {
         return kBadArguments;
     }
+    auto encoding = ReadOutputOptions(*parsed, TextEncoding::Cp932, kDataFormats);
+    if (!encoding) {
+        return kExitUsage;
+    }
     OutputTarget output = OutputTargetOf(parsed->operands[1], parsed->option("--format"));
+    output.encoding = *encoding;
     std::optional<ReportPaper> paper = OutputPaper(*parsed, &output);
     if (!paper) {
         return kBadArguments;

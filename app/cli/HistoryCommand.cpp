@@ -52,11 +52,17 @@ std::string HistoryUnit(const HistoryRequest& request) {
 // before the subcommand runs (for add created or brought up to date, for the others read-only);
 // a database that cannot be opened ends the command with its reason.
 int RunHistory(const CliContext& context, std::span<const std::string> args) {
-    auto parsed = ParseCommandArgs(args, {"--db", "--tag", "--unit"});
+    std::vector<std::string> rest;
+    OutputFlags flags = TakeOutputFlags(args, rest);
+    auto parsed = ParseCommandArgs(rest, {"--db", "--tag", "--unit", "--format", "--encoding"});
     if (!parsed || parsed->operands.empty()) {
         return kBadArguments;
     }
     std::string name = parsed->operands.front();
+    bool formatted = parsed->option("--format") || parsed->option("--encoding");
+    if ((name != "tags" && (flags.json || flags.header)) || (name != "export" && formatted)) {
+        return kBadArguments;
+    }
     parsed->operands.erase(parsed->operands.begin());
     for (const Subcommand& subcommand : kSubcommands) {
         if (subcommand.name != name) {
@@ -69,7 +75,7 @@ int RunHistory(const CliContext& context, std::span<const std::string> args) {
             ShowHistoryFailure(reason);
             return kExitFileError;
         }
-        return subcommand.run({context, *parsed, *store});
+        return subcommand.run({context, *parsed, *store, flags});
     }
     return kBadArguments;
 }

@@ -3,12 +3,14 @@
 #include "files/DataFile.h"
 #include "shell/Common.h"
 #include "shell/Settings.h"
+#include "shell/TextCodec.h"
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -141,6 +143,63 @@ TEST_F(CliConvertTest, AClosedPipeEndsQuietly) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(testing::ReadBytes(status), "141\n");
     EXPECT_EQ(testing::ReadBytes(errors), "");
+}
+
+TEST_F(CliConvertTest, JsonByTheExtensionOrByFormatIsOneDocument) {
+    std::string out = folder_.file("stdout");
+    EXPECT_EQ(run("--unit C convert " + quoted("in.qmc") + " " + quoted("out.JSON")).status, 0);
+    EXPECT_EQ(
+        run("--unit C convert --format json " + quoted("in.qmc") + " - >'" + out + "'").status, 0);
+    std::string json = testing::ReadBytes(folder_.file("out.JSON"));
+    EXPECT_EQ(testing::ReadBytes(out), json);
+    EXPECT_EQ(nlohmann::json::parse(json).value("kind", ""), "data-set");
+}
+
+TEST_F(CliConvertTest, Utf8CsvAndTextHoldTheSameLinesAndTheCsvAMark) {
+    struct Case {
+        std::string args;
+        std::string output;
+        std::string bytes;
+    };
+    std::string out = folder_.file("stdout");
+    const Case cases[] = {
+        {"--encoding utf-8 " + quoted("in.qmc") + " " + quoted("u.csv"), folder_.file("u.csv"),
+         "\xEF\xBB\xBF" + FromCp932(expected("small.csv"))},
+        {"--encoding=UTF-8 " + quoted("in.qmc") + " " + quoted("u.txt"), folder_.file("u.txt"),
+         FromCp932(expected("small.txt"))},
+        {"--format csv --encoding utf-8 " + quoted("in.qmc") + " - >'" + out + "'", out,
+         "\xEF\xBB\xBF" + FromCp932(expected("small.csv"))},
+        {"--encoding cp932 " + quoted("in.qmc") + " " + quoted("c.csv"), folder_.file("c.csv"),
+         expected("small.csv")},
+    };
+    for (const Case& c : cases) {
+        Outcome outcome = run("--unit C convert " + c.args);
+        EXPECT_EQ(outcome.status, 0) << c.args << outcome.errors;
+        EXPECT_EQ(testing::ReadBytes(c.output), c.bytes) << c.args;
+    }
+}
+
+TEST_F(CliConvertTest, AnUnknownFormatOrEncodingIsNamedOnOneLineAndNothingIsWritten) {
+    struct Case {
+        std::string args;
+        std::string error;
+    };
+    std::string out = folder_.file("stdout");
+    const Case cases[] = {
+        {"--format xml " + quoted("in.qmc") + " - >'" + out + "'",
+         "vestra-cli: --format 'xml' is unknown; known: csv txt qmc qmf pdf json\n"},
+        {"--encoding latin1 " + quoted("in.qmc") + " " + quoted("out.csv"),
+         "vestra-cli: --encoding 'latin1' is unknown; known: cp932 utf-8\n"},
+        {"--format csv --encoding '' " + quoted("in.qmc") + " - >'" + out + "'",
+         "vestra-cli: --encoding '' is unknown; known: cp932 utf-8\n"},
+    };
+    for (const Case& c : cases) {
+        Outcome outcome = run("convert " + c.args);
+        EXPECT_EQ(outcome.status, 2) << c.args;
+        EXPECT_EQ(outcome.errors, c.error);
+        EXPECT_EQ(testing::ReadBytes(out), "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("out.csv")));
 }
 
 TEST_F(CliConvertTest, UnsupportedOutputIsBadInput) {

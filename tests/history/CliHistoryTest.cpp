@@ -12,6 +12,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -137,6 +138,31 @@ TEST_P(CliHistoryTest, TagsListTagObjectUnitCountAndSpan) {
                               "TAG2\t2号炉 炉壁\tﾟC\t6\t2026/02/10 09:00\t2026/03/10 09:02\n");
 }
 
+TEST_P(CliHistoryTest, TagsGainAHeaderLineOrBecomeJsonOnlyWhenAsked) {
+    save("a.qmc", testing::RoundDataSet(1));
+    run("add '" + file("a.qmc") + "'");
+    std::string plain = run("tags").output;
+    Outcome header = run("tags --header");
+    EXPECT_EQ(header.status, 0) << header.errors;
+    EXPECT_EQ(header.output, "tag\tobject\tunit\treadings\tfirst\tlast\n" + plain);
+    Outcome json = run("tags --json");
+    EXPECT_EQ(json.status, 0) << json.errors;
+    EXPECT_EQ(nlohmann::json::parse(json.output)["tags"].size(), 2u);
+}
+
+TEST_P(CliHistoryTest, ExportWritesJsonOrUtf8CsvWhenAsked) {
+    save("a.qmc", testing::RoundDataSet(1));
+    run("add '" + file("a.qmc") + "'");
+    Outcome json = run("export --tag TAG2 --format json -");
+    EXPECT_EQ(json.status, 0) << json.errors;
+    nlohmann::json document = nlohmann::json::parse(json.output);
+    EXPECT_EQ(document["readings"].size(), 3u);
+    EXPECT_EQ(document["readings"][0]["value"], 251);
+    Outcome utf8 = run("export --tag TAG2 --encoding utf-8 -");
+    EXPECT_EQ(utf8.status, 0) << utf8.errors;
+    EXPECT_EQ(utf8.output, "\xEF\xBB\xBF" + FromCp932(run("export --tag TAG2 -").output));
+}
+
 TEST_P(CliHistoryTest, ExportWritesTheTagsReadingsAsTheDataExportWritesCsv) {
     save("a.qmc", testing::RoundDataSet(1));
     run("add '" + file("a.qmc") + "'");
@@ -179,7 +205,9 @@ TEST_P(CliHistoryTest, ChartDrawsTheTrendOfATagAsTheWindowDoes) {
 
 TEST_P(CliHistoryTest, WrongUsageIsRefused) {
     for (const char* args : {"", "add", "tags extra", "export -", "export --tag T", "chart x.svg",
-                             "export --tag T --unit K -", "chart --tag T x.pdf", "list"}) {
+                             "export --tag T --unit K -", "chart --tag T x.pdf", "list",
+                             "tags --format json", "chart --tag T --json x.svg",
+                             "export --tag T --format xml -", "export --tag T --encoding x -"}) {
         EXPECT_EQ(run(args).status, 2) << args;
     }
 }
