@@ -18,12 +18,13 @@ namespace vestra {
 namespace {
 
 // Whether the written schema (docs/vestra.schema.json) accepts the document, as a reader's
-// JSON Schema validator judges it.
+// JSON Schema validator judges it: Debian's python3-jsonschema under Debian's interpreter, not
+// whatever python3 comes first on the path.
 bool schemaAccepts(const std::string& document) {
     testing::TempFolder folder("vestra-json-schema");
     std::string file = folder.file("document.json");
     testing::WriteBytes(file, document);
-    std::string command = std::string("python3 '") + VESTRA_JSON_VALIDATOR + "' '" +
+    std::string command = std::string("/usr/bin/python3 '") + VESTRA_JSON_VALIDATOR + "' '" +
                           VESTRA_JSON_SCHEMA + "' '" + file + "'";
     int raw = std::system(command.c_str());
     return WIFEXITED(raw) && WEXITSTATUS(raw) == 0;
