@@ -25,10 +25,8 @@ TEST(JsonExport, DocumentsHoldWhatTheExportsHoldWithTheExportsStatistics) {
         {data, "/groups/0/statistics",
          R"({"maximum":{"number":2,"time":"2008-03-01T09:10:00","value":120},)"
          R"("minimum":{"number":3,"time":"2008-03-01T09:20:00","value":15.5},"average":52.6})"},
-        {data, "/groups/0/readings/0",
-         R"({"number":1,"time":"2008-03-01T09:00:59","value":22.35,"alarm":"","remark":"入口"})"},
-        {data, "/groups/0/readings/1/alarm", R"("high")"},
-        {data, "/groups/0/readings/2/alarm", R"("low")"},
+        {data, "/groups/0/readings/1",
+         R"({"number":2,"time":"2008-03-01T09:10:00","value":120,"alarm":"high","remark":""})"},
         {data, "/groups/2/statistics", "null"},
         {clock, "/clock", R"("2026-12-08T07:27:40")"},
         {settings, "/groups/1",

@@ -3,7 +3,6 @@ list(APPEND VESTRA_CORE_TESTS
     files/DataFileRobustnessTest.cpp
     files/ExportTest.cpp
     files/JsonExportTest.cpp
-    files/TextEncodingTest.cpp
     files/JsonSchemaTest.cpp
     files/FileCommandsTest.cpp
     files/GoldenNativeFileTest.cpp
