@@ -7,7 +7,8 @@ _vestra_cli() {
     local commands="convert import clock settings clear reset ports chart history"
     case $prev in
     --unit) COMPREPLY=($(compgen -W "C F" -- "$cur")); return ;;
-    --format) COMPREPLY=($(compgen -W "csv txt qmc qmf pdf" -- "$cur")); return ;;
+    --format) COMPREPLY=($(compgen -W "csv txt qmc qmf pdf json" -- "$cur")); return ;;
+    --encoding) COMPREPLY=($(compgen -W "cp932 utf-8" -- "$cur")); return ;;
     --paper) COMPREPLY=($(compgen -W "a4 letter" -- "$cur")); return ;;
     --port) COMPREPLY=($(compgen -f -- "${cur:-/dev/tty}")); return ;;
     --trace | --send | --db) _filedir; return ;;
@@ -21,13 +22,14 @@ _vestra_cli() {
     done
     local options
     case $command in
-    convert) options="--format --paper" ;;
-    import) options="--port --format --paper" ;;
-    clock) options="--port --set" ;;
-    settings) options="--port --send" ;;
+    ports) options="--json --header" ;;
+    convert) options="--format --paper --encoding" ;;
+    import) options="--port --format --paper --encoding --json" ;;
+    clock) options="--port --set --json --header" ;;
+    settings) options="--port --send --json" ;;
     clear | reset) options="--port" ;;
     chart) options="--width --height" ;;
-    history) options="--db --tag" ;;
+    history) options="--db --tag --format --encoding --json --header" ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$global $options" -- "$cur"))

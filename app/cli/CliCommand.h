@@ -33,7 +33,8 @@ struct CliContext {
 // and points to its help, and exits with kExitUsage.
 inline constexpr int kBadArguments = -1;
 
-// An option a command takes, always with a value ("--name VALUE" or "--name=VALUE").
+// An option a command takes: with a value ("--name VALUE" or "--name=VALUE"), or a switch
+// without one ("--json") when its value form is empty.
 struct CommandOption {
     std::string_view name;                 // with its dashes: "--port"
     std::string_view value;                // the value's form in the usage: "DEVICE", "a4|letter"

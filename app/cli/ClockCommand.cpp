@@ -1,8 +1,10 @@
 #include "CliCommand.h"
 #include "DeviceLink.h"
+#include "OutputOptions.h"
 #include "StandardOutput.h"
 #include "device/ClockInput.h"
 #include "device/DeviceOperationTexts.h"
+#include "files/JsonExport.h"
 
 #include <sstream>
 
@@ -34,6 +36,8 @@ ClockBoxes boxesOf(const std::string& text) {
     return field + 1 == boxes.size() ? boxes : ClockBoxes{};
 }
 
+constexpr const char* kClockHeader = "clock";
+
 int setClock(const CliContext& context, const std::string& port, const std::string& text) {
     std::optional<DateTime> clock = ReadClockBoxes(boxesOf(text), context.messages);
     if (!clock) {
@@ -50,13 +54,17 @@ int setClock(const CliContext& context, const std::string& port, const std::stri
 } // namespace
 
 // Reads the thermometer's clock and prints it as "YYYY/MM/DD hh:mm:ss", or sets it, after the
-// checks of the clock dialog.
+// checks of the clock dialog. --json prints the JSON document, --header a column name first.
 int RunClock(const CliContext& context, const CommandArgs& args) {
-    if (!args.operands.empty()) {
+    OutputFlags flags = OutputFlagsOf(args);
+    if (!args.operands.empty() || (flags.json && flags.header)) {
         return kBadArguments;
     }
     const std::string& port = *args.option("--port");
     if (const std::string* text = args.option("--set")) {
+        if (flags.json || flags.header) {
+            return kBadArguments;
+        }
         return setClock(context, port, *text);
     }
     DataStore store;
@@ -64,7 +72,15 @@ int RunClock(const CliContext& context, const CommandArgs& args) {
     if (status != kExitOk) {
         return status;
     }
-    return PrintLines(context, {FormatTimestampSeconds(store.importBuffer.importedAt)});
+    const DateTime& clock = store.importBuffer.importedAt;
+    if (flags.json) {
+        return PrintText(context, ClockJson(clock));
+    }
+    std::vector<std::string> lines{FormatTimestampSeconds(clock)};
+    if (flags.header) {
+        lines.insert(lines.begin(), kClockHeader);
+    }
+    return PrintLines(context, lines);
 }
 
 } // namespace vestra::cli

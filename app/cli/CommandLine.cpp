@@ -13,6 +13,7 @@ namespace {
 // Where the parser puts what it reads; its parts never move while the parser holds them.
 struct Storage {
     std::map<std::pair<std::string_view, std::string_view>, std::string> values;
+    std::map<std::pair<std::string_view, std::string_view>, bool> switches;
     std::deque<std::vector<std::string>> operands;
 };
 
@@ -55,6 +56,10 @@ std::optional<CommandLine> commandOptions(const CliCommand& command, const CLI::
             }
             continue;
         }
+        if (option.value.empty()) {
+            args.options[std::string(option.name)] = std::string();
+            continue;
+        }
         const std::string& value = storage.values[{command.name, option.name}];
         if (!isChoice(value, option.choices)) {
             return refused("bad value for " + std::string(option.name) + ": '" + value + "' (" +
@@ -89,7 +94,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         sub->fallthrough();
         sub->add_flag("--help,-h");
         for (const CommandOption& option : command.options) {
-            sub->add_option(std::string(option.name), storage.values[{command.name, option.name}]);
+            std::pair key{command.name, option.name};
+            if (option.value.empty()) {
+                sub->add_flag(std::string(option.name), storage.switches[key]);
+            } else {
+                sub->add_option(std::string(option.name), storage.values[key]);
+            }
         }
         sub->add_option("operands", storage.operands.emplace_back());
         subcommands.emplace_back(&command, sub);

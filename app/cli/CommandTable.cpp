@@ -18,8 +18,11 @@ namespace {
 
 const CommandOption kPort{"--port", "DEVICE", true};
 const CommandOption kFormat{
-    "--format", "csv|txt|qmc|qmf|pdf", false, {"csv", "txt", "qmc", "qmf", "pdf"}};
+    "--format", "csv|txt|qmc|qmf|pdf|json", false, {"csv", "txt", "qmc", "qmf", "pdf", "json"}};
 const CommandOption kPaper{"--paper", "a4|letter", false, {"a4", "letter"}};
+const CommandOption kEncoding{"--encoding", "cp932|utf-8", false, {"cp932", "utf-8"}};
+const CommandOption kJson{"--json", ""};
+const CommandOption kHeader{"--header", ""};
 
 } // namespace
 
@@ -27,44 +30,48 @@ std::span<const CliCommand> Commands() {
     static const std::array commands{
         CliCommand{
             "convert",
-            {kFormat, kPaper},
+            {kFormat, kPaper, kEncoding},
             "INPUT OUTPUT",
             "reads a native data file as the Open command does and writes it as the\n"
-            "Save command would for OUTPUT's extension, or as the printed report (.pdf)\n"
+            "Save command would for OUTPUT's extension (CSV and text in code page 932\n"
+            "unless --encoding utf-8: CSV then with a byte-order mark), as JSON (.json),\n"
+            "or as the printed report (.pdf)\n"
             "on the paper --paper names (default: the locale's paper: Letter where LC_PAPER\n"
             "says 216 x 279 mm, else A4).\n"
             "INPUT - reads standard input; OUTPUT - writes standard output in the\n"
             "format --format names.\n",
             RunConvert},
         CliCommand{"import",
-                   {kPort, kFormat, kPaper},
+                   {kPort, kFormat, kPaper, kEncoding, kJson},
                    "[OUTPUT]",
-                   "reads the thermometer's memory; without OUTPUT the text report goes to\n"
-                   "standard output in UTF-8 with LF line ends and the completion message to\n"
-                   "standard error.\n",
+                   "reads the thermometer's memory; without OUTPUT the text report (or with\n"
+                   "--json the JSON document) goes to standard output in UTF-8 with LF line\n"
+                   "ends and the completion message to standard error.\n",
                    RunImport},
         CliCommand{"clock",
-                   {kPort, {"--set", "\"YYYY/MM/DD hh:mm:ss\""}},
+                   {kPort, {"--set", "\"YYYY/MM/DD hh:mm:ss\""}, kJson, kHeader},
                    "",
-                   "prints the thermometer's clock as YYYY/MM/DD hh:mm:ss, or sets it.\n",
+                   "prints the thermometer's clock as YYYY/MM/DD hh:mm:ss (--json: as JSON;\n"
+                   "--header: a column name first), or sets it.\n",
                    RunClock},
         CliCommand{"settings",
-                   {kPort, {"--send", "FILE"}},
+                   {kPort, {"--send", "FILE"}, kJson},
                    "",
                    "prints the label and group settings as LABEL=label and 15 lines\n"
                    "\"NN TAG EMISSIVITY HIGH LOW\" (UTF-8). --send reads that form, checks it as\n"
                    "the settings editor does, resets the thermometer (erasing its readings) and\n"
-                   "sends it.\n",
+                   "sends it. --json prints the settings as JSON instead.\n",
                    RunSettings},
         CliCommand{"clear", {kPort}, "", "erases the readings in the thermometer.\n", RunClear},
         CliCommand{
             "reset", {kPort}, "", "returns the thermometer to its factory state.\n", RunReset},
         CliCommand{"ports",
-                   {},
+                   {kJson, kHeader},
                    "",
                    "lists COM1 to COM16 with their devices as the application maps them, then\n"
                    "every serial port found (built-in ports, USB adapters with their\n"
-                   "/dev/serial/by-id/ link, description, VID:PID and serial number).\n",
+                   "/dev/serial/by-id/ link, description, VID:PID and serial number). --json\n"
+                   "prints them as JSON, --header puts the column names first.\n",
                    RunPorts},
         CliCommand{
             "chart",
@@ -77,7 +84,12 @@ std::span<const CliCommand> Commands() {
             "The same input gives the same bytes.\n",
             RunChart},
         CliCommand{"history",
-                   {{"--db", "FILE|postgresql://..."}, {"--tag", "TAG"}},
+                   {{"--db", "FILE|postgresql://..."},
+                    {"--tag", "TAG"},
+                    {"--format", "csv|json", false, {"csv", "json"}},
+                    kEncoding,
+                    kJson,
+                    kHeader},
                    "add FILE...|tags|export OUT.csv|-|chart OUT.svg",
                    "the inspection history: every data set in one database (default the file\n"
                    "history.sqlite under $XDG_DATA_HOME/MORVA/VESTRA2, or Database= in section\n"
@@ -86,8 +98,9 @@ std::span<const CliCommand> Commands() {
                    "were new; a file that is no data file is named on standard error and\n"
                    "skipped (exit 1). tags lists tag, object, unit, readings, first and last\n"
                    "time. export writes the readings of --tag TAG in the unit --unit names as CSV\n"
-                   "(code page 932; - writes standard output), chart their trend as SVG\n"
-                   "(800 x 400).\n",
+                   "(code page 932 unless --encoding utf-8; --format json: as JSON; - writes\n"
+                   "standard output), chart their trend as SVG (800 x 400). tags takes --json\n"
+                   "and --header.\n",
                    RunHistory},
     };
     return commands;

@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "OutputFile.h"
+#include "OutputOptions.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
@@ -29,13 +30,14 @@ bool openInput(const CliContext& context, const std::string& input, DataStore& s
 } // namespace
 
 // Reads a native data file as the Open command does and writes it again as the Save command
-// would for the output's format, or as the printed report for ".pdf" (on --paper). "-" stands
-// for standard input or output.
+// would for the output's format (CSV and text in --encoding), as the printed report for ".pdf"
+// (on --paper), or as JSON for ".json". "-" stands for standard input or output.
 int RunConvert(const CliContext& context, const CommandArgs& args) {
     if (args.operands.size() != 2) {
         return kBadArguments;
     }
     OutputTarget output = OutputTargetOf(args.operands[1], args.option("--format"));
+    output.encoding = OutputEncoding(args, TextEncoding::Cp932);
     std::optional<ReportPaper> paper = OutputPaper(args, &output);
     if (!paper) {
         return kExitUsage;

@@ -34,7 +34,10 @@ thermometer failed.
 std::string synopsis(const CliCommand& command) {
     std::string text(command.name);
     for (const CommandOption& option : command.options) {
-        std::string form = std::string(option.name) + ' ' + std::string(option.value);
+        std::string form = std::string(option.name);
+        if (!option.value.empty()) {
+            form += ' ' + std::string(option.value);
+        }
         text += option.required ? ' ' + form : " [" + form + ']';
     }
     if (!command.operands.empty()) {

@@ -42,8 +42,13 @@ int RunHistory(const CliContext& context, const CommandArgs& args) {
     if (args.operands.empty()) {
         return kBadArguments;
     }
+    OutputFlags flags = OutputFlagsOf(args);
     CommandArgs parsed = args;
     std::string name = parsed.operands.front();
+    bool formatted = parsed.option("--format") || parsed.option("--encoding");
+    if ((name != "tags" && (flags.json || flags.header)) || (name != "export" && formatted)) {
+        return kBadArguments;
+    }
     parsed.operands.erase(parsed.operands.begin());
     for (const Subcommand& subcommand : kSubcommands) {
         if (subcommand.name != name) {
@@ -56,7 +61,7 @@ int RunHistory(const CliContext& context, const CommandArgs& args) {
             ShowHistoryFailure(reason);
             return kExitFileError;
         }
-        return subcommand.run({context, parsed, *store});
+        return subcommand.run({context, parsed, *store, flags});
     }
     return kBadArguments;
 }

@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "CommandArgs.h"
+#include "OutputOptions.h"
 #include "history/HistoryStore.h"
 
 #include <memory>
@@ -15,6 +16,7 @@ struct HistoryRequest {
     const CliContext& context;
     const CommandArgs& args; // operands without the subcommand's name
     history::HistoryStore& store;
+    OutputFlags flags; // only tags takes them
 };
 
 int RunHistoryAdd(const HistoryRequest& request);

@@ -4,12 +4,14 @@
 #include "files/Export.h"
 #include "files/FileErrors.h"
 #include "history/HistoryCsv.h"
+#include "history/HistoryJson.h"
 #include "history/HistoryTrend.h"
 #include "shell/AtomicFile.h"
 #include "shell/Common.h"
 #include "shell/FileFunc.h"
 #include "shell/VisibleText.h"
 
+#include <array>
 #include <unistd.h>
 
 namespace vestra::cli {
@@ -32,12 +34,16 @@ bool readTag(const HistoryRequest& request, const std::string& tag, const std::s
     return true;
 }
 
+constexpr const char* kTagsHeader = "tag\tobject\tunit\treadings\tfirst\tlast";
+
 } // namespace
 
 // One line per tag, object and unit: tag, object, unit, readings, first and last time,
-// separated by tabs (UTF-8, as the tool prints every listing; control characters escaped).
+// separated by tabs (UTF-8, as the tool prints every listing; control characters escaped);
+// --header puts the column names first, --json prints the JSON document instead.
 int RunHistoryTags(const HistoryRequest& request) {
-    if (!request.args.operands.empty() || request.args.option("--tag")) {
+    if (!request.args.operands.empty() || request.args.option("--tag") ||
+        (request.flags.json && request.flags.header)) {
         return kBadArguments;
     }
     std::vector<history::TagSummary> tags;
@@ -46,7 +52,13 @@ int RunHistoryTags(const HistoryRequest& request) {
         ShowHistoryFailure(reason);
         return kExitFileError;
     }
+    if (request.flags.json) {
+        return PrintText(request.context, history::TagsJson(tags));
+    }
     std::vector<std::string> lines;
+    if (request.flags.header) {
+        lines.emplace_back(kTagsHeader);
+    }
     for (const history::TagSummary& t : tags) {
         lines.push_back(VisibleText(t.tag) + '\t' + VisibleText(t.object) + '\t' + t.unit + '\t' +
                         std::to_string(t.readings) + '\t' + FormatTimestamp(t.first) + '\t' +
@@ -55,20 +67,25 @@ int RunHistoryTags(const HistoryRequest& request) {
     return PrintLines(request.context, lines);
 }
 
-// The readings of one tag as CSV in code page 932 with CR LF, as the data export writes; "-"
-// writes standard output.
+// The readings of one tag as CSV with CR LF, as the data export writes (code page 932 unless
+// --encoding says otherwise), or with --format json as the JSON document; "-" writes standard
+// output.
 int RunHistoryExport(const HistoryRequest& request) {
     const std::string* tag = request.args.option("--tag");
     std::string unit = request.context.unit;
     if (tag == nullptr || request.args.operands.size() != 1) {
         return kBadArguments;
     }
+    TextEncoding encoding = OutputEncoding(request.args, TextEncoding::Cp932);
     std::vector<history::HistoryReading> readings;
     if (!readTag(request, *tag, unit, readings)) {
         return kExitFileError;
     }
+    const std::string* format = request.args.option("--format");
+    bool json = format != nullptr && LowerCaseAscii(*format) == "json";
     std::string reason;
-    std::string bytes = EncodeLines(history::HistoryCsvLines(readings, unit));
+    std::string bytes = json ? history::HistoryReadingsJson(readings, unit)
+                             : EncodeCsvLines(history::HistoryCsvLines(readings, unit), encoding);
     const std::string& out = request.args.operands.front();
     bool toStream = out == "-";
     bool written = toStream ? WriteAllTo(STDOUT_FILENO, bytes, reason)

@@ -2,10 +2,13 @@
 #include "ConsoleMessages.h"
 #include "DeviceLink.h"
 #include "OutputFile.h"
+#include "OutputOptions.h"
 #include "StandardOutput.h"
 #include "device/DeviceOperationTexts.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
+#include "files/JsonExport.h"
+#include "shell/TextCodec.h"
 
 #include <optional>
 
@@ -20,19 +23,40 @@ void commit(DataStore& store) {
     store.modified = true;
 }
 
+// The data on standard output: its JSON document, or the text report in the encoding, with LF
+// line ends as a terminal and a pipe expect.
+int printData(const CliContext& context, const DataSet& data, bool json, TextEncoding encoding) {
+    if (json) {
+        return PrintText(context, DataSetJson(data, context.unit));
+    }
+    std::vector<std::string> lines = TextReportLines(data, context.unit);
+    if (encoding == TextEncoding::Cp932) {
+        for (std::string& line : lines) {
+            line = ToCp932(line);
+        }
+    }
+    return PrintLines(context, lines);
+}
+
 } // namespace
 
 // Reads the thermometer's memory. With OUTPUT the data is saved as the Save command would for
-// its extension; without, the text report goes to standard output in UTF-8. Whatever goes to
+// its extension; without, the text report (UTF-8 unless --encoding says otherwise) or with
+// --json the data set's JSON document goes to standard output. Whatever goes to
 // standard output, the completion message goes to standard error, so that the output can be
 // piped on its own.
 int RunImport(const CliContext& context, const CommandArgs& args) {
-    if (args.operands.size() > 1) {
+    OutputFlags flags = OutputFlagsOf(args);
+    if (args.operands.size() > 1 || flags.header || (flags.json && !args.operands.empty())) {
         return kBadArguments;
     }
+    // The report on standard output is UTF-8, files are code page 932, as they always were.
+    TextEncoding encoding =
+        OutputEncoding(args, args.operands.empty() ? TextEncoding::Utf8 : TextEncoding::Cp932);
     std::optional<OutputTarget> output;
     if (!args.operands.empty()) {
         output = OutputTargetOf(args.operands[0], args.option("--format"));
+        output->encoding = encoding;
         if (int status = CheckOutputName(context, *output); status != kExitOk) {
             return status;
         }
@@ -51,7 +75,7 @@ int RunImport(const CliContext& context, const CommandArgs& args) {
     std::string completed = ImportCompletedText(store.importBuffer.totalCount);
     store.clearImportReadings();
     if (!output) {
-        int printed = PrintLines(context, TextReportLines(store.currentData, context.unit));
+        int printed = printData(context, store.currentData, flags.json, encoding);
         if (printed == kExitOk) {
             ConsoleMessages(STDERR_FILENO, context.quiet)
                 .showMessage(completed, MessageIcon::Information);

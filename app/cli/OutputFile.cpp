@@ -7,6 +7,7 @@
 #include "files/Export.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
+#include "files/JsonExport.h"
 #include "shell/AtomicFile.h"
 #include "shell/Common.h"
 #include "shell/FileFunc.h"
@@ -20,6 +21,22 @@ constexpr const char* kStandardStream = "-";
 
 bool isPdf(const OutputTarget& target) {
     return LowerCaseAscii(ExtensionOf(target.formatName)) == "pdf";
+}
+
+bool isJson(const OutputTarget& target) {
+    return LowerCaseAscii(ExtensionOf(target.formatName)) == "json";
+}
+
+int writeBytes(const CliContext& context, const std::string& path, const std::string& bytes) {
+    std::string reason;
+    bool toStream = path == kStandardStream;
+    bool written = toStream ? WriteAllTo(STDOUT_FILENO, bytes, reason)
+                            : WriteFileAtomically(path, bytes, reason);
+    if (!written) {
+        ShowSaveError(context.messages, toStream ? kStandardOutputName : path, reason);
+        return kExitFileError;
+    }
+    return kExitOk;
 }
 
 // The report is laid out by the printing code, which needs Qt; it runs in a program of its own
@@ -36,38 +53,27 @@ int writePdf(const CliContext& context, const DataStore& store, const std::strin
              ReportPaper paper) {
     std::string pdf;
     std::string reason;
-    bool toStream = path == kStandardStream;
-    bool written = renderPdf(context, store, paper, pdf, reason) &&
-                   (toStream ? WriteAllTo(STDOUT_FILENO, pdf, reason)
-                             : WriteFileAtomically(path, pdf, reason));
-    if (!written) {
-        ShowSaveError(context.messages, toStream ? kStandardOutputName : path, reason);
+    if (!renderPdf(context, store, paper, pdf, reason)) {
+        ShowSaveError(context.messages, path == kStandardStream ? kStandardOutputName : path,
+                      reason);
         return kExitFileError;
     }
-    return kExitOk;
+    return writeBytes(context, path, pdf);
 }
 
-// The bytes the Save command would write for the format.
-std::string encode(const DataStore& store, const CliContext& context, SaveFormat format) {
-    switch (format) {
+// The bytes the Save command would write for the format, in the target's encoding, or JSON.
+std::string encode(const DataStore& store, const CliContext& context, const OutputTarget& target) {
+    if (isJson(target)) {
+        return DataSetJson(store.currentData, context.unit);
+    }
+    switch (SaveFormatOf(target.formatName, context.unit)) {
     case SaveFormat::Native:
         return EncodeDataFile(store.currentData, context.unit);
     case SaveFormat::Csv:
-        return EncodeLines(CsvLines(store.currentData, context.unit));
+        return EncodeCsvLines(CsvLines(store.currentData, context.unit), target.encoding);
     default:
-        return EncodeLines(TextReportLines(store.currentData, context.unit));
+        return EncodeLines(TextReportLines(store.currentData, context.unit), target.encoding);
     }
-}
-
-int writeStandardOutput(const CliContext& context, const DataStore& store,
-                        const OutputTarget& target) {
-    std::string reason;
-    SaveFormat format = SaveFormatOf(target.formatName, context.unit);
-    if (!WriteAllTo(STDOUT_FILENO, encode(store, context, format), reason)) {
-        ShowSaveError(context.messages, kStandardOutputName, reason);
-        return kExitFileError;
-    }
-    return kExitOk;
 }
 
 } // namespace
@@ -84,7 +90,7 @@ int CheckOutputName(const CliContext& context, const OutputTarget& target) {
         return RefuseUsage("standard output has no extension: name --format");
     }
     bool unsupported = SaveFormatOf(target.formatName, context.unit) == SaveFormat::Unsupported;
-    if (!isPdf(target) && unsupported) {
+    if (!isPdf(target) && !isJson(target) && unsupported) {
         ShowUnsupportedFileName(context.messages);
         return kExitUsage;
     }
@@ -108,8 +114,10 @@ int WriteOutput(const CliContext& context, DataStore& store, const OutputTarget&
     if (isPdf(target)) {
         return writePdf(context, store, target.path, paper);
     }
-    if (target.path == kStandardStream) {
-        return writeStandardOutput(context, store, target);
+    // A file in a form the Save command writes goes its way, with its messages.
+    bool saveForm = !isJson(target) && target.encoding == TextEncoding::Cp932;
+    if (target.path == kStandardStream || !saveForm) {
+        return writeBytes(context, target.path, encode(store, context, target));
     }
     SaveResult result = SaveToFile(target.path, store, context.unit, context.messages);
     return result == SaveResult::Saved ? kExitOk : kExitFileError;

@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "CommandArgs.h"
 #include "data/DataSet.h"
+#include "files/TextEncoding.h"
 #include "print/ReportPaper.h"
 
 #include <optional>
@@ -14,7 +15,8 @@ namespace vestra::cli {
 // ("-"), whose format the --format option names.
 struct OutputTarget {
     std::string path;
-    std::string formatName; // a name whose extension is the format
+    std::string formatName;                      // a name whose extension is the format
+    TextEncoding encoding = TextEncoding::Cp932; // of CSV and the text report
 };
 
 // The target for an output operand and the command's --format value (null when not given).
@@ -29,8 +31,9 @@ int CheckOutputName(const CliContext& context, const OutputTarget& target);
 // value itself the command line has checked.
 std::optional<ReportPaper> OutputPaper(const CommandArgs& args, const OutputTarget* output);
 
-// Writes currentData as the Save command would for the format, or as the printed report with
-// every element and all 15 groups on paper for ".pdf". kExitOk or kExitFileError.
+// Writes currentData as the Save command would for the format (CSV and the text report in the
+// target's encoding), as the printed report with every element and all 15 groups on paper for
+// ".pdf", or as the data set's JSON document for ".json". kExitOk or kExitFileError.
 int WriteOutput(const CliContext& context, DataStore& store, const OutputTarget& target,
                 ReportPaper paper);
 

@@ -1,9 +1,11 @@
 #include "CliCommand.h"
 #include "DeviceLink.h"
+#include "OutputOptions.h"
 #include "StandardOutput.h"
 #include "devicesettings/EditorTexts.h"
 #include "devicesettings/SettingsText.h"
 #include "files/FileErrors.h"
+#include "files/JsonExport.h"
 #include "shell/FileFault.h"
 #include "shell/FileRead.h"
 #include "shell/VisibleText.h"
@@ -22,11 +24,14 @@ std::string describeFault(const std::string& file, const SettingsTextFault& faul
     return where + ": " + VisibleText(fault.text);
 }
 
-int printSettings(const CliContext& context, const std::string& port) {
+int printSettings(const CliContext& context, const std::string& port, bool json) {
     DataStore store;
     int status = RunDeviceConnection(context, port, ConnectionMode::ModeReadSettings, store);
     if (status != kExitOk) {
         return status;
+    }
+    if (json) {
+        return PrintText(context, SettingsJson(store.importBuffer, context.unit));
     }
     return PrintLines(context, SettingsTextLines(store.importBuffer));
 }
@@ -57,16 +62,18 @@ int sendSettings(const CliContext& context, const std::string& port, const std::
 
 } // namespace
 
-// Prints the thermometer's label and group settings in the form --send reads, or sends them.
+// Prints the thermometer's label and group settings in the form --send reads (or with --json
+// as JSON), or sends them. No --header: a column line would not be read back by --send.
 int RunSettings(const CliContext& context, const CommandArgs& args) {
+    OutputFlags flags = OutputFlagsOf(args);
     if (!args.operands.empty()) {
         return kBadArguments;
     }
     const std::string& port = *args.option("--port");
     if (const std::string* file = args.option("--send")) {
-        return sendSettings(context, port, *file);
+        return flags.json ? kBadArguments : sendSettings(context, port, *file);
     }
-    return printSettings(context, port);
+    return printSettings(context, port, flags.json);
 }
 
 } // namespace vestra::cli

@@ -28,6 +28,10 @@ int PrintLines(const CliContext& context, const std::vector<std::string>& lines)
         text += line;
         text += '\n';
     }
+    return PrintText(context, text);
+}
+
+int PrintText(const CliContext& context, std::string_view text) {
     std::string reason;
     if (!WriteAllTo(STDOUT_FILENO, text, reason)) {
         ShowSaveError(context.messages, kStandardOutputName, reason);

@@ -21,4 +21,7 @@ inline constexpr const char* kStandardOutputName = "標準出力";
 // kExitOk or kExitFileError. The report of a batch is only good when all of it arrived.
 int PrintLines(const CliContext& context, const std::vector<std::string>& lines);
 
+// Prints text as it is (a JSON document, lines in code page 932), as PrintLines does.
+int PrintText(const CliContext& context, std::string_view text);
+
 } // namespace vestra::cli

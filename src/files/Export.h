@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataSet.h"
+#include "files/TextEncoding.h"
 #include "shell/MessageSink.h"
 
 #include <string>
@@ -17,8 +18,13 @@ std::vector<std::string> TextReportLines(const DataSet& data, std::string_view u
 // One CSV line: every field between double quotes, a quote inside a field doubled.
 std::string CsvLine(const std::vector<std::string>& fields);
 
-// The lines in code page 932, each ended by CR LF.
-std::string EncodeLines(const std::vector<std::string>& lines);
+// The lines in the encoding, each ended by CR LF.
+std::string EncodeLines(const std::vector<std::string>& lines,
+                        TextEncoding encoding = TextEncoding::Cp932);
+
+// CSV lines as EncodeLines gives them; in UTF-8 after a byte-order mark, by which spreadsheets
+// tell UTF-8 from the code page of the system.
+std::string EncodeCsvLines(const std::vector<std::string>& lines, TextEncoding encoding);
 
 // Write store.currentData; both replace an existing file only once the new one is complete and
 // show "File Save Error !" on failure. The CSV counts as a saved copy of the data (modified

@@ -18,13 +18,18 @@ bool writeLines(const std::string& path, const std::vector<std::string>& lines,
 
 } // namespace
 
-std::string EncodeLines(const std::vector<std::string>& lines) {
+std::string EncodeLines(const std::vector<std::string>& lines, TextEncoding encoding) {
     std::string out;
     for (const std::string& line : lines) {
-        out += ToCp932(line);
+        out += encoding == TextEncoding::Cp932 ? ToCp932(line) : line;
         out += "\r\n";
     }
     return out;
+}
+
+std::string EncodeCsvLines(const std::vector<std::string>& lines, TextEncoding encoding) {
+    std::string mark = encoding == TextEncoding::Utf8 ? "\xEF\xBB\xBF" : "";
+    return mark + EncodeLines(lines, encoding);
 }
 
 bool ExportCsv(const std::string& path, DataStore& store, std::string_view unit,

@@ -16,6 +16,10 @@ list(APPEND VESTRA_CORE_SOURCES
     files/FileErrors.cpp
     files/ExportStatistics.h
     files/ExportStatistics.cpp
+    files/JsonExport.h
+    files/JsonExport.cpp
+    files/TextEncoding.h
+    files/TextEncoding.cpp
     files/TextExport.cpp
 )
 list(APPEND VESTRA_UI_SOURCES

@@ -1,6 +1,7 @@
 #include "history/SqlText.h"
 
-#include <charconv>
+#include "shell/NumberFormat.h"
+
 #include <cstdio>
 
 namespace vestra::history {
@@ -13,9 +14,7 @@ std::string SqlTime(const DateTime& t) {
 }
 
 std::string SqlFloat(float value) {
-    char text[32];
-    auto result = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
+    return ShortestFloatText(value);
 }
 
 std::string SqlAlarm(AlarmMark mark) {

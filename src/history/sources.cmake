@@ -5,6 +5,8 @@ list(APPEND VESTRA_CORE_SOURCES
     history/DatabaseName.cpp
     history/HistoryCsv.h
     history/HistoryCsv.cpp
+    history/HistoryJson.h
+    history/HistoryJson.cpp
     history/HistoryLocation.h
     history/HistoryLocation.cpp
     history/HistoryRecords.h

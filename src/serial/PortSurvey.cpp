@@ -12,8 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kPortCount = 16;
-
 std::string FirstLine(const fs::path& file) {
     std::ifstream in(file);
     std::string line;

@@ -7,6 +7,9 @@
 
 namespace vestra {
 
+// The port numbers COM1 to COM16 the application offers.
+inline constexpr int kPortCount = 16;
+
 // A USB serial adapter as the system lists it.
 struct UsbSerialPort {
     std::string byIdPath;    // /dev/serial/by-id/usb-...: the same for the same adapter

@@ -10,6 +10,8 @@ list(APPEND VESTRA_CORE_SOURCES
     serial/PortNames.cpp
     serial/PortSurvey.h
     serial/PortSurvey.cpp
+    serial/PortListingJson.h
+    serial/PortListingJson.cpp
     serial/PortOpenReason.h
     serial/PortOpenReason.cpp
     serial/PortHolder.h

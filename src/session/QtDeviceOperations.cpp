@@ -5,11 +5,10 @@
 #include "device/DeviceOperationTexts.h"
 #include "device/frmTime.h"
 #include "devicesettings/frmSet.h"
+#include "serial/PortSurvey.h"
 
 namespace vestra {
 namespace {
-
-constexpr int kPortCount = 16;
 
 const std::map<int, std::string>& WithNewAdapters(std::map<int, std::string>& portMap,
                                                   const PortSurvey& survey) {

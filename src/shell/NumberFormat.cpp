@@ -72,4 +72,10 @@ std::string FormatNumber(float value, std::string_view pattern) {
     return out;
 }
 
+std::string ShortestFloatText(float value) {
+    char text[32];
+    auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
 } // namespace vestra

@@ -13,4 +13,8 @@ namespace vestra {
 // carries no minus sign.
 std::string FormatNumber(float value, std::string_view pattern);
 
+// The shortest decimal text that reads back as the same float ("23.4", "1e-07"), for the
+// machine-read forms: the history's database and JSON.
+std::string ShortestFloatText(float value);
+
 } // namespace vestra

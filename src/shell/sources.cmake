@@ -10,6 +10,8 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/Common.cpp
     shell/DateTime.h
     shell/DateTime.cpp
+    shell/JsonText.h
+    shell/JsonText.cpp
     shell/FileFault.h
     shell/FileFault.cpp
     shell/FileFunc.h

@@ -5,6 +5,8 @@
 #include "shell/TextCodec.h"
 #include "support/ToolRun.h"
 
+#include <nlohmann/json.hpp>
+
 namespace vestra::testing {
 namespace {
 
@@ -78,6 +80,21 @@ TEST_F(CliModesTest, ClockIsSetAndReadBack) {
     EXPECT_GE(seconds, 1.0);
     EXPECT_LE(seconds, 10.0);
     EXPECT_EQ(simLog(), (Strings{"HEL", "TIM 2031/02/03 04:05:06", "BYE", "HEL", "MEM T", "BYE"}));
+}
+
+TEST_F(CliModesTest, DeviceCommandsPrintJsonAHeaderOrAnotherEncodingOnlyWhenAsked) {
+    for (const char* command : {"clock", "settings", "import"}) {
+        CliOutcome json = cli({command, "--port", port(), "--json"});
+        EXPECT_EQ(json.status, 0) << json.err;
+        EXPECT_EQ(nlohmann::json::parse(json.out).value("kind", ""),
+                  std::string(command) == "import" ? "data-set" : command);
+    }
+    CliOutcome clock = cli({"clock", "--port", port(), "--header"});
+    EXPECT_EQ(clock.out.substr(0, 6), "clock\n");
+    EXPECT_TRUE(ParseDateTime(clock.out.substr(6, 19))) << clock.out;
+    CliOutcome report = cli({"import", "--port", port(), "--encoding", "cp932"});
+    EXPECT_EQ(Lines(FromCp932(report.out)).at(4), "全収録数    12件");
+    EXPECT_EQ(report.out.find('\r'), std::string::npos);
 }
 
 TEST_F(CliModesTest, WrongClockIsRefusedBeforeAnyConnection) {

@@ -3,12 +3,14 @@
 #include "files/DataFile.h"
 #include "shell/Common.h"
 #include "shell/Settings.h"
+#include "shell/TextCodec.h"
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -145,6 +147,25 @@ TEST_F(CliConvertTest, AClosedPipeEndsQuietly) {
     EXPECT_EQ(testing::ReadBytes(errors), "");
 }
 
+// JSON, and CSV or text in UTF-8, by the output's name or for standard output by --format.
+TEST_F(CliConvertTest, JsonAndUtf8AreWrittenWhenAsked) {
+    std::string out = folder_.file("stdout");
+    ASSERT_EQ(run("--unit C convert " + quoted("in.qmc") + " " + quoted("out.JSON")).status, 0);
+    std::string json = testing::ReadBytes(folder_.file("out.JSON"));
+    EXPECT_EQ(nlohmann::json::parse(json).value("kind", ""), "data-set");
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"- --format json >'" + out + "'", out, json},
+        {"- --format csv --encoding utf-8 >'" + out + "'", out,
+         "\xEF\xBB\xBF" + FromCp932(expected("small.csv"))},
+        {quoted("u.txt") + " --encoding=UTF-8", folder_.file("u.txt"),
+         FromCp932(expected("small.txt"))},
+    };
+    for (const auto& [args, output, bytes] : cases) {
+        EXPECT_EQ(run("--unit C convert " + quoted("in.qmc") + " " + args).status, 0) << args;
+        EXPECT_EQ(testing::ReadBytes(output), bytes) << args;
+    }
+}
+
 TEST_F(CliConvertTest, UnsupportedOutputIsBadInput) {
     Outcome other = run("convert " + quoted("in.qmc") + " " + quoted("out.qmf"));
     EXPECT_EQ(other.status, 2);
@@ -183,7 +204,9 @@ TEST_F(CliConvertTest, BadUsageIsOneLineNamingTheMistake) {
              Case{"convert a.qmc b.csv c.txt",
                   "wrong operands for convert; see vestra-cli convert --help"},
              Case{"convert --format xls a.qmc -",
-                  "bad value for --format: 'xls' (csv|txt|qmc|qmf|pdf)"},
+                  "bad value for --format: 'xls' (csv|txt|qmc|qmf|pdf|json)"},
+             Case{"convert --encoding latin1 a.qmc b.csv",
+                  "bad value for --encoding: 'latin1' (cp932|utf-8)"},
              Case{"convert a.qmc -", "standard output has no extension: name --format"},
          }) {
         Outcome usage = run(c.args);

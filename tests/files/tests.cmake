@@ -2,6 +2,8 @@ list(APPEND VESTRA_CORE_TESTS
     files/DataFileTest.cpp
     files/DataFileRobustnessTest.cpp
     files/ExportTest.cpp
+    files/JsonExportTest.cpp
+    files/JsonSchemaTest.cpp
     files/FileCommandsTest.cpp
     files/GoldenNativeFileTest.cpp
 )
@@ -9,6 +11,10 @@ set(VESTRA_FILES_EXPECTED_DIR ${CMAKE_CURRENT_SOURCE_DIR}/files/expected)
 set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/ExportTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/files/GoldenNativeFileTest.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS VESTRA_EXPECTED_DIR="${VESTRA_FILES_EXPECTED_DIR}")
+
+set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/JsonSchemaTest.cpp APPEND PROPERTY
+    COMPILE_DEFINITIONS VESTRA_JSON_SCHEMA="${PROJECT_SOURCE_DIR}/docs/vestra.schema.json"
+    VESTRA_JSON_VALIDATOR="${CMAKE_CURRENT_SOURCE_DIR}/support/validate-json.py")
 
 # The command-line tool run as a user would run it.
 if(TARGET vestra-cli)

@@ -13,6 +13,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -139,6 +140,18 @@ TEST_P(CliHistoryTest, TagsListTagObjectUnitCountAndSpan) {
                               "TAG2\t2号炉 炉壁\tﾟC\t6\t2026/02/10 09:00\t2026/03/10 09:02\n");
 }
 
+TEST_P(CliHistoryTest, HeaderJsonAndUtf8OnlyWhenAsked) {
+    save("a.qmc", testing::RoundDataSet(1));
+    run("add '" + file("a.qmc") + "'");
+    EXPECT_EQ(run("tags --header").output,
+              "tag\tobject\tunit\treadings\tfirst\tlast\n" + run("tags").output);
+    EXPECT_EQ(nlohmann::json::parse(run("tags --json").output)["tags"].size(), 2u);
+    Outcome json = run("export --tag TAG2 --format json -");
+    EXPECT_EQ(nlohmann::json::parse(json.output)["readings"].size(), 3u) << json.errors;
+    EXPECT_EQ(run("export --tag TAG2 --encoding utf-8 -").output,
+              "\xEF\xBB\xBF" + FromCp932(run("export --tag TAG2 -").output));
+}
+
 TEST_P(CliHistoryTest, ExportWritesTheTagsReadingsAsTheDataExportWritesCsv) {
     save("a.qmc", testing::RoundDataSet(1));
     run("add '" + file("a.qmc") + "'");
@@ -181,7 +194,9 @@ TEST_P(CliHistoryTest, ChartDrawsTheTrendOfATagAsTheWindowDoes) {
 
 TEST_P(CliHistoryTest, WrongUsageIsRefused) {
     for (const char* args : {"", "add", "tags extra", "export -", "export --tag T", "chart x.svg",
-                             "export --tag T --unit K -", "chart --tag T x.pdf", "list"}) {
+                             "export --tag T --unit K -", "chart --tag T x.pdf", "list",
+                             "tags --format json", "chart --tag T --json x.svg",
+                             "export --tag T --format xml -", "export --tag T --encoding x -"}) {
         EXPECT_EQ(run(args).status, 2) << args;
     }
 }

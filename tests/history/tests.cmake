@@ -2,6 +2,7 @@ list(APPEND VESTRA_CORE_TESTS
     history/DamagedDatabaseTest.cpp
     history/HistoryStoreTest.cpp
     history/HistoryTextTest.cpp
+    history/HistoryJsonTest.cpp
     history/HistoryTrendTest.cpp
     history/SqliteFileTest.cpp
 )

@@ -2,6 +2,7 @@ list(APPEND VESTRA_CORE_TESTS
     serial/PortLockTest.cpp
     serial/LineTraceTest.cpp
     serial/PortSurveyTest.cpp
+    serial/PortListingJsonTest.cpp
 )
 
 # The serial port with the tool's waiter and the window's, one suite on pseudo-terminals.

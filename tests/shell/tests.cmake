@@ -4,6 +4,7 @@ list(APPEND VESTRA_CORE_TESTS
     shell/VisibleTextTest.cpp
     shell/CommonTest.cpp
     shell/NumberFormatTest.cpp
+    shell/JsonTextTest.cpp
     shell/DateTimeTest.cpp
     shell/FileFuncTest.cpp
     shell/AtomicFileTest.cpp
