@@ -163,11 +163,11 @@ private slots:
         settings.placement = WindowPlacement{40, 30, 700, 600};
         open();
         QCOMPARE(window->size(), QSize(700, 600));
-        window->resize(650, 550);
+        window->resize(760, 700);
         window->close();
         QVERIFY(settings.placement.has_value());
-        QCOMPARE(settings.placement->width, 650);
-        QCOMPARE(settings.placement->height, 550);
+        QCOMPARE(settings.placement->width, 760);
+        QCOMPARE(settings.placement->height, 700);
     }
 
     void aRefusedCharacterBeepsAndIsNamedInTheStatusBar() {
