@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #if !defined(VESTRA_CLI_PATH) || !defined(VESTRA_EXPECTED_DIR)
 #error "VESTRA_CLI_PATH and VESTRA_EXPECTED_DIR must be defined"
@@ -226,6 +227,34 @@ TEST_F(CliConvertTest, OptionsInAnyOrderAndDashDashEndsThem) {
         EXPECT_EQ(outcome.status, 0) << args << outcome.errors;
         EXPECT_EQ(testing::ReadBytes(folder_.file("a.csv")), expected("small.csv")) << args;
         std::filesystem::remove(folder_.file("a.csv"));
+    }
+}
+
+// A user without privilege saving to a name in a folder like /tmp: a link there of its own is
+// followed, one of another user is refused, as the kernel decides for a plain open.
+TEST_F(CliConvertTest, AnotherUsersLinkInASharedFolderIsRefusedToAPlainUser) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs a second user";
+    }
+    namespace fs = std::filesystem;
+    const fs::path home = folder_.file("home"), shelf = folder_.file("shelf");
+    fs::permissions(folder_.path(), fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(input_, fs::perms::owner_read | fs::perms::others_read);
+    fs::create_directory(home);
+    ASSERT_EQ(::chown(home.c_str(), 4242, 4242), 0);
+    fs::create_directory(shelf);
+    fs::permissions(shelf, fs::perms::all | fs::perms::sticky_bit);
+    const fs::path target = home / "precious.csv", link = shelf / "report.csv";
+    for (auto [linkOwner, followed] : {std::pair{4243u, false}, std::pair{4242u, true}}) {
+        testing::WriteBytes(target.string(), "precious");
+        fs::create_symlink(target, link);
+        ASSERT_EQ(::lchown(link.c_str(), linkOwner, linkOwner), 0);
+        Outcome outcome = testing::RunTool(
+            folder_, VESTRA_CLI_PATH, "--unit C convert '" + input_ + "' '" + link.string() + "'",
+            "setpriv --reuid=4242 --regid=4242 --clear-groups env ");
+        EXPECT_EQ(outcome.status, followed ? 0 : 1) << outcome.errors;
+        EXPECT_EQ(testing::ReadBytes(target.string()) == expected("small.csv"), followed);
+        fs::remove(link);
     }
 }
 
