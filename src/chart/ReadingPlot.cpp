@@ -52,8 +52,9 @@ std::pair<double, double> valueRange(const Series& s, const GroupSetting& group)
 
 class Plotter {
 public:
-    Plotter(const GroupSetting& group, Rect plot, const PlotStyle& style, Drawing& out)
-        : group_(group), plot_(plot), style_(style), out_(out) {}
+    Plotter(const GroupSetting& group, Rect plot, const PlotStyle& style, Drawing& out,
+            std::span<const AlarmMark> marks)
+        : group_(group), plot_(plot), style_(style), out_(out), marks_(marks) {}
 
     std::vector<PlottedReading> draw();
 
@@ -87,6 +88,7 @@ private:
     Rect plot_;
     PlotStyle style_;
     Drawing& out_;
+    std::span<const AlarmMark> marks_;
     Series series_;
     ValueScale value_;
     TimeScale time_;
@@ -192,9 +194,11 @@ void Plotter::line() {
 std::vector<PlottedReading> Plotter::markers() {
     std::vector<PlottedReading> drawn;
     for (std::size_t i = 0; i < series_.values.size(); ++i) {
-        PlottedReading reading{series_.nos[i],
-                               {x(series_.seconds[i]), y(series_.values[i])},
-                               AlarmMarkOf(static_cast<float>(series_.values[i]), group_)};
+        std::size_t index = static_cast<std::size_t>(series_.nos[i] - 1);
+        AlarmMark mark = index < marks_.size()
+                             ? marks_[index]
+                             : AlarmMarkOf(static_cast<float>(series_.values[i]), group_);
+        PlottedReading reading{series_.nos[i], {x(series_.seconds[i]), y(series_.values[i])}, mark};
         Colour fill = reading.mark == AlarmMark::High  ? kHighInk
                       : reading.mark == AlarmMark::Low ? kLowInk
                                                        : kPointInk;
@@ -234,10 +238,11 @@ void Plotter::extremes(const std::vector<PlottedReading>& drawn) {
 } // namespace
 
 std::vector<PlottedReading> PlotReadings(const GroupSetting& group, Rect plot,
-                                         const PlotStyle& style, Drawing& out) {
+                                         const PlotStyle& style, Drawing& out,
+                                         std::span<const AlarmMark> marks) {
     plot.width = std::max(plot.width, 1.0);
     plot.height = std::max(plot.height, 1.0);
-    return Plotter(group, plot, style, out).draw();
+    return Plotter(group, plot, style, out, marks).draw();
 }
 
 int ReadingAt(const std::vector<PlottedReading>& readings, Point p, double radius) {

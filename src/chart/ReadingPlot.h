@@ -3,6 +3,7 @@
 #include "chart/Drawing.h"
 #include "data/DataSet.h"
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -39,9 +40,12 @@ inline constexpr std::string_view kNoReadings = "ﾃﾞｰﾀなし";
 // Draws the group's readings against their time into the plot rectangle: the frame, the
 // readings joined in time order, each marked in its alarm colour, and the alarm limits that
 // fall near the readings as dashed lines (limits far away would squash the readings into a
-// flat line). Readings whose value is not a finite number are left out.
+// flat line). Readings whose value is not a finite number are left out. Readings that do not
+// share the group's limits (a trend across data sets, each with its own) bring their own
+// marks, one per reading in order; without them each is marked against the group's limits.
 std::vector<PlottedReading> PlotReadings(const GroupSetting& group, Rect plot,
-                                         const PlotStyle& style, Drawing& out);
+                                         const PlotStyle& style, Drawing& out,
+                                         std::span<const AlarmMark> marks = {});
 
 // The reading drawn nearest to p within radius, or 0.
 int ReadingAt(const std::vector<PlottedReading>& readings, Point p, double radius);

@@ -42,7 +42,12 @@ chart::Drawing LayoutTrend(const std::vector<HistoryReading>& readings, double w
     drawing.height = height;
     chart::Rect plot{kLeftMargin, kTopMargin, width - kLeftMargin - kRightMargin,
                      height - kTopMargin - kBottomMargin};
-    chart::PlotReadings(asGroup(readings), plot, chart::PlotStyle{}, drawing);
+    // Each reading in the colour of its own 警報 cell: the data sets may have other limits.
+    std::vector<AlarmMark> marks;
+    for (const HistoryReading& r : readings) {
+        marks.push_back(r.alarm);
+    }
+    chart::PlotReadings(asGroup(readings), plot, chart::PlotStyle{}, drawing, marks);
     return drawing;
 }
 

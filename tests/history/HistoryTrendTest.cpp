@@ -16,6 +16,7 @@ std::vector<HistoryReading> readingsOf(const std::vector<float>& values) {
         r.value = v;
         r.alarmHigh = 300;
         r.alarmLow = 50;
+        r.alarm = v > 300 ? AlarmMark::High : v < 50 ? AlarmMark::Low : AlarmMark::None;
         readings.push_back(r);
         t = AddSeconds(t, 86400 * 30);
     }
@@ -46,17 +47,22 @@ TEST(HistoryTrendTest, EveryReadingIsMarkedAndJoinedInTimeOrder) {
     }
 }
 
-TEST(HistoryTrendTest, ReadingsBeyondTheLimitsTakeTheAlarmColours) {
-    chart::Drawing drawing = LayoutTrend(readingsOf({251, 311, 41}), 800, 400);
+// Each reading takes the colour of its own alarm mark: the newest data set's limits (500/-40
+// here) say nothing of the older readings.
+TEST(HistoryTrendTest, ReadingsTakeTheColoursOfTheirOwnAlarmMarks) {
+    std::vector<HistoryReading> readings = readingsOf({251, 311, 41, 41});
+    readings.back().alarmHigh = 500;
+    readings.back().alarmLow = -40;
+    readings.back().alarm = AlarmMark::None;
+    chart::Drawing drawing = LayoutTrend(readings, 800, 400);
     std::vector<chart::Colour> fills;
     for (const chart::Shape& s : drawing.shapes) {
         if (auto* marker = std::get_if<chart::Marker>(&s)) {
             fills.push_back(marker->fill);
         }
     }
-    ASSERT_EQ(fills.size(), 3u);
-    EXPECT_EQ(fills[1], chart::kHighInk);
-    EXPECT_EQ(fills[2], chart::kLowInk);
+    EXPECT_EQ(fills, (std::vector<chart::Colour>{chart::kPointInk, chart::kHighInk, chart::kLowInk,
+                                                 chart::kPointInk}));
 }
 
 } // namespace
