@@ -54,6 +54,16 @@ protected:
         ASSERT_TRUE(SaveDataFile(file(name), store, unit, messages));
     }
 
+    // count full data sets in the folder, each of its own, and the tables made, so that the
+    // runs that race over them afterwards start from the same place.
+    void prepareRace(const std::string& folder, int count) {
+        std::filesystem::create_directories(file(folder));
+        for (int i = 0; i < count; ++i) {
+            save(folder + "/r" + std::to_string(1000 + i) + ".qmc", testing::FullRound(i));
+        }
+        run("add");
+    }
+
     // The tool with its settings and data folders under the test's folder, so that neither a
     // user's settings nor the user's own history is ever touched.
     std::string command(const std::string& args) const {
@@ -205,11 +215,7 @@ TEST_P(CliHistoryTest, WrongUsageIsRefused) {
 // and the next run adds the rest.
 TEST_P(CliHistoryTest, AKilledAddLeavesWholeDataSetsOnly) {
     constexpr int kFiles = 200;
-    std::filesystem::create_directories(file("old"));
-    for (int i = 0; i < kFiles; ++i) {
-        save("old/r" + std::to_string(1000 + i) + ".qmc", testing::FullRound(i));
-    }
-    run("add"); // the tables exist before the race starts
+    prepareRace("old", kFiles);
     pid_t tool = spawnAdd(file("old"));
     while (count("data_set") == "0") {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -285,11 +291,7 @@ TEST_P(CliHistoryTest, ADamagedDatabaseEndsTheCommandAndIsKept) {
 // past the data sets the others stored first.
 TEST_P(CliHistoryTest, FourAddsAtOnceStoreEveryDataSetOnce) {
     constexpr int kFiles = 40;
-    std::filesystem::create_directories(file("round"));
-    for (int i = 0; i < kFiles; ++i) {
-        save("round/r" + std::to_string(100 + i) + ".qmc", testing::FullRound(i));
-    }
-    run("add"); // the tables exist before the race starts
+    prepareRace("round", kFiles);
     std::vector<pid_t> tools;
     for (int i = 0; i < 4; ++i) {
         tools.push_back(spawnAdd(file("round"), file("errors").c_str()));
