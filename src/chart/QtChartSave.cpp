@@ -10,11 +10,11 @@
 namespace vestra::chart {
 namespace {
 
-FileDialogSetup setupFor(ChartFormat format, const std::string& folder) {
+FileDialogSetup setupFor(ChartFormat format, const std::string& folder, const std::string& name) {
     if (format == ChartFormat::Svg) {
-        return {folder, "", "svg", {{"SVGﾌｧｲﾙ(*.svg)", "*.svg"}}};
+        return {folder, name, "svg", {{"SVGﾌｧｲﾙ(*.svg)", "*.svg"}}};
     }
-    return {folder, "", "png", {{"PNGﾌｧｲﾙ(*.png)", "*.png"}}};
+    return {folder, name, "png", {{"PNGﾌｧｲﾙ(*.png)", "*.png"}}};
 }
 
 } // namespace
@@ -27,24 +27,25 @@ std::string ChartFileBytes(const Drawing& drawing, ChartFormat format) {
     return png.toStdString();
 }
 
-bool SaveChartAs(const Drawing& drawing, ChartFormat format, FileDialogs& dialogs,
-                 const std::string& folder, MessageSink& messages) {
-    FileDialogSetup setup = setupFor(format, folder);
+std::optional<std::string> SaveChartAs(const Drawing& drawing, ChartFormat format,
+                                       FileDialogs& dialogs, const std::string& folder,
+                                       const std::string& name, MessageSink& messages) {
+    FileDialogSetup setup = setupFor(format, folder, name);
     std::string extension = setup.defaultExtension;
     std::optional<std::string> path = AskSaveName(
         dialogs, setup,
         [&extension](const std::string& p) { return LowerCaseAscii(ExtensionOf(p)) == extension; },
         messages);
     if (!path) {
-        return false;
+        return std::nullopt;
     }
     std::string bytes = ChartFileBytes(drawing, format);
     std::string reason = "PNG画像を作れません";
     if (bytes.empty() || !WriteFileAtomically(*path, bytes, reason)) {
         ShowSaveError(messages, *path, reason);
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return path;
 }
 
 } // namespace vestra::chart

@@ -13,6 +13,8 @@ list(APPEND VESTRA_CORE_SOURCES
     chart/OverviewChart.cpp
     chart/SvgWriter.h
     chart/SvgWriter.cpp
+    chart/ChartFileName.h
+    chart/ChartFileName.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     chart/QtChartPainter.h

@@ -2,6 +2,7 @@
 
 #include "data/QtGridTable.h"
 #include "data/TableLayout.h"
+#include "data/WindowTitle.h"
 #include "shell/AppInfo.h"
 
 #include <QAction>
@@ -9,7 +10,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeWidget>
+#include <filesystem>
 
 namespace vestra {
 namespace {
@@ -84,6 +87,10 @@ void frmMain::commitLoadedData(bool fresh) {
     store_.commitImport(fresh);
     refreshViews();
     store_.modified = fresh;
+    if (fresh) {
+        dataFileName_.clear();
+    }
+    refreshTitle();
     updateFileCommands();
     store_.clearImportReadings();
     emit dataCommitted(fresh);
@@ -102,6 +109,27 @@ void frmMain::selectNode(int group) {
     } else {
         tvwGroup_->setCurrentItem(node);
     }
+}
+
+void frmMain::setDataFile(const std::string& path) {
+    dataFileName_ = std::filesystem::path(path).filename().string();
+    refreshTitle();
+}
+
+void frmMain::refreshTitle() {
+    setWindowTitle(
+        QString::fromStdString(MainWindowTitle(dataFileName_, store_.hasData && store_.modified)));
+}
+
+void frmMain::showNote(const QString& note) {
+    notePanel_->setText(note);
+    notePanel_->show();
+}
+
+void frmMain::noteWritten(const QString& note, const QString& path) {
+    showNote(note);
+    notePanel_->setToolTip(path);
+    noteTimer_->stop();
 }
 
 void frmMain::setPortDescription(int portNumber, const QString& description) {

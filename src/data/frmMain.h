@@ -77,6 +77,14 @@ public slots:
     // Makes reading no the detail table's current row, as when it was chosen in the chart;
     // focusTable moves the focus there, the only place the row shows as current.
     void chooseReading(int no, bool focusTable);
+    // The data file the shown data was read from or last saved to (empty for data straight
+    // from the thermometer), named in the title.
+    void setDataFile(const std::string& path);
+    const std::string& dataFileName() const { return dataFileName_; }
+    // Shows in the title whether the data holds unsaved changes.
+    void refreshTitle();
+    // Names a file just written in the status bar's note panel, until the next note.
+    void noteWritten(const QString& note, const QString& path);
 
 signals:
     void openRequested();
@@ -139,6 +147,7 @@ private:
     bool handleRemarkKey(QEvent* event);
     void noteIfFull(QLineEdit* box, QEvent* event);
     void noteRefusedInput(const QString& note);
+    void showNote(const QString& note);
     void moveAfterRemark(int step);
 
     void startUp();
@@ -149,6 +158,7 @@ private:
     MessageSink& messages_;
     bool remarkOpen_ = false;
     int remarkRow_ = 0; // the reading whose remark is being edited
+    std::string dataFileName_;
 
     QAction* mnuSave_ = nullptr;
     QAction* mnuPrint_ = nullptr;

@@ -89,6 +89,7 @@ void frmMain::commitBox(Annotation which) {
     std::string stored = StoreAnnotation(store_, which, box->text().toStdString());
     box->setText(QString::fromStdString(stored));
     selectIfFocused(box);
+    refreshTitle();
 }
 
 void frmMain::revertBox(Annotation which) {
@@ -130,8 +131,8 @@ void frmMain::noteIfFull(QLineEdit* box, QEvent* event) {
 
 void frmMain::noteRefusedInput(const QString& note) {
     messages_.beep();
-    notePanel_->setText(note);
-    notePanel_->show();
+    showNote(note);
+    notePanel_->setToolTip(QString());
     noteTimer_->start();
 }
 
@@ -236,6 +237,7 @@ void frmMain::commitRemark(bool focusTable) {
     txtEdit_->hide();
     if (IsAnnotationEditable(store_, Annotation::Remark, row)) {
         StoreAnnotation(store_, Annotation::Remark, fitted.toStdString(), row);
+        refreshTitle();
     }
 }
 

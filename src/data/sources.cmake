@@ -15,6 +15,8 @@ list(APPEND VESTRA_CORE_SOURCES
     data/AnnotationRules.cpp
     data/WindowPlacement.h
     data/WindowPlacement.cpp
+    data/WindowTitle.h
+    data/WindowTitle.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     data/QtCp932Validator.h

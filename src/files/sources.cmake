@@ -18,6 +18,8 @@ list(APPEND VESTRA_CORE_SOURCES
     files/ExportStatistics.cpp
     files/JsonExport.h
     files/JsonExport.cpp
+    files/OutputPlace.h
+    files/OutputPlace.cpp
     files/TextEncoding.h
     files/TextEncoding.cpp
     files/TextExport.cpp

@@ -1,6 +1,7 @@
 #include "history/frmHistory.h"
 
 #include "files/Export.h"
+#include "files/OutputPlace.h"
 #include "files/FileChoice.h"
 #include "files/FileErrors.h"
 #include "files/QtFileDialogs.h"
@@ -179,19 +180,21 @@ bool frmHistory::exportCsv(const std::string& path) {
         ShowSaveError(messages_, path, reason);
         return false;
     }
+    emit fileWritten(path);
     return true;
 }
 
-// The project's own save dialog, as the Save command shows it: the name of the tag or object
-// suggested, ".csv" given to a name typed without it, a question before a file is replaced.
+// The project's own save dialog, as the Save command shows it: in the folder last written to,
+// the name of the tag or object suggested, ".csv" given to a name typed without it, a question
+// before a file is replaced.
 void frmHistory::askExport() {
     int index = cboKey_->currentIndex();
     std::string name = index >= 0 && index < static_cast<int>(choices_.size())
                            ? choices_[static_cast<std::size_t>(index)].name
                            : std::string();
-    std::replace(name.begin(), name.end(), '/', '_');
-    FileDialogSetup setup{.folder = CurrentStartFolders().documents,
-                          .name = name,
+    FileDialogSetup setup{.folder = outputFolder_.empty() ? CurrentStartFolders().documents
+                                                          : outputFolder_,
+                          .name = SuggestedFileName(name),
                           .defaultExtension = "csv",
                           .filters = {{"CSVﾌｧｲﾙ(*.csv)", "*.csv"}}};
     QtFileDialogs dialogs(this);

@@ -32,9 +32,12 @@ public:
     void choose(int index);
     // Writes the shown readings as CSV to path; false after "File Save Error !".
     bool exportCsv(const std::string& path);
+    // Where the export's dialog starts; the documents folder until set.
+    void setOutputFolder(const std::string& folder) { outputFolder_ = folder; }
 
 signals:
     void openFileRequested(const QString& path);
+    void fileWritten(const std::string& path);
 
 private:
     void buildLayout();
@@ -47,6 +50,7 @@ private:
     history::HistoryStore* store_;
     std::string unit_;
     MessageSink& messages_;
+    std::string outputFolder_;
     std::vector<history::HistoryQuery> choices_;
     std::vector<history::HistoryReading> readings_;
     QComboBox* cboKey_ = nullptr;

@@ -13,13 +13,15 @@ namespace vestra {
 namespace {
 
 // The PDF reaches its file only complete: the old file stays on any failure.
-void deliverPdf(const PreparedReport& report, const std::string& path, MessageSink& messages) {
+void deliverPdf(const PreparedReport& report, const std::string& path, OutputPlace& outputs,
+                MessageSink& messages) {
     const QByteArray& bytes = report.pdfBytes();
     std::string reason;
     if (!WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), reason)) {
         ShowSaveError(messages, path, reason);
         return;
     }
+    outputs.written(path);
     messages.showMessage("PDFファイルを出力しました。\n" + path, MessageIcon::Information);
 }
 
@@ -33,7 +35,7 @@ void runPrepared(QDialog& from, const PrintJob& job, PreparedReport& report) {
     frmPrint progress(report.device(), report.pages(), job.messages, from.parentWidget());
     progress.exec();
     if (report.toPdf() && progress.outcome() == frmPrint::Outcome::Completed) {
-        deliverPdf(report, place.destination.lastPdfPath, job.messages);
+        deliverPdf(report, place.destination.lastPdfPath, place.outputs, job.messages);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "files/FileDialogs.h"
+#include "files/OutputPlace.h"
 #include "print/PrintOptions.h"
 #include "print/QtPrintSystem.h"
 #include "shell/Common.h"
@@ -15,12 +16,13 @@ namespace vestra {
 
 // Where a report goes and how the user is asked about it: the destination in use, the printers
 // of the system, the file question for a PDF and the last data file (whose folder a first PDF
-// question starts in).
+// question starts in), and who hears of a PDF written.
 struct PrintPlace {
     PrintDestination& destination;
     PrintSystem& system;
     FileDialogs& fileDialogs;
     const std::string& currentFilePath;
+    OutputPlace& outputs;
 };
 
 // What the print dialogs work on: the data to print, the printing state they change, where

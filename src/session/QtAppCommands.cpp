@@ -18,14 +18,15 @@ namespace vestra {
 
 FileCommandHandler* ConnectFileCommands(AppSession& session) {
     return new FileCommandHandler(session.window(), *session.fileDialogs,
-                                  session.settings.CurrentFilePath, session.messages);
+                                  session.settings.CurrentFilePath, session.outputs,
+                                  session.messages);
 }
 
 void ConnectPrintCommand(AppSession& session) {
     frmMain& window = session.window();
     QObject::connect(&window, &frmMain::printRequested, &window, [&session] {
         PrintPlace place{session.destination(), *session.printSystem, *session.fileDialogs,
-                         session.settings.CurrentFilePath};
+                         session.settings.CurrentFilePath, session.outputs};
         RunPrintCommand(&session.window(), session.store, session.settings.CurrentUnit,
                         session.print, place, session.messages);
     });
@@ -48,8 +49,7 @@ void ConnectDeviceCommands(AppSession& session) {
 }
 
 void ConnectChartCommands(AppSession& session) {
-    chart::InstallChart(session.window(), *session.fileDialogs, session.settings.CurrentFilePath,
-                        session.messages);
+    chart::InstallChart(session.window(), *session.fileDialogs, session.outputs, session.messages);
 }
 
 void ConnectHistory(AppSession& session, FileCommandHandler& files) {
@@ -73,6 +73,9 @@ void ConnectHistory(AppSession& session, FileCommandHandler& files) {
         history::HistoryStore* store = recorder->store(reason);
         frmHistory dialog(store, reason, session.settings.CurrentUnit, session.messages,
                           &session.window());
+        dialog.setOutputFolder(session.outputs.startFolder());
+        QObject::connect(&dialog, &frmHistory::fileWritten, &dialog,
+                         [&session](const std::string& path) { session.outputs.written(path); });
         QObject::connect(
             &dialog, &frmHistory::openFileRequested, &files,
             [&files](const QString& path) { files.openGiven(path.toStdString()); },
@@ -82,6 +85,10 @@ void ConnectHistory(AppSession& session, FileCommandHandler& files) {
 }
 
 void ConnectAllCommands(AppSession& session) {
+    frmMain& window = session.window();
+    session.outputs.onWritten = [&window](const std::string& path) {
+        window.noteWritten(QString::fromStdString(WrittenNote(path)), QString::fromStdString(path));
+    };
     ConnectHistory(session, *ConnectFileCommands(session));
     ConnectPrintCommand(session);
     ConnectHelpCommands(session);

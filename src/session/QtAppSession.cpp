@@ -2,6 +2,7 @@
 
 #include "data/WindowPlacement.h"
 #include "files/QtFileDialogs.h"
+#include "shell/StartFolder.h"
 
 namespace vestra {
 
@@ -9,7 +10,8 @@ AppSession::AppSession(SettingsDocument document, Settings initial, MessageSink&
     : settingsDocument(std::move(document)),
       settings(std::move(initial)), windowSettings{settings.PortNumber, settings.AskModelType,
                                                    ReadWindowPlacement(settingsDocument.ini())},
-      print{settings.PrintDataOption, settings.PrintGroupOption, {}}, messages(sink) {
+      print{settings.PrintDataOption, settings.PrintGroupOption, {}}, messages(sink),
+      outputs(CurrentStartFolders().documents) {
     window_ = std::make_unique<frmMain>(store, settings.CurrentUnit, windowSettings, messages);
     fileDialogs = std::make_unique<QtFileDialogs>(window_.get());
     printSystem = std::make_unique<QtPrintSystem>();

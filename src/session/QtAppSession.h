@@ -3,6 +3,7 @@
 #include "data/DataSet.h"
 #include "data/frmMain.h"
 #include "files/FileDialogs.h"
+#include "files/OutputPlace.h"
 #include "print/PrintOptions.h"
 #include "print/QtPrintSystem.h"
 #include "shell/MessageSink.h"
@@ -42,6 +43,7 @@ public:
     PrintSettings print;
     DataStore store;
     MessageSink& messages;
+    OutputPlace outputs; // the folder written to last, and the status bar's note of each file
     // Replaced by tests before the file commands are connected.
     std::unique_ptr<FileDialogs> fileDialogs;
     // Replaced by tests before the print command is connected.

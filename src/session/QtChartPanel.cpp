@@ -1,15 +1,15 @@
 #include "session/QtChartPanel.h"
 
+#include "chart/ChartFileName.h"
 #include "chart/QtChartSave.h"
 #include "chart/QtChartView.h"
 #include "data/frmMain.h"
-#include "shell/FileFunc.h"
 
 #include <QLayout>
 
 namespace vestra::chart {
 
-ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, const std::string& currentFilePath,
+ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, OutputPlace& outputs,
                         MessageSink& messages) {
     auto* view = new ChartView;
     window.chartArea()->layout()->addWidget(view);
@@ -27,10 +27,15 @@ ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, const std::string
                      [&window, view](int no) { window.chooseReading(no, !view->hasFocus()); });
     QObject::connect(view, &ChartView::groupChosen, &window, &frmMain::selectNode);
     QObject::connect(view, &ChartView::saveRequested, &window,
-                     [&window, view, &dialogs, &currentFilePath, &messages](ChartFormat format) {
+                     [&window, view, &dialogs, &outputs, &messages](ChartFormat format) {
                          window.commitPendingEdits();
-                         SaveChartAs(view->drawing(), format, dialogs, FolderOf(currentFilePath),
-                                     messages);
+                         const DataStore& store = window.store();
+                         std::string name = ChartFileName(store.currentData, store.currentGroup,
+                                                          window.dataFileName());
+                         if (auto path = SaveChartAs(view->drawing(), format, dialogs,
+                                                     outputs.startFolder(), name, messages)) {
+                             outputs.written(*path);
+                         }
                      });
     return view;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/FileDialogs.h"
+#include "files/OutputPlace.h"
 #include "shell/MessageSink.h"
 
 #include <string>
@@ -16,9 +17,10 @@ class ChartView;
 // Puts the chart into the main window's chart area and keeps the two in step: the chart
 // shows the node the window shows, marks the table's current reading, makes a reading it
 // chooses the table's current row and a group it chooses the shown node. Its context menu
-// saves it (SaveChartAs) after any edit in progress has been stored; the dialogs start in
-// the folder of currentFilePath. Everything given must outlive the window.
-ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, const std::string& currentFilePath,
+// saves it (SaveChartAs) after any edit in progress has been stored; the dialogs start in the
+// folder last written to (outputs) with a name from the tag or the data file (ChartFileName),
+// and the file written is reported to outputs. Everything given must outlive the window.
+ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, OutputPlace& outputs,
                         MessageSink& messages);
 
 } // namespace vestra::chart

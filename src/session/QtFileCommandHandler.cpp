@@ -8,9 +8,10 @@
 namespace vestra {
 
 FileCommandHandler::FileCommandHandler(frmMain& window, FileDialogs& dialogs,
-                                       std::string& currentFilePath, MessageSink& messages)
+                                       std::string& currentFilePath, OutputPlace& outputs,
+                                       MessageSink& messages)
     : QObject(&window), window_(window), dialogs_(dialogs), currentFilePath_(currentFilePath),
-      messages_(messages) {
+      outputs_(outputs), messages_(messages) {
     connect(&window, &frmMain::openRequested, this, &FileCommandHandler::open);
     connect(&window, &frmMain::saveRequested, this, &FileCommandHandler::save);
 }
@@ -34,6 +35,7 @@ void FileCommandHandler::load() {
     DataStore& store = window_.store();
     if (LoadDataFile(currentFilePath_, store, window_.unit(), messages_)) {
         window_.commitLoadedData(false);
+        window_.setDataFile(currentFilePath_);
         emit dataFiled(QString::fromStdString(currentFilePath_));
     } else {
         store.clearImportReadings();
@@ -46,6 +48,12 @@ void FileCommandHandler::save() {
     if (ChooseSaveFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
         if (SaveToFile(currentFilePath_, window_.store(), window_.unit(), messages_) ==
             SaveResult::Saved) {
+            if (SaveFormatOf(currentFilePath_, window_.unit()) == SaveFormat::Native) {
+                window_.setDataFile(currentFilePath_);
+            } else {
+                window_.refreshTitle(); // an export counts as saved too
+            }
+            outputs_.written(currentFilePath_);
             emit dataFiled(QString::fromStdString(currentFilePath_));
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/FileDialogs.h"
+#include "files/OutputPlace.h"
 #include "shell/MessageSink.h"
 
 #include <QObject>
@@ -11,12 +12,13 @@ namespace vestra {
 class frmMain;
 
 // Carries out the main window's Open and Save commands. It lives as long as the window and
-// keeps currentFilePath, the file last chosen in either dialog, up to date.
+// keeps currentFilePath, the file last chosen in either dialog, up to date; each file saved is
+// reported to outputs, and the window's title names the data file.
 class FileCommandHandler : public QObject {
     Q_OBJECT
 public:
     FileCommandHandler(frmMain& window, FileDialogs& dialogs, std::string& currentFilePath,
-                       MessageSink& messages);
+                       OutputPlace& outputs, MessageSink& messages);
 
 public slots:
     // Asks about unsaved data, lets the user choose a data file of the current unit and shows
@@ -39,6 +41,7 @@ private:
     frmMain& window_;
     FileDialogs& dialogs_;
     std::string& currentFilePath_;
+    OutputPlace& outputs_;
     MessageSink& messages_;
 };
 

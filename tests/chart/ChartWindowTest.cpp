@@ -41,11 +41,11 @@ class ChartWindowTest : public QObject {
     testing::RecordingMessages messages;
     std::unique_ptr<frmMain> window;
     testing::FakeFileDialogs windowDialogs;
-    std::string currentFilePath;
+    OutputPlace outputs{"/nowhere-yet/"};
 
     void open() {
         window = std::make_unique<frmMain>(store, std::string(kUnitCelsius), settings, messages);
-        chart::InstallChart(*window, windowDialogs, currentFilePath, messages);
+        chart::InstallChart(*window, windowDialogs, outputs, messages);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -219,7 +219,7 @@ private slots:
         dialogs.answers = {path, folder.file("other")};
         messages.answers = {false};
         QVERIFY(chart::SaveChartAs(chartView()->drawing(), chart::ChartFormat::Svg, dialogs,
-                                   folder.file(""), messages));
+                                   folder.file(""), "", messages));
         QCOMPARE(dialogs.saved.size(), std::size_t{2});
         QCOMPARE(dialogs.saved[1].name, std::string("chart.svg"));
         QCOMPARE(messages.entries.back().text,
@@ -236,7 +236,7 @@ private slots:
         testing::FakeFileDialogs dialogs;
         dialogs.answers = {folder.file("chart.jpg")};
         QVERIFY(!chart::SaveChartAs(chartView()->drawing(), chart::ChartFormat::Png, dialogs,
-                                    folder.file(""), messages));
+                                    folder.file(""), "", messages));
         QCOMPARE(messages.entries.back().text, std::string("ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。"));
         QCOMPARE(folder.entryCount(), 0);
     }

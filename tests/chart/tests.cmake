@@ -5,6 +5,7 @@ list(APPEND VESTRA_CORE_TESTS
     chart/OverviewChartTest.cpp
     chart/SvgWriterTest.cpp
     chart/TextWidthTest.cpp
+    chart/ChartFileNameTest.cpp
 )
 
 # The chart command of the tool, run as a user would run it.

@@ -25,8 +25,8 @@ int main(int argc, char* argv[]) {
     testing::RecordingMessages messages;
     frmMain window(store, std::string(kUnitCelsius), settings, messages);
     testing::FakeFileDialogs dialogs;
-    std::string currentFilePath;
-    chart::InstallChart(window, dialogs, currentFilePath, messages);
+    OutputPlace outputs{""};
+    chart::InstallChart(window, dialogs, outputs, messages);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;

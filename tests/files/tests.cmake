@@ -6,6 +6,7 @@ list(APPEND VESTRA_CORE_TESTS
     files/JsonSchemaTest.cpp
     files/FileCommandsTest.cpp
     files/GoldenNativeFileTest.cpp
+    files/OutputPlaceTest.cpp
 )
 set(VESTRA_FILES_EXPECTED_DIR ${CMAKE_CURRENT_SOURCE_DIR}/files/expected)
 set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/ExportTest.cpp

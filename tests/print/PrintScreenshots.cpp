@@ -45,9 +45,10 @@ int main(int argc, char* argv[]) {
     testing::FakePrintSystem system({}, folder);
     testing::FakeFileDialogs dialogs;
     std::string currentFile;
+    OutputPlace outputs{""};
     testing::RecordingMessages messages;
-    PrintJob job{
-        store.currentData, "ﾟC", settings, {destination, system, dialogs, currentFile}, messages};
+    PrintJob job{store.currentData, "ﾟC", settings,
+                 {destination, system, dialogs, currentFile, outputs}, messages};
 
     frmPrnMenu menu(job);
     bool ok = saveShot(menu, folder + "/screenshot-print-menu.png");

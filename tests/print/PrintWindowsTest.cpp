@@ -44,7 +44,7 @@ struct Bench {
         store =
             testing::SampleStore({{{SampleTime(0), 22.5f, ""}}, {}, {{SampleTime(1), 40.f, ""}}});
     }
-    PrintPlace place() { return {destination, system, dialogs, currentFile}; }
+    PrintPlace place() { return {destination, system, dialogs, currentFile, outputs}; }
     PrintJob job() { return {store.currentData, "ﾟF", settings, place(), messages}; }
     std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
     void answerFile(const char* name) { dialogs.answers.push_back(file(name)); }
@@ -57,6 +57,7 @@ struct Bench {
     FakePrintSystem system;
     testing::FakeFileDialogs dialogs;
     std::string currentFile;
+    OutputPlace outputs{""};
     testing::RecordingMessages messages;
 };
 
@@ -233,6 +234,7 @@ void PrintWindowsTest::pdfRunWritesTheChosenFileAndNamesIt() {
     std::string path = b.file("report.pdf");
     QCOMPARE(b.files(), QStringList{"report.pdf"});
     QCOMPARE(b.destination.lastPdfPath, path);
+    QCOMPARE(b.outputs.startFolder(), b.file(""));
     QCOMPARE(b.dialogs.saved.at(0).defaultExtension, std::string("pdf"));
     QCOMPARE(b.messages.entries.size(), std::size_t{1});
     QCOMPARE(b.messages.entries[0].text, "PDFファイルを出力しました。\n" + path);

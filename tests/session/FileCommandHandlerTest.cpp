@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <memory>
 
@@ -26,6 +27,8 @@ private:
     testing::RecordingMessages messages;
     testing::FakeFileDialogs dialogs;
     std::string currentFilePath;
+    OutputPlace outputs{"/documents/"};
+    std::vector<std::string> written;
     std::unique_ptr<frmMain> window;
     FileCommandHandler* handler = nullptr;
 
@@ -60,8 +63,11 @@ private slots:
         messages = testing::RecordingMessages{};
         dialogs = testing::FakeFileDialogs{};
         currentFilePath.clear();
+        outputs = OutputPlace("/documents/");
+        written.clear();
+        outputs.onWritten = [this](const std::string& path) { written.push_back(path); };
         window = std::make_unique<frmMain>(store, "ﾟC", settings, messages);
-        handler = new FileCommandHandler(*window, dialogs, currentFilePath, messages);
+        handler = new FileCommandHandler(*window, dialogs, currentFilePath, outputs, messages);
     }
     void cleanup() {
         store.modified = false;
@@ -155,20 +161,36 @@ private slots:
                  refused ? std::string("/before.qmc") : folder->file(expectedPath));
     }
 
+    // The title names the data file and marks unsaved changes; every file written is reported.
     void exportsKeepOrClearTheUnsavedStateAsTheirFormatDoes() {
         importDemo();
+        QCOMPARE(window->windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ*"));
         dialogs.answers = {folder->file("report.TXT"), folder->file("table.csv"),
                            folder->file("data")};
         trigger("mnuSave");
         QVERIFY(QFile::exists(QString::fromStdString(folder->file("report.TXT"))));
         QVERIFY(store.modified);
+        QCOMPARE(window->windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ*"));
         trigger("tbrSave");
         QVERIFY(QFile::exists(QString::fromStdString(folder->file("table.csv"))));
         QVERIFY(!store.modified);
+        QCOMPARE(window->windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ"));
         trigger("mnuSave");
         QCOMPARE(testing::ReadBytes(folder->file("data.qmc")).size(),
                  std::size_t{56 * (3 + 3 * 15 + 12)});
         QVERIFY(messages.entries.empty());
+        QCOMPARE(window->windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ - data.qmc"));
+        QCOMPARE(written, (std::vector{folder->file("report.TXT"), folder->file("table.csv"),
+                                       folder->file("data.qmc")}));
+        QCOMPARE(outputs.startFolder(), folder->file(""));
+
+        auto* subject = window->findChild<QLineEdit*>("txtInfo");
+        subject->setText(QStringLiteral("changed"));
+        window->commitPendingEdits();
+        QCOMPARE(window->windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ - data.qmc*"));
+        messages.answers = {true};
+        handler->openGiven(demoFile("plant.qmc"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ - plant.qmc"));
     }
 };
 

@@ -1,0 +1,18 @@
+#include "data/WindowTitle.h"
+
+#include "shell/AppInfo.h"
+
+namespace vestra {
+
+std::string MainWindowTitle(const std::string& fileName, bool modified) {
+    std::string title = kAppTitle;
+    if (!fileName.empty()) {
+        title += " - " + fileName;
+    }
+    if (modified) {
+        title += "*";
+    }
+    return title;
+}
+
+} // namespace vestra
