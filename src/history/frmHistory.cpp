@@ -1,9 +1,9 @@
 #include "history/frmHistory.h"
 
 #include "files/Export.h"
-#include "files/OutputPlace.h"
 #include "files/FileChoice.h"
 #include "files/FileErrors.h"
+#include "files/OutputPlace.h"
 #include "files/QtFileDialogs.h"
 #include "history/HistoryCsv.h"
 #include "history/QtTrendView.h"

@@ -47,8 +47,11 @@ int main(int argc, char* argv[]) {
     std::string currentFile;
     OutputPlace outputs{""};
     testing::RecordingMessages messages;
-    PrintJob job{store.currentData, "ﾟC", settings,
-                 {destination, system, dialogs, currentFile, outputs}, messages};
+    PrintJob job{store.currentData,
+                 "ﾟC",
+                 settings,
+                 {destination, system, dialogs, currentFile, outputs},
+                 messages};
 
     frmPrnMenu menu(job);
     bool ok = saveShot(menu, folder + "/screenshot-print-menu.png");
