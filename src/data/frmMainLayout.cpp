@@ -1,4 +1,5 @@
 #include "data/QtGridTable.h"
+#include "data/QtWindowFit.h"
 #include "data/frmMain.h"
 
 #include <QBoxLayout>
@@ -26,11 +27,6 @@ void frmMain::reserveRoomForBothPanels() {
         columns->addStrut(height);
     }
 }
-
-// The frame a window manager adds is not known before the window is shown; this much is kept
-// free for it when a window is fitted to a screen.
-constexpr int kFrameWidth = 8;
-constexpr int kTitleHeight = 40;
 
 // Fitted to the free area of the screen it lands on (the primary screen for a placement off
 // every screen, a monitor since unplugged).

@@ -112,8 +112,8 @@ void frmMain::buildOtherMenus() {
     QMenu* help = menuBar()->addMenu(text("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName("mnuHelp");
     connect(help, &QMenu::aboutToShow, this, &frmMain::commitPendingEdits);
-    connect(addItem(help, "mnuHelpApp", "処理ｿﾌﾄ ﾍﾙﾌﾟ"), &QAction::triggered, this,
-            [this] { runCommand(&frmMain::helpRequested); });
+    connect(addItem(help, "mnuHelpApp", "処理ｿﾌﾄ ﾍﾙﾌﾟ", QKeySequence::HelpContents),
+            &QAction::triggered, this, [this] { runCommand(&frmMain::helpRequested); });
     help->addSeparator();
     connect(addItem(help, "mnuVersion", "ﾊﾞｰｼﾞｮﾝ情報(&A)"), &QAction::triggered, this,
             [this] { runCommand(&frmMain::aboutRequested); });

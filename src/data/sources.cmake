@@ -25,6 +25,8 @@ list(APPEND VESTRA_UI_SOURCES
     data/QtGridTable.cpp
     data/QtToolIcons.h
     data/QtToolIcons.cpp
+    data/QtWindowFit.h
+    data/QtWindowFit.cpp
     data/frmMain.h
     data/frmMain.cpp
     data/frmMainEditors.cpp

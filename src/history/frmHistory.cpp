@@ -1,5 +1,6 @@
 #include "history/frmHistory.h"
 
+#include "data/QtWindowFit.h"
 #include "files/Export.h"
 #include "files/FileChoice.h"
 #include "files/FileErrors.h"
@@ -100,7 +101,7 @@ void frmHistory::buildLayout() {
     split->addWidget(trend_);
     layout->addWidget(split, 1);
     layout->addWidget(lblStatus_);
-    resize(900, 720);
+    ResizeWithinScreen(*this, QSize(900, 720));
     connect(cboKey_, &QComboBox::activated, this, &frmHistory::choose);
     connect(cmdExport_, &QPushButton::clicked, this, &frmHistory::askExport);
     connect(vsfgHistory_, &QTableWidget::cellDoubleClicked, this,

@@ -1,5 +1,6 @@
 #include "print/frmPreview.h"
 
+#include "data/QtWindowFit.h"
 #include "print/QtReportPrinter.h"
 #include "shell/AppInfo.h"
 
@@ -29,7 +30,7 @@ frmPreview::frmPreview(const QPageLayout& layout, const std::vector<ReportPage>&
     auto* layoutBox = new QVBoxLayout(this);
     layoutBox->addWidget(view_, 1);
     layoutBox->addWidget(buttonRow());
-    resize(720, 900);
+    ResizeWithinScreen(*this, QSize(720, 900));
 }
 
 QWidget* frmPreview::buttonRow() {

@@ -1,11 +1,13 @@
 #include "session/QtHelpWindow.h"
 
+#include "data/QtWindowFit.h"
 #include "shell/AppInfo.h"
 #include "shell/FileFunc.h"
 #include "shell/InstallLayout.h"
 
 #include <QFileInfo>
 #include <QPointer>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -18,7 +20,9 @@ QTextBrowser* makeBrowser(QWidget* owner) {
     browser->setAttribute(Qt::WA_DeleteOnClose);
     browser->setOpenExternalLinks(true);
     browser->setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" ﾍﾙﾌﾟ"));
-    browser->resize(760, 640);
+    ResizeWithinScreen(*browser, QSize(760, 640));
+    // A reader closes it as the program's other small windows close.
+    new QShortcut(QKeySequence(Qt::Key_Escape), browser, browser, &QWidget::close);
     return browser;
 }
 

@@ -153,6 +153,7 @@ private slots:
         QCOMPARE(action("mnuSave")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(action("mnuPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QCOMPARE(action("mnuData")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+        QCOMPARE(action("mnuHelpApp")->shortcut(), QKeySequence(QStringLiteral("F1")));
         QStringList buttons;
         for (const char* key : {"tbrOpen", "tbrSave", "tbrPrint", "tbrData"}) {
             buttons << action(key)->text();
