@@ -86,4 +86,17 @@ QIcon ImportIcon() {
     });
 }
 
+// Axes with a line of readings rising over a limit.
+QIcon ChartIcon() {
+    return drawIcon([](QPainter& p) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(3, 4, 26, 24));
+        p.setPen(QPen(QColor(210, 40, 40), 1, Qt::DashLine));
+        p.drawLine(QPointF(5, 10), QPointF(27, 10));
+        p.setPen(QPen(QColor(40, 80, 170), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF(
+            {QPointF(6, 24), QPointF(11, 19), QPointF(15, 21), QPointF(20, 13), QPointF(26, 8)}));
+    });
+}
+
 } // namespace vestra

@@ -9,5 +9,6 @@ QIcon OpenIcon();
 QIcon SaveIcon();
 QIcon PrintIcon();
 QIcon ImportIcon();
+QIcon ChartIcon();
 
 } // namespace vestra

@@ -85,6 +85,11 @@ public slots:
     void refreshTitle();
     // Names a file just written in the status bar's note panel, until the next note.
     void noteWritten(const QString& note, const QString& path);
+    // Widens the window by the chart's room beside the panels (within the screen), or narrows
+    // it back to the panels' own width.
+    void showChart(bool show);
+    // Whether the room beside the panels is wide enough for the chart to be read.
+    bool chartShown() const;
 
 signals:
     void openRequested();
@@ -109,6 +114,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // frmMainMenus.cpp
@@ -164,6 +170,8 @@ private:
     QAction* mnuPrint_ = nullptr;
     QAction* tbrSave_ = nullptr;
     QAction* tbrPrint_ = nullptr;
+    QAction* mnuChart_ = nullptr;
+    QAction* tbrChart_ = nullptr;
     QMenu* mnuChange_ = nullptr;
     QAction* mnuChangeDI_ = nullptr;
     std::array<QAction*, 16> mnuCommPort_{};

@@ -28,6 +28,47 @@ void frmMain::reserveRoomForBothPanels() {
     }
 }
 
+namespace {
+
+// What the chart gets beside the panels when the toggle shows it, where the screen allows;
+// narrower than kChartSeen its scale and a few readings do not fit and it counts as hidden.
+constexpr int kChartRoom = 480;
+constexpr int kChartSeen = 80;
+
+} // namespace
+
+bool frmMain::chartShown() const {
+    // The room beyond the panels' own width all goes to the chart (the panels do not stretch).
+    return width() - sizeHint().width() >= kChartSeen;
+}
+
+void frmMain::showChart(bool show) {
+    if (show != chartShown()) {
+        if (isMaximized() || isFullScreen()) {
+            showNormal();
+        }
+        int panels = sizeHint().width();
+        QRect frame = frameGeometry();
+        WindowPlacement wanted{frame.x(), frame.y(), show ? panels + kChartRoom : panels, height()};
+        if (QScreen* on = screen()) {
+            QRect free = on->availableGeometry();
+            wanted = FitToArea(wanted, {free.x(), free.y(), free.width(), free.height()},
+                               kFrameWidth, kTitleHeight);
+        }
+        resize(wanted.width, wanted.height);
+        move(wanted.left, wanted.top);
+    }
+    mnuChart_->setChecked(chartShown());
+    tbrChart_->setChecked(chartShown());
+}
+
+// The toggle follows the chart's room however the window got its size.
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    mnuChart_->setChecked(chartShown());
+    tbrChart_->setChecked(chartShown());
+}
+
 // Fitted to the free area of the screen it lands on (the primary screen for a placement off
 // every screen, a monitor since unplugged).
 void frmMain::applyPlacement() {

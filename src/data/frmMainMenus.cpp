@@ -108,6 +108,10 @@ void frmMain::buildOtherMenus() {
     edit->addSeparator();
     connect(addItem(edit, "mnuHistory", "履歴(&Y)"), &QAction::triggered, this,
             [this] { runCommand(&frmMain::historyRequested); });
+    // The chart stands beside the panels, where a window of the panels' own size has no room.
+    mnuChart_ = addItem(edit, "mnuChart", "ｸﾞﾗﾌ表示(&G)", QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuChart_->setCheckable(true);
+    connect(mnuChart_, &QAction::triggered, this, &frmMain::showChart);
 
     QMenu* help = menuBar()->addMenu(text("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName("mnuHelp");
@@ -136,6 +140,14 @@ void frmMain::buildToolbar() {
     tbrSave_ = button("Save", SaveIcon(), "保存", &frmMain::saveRequested);
     tbrPrint_ = button("Print", PrintIcon(), "印刷", &frmMain::printRequested);
     button("Data", ImportIcon(), "ﾃﾞｰﾀの取り込み", &frmMain::importRequested);
+    // At the far end, so that the four buttons keep their places.
+    auto* gap = new QWidget;
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(gap);
+    tbrChart_ = bar->addAction(ChartIcon(), text("ｸﾞﾗﾌ"));
+    tbrChart_->setObjectName("tbrChart");
+    tbrChart_->setCheckable(true);
+    connect(tbrChart_, &QAction::triggered, this, &frmMain::showChart);
 }
 
 void frmMain::buildStatusBar() {

@@ -9,11 +9,13 @@
 #include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
@@ -97,6 +99,27 @@ private slots:
         open();
         QVERIFY(chartView()->width() < 20);
         QCOMPARE(chartView()->focusPolicy(), Qt::NoFocus);
+    }
+
+    // The toggle widens the window for the chart, within the screen, and narrows it back to the
+    // panels' own size; a window widened by hand shows the toggle on.
+    void theToggleGivesTheChartRoomWithinTheScreenAndTakesItBack() {
+        open();
+        QSize panels = window->size();
+        QAction* toggle = window->findChild<QAction*>("tbrChart");
+        QVERIFY(!toggle->isChecked());
+        toggle->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(toggle->isChecked());
+        QVERIFY(window->findChild<QAction*>("mnuChart")->isChecked());
+        QVERIFY(chartView()->width() >= 80); // the offscreen screen's 800 pixels allow no more
+        QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+        toggle->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(window->size(), panels);
+        QVERIFY(!window->findChild<QAction*>("mnuChart")->isChecked());
+        window->resize(panels.width() + 300, panels.height());
+        QVERIFY(toggle->isChecked());
     }
 
     void theChartFollowsTheShownNodeAndItsData() {

@@ -145,8 +145,9 @@ private slots:
         QCOMPARE(ports.size(), 16);
         QCOMPARE(ports.front(), QStringLiteral("通信ﾎﾟｰﾄ(COM1)"));
         QCOMPARE(ports.back(), QStringLiteral("通信ﾎﾟｰﾄ(COM16)"));
-        QCOMPARE(captionsOf(find<QMenu>("mnuEdit")->actions()),
-                 QStringList({"件名(&I)", "対象物(&T)", "測定者(&N)", "-", "履歴(&Y)"}));
+        QCOMPARE(
+            captionsOf(find<QMenu>("mnuEdit")->actions()),
+            QStringList({"件名(&I)", "対象物(&T)", "測定者(&N)", "-", "履歴(&Y)", "ｸﾞﾗﾌ表示(&G)"}));
         QCOMPARE(captionsOf(find<QMenu>("mnuHelp")->actions()),
                  QStringList({"処理ｿﾌﾄ ﾍﾙﾌﾟ", "-", "ﾊﾞｰｼﾞｮﾝ情報(&A)"}));
         QCOMPARE(action("mnuOpen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
@@ -154,6 +155,7 @@ private slots:
         QCOMPARE(action("mnuPrint")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
         QCOMPARE(action("mnuData")->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
         QCOMPARE(action("mnuHelpApp")->shortcut(), QKeySequence(QStringLiteral("F1")));
+        QCOMPARE(action("mnuChart")->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
         QStringList buttons;
         for (const char* key : {"tbrOpen", "tbrSave", "tbrPrint", "tbrData"}) {
             buttons << action(key)->text();
