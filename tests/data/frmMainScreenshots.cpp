@@ -1,11 +1,12 @@
 // Renders the main window with a demo data set and saves the overview and a group with an open
-// remark editor as PNG files, then the same window enlarged with its charts, for the
-// documentation.
+// remark editor as PNG files, then the same window enlarged with its charts (the toolbar's
+// toggle then on), and the note a save leaves, for the documentation.
 #include "../support/DemoData.h"
 #include "../support/FakeFileDialogs.h"
 #include "../support/RecordingMessages.h"
 #include "data/QtGridTable.h"
 #include "data/frmMain.h"
+#include "files/OutputPlace.h"
 #include "session/QtChartPanel.h"
 
 #include <QApplication>
@@ -63,6 +64,14 @@ int main(int argc, char* argv[]) {
     window.selectNode(0);
     QTest::qWait(100);
     ok = window.grab().save(folder + "/screenshot-chart-overview.png") && ok;
+
+    // Back at the panels' own size through the toggle, after a save: the note names the file.
+    window.showChart(false);
+    std::string saved = "/home/yamada/点検/2号炉-2008-03.qmc";
     store.modified = false;
+    window.setDataFile(saved);
+    window.noteWritten(QString::fromStdString(WrittenNote(saved)), QString::fromStdString(saved));
+    QTest::qWait(100);
+    ok = window.grab().save(folder + "/screenshot-saved-note.png") && ok;
     return ok ? 0 : 1;
 }
