@@ -14,9 +14,11 @@ VESTRA_TEST_POSTGRESQL=$(bash tools/test-postgresql.sh start "$pg_folder/server"
 export VESTRA_TEST_POSTGRESQL
 (cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 # The desktop as a person meets it, on a private X server with a window manager: the README's
-# first command to the main window and an import, and the window's place over restarts.
+# first command to the main window and an import, the window's place over restarts, and a
+# second start handing its file to the running window.
 bash tests/smoke/readme-first-command.sh
 bash tests/smoke/restarts-keep-placement.sh
+bash tests/smoke/second-start-hands-over.sh
 # The printing tests once more on a machine with a printer, a CUPS PDF printer as its default:
 # they must give the same results with and without one.
 bash tools/with-cups-pdf.sh bash -c \

@@ -59,7 +59,8 @@ pids+=($!)
 wait_for "the window manager" bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'
 
 title='VESTRAﾃﾞｰﾀ処理ｿﾌﾄ'
-windows() { xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true; }
+# The main window's title also names its data file and marks unsaved changes ("... - a.qmc*").
+windows() { xdotool search --onlyvisible --name "^${title}( - .+)?\\*?\$" 2>/dev/null || true; }
 has_windows() { (($(windows | wc -l) >= $1)); }
 # The main window, not the start-up form or a message box (dialogs, with the same title).
 main_window() {
