@@ -22,9 +22,10 @@ mode_t umaskMode() {
 // The replaced file's owner and group stay where the process may set them (root may give both;
 // a user may give a group of its own); a refusal keeps what was allowed and is no failure.
 void keepOwner(int fd, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+    if (::fchown(fd, old.st_uid, old.st_gid) == 0) {
+        return;
     }
+    [[maybe_unused]] bool groupKept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
 }
 
 // After the rename the folder entry must reach the disk too, or a crash could bring back the
