@@ -8,6 +8,7 @@
 // reads a native data file on standard input and writes the PDF, or the PNG chart of group G
 // as the main window paints it, on standard output; on failure it writes the reason on
 // standard error and exits 1 (2 for bad usage).
+#include "OffscreenQt.h"
 #include "chart/GroupChart.h"
 #include "chart/QtChartPainter.h"
 #include "files/DataFile.h"
@@ -19,7 +20,6 @@
 #include "shell/MessageSink.h"
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -148,8 +148,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "vestra-report: %s\n", error.what());
         return 2;
     }
-    // The fonts need a GUI application; the program never shows a window, so no display either.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication qt(argc, argv);
+    std::unique_ptr<QGuiApplication> qt = vestra::report::StartOffscreenQt(argc, argv);
     return pdfMode->parsed() ? pdf(unit, paper) : chartPng(unit, group, width, height);
 }

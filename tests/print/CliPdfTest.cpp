@@ -122,6 +122,36 @@ TEST_F(CliPdfTest, FullDiskIsASaveErrorAndKeepsTheOldPdf) {
         << "the failed save left its temporary file";
 }
 
+// The report program starts Qt, which makes the folder XDG_RUNTIME_DIR names when it is missing.
+// The program must leave that folder missing, leave no folder of its own behind in TMPDIR, and
+// write what it writes when the folder is there.
+TEST_F(CliPdfTest, TheReportProgramLeavesAMissingRuntimeFolderMissing) {
+    namespace fs = std::filesystem;
+    std::string runtime = folder_.file("runtime");
+    std::string temp = folder_.file("temp");
+    fs::create_directory(temp);
+    std::string environment = "LC_ALL=C TMPDIR='" + temp + "' XDG_RUNTIME_DIR='" + runtime + "' ";
+    // The command's operands before the output file, and that file.
+    const std::pair<std::string, std::string> cases[] = {
+        {"convert '" + input_ + "' ", folder_.file("r.pdf")},
+        {"chart '" + input_ + "' 1 ", folder_.file("c.png")},
+    };
+    for (const auto& [operands, out] : cases) {
+        std::string args = "--unit C " + operands + "'" + out + "'";
+        fs::create_directory(runtime);
+        fs::permissions(runtime, fs::perms::owner_all);
+        ASSERT_EQ(testing::RunTool(folder_, VESTRA_CLI_PATH, args, environment).status, 0);
+        std::string present = testing::ReadBytes(out);
+        fs::remove(runtime);
+
+        Outcome missing = testing::RunTool(folder_, VESTRA_CLI_PATH, args, environment);
+        EXPECT_EQ(missing.status, 0) << missing.errors;
+        EXPECT_FALSE(fs::exists(runtime)) << operands;
+        EXPECT_TRUE(fs::is_empty(temp)) << operands;
+        EXPECT_TRUE(testing::ReadBytes(out) == present) << operands;
+    }
+}
+
 // A copy of the tool beside a stand-in for its report program, which it finds there as it finds
 // the real one: whatever the stand-in does, no half or empty report replaces the old file.
 TEST_F(CliPdfTest, AReportProgramWithoutAWholeFileIsASaveErrorAndKeepsTheOldFile) {
