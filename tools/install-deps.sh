@@ -15,15 +15,23 @@ packages=(
     nlohmann-json3-dev python3-jsonschema
     dpkg-dev desktop-file-utils appstream shared-mime-info libxml2-utils
 )
+# The package checks' lintian and hardening-check, without what devscripts recommends for a
+# Debian developer's other work (keyrings, upload tools).
+lean_packages=(lintian devscripts)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+missing() {
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+    done
+}
+mapfile -t missing_packages < <(missing "${packages[@]}")
+mapfile -t missing_lean < <(missing "${lean_packages[@]}")
+[ ${#missing_packages[@]} -eq 0 ] && [ ${#missing_lean[@]} -eq 0 ] && exit 0
 
 as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update
-"${as_root[@]}" apt-get install -y "${missing[@]}"
+[ ${#missing_packages[@]} -eq 0 ] || "${as_root[@]}" apt-get install -y "${missing_packages[@]}"
+[ ${#missing_lean[@]} -eq 0 ] ||
+    "${as_root[@]}" apt-get install -y --no-install-recommends "${missing_lean[@]}"
