@@ -36,19 +36,16 @@ done
 apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
     fail "the dependencies cannot be met: $(tail -5 "$work/apt.log")"
 
-lintian --pedantic --fail-on error,warning,info,pedantic "$deb" >"$work/lintian.log" 2>&1 ||
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" >"$work/lintian.log" 2>&1 ||
     fail "lintian: $(cat "$work/lintian.log")"
 
 dpkg-deb -x "$deb" "$root"
-# Built hardened by tools/build.sh. vestra-sim calls none of the C library's functions that
-# _FORTIFY_SOURCE guards, so hardening-check finds nothing to judge there.
+# Built hardened by tools/build.sh: PIE, stack protector, fortified calls, RELRO, immediate
+# binding. Control-flow protection (x86 CET) is not asked: the C library's start files on Debian
+# 12 carry no CET mark, so the linker drops it from every program whatever the flags.
 while IFS= read -r -d '' file; do
-    [[ $(head -c 4 "$file") == $'\x7fELF' ]] || continue
-    options=()
-    case ${file#"$root"} in
-    /usr/bin/vestra-sim) options=(--nofortify) ;;
-    esac
-    hardening-check "${options[@]}" "$file" >"$work/hardening.log" ||
+    [[ $(od -An -tx1 -N4 "$file") == " 7f 45 4c 46" ]] || continue
+    hardening-check --nocfprotection "$file" >"$work/hardening.log" ||
         fail "hardening-check: $(cat "$work/hardening.log")"
 done < <(find "$root" -type f -print0)
 share="$root/usr/share"
