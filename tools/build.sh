@@ -19,9 +19,11 @@ if command -v ccache >/dev/null; then
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-export DEB_BUILD_MAINT_OPTIONS=${DEB_BUILD_MAINT_OPTIONS:-hardening=+all}
+# +all adds immediate binding (-z now), which dpkg-buildflags leaves out by default.
+maint_options=${DEB_BUILD_MAINT_OPTIONS:-hardening=+all}
 for flags in CPPFLAGS CXXFLAGS LDFLAGS; do
-    [[ -v $flags ]] || export "$flags=$(dpkg-buildflags --get "$flags")"
+    [[ -v $flags ]] ||
+        export "$flags=$(DEB_BUILD_MAINT_OPTIONS=$maint_options dpkg-buildflags --get "$flags")"
 done
 # Given on every configure, since CMake reads the variables only into a new cache.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVESTRA_WERROR=ON "${launcher[@]}" \

@@ -36,8 +36,8 @@ done
 apt-get install --simulate --no-install-recommends "$deb" >"$work/apt.log" 2>&1 ||
     fail "the dependencies cannot be met: $(tail -5 "$work/apt.log")"
 
-lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" >"$work/lintian.log" 2>&1 ||
-    fail "lintian: $(cat "$work/lintian.log")"
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" \
+    >"$work/lintian.log" 2>&1 || fail "lintian: $(cat "$work/lintian.log")"
 
 dpkg-deb -x "$deb" "$root"
 # Built hardened by tools/build.sh: PIE, stack protector, fortified calls, RELRO, immediate
