@@ -33,7 +33,8 @@ import_status=0
 bash bench/import-speed.sh "$build" || import_status=$?
 
 export QT_QPA_PLATFORM=offscreen
-export XDG_CONFIG_HOME="$work/config"
+# A history file of its own: the import records into it.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 probe=$build/bench/vestra-startup-probe
 minimal=$build/bench/qt-minimal-probe
 
