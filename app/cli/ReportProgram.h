@@ -12,7 +12,8 @@ enum class ReportKind { Pdf, Png };
 // Runs the report program (vestra-report, beside this tool or in its libexec folder) with args,
 // input on its standard input; its standard output arrives in output, checked to be a whole
 // file of kind before anyone may replace a file with it. False with the reason (what it wrote
-// on standard error, why it could not run, or that its output is no such file) otherwise.
+// on standard error, why it could not run, or that its output is no such file) otherwise. A
+// build without the windows has no report program and always fails (NoReportProgram.cpp).
 bool RunReportProgram(ReportKind kind, const std::vector<std::string>& args, std::string_view input,
                       std::string& output, std::string& reason);
 

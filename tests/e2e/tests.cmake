@@ -1,6 +1,5 @@
 # vestra-cli against the simulated thermometer on pseudo-terminals: every mode and every fault,
-# through the real serial code, the real timings and the real programs. The tool is built with
-# the windows layer (it prints reports), so these run only in that build.
+# through the real serial code, the real timings and the real programs.
 if(TARGET vestra-cli)
 add_executable(vestra_e2e_tests
     ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CliModesTest.cpp

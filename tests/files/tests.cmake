@@ -17,8 +17,8 @@ set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/JsonSchemaTest.cpp APPEND 
     COMPILE_DEFINITIONS VESTRA_JSON_SCHEMA="${PROJECT_SOURCE_DIR}/docs/vestra.schema.json"
     VESTRA_JSON_VALIDATOR="${CMAKE_CURRENT_SOURCE_DIR}/support/validate-json.py")
 
-# The command-line tool run as a user would run it.
-if(TARGET vestra-cli)
+# The command-line tool run as a user would run it, PDFs included.
+if(TARGET vestra-report)
 add_executable(vestra_cli_tests files/CliConvertTest.cpp)
 target_include_directories(vestra_cli_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(vestra_cli_tests PRIVATE

@@ -38,7 +38,7 @@ if(VESTRA_BUILD_UI)
 endif()
 
 # The manual pages and the bash completion against what the programs' help lists.
-if(TARGET vestra-cli)
+if(TARGET vestra-report)
     vestra_add_tool_tests(vestra_cli_manual_tests shell/CliManualTest.cpp)
     add_dependencies(vestra_cli_manual_tests vestra-sim)
     target_compile_definitions(vestra_cli_manual_tests PRIVATE
