@@ -7,7 +7,7 @@
 
 #include "data/DataSet.h"
 #include "files/DataFile.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <cstdio>
 #include <fstream>
@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     int first = std::stoi(argv[2]);
     int count = std::stoi(argv[3]);
     for (int n = first; n < first + count; ++n) {
-        std::string bytes = vestra::EncodeDataFile(round(n, n < kWallRounds), vestra::kUnitCelsius);
+        std::string bytes =
+            vestra::EncodeDataFile(round(n, n < kWallRounds), vestra::TemperatureUnit::Celsius);
         std::ofstream(folder + "/r" + std::to_string(100000 + n) + ".qmc", std::ios::binary)
             << bytes;
     }

@@ -7,8 +7,8 @@
 #include "device/frmTerm.h"
 #include "serial/PosixSerialPort.h"
 #include "serial/QtPortWaiter.h"
-#include "shell/Common.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QApplication>
 #include <chrono>
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         return 3;
     }
     state.CurrentMode = ConnectionMode::ModeImportMemory;
-    CommResult result = RunCommWindow(port, state, store, std::string(kUnitCelsius), &mainWindow);
+    CommResult result = RunCommWindow(port, state, store, TemperatureUnit::Celsius, &mainWindow);
     double cpu = CpuSeconds() - cpuBefore;
     std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     if (result != CommResult::ResultOk) {

@@ -45,7 +45,7 @@ std::optional<chart::ChartFormat> formatOf(const std::string& path) {
     return std::nullopt;
 }
 
-std::string svgOf(const DataSet& data, int group, std::string_view unit, int width, int height) {
+std::string svgOf(const DataSet& data, int group, TemperatureUnit unit, int width, int height) {
     return chart::WriteSvg(chart::LayoutGroupChart(data, group, unit, width, height).drawing);
 }
 
@@ -59,12 +59,11 @@ struct ChartRequest {
 // program, which links Qt; the tool itself starts without it.
 bool pngOf(const CliContext& context, const DataSet& data, ChartRequest request, std::string& png,
            std::string& reason) {
-    return RunReportProgram(ReportKind::Png,
-                            {"chart-png", "--unit", IsCelsius(context.unit) ? "C" : "F", "--group",
-                             std::to_string(request.group), "--width",
-                             std::to_string(request.width), "--height",
-                             std::to_string(request.height)},
-                            EncodeDataFile(data, context.unit), png, reason);
+    return RunReportProgram(
+        ReportKind::Png,
+        {"chart-png", "--unit", UnitLetter(context.unit), "--group", std::to_string(request.group),
+         "--width", std::to_string(request.width), "--height", std::to_string(request.height)},
+        EncodeDataFile(data, context.unit), png, reason);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "CommandArgs.h"
 #include "serial/LineTrace.h"
-#include "shell/Common.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <span>
 #include <string>

@@ -2,6 +2,7 @@
 #include "DeviceLink.h"
 #include "OutputOptions.h"
 #include "StandardOutput.h"
+#include "data/ValueFormat.h"
 #include "device/ClockInput.h"
 #include "device/DeviceOperationTexts.h"
 #include "files/JsonExport.h"

@@ -10,6 +10,16 @@
 namespace vestra::cli {
 namespace {
 
+// The letter of --unit, in either case.
+std::optional<TemperatureUnit> unitOfLetter(const std::string& text) {
+    for (TemperatureUnit unit : kTemperatureUnits) {
+        if (LowerCaseAscii(text) == LowerCaseAscii(UnitLetter(unit))) {
+            return unit;
+        }
+    }
+    return std::nullopt;
+}
+
 // Where the parser puts what it reads; its parts never move while the parser holds them.
 struct Storage {
     std::map<std::pair<std::string_view, std::string_view>, std::string> values;
@@ -114,10 +124,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         return *unknown;
     }
     if (unitOption->count() > 0) {
-        if (unit != "C" && unit != "c" && unit != "F" && unit != "f") {
+        parsed.unit = unitOfLetter(unit);
+        if (!parsed.unit) {
             return refused("bad value for --unit: '" + unit + "' (C|F)");
         }
-        parsed.unit = unit;
     }
     if (traceOption->count() > 0 && parsed.tracePath.empty()) {
         return refused("bad value for --trace: '' (FILE)");

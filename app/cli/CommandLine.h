@@ -15,7 +15,7 @@ struct CommandLine {
     Request request = Request::Refused;
     const CliCommand* command = nullptr; // Run and CommandHelp
     CommandArgs args;                    // Run: the command's options and operands
-    std::optional<std::string> unit;     // --unit, its letter checked
+    std::optional<TemperatureUnit> unit; // --unit
     std::string tracePath;               // --trace; empty: none
     bool quiet = false;                  // --quiet
     std::string refusal;                 // Refused: one line saying what is wrong

@@ -1,13 +1,13 @@
 #include "HistoryCommand.h"
 #include "StandardOutput.h"
 #include "chart/SvgWriter.h"
+#include "data/ValueFormat.h"
 #include "files/Export.h"
 #include "files/FileErrors.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryJson.h"
 #include "history/HistoryTrend.h"
 #include "shell/AtomicFile.h"
-#include "shell/Common.h"
 #include "shell/FileFunc.h"
 #include "shell/VisibleText.h"
 
@@ -19,7 +19,7 @@ namespace {
 
 // The readings of the tag; a tag without any (misspelt, or of the other unit) is named, since
 // an empty file would look like a tag that was never measured.
-bool readTag(const HistoryRequest& request, const std::string& tag, const std::string& unit,
+bool readTag(const HistoryRequest& request, const std::string& tag, TemperatureUnit unit,
              std::vector<history::HistoryReading>& readings) {
     std::string reason;
     if (!request.store.readings({history::HistoryKey::Tag, tag, unit}, readings, reason)) {
@@ -27,8 +27,8 @@ bool readTag(const HistoryRequest& request, const std::string& tag, const std::s
         return false;
     }
     if (readings.empty()) {
-        ShowHistoryFailure("タグ '" + VisibleText(tag) + "' の記録がありません (単位 " + unit +
-                           ")");
+        ShowHistoryFailure("タグ '" + VisibleText(tag) + "' の記録がありません (単位 " +
+                           UnitText(unit) + ")");
         return false;
     }
     return true;
@@ -60,9 +60,9 @@ int RunHistoryTags(const HistoryRequest& request) {
         lines.emplace_back(kTagsHeader);
     }
     for (const history::TagSummary& t : tags) {
-        lines.push_back(VisibleText(t.tag) + '\t' + VisibleText(t.object) + '\t' + t.unit + '\t' +
-                        std::to_string(t.readings) + '\t' + FormatTimestamp(t.first) + '\t' +
-                        FormatTimestamp(t.last));
+        lines.push_back(VisibleText(t.tag) + '\t' + VisibleText(t.object) + '\t' +
+                        UnitText(t.unit) + '\t' + std::to_string(t.readings) + '\t' +
+                        FormatTimestamp(t.first) + '\t' + FormatTimestamp(t.last));
     }
     return PrintLines(request.context, lines);
 }
@@ -72,7 +72,7 @@ int RunHistoryTags(const HistoryRequest& request) {
 // output.
 int RunHistoryExport(const HistoryRequest& request) {
     const std::string* tag = request.args.option("--tag");
-    std::string unit = request.context.unit;
+    TemperatureUnit unit = request.context.unit;
     if (tag == nullptr || request.args.operands.size() != 1) {
         return kBadArguments;
     }
@@ -107,7 +107,7 @@ constexpr double kChartHeight = 400;
 // The trend of one tag as SVG, 800 x 400 pixels, drawn as the history window draws it.
 int RunHistoryChart(const HistoryRequest& request) {
     const std::string* tag = request.args.option("--tag");
-    std::string unit = request.context.unit;
+    TemperatureUnit unit = request.context.unit;
     if (tag == nullptr || request.args.operands.size() != 1 ||
         LowerCaseAscii(ExtensionOf(request.args.operands.front())) != "svg") {
         return kBadArguments;

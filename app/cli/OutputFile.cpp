@@ -9,8 +9,8 @@
 #include "files/FileErrors.h"
 #include "files/JsonExport.h"
 #include "shell/AtomicFile.h"
-#include "shell/Common.h"
 #include "shell/FileFunc.h"
+#include "shell/TemperatureUnit.h"
 
 #include <unistd.h>
 
@@ -43,9 +43,9 @@ int writeBytes(const CliContext& context, const std::string& path, const std::st
 // so that every other command starts without loading Qt at all.
 bool renderPdf(const CliContext& context, const DataStore& store, ReportPaper paper,
                std::string& pdf, std::string& reason) {
-    std::string unit = IsCelsius(context.unit) ? "C" : "F";
     std::string paperName = paper == ReportPaper::Letter ? "letter" : "a4";
-    return RunReportProgram(ReportKind::Pdf, {"pdf", "--unit", unit, "--paper", paperName},
+    return RunReportProgram(ReportKind::Pdf,
+                            {"pdf", "--unit", UnitLetter(context.unit), "--paper", paperName},
                             EncodeDataFile(store.currentData, context.unit), pdf, reason);
 }
 

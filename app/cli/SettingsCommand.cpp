@@ -2,6 +2,7 @@
 #include "DeviceLink.h"
 #include "OutputOptions.h"
 #include "StandardOutput.h"
+#include "data/FixedMessages.h"
 #include "devicesettings/EditorTexts.h"
 #include "devicesettings/SettingsText.h"
 #include "files/FileErrors.h"

@@ -25,10 +25,6 @@ int print(const std::string& text) {
     return kExitOk;
 }
 
-TemperatureUnit unitOf(const std::string& letter) {
-    return TemperatureUnit(letter == "F" || letter == "f" ? kUnitFahrenheit : kUnitCelsius);
-}
-
 // The unit stored by the application, Celsius when it has never run.
 TemperatureUnit storedUnit() {
     Settings settings;
@@ -44,7 +40,7 @@ int runCommand(const CommandLine& line) {
     const std::string& trace = line.tracePath;
     ConsoleMessages messages(STDOUT_FILENO, line.quiet);
     LineTrace lineTrace;
-    CliContext context{line.unit ? unitOf(*line.unit) : storedUnit(), messages, line.quiet, trace,
+    CliContext context{line.unit ? *line.unit : storedUnit(), messages, line.quiet, trace,
                        lineTrace};
     int status = command.run(context, line.args);
     if (status == kBadArguments) {

@@ -15,9 +15,9 @@
 #include "files/FileCommands.h"
 #include "print/PdfStamps.h"
 #include "print/QtReportPdf.h"
-#include "shell/Common.h"
 #include "shell/FileRead.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -58,7 +58,7 @@ bool writeAll(const QByteArray& bytes) {
 }
 
 // The data file on standard input, opened as the Open command does.
-bool readData(std::string_view unit, vestra::DataStore& store, std::string& reason) {
+bool readData(vestra::TemperatureUnit unit, vestra::DataStore& store, std::string& reason) {
     vestra::FileContents contents;
     if (!vestra::ReadDescriptor(STDIN_FILENO, vestra::kMaxDataFileBytes, contents, reason)) {
         return false;
@@ -72,11 +72,11 @@ bool readData(std::string_view unit, vestra::DataStore& store, std::string& reas
 }
 
 // What a mode makes of the data: the bytes for standard output, or empty with the reason.
-using Render =
-    std::function<QByteArray(const vestra::DataSet&, std::string_view unit, std::string& reason)>;
+using Render = std::function<QByteArray(const vestra::DataSet&, vestra::TemperatureUnit unit,
+                                        std::string& reason)>;
 
 // Reads the data, renders it and writes the result: the part every mode shares.
-int renderInput(std::string_view unit, const Render& render) {
+int renderInput(vestra::TemperatureUnit unit, const Render& render) {
     vestra::DataStore store;
     std::string reason;
     if (!readData(unit, store, reason)) {
@@ -89,8 +89,9 @@ int renderInput(std::string_view unit, const Render& render) {
     return writeAll(bytes) ? 0 : fail("cannot write to standard output");
 }
 
-std::string_view unitOf(const std::string& letter) {
-    return letter == "F" ? vestra::kUnitFahrenheit : vestra::kUnitCelsius;
+// The tool passes "C" or "F"; anything else is taken as Celsius.
+vestra::TemperatureUnit unitOf(const std::string& letter) {
+    return vestra::UnitFromLetter(letter).value_or(vestra::TemperatureUnit::Celsius);
 }
 
 // The caller has checked the numbers; the group is checked again since it indexes the data.
@@ -98,8 +99,8 @@ int chartPng(const std::string& unitLetter, int group, int width, int height) {
     if (group < 1 || group > vestra::kGroupCount) {
         return fail("group outside 1 to 15");
     }
-    return renderInput(unitOf(unitLetter), [&](const vestra::DataSet& data, std::string_view unit,
-                                               std::string& reason) {
+    return renderInput(unitOf(unitLetter), [&](const vestra::DataSet& data,
+                                               vestra::TemperatureUnit unit, std::string& reason) {
         QByteArray png = vestra::chart::RenderPng(
             vestra::chart::LayoutGroupChart(data, group, unit, width, height).drawing);
         reason = "cannot make the PNG";
@@ -112,8 +113,8 @@ int pdf(const std::string& unitLetter, const std::string& paperName) {
     if (!paper) {
         return fail("unknown paper");
     }
-    return renderInput(unitOf(unitLetter), [&](const vestra::DataSet& data, std::string_view unit,
-                                               std::string& reason) {
+    return renderInput(unitOf(unitLetter), [&](const vestra::DataSet& data,
+                                               vestra::TemperatureUnit unit, std::string& reason) {
         QByteArray pdf = vestra::ReportPdfBytes(data, unit, *paper, reason);
         // The same data gives the same file: dated by SOURCE_DATE_EPOCH, else by the data.
         std::optional<vestra::DateTime> epoch =

@@ -1,5 +1,7 @@
 #include "SimCommands.h"
 
+#include "data/ValueChecks.h"
+
 #include <cctype>
 #include <charconv>
 

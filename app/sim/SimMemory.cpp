@@ -1,5 +1,6 @@
 #include "SimMemory.h"
 
+#include "data/ValueFormat.h"
 #include "shell/AsciiText.h"
 #include "shell/NumberFormat.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Common.h"
 #include "shell/DateTime.h"
+#include "shell/TemperatureUnit.h"
 
 #include <optional>
 #include <string>
@@ -20,7 +20,7 @@ struct SimUnit {
     int factoryLow = -40;
 
     TemperatureUnit unit() const {
-        return std::string(letter == 'C' ? kUnitCelsius : kUnitFahrenheit);
+        return letter == 'C' ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit;
     }
     static SimUnit Celsius() { return {'C', 500, -40}; }
     static SimUnit Fahrenheit() { return {'F', 932, -40}; }

@@ -2,7 +2,7 @@
 
 #include "chart/TextWidth.h"
 #include "data/DataViews.h"
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
 
 #include <algorithm>
 
@@ -19,12 +19,12 @@ constexpr double kTimeAxisHeight = 2 * kFontSize + 12;
 // Room for the widest value label, "-888.8" and the like.
 constexpr std::string_view kWidestValue = "-0000.0";
 
-std::string valueText(float value, std::string_view unit) {
-    return FormatTemperature(value, false) + std::string(unit);
+std::string valueText(float value, TemperatureUnit unit) {
+    return FormatTemperature(value, false) + UnitText(unit);
 }
 
 // The legend stands at the right of the title line, read from left to right.
-void legend(const GroupSetting& group, std::string_view unit, double right, Drawing& out) {
+void legend(const GroupSetting& group, TemperatureUnit unit, double right, Drawing& out) {
     struct Item {
         std::string text;
         Colour ink;
@@ -44,7 +44,7 @@ void legend(const GroupSetting& group, std::string_view unit, double right, Draw
 
 } // namespace
 
-GroupChart LayoutGroupChart(const DataSet& data, int g, std::string_view unit, double width,
+GroupChart LayoutGroupChart(const DataSet& data, int g, TemperatureUnit unit, double width,
                             double height) {
     GroupChart chart;
     chart.drawing.width = width;
@@ -64,13 +64,13 @@ GroupChart LayoutGroupChart(const DataSet& data, int g, std::string_view unit, d
     }
     double left = kMargin + TextWidth(kWidestValue, kFontSize) + 4;
     chart.drawing.shapes.emplace_back(
-        Text{{left - 4, kUnitBaseline}, std::string(unit), kInk, kFontSize, Anchor::End});
+        Text{{left - 4, kUnitBaseline}, UnitText(unit), kInk, kFontSize, Anchor::End});
     Rect plot{left, kPlotTop, width - left - 2 * kMargin, height - kPlotTop - kTimeAxisHeight};
     chart.readings = PlotReadings(group, plot, PlotStyle{}, chart.drawing);
     return chart;
 }
 
-std::string ReadingCaption(const GroupSetting& group, int no, std::string_view unit) {
+std::string ReadingCaption(const GroupSetting& group, int no, TemperatureUnit unit) {
     if (no < 1 || static_cast<std::size_t>(no) > UsableCount(group)) {
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/ReadingPlot.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -15,11 +16,11 @@ struct GroupChart {
 };
 
 // g in 1 to 15; unit is the current unit text, shown over the value axis and in the legend.
-GroupChart LayoutGroupChart(const DataSet& data, int g, std::string_view unit, double width,
+GroupChart LayoutGroupChart(const DataSet& data, int g, TemperatureUnit unit, double width,
                             double height);
 
 // What the pointer or the keyboard tells of reading no (1-based) of the group: its number,
 // time, value with unit and alarm mark, and remark, one to a line.
-std::string ReadingCaption(const GroupSetting& group, int no, std::string_view unit);
+std::string ReadingCaption(const GroupSetting& group, int no, TemperatureUnit unit);
 
 } // namespace vestra::chart

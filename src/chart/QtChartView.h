@@ -3,7 +3,7 @@
 #include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
 #include "chart/OverviewChart.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 
 #include "chart/ChartScale.h"
 #include "chart/TextWidth.h"
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
 
 #include <algorithm>
 #include <cmath>

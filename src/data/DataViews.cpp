@@ -1,7 +1,7 @@
 #include "data/DataViews.h"
 
 #include "data/TableLayout.h"
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
 
 namespace vestra {
 namespace {
@@ -15,11 +15,11 @@ std::string signedCount(int n) {
     return (n >= 0 ? " " : "") + std::to_string(n);
 }
 
-std::string paddedValue(float x, std::string_view unit) {
-    return PadLeft(FormatTemperature(x, false), kPaddedValueWidth) + std::string(unit);
+std::string paddedValue(float x, TemperatureUnit unit) {
+    return PadLeft(FormatTemperature(x, false), kPaddedValueWidth) + UnitText(unit);
 }
 
-std::string readingAt(const GroupSetting& g, int k, std::string_view unit) {
+std::string readingAt(const GroupSetting& g, int k, TemperatureUnit unit) {
     MemoryRecord r = RecordAt(g, k);
     return FormatTimestamp(r.takenAt) + "  " + paddedValue(r.value, unit);
 }
@@ -50,11 +50,11 @@ std::string summaryStatus(const DataSet& data, bool hasData) {
     return hasData ? "本体に収録されているﾃﾞｰﾀはありません。" : "";
 }
 
-void fillSettings(GroupView& view, const GroupSetting& g, bool hasData, std::string_view unit) {
+void fillSettings(GroupView& view, const GroupSetting& g, bool hasData, TemperatureUnit unit) {
     if (!hasData) {
         view.tag = kNone;
         view.emissivity = std::string(kNoEmissivity) + " ";
-        view.alarmHigh = kNoValue + std::string(unit);
+        view.alarmHigh = kNoValue + UnitText(unit);
         view.alarmLow = view.alarmHigh;
         return;
     }
@@ -80,7 +80,7 @@ void fillReadingRow(TableView& table, const GroupSetting& g, int k) {
 
 } // namespace
 
-SummaryView ShowSummary(const DataSet& data, bool hasData, std::string_view unit) {
+SummaryView ShowSummary(const DataSet& data, bool hasData, TemperatureUnit unit) {
     SummaryView view;
     view.table = EmptySummaryTable(unit);
     view.editable = hasData;
@@ -94,7 +94,7 @@ SummaryView ShowSummary(const DataSet& data, bool hasData, std::string_view unit
     return view;
 }
 
-GroupView ShowGroup(const DataSet& data, bool hasData, int g, std::string_view unit) {
+GroupView ShowGroup(const DataSet& data, bool hasData, int g, TemperatureUnit unit) {
     const GroupSetting& group = data.group(g);
     int n = readingCount(group);
     GroupView view;
@@ -103,7 +103,7 @@ GroupView ShowGroup(const DataSet& data, bool hasData, int g, std::string_view u
     fillSettings(view, group, hasData || n > 0, unit);
     view.count = FormatCount(static_cast<std::int16_t>(n), true);
     if (n == 0) {
-        view.maximum = view.minimum = view.average = kNoValue + std::string(unit);
+        view.maximum = view.minimum = view.average = kNoValue + UnitText(unit);
         view.target = kNoTarget;
         view.measurer = kNoMeasurer;
     } else {

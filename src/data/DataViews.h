@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "data/TableView.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -42,9 +43,9 @@ inline constexpr std::string_view kNoTarget = "対象物なし";
 inline constexpr std::string_view kNoMeasurer = "測定者なし";
 inline constexpr std::string_view kNone = "なし";
 
-SummaryView ShowSummary(const DataSet& data, bool hasData, std::string_view unit);
+SummaryView ShowSummary(const DataSet& data, bool hasData, TemperatureUnit unit);
 // g in 1 to 15.
-GroupView ShowGroup(const DataSet& data, bool hasData, int g, std::string_view unit);
+GroupView ShowGroup(const DataSet& data, bool hasData, int g, TemperatureUnit unit);
 
 // Text of the tree node of group g: "ｸﾞﾙｰﾌﾟ" and the number in half-width digits.
 std::string GroupNodeText(int g);

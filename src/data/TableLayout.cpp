@@ -9,8 +9,8 @@ namespace {
 
 constexpr int kTwipsPerInch = 1440;
 
-std::string withUnit(const char* heading, std::string_view unit) {
-    return std::string(heading) + "(" + std::string(unit) + ")";
+std::string withUnit(const char* heading, TemperatureUnit unit) {
+    return std::string(heading) + "(" + UnitText(unit) + ")";
 }
 
 TableView emptyTable(std::vector<std::string> headings) {
@@ -36,12 +36,12 @@ int TwipsToPixels(int twips, double dotsPerInch) {
 }
 
 // The leading blanks of the headings are part of them: they set the text off the grid line.
-TableView EmptySummaryTable(std::string_view unit) {
+TableView EmptySummaryTable(TemperatureUnit unit) {
     return emptyTable({"ｸﾞﾙｰﾌﾟ", "  タグ", "収録数", "  収録開始日時", "  最終収録日時",
                        withUnit("最大値", unit), withUnit("最小値", unit)});
 }
 
-TableView EmptyDetailTable(std::string_view unit) {
+TableView EmptyDetailTable(TemperatureUnit unit) {
     return emptyTable(
         {"収録No.", "    収録日時", withUnit("データ", unit), "　警報", "    備  考"});
 }

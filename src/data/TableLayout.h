@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/TableView.h"
+#include "shell/TemperatureUnit.h"
 
 #include <array>
 #include <string_view>
@@ -23,7 +24,7 @@ int TableWidthTwips(const int* widths, std::size_t count);
 int TwipsToPixels(int twips, double dotsPerInch);
 
 // Headings and the row numbers 1 to 15: what a table shows after it has been cleared.
-TableView EmptySummaryTable(std::string_view unit);
-TableView EmptyDetailTable(std::string_view unit);
+TableView EmptySummaryTable(TemperatureUnit unit);
+TableView EmptyDetailTable(TemperatureUnit unit);
 
 } // namespace vestra

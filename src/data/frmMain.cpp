@@ -55,7 +55,7 @@ void frmMain::startUp() {
     resetSummaryTable();
     resetDetailTable();
     showSummary();
-    lblUnit_->setText(QString::fromStdString(unit_));
+    lblUnit_->setText(QString::fromStdString(UnitText(unit_)));
     txtEdit_->hide();
     applyModelTypeSetting();
 }

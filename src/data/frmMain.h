@@ -3,8 +3,8 @@
 #include "data/AnnotationRules.h"
 #include "data/DataSet.h"
 #include "data/WindowPlacement.h"
-#include "shell/Common.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QMainWindow>
 #include <array>

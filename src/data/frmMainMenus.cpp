@@ -1,3 +1,4 @@
+#include "data/FixedMessages.h"
 #include "data/QtToolIcons.h"
 #include "data/frmMain.h"
 

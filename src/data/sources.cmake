@@ -1,6 +1,12 @@
 list(APPEND VESTRA_CORE_SOURCES
     data/DataSet.h
     data/DataSet.cpp
+    data/ValueChecks.h
+    data/ValueChecks.cpp
+    data/ValueFormat.h
+    data/ValueFormat.cpp
+    data/FixedMessages.h
+    data/FixedMessages.cpp
     data/AlarmMarks.h
     data/AlarmMarks.cpp
     data/GroupStatistics.h

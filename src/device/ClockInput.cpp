@@ -1,6 +1,7 @@
 #include "device/ClockInput.h"
 
-#include "shell/Common.h"
+#include "data/FixedMessages.h"
+#include "data/ValueChecks.h"
 
 #include <algorithm>
 

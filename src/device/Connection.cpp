@@ -31,10 +31,9 @@ std::string ModeStatusText(ConnectionMode mode) {
     }
 }
 
-Connection::Connection(SerialPort& port, CommState& state, DataStore& data, std::string unit,
+Connection::Connection(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
                        CommObserver& observer)
-    : port_(port), state_(state), data_(data), unit_(std::move(unit)),
-      session_(port, state, observer) {}
+    : port_(port), state_(state), data_(data), unit_(unit), session_(port, state, observer) {}
 
 void Connection::wakeUp() {
     session_.traceNote("mode " + std::to_string(static_cast<int>(state_.CurrentMode)));

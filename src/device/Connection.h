@@ -5,6 +5,7 @@
 #include "device/CommSession.h"
 #include "device/CommState.h"
 #include "serial/SerialPort.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 
@@ -26,13 +27,13 @@ namespace vestra {
 //     if (!OpenCommPort(port, state, messages)) { ... }
 //     Connection(port, state, store, unit, observer).runFromStart();
 //     if (state.LastResult != CommResult::ResultOk) ShowCommResult(messages, state.LastResult);
-// unit is the thermometer type ("ﾟC" or "ﾟF"); a dump in the other unit is rejected.
+// unit is the thermometer type; a dump in the other unit is rejected.
 class Connection {
 public:
     // From the start of the wake-up break to the greeting: the thermometer needs this long.
     static constexpr int kStartDelayMs = 1000;
 
-    Connection(SerialPort& port, CommState& state, DataStore& data, std::string unit,
+    Connection(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
                CommObserver& observer);
 
     // The wake-up signal: a 100 ms break and a 100 ms rest.
@@ -53,7 +54,7 @@ private:
     SerialPort& port_;
     CommState& state_;
     DataStore& data_;
-    std::string unit_;
+    TemperatureUnit unit_;
     CommSession session_;
     bool started_ = false;
 };

@@ -1,7 +1,7 @@
 #include "device/DeviceCommands.h"
 
+#include "data/ValueFormat.h"
 #include "device/DumpFields.h"
-#include "shell/Common.h"
 #include "shell/NumberFormat.h"
 
 namespace vestra {

@@ -1,6 +1,6 @@
 #include "device/DumpFields.h"
 
-#include "shell/Common.h"
+#include "data/ValueChecks.h"
 
 #include <algorithm>
 #include <charconv>

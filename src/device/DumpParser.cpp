@@ -1,7 +1,7 @@
 #include "device/DumpParser.h"
 
+#include "data/ValueChecks.h"
 #include "device/DumpFields.h"
-#include "shell/Common.h"
 
 #include <cmath>
 #include <cstdint>
@@ -22,8 +22,7 @@ constexpr std::string_view kAlarmLow = "ALARM(L)=";
 constexpr std::string_view kMemory = "MEMORY=";
 
 // "23.5C": the value between the given start and the unit letter, which must be the unit's.
-std::optional<float> valueWithUnit(std::string_view line, std::size_t start,
-                                   std::string_view unit) {
+std::optional<float> valueWithUnit(std::string_view line, std::size_t start, TemperatureUnit unit) {
     if (line.size() <= start) {
         return std::nullopt;
     }
@@ -31,7 +30,7 @@ std::optional<float> valueWithUnit(std::string_view line, std::size_t start,
     if (letter >= 'a' && letter <= 'z') {
         letter = static_cast<char>(letter - 'a' + 'A');
     }
-    if (!IsUnitLetter(std::string_view(&letter, 1), unit)) {
+    if (UnitFromLetter(std::string_view(&letter, 1)) != unit) {
         return std::nullopt;
     }
     return ParseDecimal(line.substr(start, line.size() - start - 1));
@@ -49,8 +48,8 @@ std::string_view datePart(std::string_view line) {
 
 } // namespace
 
-DumpParser::DumpParser(ConnectionMode mode, std::string unit, DataSet& target)
-    : mode_(mode), unit_(std::move(unit)), target_(target),
+DumpParser::DumpParser(ConnectionMode mode, TemperatureUnit unit, DataSet& target)
+    : mode_(mode), unit_(unit), target_(target),
       state_(mode == ConnectionMode::ModeReadClock ? DumpState::ExpectPrint
                                                    : DumpState::ExpectLabel) {}
 

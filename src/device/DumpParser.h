@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "device/CommState.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -36,7 +37,7 @@ enum class DumpStep {
 // a rejection stays in the target.
 class DumpParser {
 public:
-    DumpParser(ConnectionMode mode, std::string unit, DataSet& target);
+    DumpParser(ConnectionMode mode, TemperatureUnit unit, DataSet& target);
 
     // line: one received line, trimmed or not. After Complete or Reject every further line is
     // rejected.
@@ -60,7 +61,7 @@ private:
     GroupSetting& current() { return target_.group(group_); }
 
     ConnectionMode mode_;
-    std::string unit_;
+    TemperatureUnit unit_;
     DataSet& target_;
     DumpState state_;
     int group_ = 1;

@@ -38,8 +38,8 @@ void showTraceFault(QWidget* mainWindow, const std::string& path, const std::str
 
 CommWindowRunner::CommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit,
                                    PortEntries ports, MessageSink& messages, QWidget* mainWindow)
-    : state_(state), store_(store), unit_(std::move(unit)), ports_(std::move(ports)),
-      messages_(messages), mainWindow_(mainWindow) {
+    : state_(state), store_(store), unit_(unit), ports_(std::move(ports)), messages_(messages),
+      mainWindow_(mainWindow) {
     const char* tracePath = std::getenv("VESTRA_TRACE");
     if (tracePath == nullptr || *tracePath == '\0') {
         return;

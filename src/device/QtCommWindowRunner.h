@@ -7,8 +7,8 @@
 #include "serial/PortNames.h"
 #include "serial/QtPortWaiter.h"
 #include "serial/SerialPort.h"
-#include "shell/Common.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <memory>
 

@@ -33,14 +33,14 @@ std::string MemCommand(ConnectionMode mode) {
     }
 }
 
-void ReadDump(CommSession& session, ConnectionMode mode, std::string_view unit,
+void ReadDump(CommSession& session, ConnectionMode mode, TemperatureUnit unit,
               DataSet& importBuffer) {
     session.SendCommand(MemCommand(mode));
     if (!session.WaitReply()) {
         return;
     }
     importBuffer.totalCount = 0;
-    DumpParser parser(mode, std::string(unit), importBuffer);
+    DumpParser parser(mode, unit, importBuffer);
     for (int lineNumber = 1; session.ReceiveLine(); ++lineNumber) {
         DumpState expected = parser.state();
         int group = parser.group();

@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "device/CommSession.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -15,7 +16,7 @@ std::string MemCommand(ConnectionMode mode);
 // reads the answer into importBuffer, advancing the progress bar per group. Success is
 // LastResult == ResultOk; a rejected line gives ResultBadDump. importBuffer keeps what was
 // stored up to a failure; the caller decides what to do with it.
-void ReadDump(CommSession& session, ConnectionMode mode, std::string_view unit,
+void ReadDump(CommSession& session, ConnectionMode mode, TemperatureUnit unit,
               DataSet& importBuffer);
 
 } // namespace vestra

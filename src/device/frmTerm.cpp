@@ -14,7 +14,7 @@
 
 namespace vestra {
 
-frmTerm::frmTerm(SerialPort& port, CommState& state, DataStore& data, const std::string& unit,
+frmTerm::frmTerm(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
                  QWidget* owner, LineTrace* trace)
     : QDialog(owner), connection_(std::make_unique<Connection>(port, state, data, unit, *this)),
       importBuffer_(data.importBuffer),
@@ -105,8 +105,8 @@ void frmTerm::keyPressEvent(QKeyEvent* event) {
 // Esc and the window manager must not end a running connection; only the connection does.
 void frmTerm::reject() {}
 
-CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data,
-                         const std::string& unit, QWidget* owner, LineTrace* trace) {
+CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
+                         QWidget* owner, LineTrace* trace) {
     frmTerm window(port, state, data, unit, owner, trace);
     window.exec();
     if (owner) {

@@ -2,6 +2,7 @@
 
 #include "device/CommObserver.h"
 #include "device/Connection.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QDialog>
 #include <memory>
@@ -20,7 +21,7 @@ class frmTerm : public QDialog, public CommObserver {
     Q_OBJECT
 public:
     // trace: where the connection is recorded (see LineTrace); null for nowhere.
-    frmTerm(SerialPort& port, CommState& state, DataStore& data, const std::string& unit,
+    frmTerm(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
             QWidget* owner, LineTrace* trace = nullptr);
     ~frmTerm() override;
 
@@ -51,7 +52,7 @@ private:
 
 // Runs one connection in the communication window, modal over owner, once the caller has
 // opened the port and set CurrentMode. Returns LastResult.
-CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data,
-                         const std::string& unit, QWidget* owner, LineTrace* trace = nullptr);
+CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
+                         QWidget* owner, LineTrace* trace = nullptr);
 
 } // namespace vestra

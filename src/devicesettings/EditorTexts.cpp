@@ -1,6 +1,7 @@
 #include "devicesettings/EditorTexts.h"
 
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
+#include "shell/TemperatureUnit.h"
 
 namespace vestra {
 namespace {
@@ -9,15 +10,15 @@ constexpr std::string_view kNewLine = "\r\n";
 
 } // namespace
 
-std::string MeasuringRangeText(std::string_view unit) {
-    std::string maximum = IsCelsius(unit) ? "500" : "932";
+std::string MeasuringRangeText(TemperatureUnit unit) {
+    std::string maximum = unit == TemperatureUnit::Celsius ? "500" : "932";
     std::string text = "お使いの機種の";
     text += kNewLine;
     text += "測定範囲は";
     text += kNewLine;
-    text += "   -40" + std::string(unit) + " から";
+    text += "   -40" + UnitText(unit) + " から";
     text += kNewLine;
-    text += "   " + maximum + std::string(unit) + " です。";
+    text += "   " + maximum + UnitText(unit) + " です。";
     return text;
 }
 

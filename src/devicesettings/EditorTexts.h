@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TemperatureUnit.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,7 +11,7 @@ namespace vestra {
 
 // Four lines telling the measuring range of the thermometer type, for example
 // "お使いの機種の", "測定範囲は", "   -40ﾟC から", "   500ﾟC です。".
-std::string MeasuringRangeText(std::string_view unit);
+std::string MeasuringRangeText(TemperatureUnit unit);
 
 // Sending settings resets the thermometer, which erases its recorded readings.
 std::string MemoryWarningText();

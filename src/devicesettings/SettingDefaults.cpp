@@ -1,7 +1,7 @@
 #include "devicesettings/SettingDefaults.h"
 
-#include "shell/Common.h"
 #include "shell/NumberFormat.h"
+#include "shell/TemperatureUnit.h"
 
 namespace vestra {
 
@@ -9,8 +9,8 @@ std::string DefaultTag(int group) {
     return "GROUP" + FormatNumber(static_cast<float>(group), "0#");
 }
 
-float DefaultAlarmHigh(std::string_view unit) {
-    return IsCelsius(unit) ? 500.0f : 932.0f;
+float DefaultAlarmHigh(TemperatureUnit unit) {
+    return unit == TemperatureUnit::Celsius ? 500.0f : 932.0f;
 }
 
 } // namespace vestra

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TemperatureUnit.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,6 @@ inline constexpr float kDefaultAlarmLow = -40.0f;
 // "GROUP01" to "GROUP15".
 std::string DefaultTag(int group);
 // 500 for the Celsius type, 932 for the Fahrenheit type: the top of the measuring range.
-float DefaultAlarmHigh(std::string_view unit);
+float DefaultAlarmHigh(TemperatureUnit unit);
 
 } // namespace vestra

@@ -1,5 +1,6 @@
 #include "devicesettings/SettingsForm.h"
 
+#include "data/ValueChecks.h"
 #include "devicesettings/FieldText.h"
 #include "devicesettings/SettingDefaults.h"
 #include "shell/TextCodec.h"
@@ -48,7 +49,7 @@ bool isValidName(const std::string& trimmed) {
 } // namespace
 
 SettingsForm::SettingsForm(DeviceSettings& settings, TemperatureUnit unit)
-    : settings_(settings), unit_(std::move(unit)) {
+    : settings_(settings), unit_(unit) {
     for (auto& group : controls_) {
         for (SettingBox number : kNumbers) {
             group[controlSlot(number)] = {0, LowestPosition(number),

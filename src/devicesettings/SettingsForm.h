@@ -2,7 +2,7 @@
 
 #include "data/DataSet.h"
 #include "devicesettings/StepScale.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <array>
 #include <optional>
@@ -33,7 +33,7 @@ class SettingsForm {
 public:
     SettingsForm(DeviceSettings& settings, TemperatureUnit unit);
 
-    const TemperatureUnit& unit() const { return unit_; }
+    TemperatureUnit unit() const { return unit_; }
 
     // The text of a box as typed; box Label ignores the group.
     const std::string& text(int group, SettingBox box) const;

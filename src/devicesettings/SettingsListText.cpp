@@ -1,6 +1,6 @@
 #include "devicesettings/SettingsListText.h"
 
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
 
 #include <charconv>
 
@@ -16,8 +16,8 @@ std::string PlainNumber(float value) {
 }
 
 std::vector<SettingsListRow> SettingsListCells(const DeviceSettings& settings,
-                                               std::string_view unit) {
-    std::string unitText = "(" + std::string(unit) + ")";
+                                               TemperatureUnit unit) {
+    std::string unitText = "(" + UnitText(unit) + ")";
     std::vector<SettingsListRow> rows;
     rows.push_back({"グループ", "  タグ", "  放射率", "上限値" + unitText, "下限値" + unitText});
     for (int g = 1; g <= kGroupCount; ++g) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataSet.h"
+#include "shell/TemperatureUnit.h"
 
 #include <array>
 #include <string>
@@ -15,7 +16,7 @@ using SettingsListRow = std::array<std::string, 5>;
 // rows 1 to 15 group number, tag, emissivity ("#0.00") and the two limits as plain numbers,
 // all as they stand in the settings.
 std::vector<SettingsListRow> SettingsListCells(const DeviceSettings& settings,
-                                               std::string_view unit);
+                                               TemperatureUnit unit);
 
 // A float as its shortest decimal text without exponent: 500, 12.5, -40.
 std::string PlainNumber(float value);

@@ -1,7 +1,7 @@
 #include "devicesettings/StepScale.h"
 
-#include "shell/Common.h"
 #include "shell/NumberFormat.h"
+#include "shell/TemperatureUnit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,11 +43,11 @@ int LowestPosition(SettingBox number) {
     return isEmissivity(number) ? kLowestEmissivity : 0;
 }
 
-int HighestPosition(SettingBox number, std::string_view unit) {
+int HighestPosition(SettingBox number, TemperatureUnit unit) {
     if (isEmissivity(number)) {
         return kHighestEmissivity;
     }
-    return IsCelsius(unit) ? kHighestAlarmC : kHighestAlarmF;
+    return unit == TemperatureUnit::Celsius ? kHighestAlarmC : kHighestAlarmF;
 }
 
 std::string FormatBoxNumber(SettingBox number, float value) {

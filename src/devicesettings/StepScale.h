@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TemperatureUnit.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,7 +19,7 @@ float FromPosition(SettingBox number, int position);
 // Position limits of every number control when the editor opens (before the alarm pair is
 // coupled): emissivity 0.30 to 1.90, alarms -40 to 500 (Celsius) or 932 (Fahrenheit).
 int LowestPosition(SettingBox number);
-int HighestPosition(SettingBox number, std::string_view unit);
+int HighestPosition(SettingBox number, TemperatureUnit unit);
 
 // The text a number box shows: "#0.00" for emissivity, a plain integer for alarms.
 std::string FormatBoxNumber(SettingBox number, float value);

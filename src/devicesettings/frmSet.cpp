@@ -1,5 +1,6 @@
 #include "devicesettings/frmSet.h"
 
+#include "data/FixedMessages.h"
 #include "devicesettings/EditorTexts.h"
 #include "devicesettings/QtUpDownButtons.h"
 #include "devicesettings/frmSetAll.h"
@@ -31,12 +32,12 @@ QLabel* buildLabel(const QString& name, const QString& text) {
     return label;
 }
 
-QWidget* buildUnitLabels(const TemperatureUnit& unit) {
+QWidget* buildUnitLabels(TemperatureUnit unit) {
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(buildLabel("lblUnit0", QString::fromUtf8("測定単位＝")), 0, Qt::AlignTop);
-    row->addWidget(buildLabel("lblUnit1", toQt(unit)), 0, Qt::AlignTop);
+    row->addWidget(buildLabel("lblUnit1", toQt(UnitText(unit))), 0, Qt::AlignTop);
     row->addWidget(buildLabel("lblUnit2", toQt(MeasuringRangeText(unit))));
     row->addStretch();
     return box;
@@ -44,7 +45,7 @@ QWidget* buildUnitLabels(const TemperatureUnit& unit) {
 
 } // namespace
 
-frmSet::frmSet(DataStore& store, const TemperatureUnit& unit, MessageSink& messages,
+frmSet::frmSet(DataStore& store, TemperatureUnit unit, MessageSink& messages,
                ConnectionRunner& runner, CommResultReporter showCommResult, QWidget* parent)
     : QDialog(parent), store_(store), messages_(messages), runner_(runner),
       showCommResult_(std::move(showCommResult)), form_(store.deviceSettings, unit) {

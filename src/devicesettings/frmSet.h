@@ -5,6 +5,7 @@
 #include "devicesettings/QtGroupPage.h"
 #include "devicesettings/SettingsForm.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QDialog>
 #include <array>
@@ -21,8 +22,8 @@ namespace vestra {
 class frmSet : public QDialog {
     Q_OBJECT
 public:
-    frmSet(DataStore& store, const TemperatureUnit& unit, MessageSink& messages,
-           ConnectionRunner& runner, CommResultReporter showCommResult, QWidget* parent = nullptr);
+    frmSet(DataStore& store, TemperatureUnit unit, MessageSink& messages, ConnectionRunner& runner,
+           CommResultReporter showCommResult, QWidget* parent = nullptr);
 
     // Checks every box; on the first error shows its tab, focuses and selects the box and
     // tells the user. What passed before the error is already stored.

@@ -61,7 +61,7 @@ QTableWidget* buildGrid(const std::vector<SettingsListRow>& rows) {
 
 } // namespace
 
-frmSetAll::frmSetAll(const DeviceSettings& settings, const TemperatureUnit& unit, QWidget* parent)
+frmSetAll::frmSetAll(const DeviceSettings& settings, TemperatureUnit unit, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(" 設定一覧表示"));
 

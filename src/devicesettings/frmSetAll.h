@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/DataSet.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QDialog>
 
@@ -12,8 +12,7 @@ namespace vestra {
 class frmSetAll : public QDialog {
     Q_OBJECT
 public:
-    frmSetAll(const DeviceSettings& settings, const TemperatureUnit& unit,
-              QWidget* parent = nullptr);
+    frmSetAll(const DeviceSettings& settings, TemperatureUnit unit, QWidget* parent = nullptr);
 
     // True only when the dialog was closed with its "設定" button.
     bool sendRequested() const { return sendRequested_; }

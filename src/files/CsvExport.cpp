@@ -1,6 +1,6 @@
+#include "data/ValueFormat.h"
 #include "files/Export.h"
 #include "files/ExportStatistics.h"
-#include "shell/Common.h"
 
 #include <array>
 
@@ -26,9 +26,9 @@ std::string csvLine(const Fields& fields) {
 }
 
 void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
-                    std::string_view unit) {
+                    TemperatureUnit unit) {
     lines.push_back(
-        csvLine({"収録No.", "収録日時", "データ(" + std::string(unit) + ")", "警報", "備考"}));
+        csvLine({"収録No.", "収録日時", "データ(" + UnitText(unit) + ")", "警報", "備考"}));
     auto count = static_cast<int>(UsableCount(group));
     for (int k = 1; k <= count; ++k) {
         MemoryRecord r = RecordAt(group, k);
@@ -46,7 +46,7 @@ void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
 }
 
 void appendGroup(std::vector<std::string>& lines, int g, const GroupSetting& group,
-                 std::string_view unit) {
+                 TemperatureUnit unit) {
     lines.push_back(csvLine({}));
     lines.push_back(csvLine({"ｸﾞﾙｰﾌﾟNo.", FormatCount(static_cast<std::int16_t>(g), false)}));
     lines.push_back(csvLine({"対象物", group.target}));
@@ -71,12 +71,12 @@ std::string CsvLine(const std::vector<std::string>& fields) {
     return line;
 }
 
-std::vector<std::string> CsvLines(const DataSet& data, std::string_view unit) {
+std::vector<std::string> CsvLines(const DataSet& data, TemperatureUnit unit) {
     std::vector<std::string> lines;
     lines.push_back(csvLine({"件名", data.subject}));
     lines.push_back(csvLine({"日時", FormatTimestamp(data.importedAt)}));
     lines.push_back(csvLine({"本体ﾗﾍﾞﾙ", data.deviceLabel}));
-    lines.push_back(csvLine({"測定単位", std::string(unit)}));
+    lines.push_back(csvLine({"測定単位", UnitText(unit)}));
     lines.push_back(csvLine({"全収録数", FormatCount(data.totalCount, false)}));
     for (int g = 1; g <= kGroupCount; ++g) {
         appendGroup(lines, g, data.group(g), unit);

@@ -2,8 +2,8 @@
 
 #include "data/DataSet.h"
 #include "files/DataFileRecord.h"
-#include "shell/Common.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <optional>
 #include <string>
@@ -12,20 +12,20 @@
 namespace vestra {
 
 // The bytes of the native data file for the data set; unit decides the unit flag.
-std::string EncodeDataFile(const DataSet& data, std::string_view unit);
+std::string EncodeDataFile(const DataSet& data, TemperatureUnit unit);
 
 // The data set held by the bytes, or nothing when any check fails. Only the records the file
 // announces are looked at; whatever follows them is ignored.
-std::optional<DataSet> DecodeDataFile(std::string_view bytes, std::string_view unit);
+std::optional<DataSet> DecodeDataFile(std::string_view bytes, TemperatureUnit unit);
 
 // Writes store.currentData to path, replacing an existing file only once the new one is
 // complete. On success modified becomes false; on failure "File Save Error !" is shown.
-bool SaveDataFile(const std::string& path, DataStore& store, std::string_view unit,
+bool SaveDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages);
 
 // Reads path into store.importBuffer. A rejected file shows "File Load Error !" and leaves
 // both data sets as they were.
-bool LoadDataFile(const std::string& path, DataStore& store, std::string_view unit,
+bool LoadDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages);
 
 // The unit a data file was written for, as its first record says, when the whole file reads as
@@ -35,7 +35,7 @@ std::optional<TemperatureUnit> DataFileUnitOf(const std::string& path);
 // The same for a data file that arrives as bytes (standard input); name stands for it in the
 // message.
 bool LoadDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
-                   std::string_view unit, MessageSink& messages);
+                   TemperatureUnit unit, MessageSink& messages);
 
 // A file never holds more records than the header, the groups and a full memory; a reader
 // needs to look at no more.

@@ -1,9 +1,10 @@
+#include "data/ValueChecks.h"
 #include "files/DataFile.h"
 #include "files/DataFileRecord.h"
 #include "files/FileErrors.h"
-#include "shell/Common.h"
 #include "shell/FileFault.h"
 #include "shell/FileRead.h"
+#include "shell/TemperatureUnit.h"
 #include "shell/TextCodec.h"
 
 namespace vestra {
@@ -46,9 +47,10 @@ bool readTime(const DataFileRecord& r, DateTime& out) {
     return true;
 }
 
-bool readHeader(const Records& file, std::string_view unit, DataSet& data) {
+bool readHeader(const Records& file, TemperatureUnit unit, DataSet& data) {
     DataFileRecord r;
-    if (!file.read(1, r) || r.recGroup != 0 || r.recNumber != (IsCelsius(unit) ? 0 : 1)) {
+    if (!file.read(1, r) || r.recGroup != 0 ||
+        r.recNumber != (unit == TemperatureUnit::Celsius ? 0 : 1)) {
         return false;
     }
     if (!file.read(2, r) || r.recGroup != kGroupCount || r.recNumber != kFileCapacity) {
@@ -67,7 +69,7 @@ bool readHeader(const Records& file, std::string_view unit, DataSet& data) {
 
 // The three records of group g; countSum runs over the groups and may never pass the header's
 // total.
-bool readGroupSettings(const Records& file, int g, std::string_view unit, int& countSum,
+bool readGroupSettings(const Records& file, int g, TemperatureUnit unit, int& countSum,
                        DataSet& data) {
     GroupSetting& group = data.group(g);
     int first = kFirstGroupRecord + 3 * (g - 1);
@@ -104,7 +106,7 @@ bool readGroupSettings(const Records& file, int g, std::string_view unit, int& c
     return IsValidTag(group.tag);
 }
 
-bool readReadings(const Records& file, int g, std::string_view unit, int& next,
+bool readReadings(const Records& file, int g, TemperatureUnit unit, int& next,
                   GroupSetting& group) {
     for (int k = 1; k <= group.recordCount; ++k, ++next) {
         auto i = static_cast<std::size_t>(k - 1);
@@ -123,7 +125,7 @@ bool readReadings(const Records& file, int g, std::string_view unit, int& next,
 
 } // namespace
 
-std::optional<DataSet> DecodeDataFile(std::string_view bytes, std::string_view unit) {
+std::optional<DataSet> DecodeDataFile(std::string_view bytes, TemperatureUnit unit) {
     Records file(bytes);
     DataSet data;
     if (!readHeader(file, unit, data)) {
@@ -150,15 +152,15 @@ std::optional<TemperatureUnit> DataFileUnitOf(const std::string& path) {
     if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
         return std::nullopt;
     }
-    for (std::string_view unit : {kUnitCelsius, kUnitFahrenheit}) {
+    for (TemperatureUnit unit : kTemperatureUnits) {
         if (DecodeDataFile(contents.bytes, unit)) {
-            return TemperatureUnit(unit);
+            return unit;
         }
     }
     return std::nullopt;
 }
 
-bool LoadDataFile(const std::string& path, DataStore& store, std::string_view unit,
+bool LoadDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages) {
     FileContents contents;
     std::string reason;
@@ -170,7 +172,7 @@ bool LoadDataFile(const std::string& path, DataStore& store, std::string_view un
 }
 
 bool LoadDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
-                   std::string_view unit, MessageSink& messages) {
+                   TemperatureUnit unit, MessageSink& messages) {
     std::optional<DataSet> data = DecodeDataFile(bytes, unit);
     if (!data) {
         ShowLoadError(messages, name, kNotDataFile);

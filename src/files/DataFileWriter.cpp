@@ -2,7 +2,7 @@
 #include "files/DataFileRecord.h"
 #include "files/FileErrors.h"
 #include "shell/AtomicFile.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <utility>
 
@@ -36,9 +36,9 @@ void appendReadingRecords(std::string& out, int g, const GroupSetting& group) {
 
 } // namespace
 
-std::string EncodeDataFile(const DataSet& data, std::string_view unit) {
+std::string EncodeDataFile(const DataSet& data, TemperatureUnit unit) {
     std::string out;
-    out += EncodeRecord(record(0, IsCelsius(unit) ? 0 : 1, 0, 0, TextField("")));
+    out += EncodeRecord(record(0, unit == TemperatureUnit::Celsius ? 0 : 1, 0, 0, TextField("")));
     out += EncodeRecord(record(kGroupCount, kFileCapacity, 0, 0, TextField(data.deviceLabel)));
     out += EncodeRecord(
         record(0, data.totalCount, 0, ToOleDate(data.importedAt), TextField(data.subject)));
@@ -51,7 +51,7 @@ std::string EncodeDataFile(const DataSet& data, std::string_view unit) {
     return out;
 }
 
-bool SaveDataFile(const std::string& path, DataStore& store, std::string_view unit,
+bool SaveDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages) {
     std::string reason;
     if (!WriteFileAtomically(path, EncodeDataFile(store.currentData, unit), reason)) {

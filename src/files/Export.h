@@ -3,6 +3,7 @@
 #include "data/DataSet.h"
 #include "files/TextEncoding.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -12,8 +13,8 @@ namespace vestra {
 
 // The lines of the CSV export and of the plain-text report, in UTF-8 and without line ends.
 // Statistics are those stored in the groups by commitImport.
-std::vector<std::string> CsvLines(const DataSet& data, std::string_view unit);
-std::vector<std::string> TextReportLines(const DataSet& data, std::string_view unit);
+std::vector<std::string> CsvLines(const DataSet& data, TemperatureUnit unit);
+std::vector<std::string> TextReportLines(const DataSet& data, TemperatureUnit unit);
 
 // One CSV line: every field between double quotes, a quote inside a field doubled.
 std::string CsvLine(const std::vector<std::string>& fields);
@@ -29,9 +30,9 @@ std::string EncodeCsvLines(const std::vector<std::string>& lines, TextEncoding e
 // Write store.currentData; both replace an existing file only once the new one is complete and
 // show "File Save Error !" on failure. The CSV counts as a saved copy of the data (modified
 // becomes false); the text report is only a printout and leaves modified alone.
-bool ExportCsv(const std::string& path, DataStore& store, std::string_view unit,
+bool ExportCsv(const std::string& path, DataStore& store, TemperatureUnit unit,
                MessageSink& messages);
-bool ExportText(const std::string& path, const DataStore& store, std::string_view unit,
+bool ExportText(const std::string& path, const DataStore& store, TemperatureUnit unit,
                 MessageSink& messages);
 
 } // namespace vestra

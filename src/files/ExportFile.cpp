@@ -32,7 +32,7 @@ std::string EncodeCsvLines(const std::vector<std::string>& lines, TextEncoding e
     return mark + EncodeLines(lines, encoding);
 }
 
-bool ExportCsv(const std::string& path, DataStore& store, std::string_view unit,
+bool ExportCsv(const std::string& path, DataStore& store, TemperatureUnit unit,
                MessageSink& messages) {
     if (!writeLines(path, CsvLines(store.currentData, unit), messages)) {
         return false;
@@ -41,7 +41,7 @@ bool ExportCsv(const std::string& path, DataStore& store, std::string_view unit,
     return true;
 }
 
-bool ExportText(const std::string& path, const DataStore& store, std::string_view unit,
+bool ExportText(const std::string& path, const DataStore& store, TemperatureUnit unit,
                 MessageSink& messages) {
     return writeLines(path, TextReportLines(store.currentData, unit), messages);
 }

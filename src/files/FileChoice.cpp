@@ -1,9 +1,9 @@
 #include "files/FileChoice.h"
 
 #include "files/FileCommands.h"
-#include "shell/Common.h"
 #include "shell/FileFunc.h"
 #include "shell/StartFolder.h"
+#include "shell/TemperatureUnit.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -23,7 +23,7 @@ std::string nameExtension(const std::string& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
-FileFilter nativeFilter(std::string_view unit) {
+FileFilter nativeFilter(TemperatureUnit unit) {
     std::string pattern = "*." + NativeExtension(unit);
     return {"ﾃﾞﾌｫﾙﾄ(" + pattern + ")", pattern};
 }
@@ -50,7 +50,7 @@ bool confirmReplace(const std::string& path, MessageSink& messages) {
 
 } // namespace
 
-FileDialogSetup OpenDialogSetup(const std::string& currentFilePath, std::string_view unit) {
+FileDialogSetup OpenDialogSetup(const std::string& currentFilePath, TemperatureUnit unit) {
     std::string native = NativeExtension(unit);
     return {DialogStartFolder(currentFilePath, CurrentStartFolders()),
             initialName(currentFilePath, native),
@@ -58,7 +58,7 @@ FileDialogSetup OpenDialogSetup(const std::string& currentFilePath, std::string_
             {nativeFilter(unit)}};
 }
 
-FileDialogSetup SaveDialogSetup(const std::string& currentFilePath, std::string_view unit) {
+FileDialogSetup SaveDialogSetup(const std::string& currentFilePath, TemperatureUnit unit) {
     FileDialogSetup setup = OpenDialogSetup(currentFilePath, unit);
     setup.filters.push_back({"CSVﾌｧｲﾙ(*.csv)", "*.csv"});
     setup.filters.push_back({"ﾃｷｽﾄﾌｧｲﾙ(*.txt)", "*.txt"});
@@ -70,14 +70,14 @@ std::string WithDefaultExtension(const std::string& path, std::string_view exten
     return hasName && nameExtension(path).empty() ? path + "." + std::string(extension) : path;
 }
 
-bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
+bool ChooseOpenFile(FileDialogs& dialogs, std::string& currentFilePath, TemperatureUnit unit,
                     MessageSink& messages) {
     FileDialogSetup setup = OpenDialogSetup(currentFilePath, unit);
     std::optional<std::string> chosen = dialogs.askOpen(setup);
     return chosen && AcceptOpenName(*chosen, currentFilePath, unit, messages);
 }
 
-bool AcceptOpenName(const std::string& chosen, std::string& currentFilePath, std::string_view unit,
+bool AcceptOpenName(const std::string& chosen, std::string& currentFilePath, TemperatureUnit unit,
                     MessageSink& messages) {
     std::string native = NativeExtension(unit);
     std::string path = WithDefaultExtension(chosen, native);
@@ -110,7 +110,7 @@ std::optional<std::string> AskSaveName(FileDialogs& dialogs, FileDialogSetup set
     }
 }
 
-bool ChooseSaveFile(FileDialogs& dialogs, std::string& currentFilePath, std::string_view unit,
+bool ChooseSaveFile(FileDialogs& dialogs, std::string& currentFilePath, TemperatureUnit unit,
                     MessageSink& messages) {
     std::optional<std::string> path = AskSaveName(
         dialogs, SaveDialogSetup(currentFilePath, unit),

@@ -2,12 +2,12 @@
 
 #include "files/DataFile.h"
 #include "files/Export.h"
-#include "shell/Common.h"
 #include "shell/FileFunc.h"
+#include "shell/TemperatureUnit.h"
 
 namespace vestra {
 
-SaveFormat SaveFormatOf(const std::string& path, std::string_view unit) {
+SaveFormat SaveFormatOf(const std::string& path, TemperatureUnit unit) {
     std::string extension = LowerCaseAscii(ExtensionOf(path));
     if (extension == NativeExtension(unit)) {
         return SaveFormat::Native;
@@ -25,7 +25,7 @@ void ShowUnsupportedFileName(MessageSink& messages) {
     messages.showMessage("ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。", MessageIcon::Exclamation);
 }
 
-SaveResult SaveToFile(const std::string& path, DataStore& store, std::string_view unit,
+SaveResult SaveToFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                       MessageSink& messages) {
     bool saved = false;
     switch (SaveFormatOf(path, unit)) {
@@ -62,13 +62,13 @@ bool commitOpened(bool loaded, DataStore& store) {
 
 } // namespace
 
-bool OpenDataFile(const std::string& path, DataStore& store, std::string_view unit,
+bool OpenDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages) {
     return commitOpened(LoadDataFile(path, store, unit, messages), store);
 }
 
 bool OpenDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
-                   std::string_view unit, MessageSink& messages) {
+                   TemperatureUnit unit, MessageSink& messages) {
     return commitOpened(LoadDataBytes(bytes, name, store, unit, messages), store);
 }
 

@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +13,7 @@ namespace vestra {
 // extension of the unit ("qmc" or "qmf"), "csv" or "txt". Anything else, the other unit's
 // native extension included, is not supported.
 enum class SaveFormat { Native, Csv, Text, Unsupported };
-SaveFormat SaveFormatOf(const std::string& path, std::string_view unit);
+SaveFormat SaveFormatOf(const std::string& path, TemperatureUnit unit);
 
 // "ｻﾎﾟｰﾄされていないﾌｧｲﾙ名です。" with an exclamation icon.
 void ShowUnsupportedFileName(MessageSink& messages);
@@ -22,18 +23,18 @@ enum class SaveResult { Saved, Unsupported, Failed };
 // The Save command once a name is chosen: writes store.currentData in the format of the name's
 // extension. An unsupported name shows its message and writes nothing; a failed write has shown
 // "File Save Error !" and left any old file intact.
-SaveResult SaveToFile(const std::string& path, DataStore& store, std::string_view unit,
+SaveResult SaveToFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                       MessageSink& messages);
 
 // The Open command once a name is chosen: reads the file and, when it is accepted, makes it the
 // shown data with its statistics (hasData true, modified false). A rejected file has shown
 // "File Load Error !" and leaves the shown data and both flags as they were. The readings of
 // importBuffer are cleared in either case. Refreshing the views is the caller's part.
-bool OpenDataFile(const std::string& path, DataStore& store, std::string_view unit,
+bool OpenDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages);
 
 // The same for a data file that arrives as bytes; name stands for it in the message.
 bool OpenDataBytes(std::string_view bytes, const std::string& name, DataStore& store,
-                   std::string_view unit, MessageSink& messages);
+                   TemperatureUnit unit, MessageSink& messages);
 
 } // namespace vestra

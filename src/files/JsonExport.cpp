@@ -57,9 +57,9 @@ json group(int g, const GroupSetting& group) {
 
 } // namespace
 
-std::string DataSetJson(const DataSet& data, std::string_view unit) {
+std::string DataSetJson(const DataSet& data, TemperatureUnit unit) {
     json document = JsonDocument("data-set");
-    document["unit"] = JsonUnit(unit);
+    document["unit"] = UnitLetter(unit);
     document["label"] = data.deviceLabel;
     document["clock"] = IsoDateTime(data.importedAt);
     document["subject"] = data.subject;
@@ -71,9 +71,9 @@ std::string DataSetJson(const DataSet& data, std::string_view unit) {
     return JsonText(document);
 }
 
-std::string SettingsJson(const DataSet& data, std::string_view unit) {
+std::string SettingsJson(const DataSet& data, TemperatureUnit unit) {
     json document = JsonDocument("settings");
-    document["unit"] = JsonUnit(unit);
+    document["unit"] = UnitLetter(unit);
     document["label"] = data.deviceLabel;
     document["groups"] = json::array();
     for (int g = 1; g <= kGroupCount; ++g) {

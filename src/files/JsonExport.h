@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "shell/DateTime.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -10,10 +11,10 @@ namespace vestra {
 
 // The documents of docs/json-schema.md for what the thermometer and the data files hold, as
 // UTF-8 text ended by LF. Statistics are those the exports write (ExportStatistics).
-std::string DataSetJson(const DataSet& data, std::string_view unit);
+std::string DataSetJson(const DataSet& data, TemperatureUnit unit);
 
 // The label and the 15 groups' tag, emissivity and alarm limits, as `settings` prints them.
-std::string SettingsJson(const DataSet& data, std::string_view unit);
+std::string SettingsJson(const DataSet& data, TemperatureUnit unit);
 
 // The thermometer's clock.
 std::string ClockJson(const DateTime& clock);

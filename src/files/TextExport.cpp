@@ -1,6 +1,6 @@
+#include "data/ValueFormat.h"
 #include "files/Export.h"
 #include "files/ExportStatistics.h"
-#include "shell/Common.h"
 
 namespace vestra {
 namespace {
@@ -16,9 +16,9 @@ std::string statisticLine(const std::string& label, const std::string& when, flo
 }
 
 void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
-                    std::string_view unit) {
+                    TemperatureUnit unit) {
     lines.push_back(blanks(4) + "収録No." + blanks(5) + "収録日時" + blanks(7) + "データ(" +
-                    std::string(unit) + ")" + blanks(4) + "警報" + blanks(4) + "備考");
+                    UnitText(unit) + ")" + blanks(4) + "警報" + blanks(4) + "備考");
     auto count = static_cast<int>(UsableCount(group));
     for (int k = 1; k <= count; ++k) {
         MemoryRecord r = RecordAt(group, k);
@@ -34,8 +34,8 @@ void appendReadings(std::vector<std::string>& lines, const GroupSetting& group,
 }
 
 void appendGroup(std::vector<std::string>& lines, int g, const GroupSetting& group,
-                 std::string_view unit) {
-    std::string u(unit);
+                 TemperatureUnit unit) {
+    std::string u = UnitText(unit);
     lines.emplace_back();
     lines.push_back("ｸﾞﾙｰﾌﾟ" + FormatCount(static_cast<std::int16_t>(g), false));
     lines.push_back(blanks(4) + "対象物" + blanks(2) + group.target);
@@ -54,12 +54,12 @@ void appendGroup(std::vector<std::string>& lines, int g, const GroupSetting& gro
 
 } // namespace
 
-std::vector<std::string> TextReportLines(const DataSet& data, std::string_view unit) {
+std::vector<std::string> TextReportLines(const DataSet& data, TemperatureUnit unit) {
     std::vector<std::string> lines;
     lines.push_back("件名" + blanks(8) + data.subject);
     lines.push_back("日時" + blanks(8) + FormatTimestampSeconds(data.importedAt));
     lines.push_back("本体ﾗﾍﾞﾙ" + blanks(4) + data.deviceLabel);
-    lines.push_back("測定単位" + blanks(4) + std::string(unit));
+    lines.push_back("測定単位" + blanks(4) + UnitText(unit));
     lines.push_back("全収録数" + blanks(4) + FormatCount(data.totalCount, false) + "件");
     for (int g = 1; g <= kGroupCount; ++g) {
         appendGroup(lines, g, data.group(g), unit);

@@ -35,7 +35,7 @@ std::string hex(Hash h) {
 } // namespace
 
 // The native file's bytes are the one canonical form of a data set the program already has.
-std::string ContentHash(const DataSet& data, std::string_view unit) {
+std::string ContentHash(const DataSet& data, TemperatureUnit unit) {
     std::string bytes = EncodeDataFile(withoutAnnotations(data), unit);
     Hash h = kOffset;
     for (unsigned char c : bytes) {

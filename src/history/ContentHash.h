@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataSet.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -11,6 +12,6 @@ namespace vestra::history {
 // reading, but none of the user's annotations, so that an annotated copy of a data set is
 // recognised as the same data set. 128 bits of FNV-1a as 32 hex digits: it tells data sets
 // apart, it does not guard against forgery.
-std::string ContentHash(const DataSet& data, std::string_view unit);
+std::string ContentHash(const DataSet& data, TemperatureUnit unit);
 
 } // namespace vestra::history

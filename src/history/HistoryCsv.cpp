@@ -1,8 +1,8 @@
 #include "history/HistoryCsv.h"
 
+#include "data/ValueFormat.h"
 #include "files/Export.h"
 #include "history/SqlText.h"
-#include "shell/Common.h"
 
 namespace vestra::history {
 namespace {
@@ -14,12 +14,12 @@ std::string count(int n) {
 } // namespace
 
 std::vector<std::string> HistoryCsvLines(const std::vector<HistoryReading>& readings,
-                                         std::string_view unit) {
+                                         TemperatureUnit unit) {
     std::vector<std::string> lines;
     lines.reserve(readings.size() + 1);
     lines.push_back(CsvLine({"ﾀｸﾞ", "対象物", "測定者", "収録日時",
-                             "データ(" + std::string(unit) + ")", "警報", "上限値", "下限値",
-                             "備考", "ｸﾞﾙｰﾌﾟNo.", "収録No.", "件名", "日時", "本体ﾗﾍﾞﾙ", "ﾌｧｲﾙ"}));
+                             "データ(" + UnitText(unit) + ")", "警報", "上限値", "下限値", "備考",
+                             "ｸﾞﾙｰﾌﾟNo.", "収録No.", "件名", "日時", "本体ﾗﾍﾞﾙ", "ﾌｧｲﾙ"}));
     for (const HistoryReading& r : readings) {
         lines.push_back(
             CsvLine({r.tag, r.object, r.measurer, FormatTimestamp(r.takenAt),

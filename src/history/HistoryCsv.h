@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/HistoryRecords.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -12,6 +13,6 @@ namespace vestra::history {
 // quoted, the same labels and number formats; a heading line, then one line per reading.
 // EncodeLines turns them into the file's code page 932 with CR LF.
 std::vector<std::string> HistoryCsvLines(const std::vector<HistoryReading>& readings,
-                                         std::string_view unit);
+                                         TemperatureUnit unit);
 
 } // namespace vestra::history

@@ -12,7 +12,7 @@ std::string TagsJson(const std::vector<TagSummary>& tags) {
     for (const TagSummary& t : tags) {
         document["tags"].push_back({{"tag", t.tag},
                                     {"object", t.object},
-                                    {"unit", JsonUnit(t.unit)},
+                                    {"unit", UnitLetter(t.unit)},
                                     {"readings", t.readings},
                                     {"first", IsoDateTime(t.first)},
                                     {"last", IsoDateTime(t.last)}});
@@ -20,10 +20,9 @@ std::string TagsJson(const std::vector<TagSummary>& tags) {
     return JsonText(document);
 }
 
-std::string HistoryReadingsJson(const std::vector<HistoryReading>& readings,
-                                std::string_view unit) {
+std::string HistoryReadingsJson(const std::vector<HistoryReading>& readings, TemperatureUnit unit) {
     json document = JsonDocument("history-readings");
-    document["unit"] = JsonUnit(unit);
+    document["unit"] = UnitLetter(unit);
     document["readings"] = json::array();
     for (const HistoryReading& r : readings) {
         document["readings"].push_back({{"tag", r.tag},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/HistoryRecords.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -13,6 +14,6 @@ std::string TagsJson(const std::vector<TagSummary>& tags);
 
 // `history export --format json`: the readings of one tag with the group and the data set
 // each came from, oldest first as read.
-std::string HistoryReadingsJson(const std::vector<HistoryReading>& readings, std::string_view unit);
+std::string HistoryReadingsJson(const std::vector<HistoryReading>& readings, TemperatureUnit unit);
 
 } // namespace vestra::history

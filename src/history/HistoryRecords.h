@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "shell/DateTime.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 
@@ -16,7 +17,7 @@ enum class AddOutcome { New, Updated, Unchanged };
 struct TagSummary {
     std::string tag;
     std::string object;
-    std::string unit;
+    TemperatureUnit unit = TemperatureUnit::Celsius;
     long long readings = 0;
     DateTime first;
     DateTime last;
@@ -27,7 +28,8 @@ enum class HistoryKey { Tag, Object };
 struct HistoryQuery {
     HistoryKey key = HistoryKey::Tag;
     std::string name;
-    std::string unit; // only data sets of this unit; values are never converted
+    // Only data sets of this unit; values are never converted.
+    TemperatureUnit unit = TemperatureUnit::Celsius;
 };
 
 // One stored reading with the group and the data set it came from.
@@ -36,7 +38,7 @@ struct HistoryReading {
     DateTime clock; // the data set's date-time
     std::string subject;
     std::string label;
-    std::string unit;
+    TemperatureUnit unit = TemperatureUnit::Celsius;
     int group = 0;
     std::string tag;
     std::string object;

@@ -1,10 +1,10 @@
 #include "history/HistorySources.h"
 
 #include "files/DataFile.h"
-#include "shell/Common.h"
 #include "shell/FileFault.h"
 #include "shell/FileFunc.h"
 #include "shell/FileRead.h"
+#include "shell/TemperatureUnit.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -83,12 +83,12 @@ bool ReadSourceFile(const std::string& path, SourceFile& source, std::string& re
     if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
         return false;
     }
-    for (std::string_view unit : {kUnitCelsius, kUnitFahrenheit}) {
+    for (TemperatureUnit unit : kTemperatureUnits) {
         if (auto data = DecodeDataFile(contents.bytes, unit)) {
             std::error_code ignored; // a relative name is still better than none
             fs::path absolute = fs::absolute(path, ignored);
             source = {absolute.empty() ? path : absolute.lexically_normal().string(),
-                      std::move(*data), std::string(unit)};
+                      std::move(*data), unit};
             return true;
         }
     }

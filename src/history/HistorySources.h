@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataSet.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ namespace vestra::history {
 struct SourceFile {
     std::string path; // absolute, so that the window can open it again from anywhere
     DataSet data;
-    std::string unit;
+    TemperatureUnit unit = TemperatureUnit::Celsius;
 };
 
 // Reads a native data file of either unit. False with the reason for a file that cannot be

@@ -3,6 +3,7 @@
 #include "history/DatabaseName.h"
 #include "history/HistoryRecords.h"
 #include "history/SqlConnection.h"
+#include "shell/TemperatureUnit.h"
 
 #include <memory>
 #include <string>
@@ -22,7 +23,7 @@ public:
     // native file), in one transaction. A data set stored already (the same readings and
     // settings) is stored once: its annotations follow the newer copy, and so does its source
     // file when the newer copy has one.
-    virtual bool add(const DataSet& data, std::string_view unit, const std::string& sourceFile,
+    virtual bool add(const DataSet& data, TemperatureUnit unit, const std::string& sourceFile,
                      AddOutcome& outcome, std::string& reason) = 0;
 
     // Every tag with its object and unit, by tag, object and unit.

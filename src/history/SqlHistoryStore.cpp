@@ -45,7 +45,7 @@ HistoryReading readingOf(const SqlRow& row) {
     r.clock = StoredTime(dataSet, "clock", row[1]);
     r.subject = row[2];
     r.label = row[3];
-    r.unit = row[4];
+    r.unit = StoredUnit(group, "unit", row[4]);
     r.group = StoredGroup(group, "number", row[5]);
     r.tag = row[6];
     r.object = row[7];
@@ -61,7 +61,7 @@ HistoryReading readingOf(const SqlRow& row) {
 }
 
 constexpr const char* kReadingsSql =
-    "SELECT d.source_file, d.clock, d.subject, d.label, d.unit, g.number, g.tag, g.object,"
+    "SELECT d.source_file, d.clock, d.subject, d.label, g.unit, g.number, g.tag, g.object,"
     " g.measurer, g.alarm_high, g.alarm_low, r.number, r.taken_at, r.value, r.remark, r.alarm,"
     " d.id"
     " FROM group_setting g JOIN data_set d ON d.id = g.data_set_id"
@@ -80,7 +80,7 @@ std::string readingsSql(HistoryKey key) {
 SqlHistoryStore::SqlHistoryStore(std::unique_ptr<SqlConnection> connection)
     : connection_(std::move(connection)) {}
 
-bool SqlHistoryStore::add(const DataSet& data, std::string_view unit, const std::string& sourceFile,
+bool SqlHistoryStore::add(const DataSet& data, TemperatureUnit unit, const std::string& sourceFile,
                           AddOutcome& outcome, std::string& reason) {
     std::string hash = ContentHash(data, unit);
     try {
@@ -117,27 +117,26 @@ std::optional<std::string> SqlHistoryStore::storedId(const std::string& hash) {
     return found.empty() ? std::nullopt : std::optional(found.front().at(0));
 }
 
-std::optional<std::string> SqlHistoryStore::insertDataSet(const DataSet& data,
-                                                          std::string_view unit,
+std::optional<std::string> SqlHistoryStore::insertDataSet(const DataSet& data, TemperatureUnit unit,
                                                           const std::string& sourceFile,
                                                           const std::string& hash) {
     auto rows = connection_->query(
         "INSERT INTO data_set (content_hash, label, clock, subject, unit, source_file,"
         " total_count) VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (content_hash) DO NOTHING"
         " RETURNING id",
-        {hash, data.deviceLabel, SqlTime(data.importedAt), data.subject, std::string(unit),
-         sourceFile, number(data.totalCount)});
+        {hash, data.deviceLabel, SqlTime(data.importedAt), data.subject, UnitText(unit), sourceFile,
+         number(data.totalCount)});
     return rows.empty() ? std::nullopt : std::optional(rows.front().at(0));
 }
 
 void SqlHistoryStore::insertGroups(const std::string& id, const DataSet& data,
-                                   std::string_view unit) {
+                                   TemperatureUnit unit) {
     std::vector<std::string> values;
     for (int g = 1; g <= kGroupCount; ++g) {
         const GroupSetting& group = data.group(g);
         auto [first, last] = timeSpan(group);
         values.insert(values.end(),
-                      {id, number(g), group.tag, group.target, std::string(unit), group.measurer,
+                      {id, number(g), group.tag, group.target, UnitText(unit), group.measurer,
                        SqlFloat(group.emissivity), SqlFloat(group.alarmHigh),
                        SqlFloat(group.alarmLow), number(readingCount(group)), first, last});
     }
@@ -252,7 +251,7 @@ bool SqlHistoryStore::tags(std::vector<TagSummary>& tags, std::string& reason) {
         for (const SqlRow& row : rows) {
             // The sum of the group rows of one tag, object and unit, each of them counted.
             StoredRow where{"group_setting", "tag " + row[0] + "/" + row[1] + "/" + row[2]};
-            tags.push_back({row[0], row[1], row[2],
+            tags.push_back({row[0], row[1], StoredUnit(where, "unit", row[2]),
                             StoredInteger(where, "record_count", row[3], 1,
                                           std::numeric_limits<long long>::max()),
                             StoredTime(where, "first_time", row[4]),
@@ -268,7 +267,7 @@ bool SqlHistoryStore::tags(std::vector<TagSummary>& tags, std::string& reason) {
 bool SqlHistoryStore::readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
                                std::string& reason) {
     try {
-        auto rows = connection_->query(readingsSql(query.key), {query.name, query.unit});
+        auto rows = connection_->query(readingsSql(query.key), {query.name, UnitText(query.unit)});
         readings.clear();
         readings.reserve(rows.size());
         for (const SqlRow& row : rows) {

@@ -2,6 +2,7 @@
 
 #include "history/HistoryStore.h"
 #include "history/SqlConnection.h"
+#include "shell/TemperatureUnit.h"
 
 #include <memory>
 #include <optional>
@@ -14,7 +15,7 @@ public:
     // The connection's schema must be prepared (PrepareSchema).
     explicit SqlHistoryStore(std::unique_ptr<SqlConnection> connection);
 
-    bool add(const DataSet& data, std::string_view unit, const std::string& sourceFile,
+    bool add(const DataSet& data, TemperatureUnit unit, const std::string& sourceFile,
              AddOutcome& outcome, std::string& reason) override;
     bool tags(std::vector<TagSummary>& tags, std::string& reason) override;
     bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
@@ -23,10 +24,10 @@ public:
 private:
     std::optional<std::string> storedId(const std::string& hash);
     // Empty when the data set was stored meanwhile by another program.
-    std::optional<std::string> insertDataSet(const DataSet& data, std::string_view unit,
+    std::optional<std::string> insertDataSet(const DataSet& data, TemperatureUnit unit,
                                              const std::string& sourceFile,
                                              const std::string& hash);
-    void insertGroups(const std::string& id, const DataSet& data, std::string_view unit);
+    void insertGroups(const std::string& id, const DataSet& data, TemperatureUnit unit);
     void insertReadings(const std::string& id, const DataSet& data);
     bool updateAnnotations(const std::string& id, const DataSet& data,
                            const std::string& sourceFile);

@@ -54,4 +54,12 @@ AlarmMark StoredAlarm(const StoredRow& row, std::string_view column, std::string
     ThrowDamaged(row, column, text, "は警報の印ではありません");
 }
 
+TemperatureUnit StoredUnit(const StoredRow& row, std::string_view column, std::string_view text) {
+    std::optional<TemperatureUnit> unit = UnitFromText(text);
+    if (!unit) {
+        ThrowDamaged(row, column, text, "は単位ではありません");
+    }
+    return *unit;
+}
+
 } // namespace vestra::history

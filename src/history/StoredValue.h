@@ -3,6 +3,7 @@
 #include "data/DataSet.h"
 #include "history/SqlConnection.h"
 #include "shell/DateTime.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -34,6 +35,7 @@ long long StoredInteger(const StoredRow& row, std::string_view column, std::stri
 float StoredFloat(const StoredRow& row, std::string_view column, std::string_view text);
 DateTime StoredTime(const StoredRow& row, std::string_view column, std::string_view text);
 AlarmMark StoredAlarm(const StoredRow& row, std::string_view column, std::string_view text);
+TemperatureUnit StoredUnit(const StoredRow& row, std::string_view column, std::string_view text);
 
 // A group number or a reading's number as the data model counts them.
 inline int StoredGroup(const StoredRow& row, std::string_view column, std::string_view text) {

@@ -1,6 +1,7 @@
 #include "history/frmHistory.h"
 
 #include "data/QtWindowFit.h"
+#include "data/ValueFormat.h"
 #include "files/Export.h"
 #include "files/FileChoice.h"
 #include "files/FileErrors.h"
@@ -11,7 +12,6 @@
 #include "history/SqlText.h"
 #include "shell/AppInfo.h"
 #include "shell/AtomicFile.h"
-#include "shell/Common.h"
 #include "shell/FileFunc.h"
 #include "shell/StartFolder.h"
 
@@ -33,13 +33,13 @@ QString text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
-QStringList headings(const std::string& unit) {
+QStringList headings(TemperatureUnit unit) {
     QStringList list;
     for (const char* h :
          {"収録日時", "", "警報", "上限値", "下限値", "ﾀｸﾞ", "対象物", "測定者", "備考", "ﾌｧｲﾙ"}) {
         list << QString::fromUtf8(h);
     }
-    list[1] = text("データ(" + unit + ")");
+    list[1] = text("データ(" + UnitText(unit) + ")");
     return list;
 }
 
@@ -58,9 +58,9 @@ QStringList cells(const history::HistoryReading& r) {
 
 } // namespace
 
-frmHistory::frmHistory(history::HistoryStore* store, const std::string& reason, std::string unit,
-                       MessageSink& messages, QWidget* parent)
-    : QDialog(parent), store_(store), unit_(std::move(unit)), messages_(messages) {
+frmHistory::frmHistory(history::HistoryStore* store, const std::string& reason,
+                       TemperatureUnit unit, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), store_(store), unit_(unit), messages_(messages) {
     setObjectName("frmHistory");
     setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(" 履歴"));
     buildLayout();

@@ -22,7 +22,7 @@ class QtTrendView;
 class frmHistory : public QDialog {
     Q_OBJECT
 public:
-    frmHistory(history::HistoryStore* store, const std::string& reason, std::string unit,
+    frmHistory(history::HistoryStore* store, const std::string& reason, TemperatureUnit unit,
                MessageSink& messages, QWidget* parent = nullptr);
 
     // The readings shown, for the export and the chart.
@@ -48,7 +48,7 @@ private:
     void rowActivated(int row);
 
     history::HistoryStore* store_;
-    std::string unit_;
+    TemperatureUnit unit_;
     MessageSink& messages_;
     std::string outputFolder_;
     std::vector<history::HistoryQuery> choices_;

@@ -5,7 +5,7 @@
 
 namespace vestra {
 
-void RunPrintCommand(QWidget* owner, const DataStore& store, const TemperatureUnit& unit,
+void RunPrintCommand(QWidget* owner, const DataStore& store, TemperatureUnit unit,
                      PrintSettings& settings, const PrintPlace& place, MessageSink& messages) {
     if (!CheckPrinter(place.destination, place.system, messages)) {
         return;

@@ -3,8 +3,8 @@
 #include "data/DataSet.h"
 #include "print/PrintOptions.h"
 #include "print/QtPrintJob.h"
-#include "shell/Common.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 class QWidget;
 
@@ -14,7 +14,7 @@ namespace vestra {
 // print menu modally over owner. The menu changes settings (the two remembered choices, which
 // the caller writes to the settings file at exit, and the report switches) and the
 // destination, which stays in use for the next command: the caller keeps both for the whole run.
-void RunPrintCommand(QWidget* owner, const DataStore& store, const TemperatureUnit& unit,
+void RunPrintCommand(QWidget* owner, const DataStore& store, TemperatureUnit unit,
                      PrintSettings& settings, const PrintPlace& place, MessageSink& messages);
 
 } // namespace vestra

@@ -5,8 +5,8 @@
 #include "files/OutputPlace.h"
 #include "print/PrintOptions.h"
 #include "print/QtPrintSystem.h"
-#include "shell/Common.h"
 #include "shell/MessageSink.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 

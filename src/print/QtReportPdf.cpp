@@ -43,7 +43,7 @@ QByteArray RenderReportPdf(const std::vector<ReportPage>& pages, const QPageLayo
     return buffer.data();
 }
 
-QByteArray ReportPdfBytes(const DataSet& data, std::string_view unit, ReportPaper paper,
+QByteArray ReportPdfBytes(const DataSet& data, TemperatureUnit unit, ReportPaper paper,
                           std::string& error) {
     QPageLayout layout = PdfPageLayout(PageSizeOf(paper), QPageLayout::Portrait);
     int linesPerPage = 0;
@@ -59,7 +59,7 @@ QByteArray ReportPdfBytes(const DataSet& data, std::string_view unit, ReportPape
     return RenderReportPdf(pages, layout, ReportTitle(data), error);
 }
 
-bool WriteReportPdf(const DataSet& data, std::string_view unit, ReportPaper paper,
+bool WriteReportPdf(const DataSet& data, TemperatureUnit unit, ReportPaper paper,
                     const std::string& path, std::string& error) {
     QByteArray bytes = ReportPdfBytes(data, unit, paper, error);
     if (bytes.isEmpty()) {

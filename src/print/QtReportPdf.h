@@ -3,6 +3,7 @@
 #include "data/DataSet.h"
 #include "print/ReportPages.h"
 #include "print/ReportPaper.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QByteArray>
 #include <QPageLayout>
@@ -29,7 +30,7 @@ QByteArray RenderReportPdf(const std::vector<ReportPage>& pages, const QPageLayo
 // The printed report of data, with every element and all 15 groups, as the bytes of a PDF laid
 // out as the window's PDF destination lays it out. Empty with a description in error when the
 // PDF could not be made. Needs a QGuiApplication, as WriteReportPdf does.
-QByteArray ReportPdfBytes(const DataSet& data, std::string_view unit, ReportPaper paper,
+QByteArray ReportPdfBytes(const DataSet& data, TemperatureUnit unit, ReportPaper paper,
                           std::string& error);
 
 // Writes the printed report of data, with every element and all 15 groups, as a PDF file laid
@@ -37,7 +38,7 @@ QByteArray ReportPdfBytes(const DataSet& data, std::string_view unit, ReportPape
 // old file of that name stays otherwise. False with a description in error when the file
 // cannot be written. Needs a QGuiApplication (or QApplication) for the fonts; without a
 // display, run it with QT_QPA_PLATFORM=offscreen.
-bool WriteReportPdf(const DataSet& data, std::string_view unit, ReportPaper paper,
+bool WriteReportPdf(const DataSet& data, TemperatureUnit unit, ReportPaper paper,
                     const std::string& path, std::string& error);
 
 } // namespace vestra

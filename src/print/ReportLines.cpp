@@ -1,6 +1,6 @@
 #include "print/ReportLines.h"
 
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
 
 namespace vestra {
 namespace {
@@ -15,7 +15,7 @@ std::string itemLine(std::string_view name, const std::string& value) {
 }
 
 void addHeader(std::vector<std::string>& out, const DataSet& data, const PrintOptions& o,
-               std::string_view unit) {
+               TemperatureUnit unit) {
     if (o.printSubject) {
         out.push_back("件名" + blanks(8) + data.subject);
     }
@@ -26,7 +26,7 @@ void addHeader(std::vector<std::string>& out, const DataSet& data, const PrintOp
         out.push_back("本体ﾗﾍﾞﾙ" + blanks(4) + data.deviceLabel);
     }
     if (o.printUnit) {
-        out.push_back("測定単位" + blanks(4) + std::string(unit));
+        out.push_back("測定単位" + blanks(4) + UnitText(unit));
     }
     if (o.printTotalCount) {
         out.push_back("全収録数" + blanks(4) + FormatCount(data.totalCount, false) + "件");
@@ -34,7 +34,7 @@ void addHeader(std::vector<std::string>& out, const DataSet& data, const PrintOp
 }
 
 void addItems(std::vector<std::string>& out, const GroupSetting& g, const PrintOptions& o,
-              std::string_view unit) {
+              TemperatureUnit unit) {
     if (o.printTarget) {
         out.push_back(itemLine("対象物", g.target));
     }
@@ -48,17 +48,17 @@ void addItems(std::vector<std::string>& out, const GroupSetting& g, const PrintO
         out.push_back(itemLine("放射率", FormatEmissivity(g.emissivity, true)));
     }
     if (o.printAlarmHigh) {
-        out.push_back(itemLine("上限値", FormatTemperature(g.alarmHigh, true) + std::string(unit)));
+        out.push_back(itemLine("上限値", FormatTemperature(g.alarmHigh, true) + UnitText(unit)));
     }
     if (o.printAlarmLow) {
-        out.push_back(itemLine("下限値", FormatTemperature(g.alarmLow, true) + std::string(unit)));
+        out.push_back(itemLine("下限値", FormatTemperature(g.alarmLow, true) + UnitText(unit)));
     }
     out.push_back(itemLine("収録数", FormatCount(g.recordCount, false) + "件"));
 }
 
-std::string tableHeading(const PrintOptions& o, std::string_view unit) {
+std::string tableHeading(const PrintOptions& o, TemperatureUnit unit) {
     std::string line = blanks(4) + "収録No." + blanks(5) + "収録日時" + blanks(7) + "データ(" +
-                       std::string(unit) + ")";
+                       UnitText(unit) + ")";
     if (o.printAlarmColumn) {
         line += blanks(4) + "警報";
     }
@@ -88,7 +88,7 @@ std::string extremeLine(std::string_view name, const GroupSetting& g, int index)
 }
 
 void addTable(std::vector<std::string>& out, const GroupSetting& g, const PrintOptions& o,
-              std::string_view unit) {
+              TemperatureUnit unit) {
     out.push_back(tableHeading(o, unit));
     for (int k = 1; k <= g.recordCount; ++k) {
         out.push_back(readingLine(RecordAt(g, k), o));
@@ -108,7 +108,7 @@ void addTable(std::vector<std::string>& out, const GroupSetting& g, const PrintO
 } // namespace
 
 std::vector<std::string> ReportLines(const DataSet& data, const PrintOptions& options,
-                                     std::string_view unit) {
+                                     TemperatureUnit unit) {
     std::vector<std::string> out;
     addHeader(out, data, options, unit);
     for (int n = 1; n <= kGroupCount; ++n) {

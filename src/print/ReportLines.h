@@ -2,6 +2,7 @@
 
 #include "data/DataSet.h"
 #include "print/PrintOptions.h"
+#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>
@@ -14,6 +15,6 @@ namespace vestra {
 // the paging adds them. Columns are made of blanks and line up in a fixed-pitch font whose
 // full-width characters are two columns wide.
 std::vector<std::string> ReportLines(const DataSet& data, const PrintOptions& options,
-                                     std::string_view unit);
+                                     TemperatureUnit unit);
 
 } // namespace vestra

@@ -1,6 +1,5 @@
 #include "shell/JsonText.h"
 
-#include "shell/Common.h"
 #include "shell/NumberFormat.h"
 
 #include <charconv>
@@ -29,10 +28,6 @@ nlohmann::ordered_json JsonFloat(float value) {
     double near = 0;
     std::from_chars(shortest.data(), shortest.data() + shortest.size(), near);
     return near;
-}
-
-std::string JsonUnit(std::string_view unit) {
-    return IsCelsius(unit) ? "C" : "F";
 }
 
 std::string IsoDateTime(const DateTime& t) {

@@ -21,9 +21,6 @@ nlohmann::ordered_json JsonDocument(std::string_view kind);
 // 23.399999618530273); null for a value that is not finite, which JSON cannot hold.
 nlohmann::ordered_json JsonFloat(float value);
 
-// "C" or "F" for the unit of a data set.
-std::string JsonUnit(std::string_view unit);
-
 // ISO 8601 without a zone ("2026-12-08T07:27:40"): the thermometer's clock keeps none.
 std::string IsoDateTime(const DateTime& t);
 

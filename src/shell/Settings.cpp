@@ -89,9 +89,10 @@ std::string upperCase(std::string_view text) {
     return upper;
 }
 
+// Only the Fahrenheit text, in either letter case, names Fahrenheit; anything else, a missing
+// key too, is Celsius.
 TemperatureUnit readUnit(std::string_view value) {
-    std::string upper = upperCase(trimmed(value));
-    return TemperatureUnit(upper == kUnitFahrenheit ? kUnitFahrenheit : kUnitCelsius);
+    return UnitFromText(upperCase(trimmed(value))).value_or(TemperatureUnit::Celsius);
 }
 
 // Only a value that is a number and equals 0 turns the question off; anything unreadable
@@ -175,7 +176,7 @@ void LoadSettings(const std::string& file, Settings& settings) {
 }
 
 void WriteSettings(IniFile& ini, const Settings& settings) {
-    ini.set(kSetting, "Unit", settings.CurrentUnit);
+    ini.set(kSetting, "Unit", UnitText(settings.CurrentUnit));
     ini.set(kSetting, "UnitChange", settings.AskModelType ? "1" : "0");
     ini.set(kSetting, "ComPort", numberWithBlank(settings.PortNumber));
     ini.set(kPrint, "Data", settings.PrintDataOption ? "1" : "0");

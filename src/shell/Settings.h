@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/Common.h"
 #include "shell/IniFile.h"
+#include "shell/TemperatureUnit.h"
 
 #include <cstdint>
 #include <map>
@@ -12,7 +12,7 @@ namespace vestra {
 
 // The settings kept between runs in VESTRA.INI; the defaults are those of a first run.
 struct Settings {
-    TemperatureUnit CurrentUnit{kUnitCelsius};
+    TemperatureUnit CurrentUnit = TemperatureUnit::Celsius;
     bool AskModelType = true;
     std::int16_t PortNumber = 1;
     bool PrintDataOption = false;

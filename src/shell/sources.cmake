@@ -6,8 +6,6 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/AsciiText.cpp
     shell/AtomicFile.h
     shell/AtomicFile.cpp
-    shell/Common.h
-    shell/Common.cpp
     shell/DateTime.h
     shell/DateTime.cpp
     shell/JsonText.h
@@ -37,6 +35,8 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/SettingsDocument.cpp
     shell/StartFolder.h
     shell/StartFolder.cpp
+    shell/TemperatureUnit.h
+    shell/TemperatureUnit.cpp
     shell/TextCodec.h
     shell/TextCodec.cpp
     shell/WriteAll.h

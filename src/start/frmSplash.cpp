@@ -2,7 +2,6 @@
 
 #include "shell/AboutText.h"
 #include "shell/AppInfo.h"
-#include "shell/Common.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -26,7 +25,7 @@ QString q(std::string_view text) {
 
 } // namespace
 
-frmSplash::frmSplash(const std::string& currentUnit, bool askModelType, QWidget* parent)
+frmSplash::frmSplash(TemperatureUnit currentUnit, bool askModelType, QWidget* parent)
     : QDialog(parent), currentUnit_(currentUnit), askModelType_(askModelType) {
     setWindowTitle(q(kAppTitle));
     lblProductName = new QLabel(q(kAppTitle), this);
@@ -43,7 +42,7 @@ frmSplash::frmSplash(const std::string& currentUnit, bool askModelType, QWidget*
     tmrOpen->setInterval(kSplashMilliseconds);
     tmrOpen->setSingleShot(true);
 
-    optType[currentUnit_ == kUnitFahrenheit ? 1 : 0]->setChecked(true);
+    optType[currentUnit_ == TemperatureUnit::Fahrenheit ? 1 : 0]->setChecked(true);
     for (QRadioButton* option : optType) {
         option->installEventFilter(this);
     }
@@ -81,8 +80,9 @@ void frmSplash::buildLayout() {
 
 void frmSplash::enterSplashMode() {
     lblMSG[0]->hide();
-    lblMSG[1]->setText(IsCelsius(currentUnit_) ? QStringLiteral("測定単位 ﾟC 対応")
-                                               : QStringLiteral("測定単位 ﾟF 対応"));
+    lblMSG[1]->setText(currentUnit_ == TemperatureUnit::Celsius
+                           ? QStringLiteral("測定単位 ﾟC 対応")
+                           : QStringLiteral("測定単位 ﾟF 対応"));
     lblMSG[1]->show();
     for (QRadioButton* option : optType) {
         option->hide();
@@ -95,7 +95,7 @@ void frmSplash::enterSplashMode() {
 
 void frmSplash::cmdOK_Click() {
     tmrOpen->stop();
-    currentUnit_ = std::string(optType[0]->isChecked() ? kUnitCelsius : kUnitFahrenheit);
+    currentUnit_ = optType[0]->isChecked() ? TemperatureUnit::Celsius : TemperatureUnit::Fahrenheit;
     accept();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/TemperatureUnit.h"
+
 #include <QDialog>
 #include <string>
 
@@ -17,10 +19,10 @@ namespace vestra {
 class frmSplash : public QDialog {
     Q_OBJECT
 public:
-    frmSplash(const std::string& currentUnit, bool askModelType, QWidget* parent = nullptr);
+    frmSplash(TemperatureUnit currentUnit, bool askModelType, QWidget* parent = nullptr);
 
-    // The type chosen on OK: "ﾟC" or "ﾟF".
-    std::string currentUnit() const { return currentUnit_; }
+    // The type chosen on OK.
+    TemperatureUnit currentUnit() const { return currentUnit_; }
     bool askModelType() const { return askModelType_; }
 
     QLabel* lblProductName;
@@ -42,7 +44,7 @@ private:
     void buildLayout();
     void enterSplashMode();
 
-    std::string currentUnit_;
+    TemperatureUnit currentUnit_;
     bool askModelType_;
 };
 

@@ -46,7 +46,7 @@ class ChartWindowTest : public QObject {
     OutputPlace outputs{"/nowhere-yet/"};
 
     void open() {
-        window = std::make_unique<frmMain>(store, std::string(kUnitCelsius), settings, messages);
+        window = std::make_unique<frmMain>(store, TemperatureUnit::Celsius, settings, messages);
         chart::InstallChart(*window, windowDialogs, outputs, messages);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

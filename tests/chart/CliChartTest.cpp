@@ -1,7 +1,7 @@
 #include "files/DataFile.h"
 #include "files/SampleData.h"
 #include "files/TempFolder.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
 
@@ -24,7 +24,8 @@ protected:
         DataStore store;
         store.currentData = testing::SmallDataSet();
         testing::RecordingMessages messages;
-        ASSERT_TRUE(SaveDataFile(folder_.file("in.qmc"), store, kUnitCelsius, messages));
+        ASSERT_TRUE(
+            SaveDataFile(folder_.file("in.qmc"), store, TemperatureUnit::Celsius, messages));
     }
 
     // The tool's settings live under the test's folder, so the user's own never decide the unit.

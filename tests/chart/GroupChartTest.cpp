@@ -30,36 +30,38 @@ TEST(GroupChart, TitlesTheChartWithTheGroupItsTagAndItsObject) {
         GroupSetting group = GroupOf(EveryTenMinutes({20, 25}));
         group.tag = c.tag;
         group.target = c.object;
-        GroupChart chart = LayoutGroupChart(dataWith(2, group), 2, "ﾟC", 600, 300);
+        GroupChart chart =
+            LayoutGroupChart(dataWith(2, group), 2, TemperatureUnit::Celsius, 600, 300);
         EXPECT_TRUE(HasText(chart.drawing, c.title)) << c.title;
     }
 }
 
 TEST(GroupChart, ShowsTheLimitsAndAverageInTheLegendInTheCurrentUnit) {
     GroupSetting group = GroupOf(EveryTenMinutes({20.0f, 25.0f}), 932, -40);
-    GroupChart chart = LayoutGroupChart(dataWith(1, group), 1, "ﾟF", 600, 300);
+    GroupChart chart =
+        LayoutGroupChart(dataWith(1, group), 1, TemperatureUnit::Fahrenheit, 600, 300);
     EXPECT_TRUE(HasText(chart.drawing, "上限 932.0ﾟF"));
     EXPECT_TRUE(HasText(chart.drawing, "下限 -40.0ﾟF"));
     EXPECT_TRUE(HasText(chart.drawing, "平均 22.5ﾟF"));
 }
 
 TEST(GroupChart, LabelsTheTimeAxisInTheTablesDateForm) {
-    GroupChart chart =
-        LayoutGroupChart(dataWith(1, GroupOf(EveryTenMinutes({1, 2, 3, 4}))), 1, "ﾟC", 600, 300);
+    GroupChart chart = LayoutGroupChart(dataWith(1, GroupOf(EveryTenMinutes({1, 2, 3, 4}))), 1,
+                                        TemperatureUnit::Celsius, 600, 300);
     EXPECT_TRUE(HasText(chart.drawing, "2008/02/28"));
     EXPECT_TRUE(HasText(chart.drawing, "14:10"));
 }
 
 TEST(GroupChart, DrawsAxesAndNoReadingsTextWithoutLegendForAnEmptyGroup) {
-    GroupChart chart = LayoutGroupChart(DataSet{}, 7, "ﾟC", 600, 300);
+    GroupChart chart = LayoutGroupChart(DataSet{}, 7, TemperatureUnit::Celsius, 600, 300);
     EXPECT_TRUE(chart.readings.empty());
     EXPECT_TRUE(HasText(chart.drawing, "ﾃﾞｰﾀなし"));
     EXPECT_FALSE(HasText(chart.drawing, "平均 0.0ﾟC"));
 }
 
 TEST(GroupChart, KeepsEveryReadingInsideATinyDrawing) {
-    GroupChart chart =
-        LayoutGroupChart(dataWith(1, GroupOf(EveryTenMinutes({1, 50}))), 1, "ﾟC", 10, 10);
+    GroupChart chart = LayoutGroupChart(dataWith(1, GroupOf(EveryTenMinutes({1, 50}))), 1,
+                                        TemperatureUnit::Celsius, 10, 10);
     for (const PlottedReading& r : chart.readings) {
         EXPECT_TRUE(std::isfinite(r.at.x) && std::isfinite(r.at.y));
     }
@@ -76,7 +78,7 @@ class ReadingCaptionTest : public ::testing::TestWithParam<CaptionCase> {};
 TEST_P(ReadingCaptionTest, TellsNumberTimeValueAlarmAndRemark) {
     GroupSetting group = GroupOf(EveryTenMinutes({20.0f, 30.1f, 9.9f}));
     group.remarks = {"", "扉付近", ""};
-    EXPECT_EQ(ReadingCaption(group, GetParam().no, "ﾟC"), GetParam().expected);
+    EXPECT_EQ(ReadingCaption(group, GetParam().no, TemperatureUnit::Celsius), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

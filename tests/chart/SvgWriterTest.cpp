@@ -97,8 +97,9 @@ TEST(SvgWriter, ChartsOfRandomlyDamagedDataSetsAreWellFormedXml) {
         data.group(1).tag = damaged();
         data.group(1).target = damaged();
         files += " '" + folder.file(std::to_string(n) + ".svg") + "'";
-        vestra::testing::WriteBytes(folder.file(std::to_string(n) + ".svg"),
-                                    WriteSvg(LayoutGroupChart(data, 1, "ﾟC", 400, 200).drawing));
+        vestra::testing::WriteBytes(
+            folder.file(std::to_string(n) + ".svg"),
+            WriteSvg(LayoutGroupChart(data, 1, TemperatureUnit::Celsius, 400, 200).drawing));
     }
     EXPECT_EQ(std::system(("xmllint --noout" + files).c_str()), 0);
 }

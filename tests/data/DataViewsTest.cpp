@@ -39,7 +39,7 @@ DataStore knownStore() {
 TEST(SummaryView, StartUpShowsPlaceholdersAndNoStatus) {
     DataSet empty;
     empty.importedAt = {2024, 1, 2, 3, 4, 5};
-    SummaryView view = ShowSummary(empty, false, "ﾟC");
+    SummaryView view = ShowSummary(empty, false, TemperatureUnit::Celsius);
     EXPECT_EQ(view.subject, "件名なし");
     EXPECT_EQ(view.deviceLabel, "なし");
     EXPECT_EQ(view.importedAt, "2024/01/02 03:04:05");
@@ -60,7 +60,7 @@ TEST(SummaryView, StartUpShowsPlaceholdersAndNoStatus) {
 TEST(SummaryView, RowsShowFirstLastMaximumAndMinimum) {
     DataStore store = knownStore();
     store.currentData.subject = "月例点検";
-    SummaryView view = ShowSummary(store.currentData, true, "ﾟC");
+    SummaryView view = ShowSummary(store.currentData, true, TemperatureUnit::Celsius);
     EXPECT_EQ(view.subject, "月例点検");
     EXPECT_EQ(view.deviceLabel, "LINE-A");
     EXPECT_EQ(view.importedAt, "2008/03/01 09:05:07");
@@ -86,12 +86,13 @@ TEST(SummaryView, ImportWithoutReadingsSaysTheThermometerHoldsNone) {
     DataStore store;
     store.hasData = true;
     store.commitImport(true);
-    EXPECT_EQ(ShowSummary(store.currentData, true, "ﾟC").memoryStatus,
+    EXPECT_EQ(ShowSummary(store.currentData, true, TemperatureUnit::Celsius).memoryStatus,
               "本体に収録されているﾃﾞｰﾀはありません。");
 }
 
 TEST(GroupView, AlarmMarksOnlyStrictlyBeyondTheLimits) {
-    const TableView t = ShowGroup(knownStore().currentData, true, 2, "ﾟC").table;
+    const TableView t =
+        ShowGroup(knownStore().currentData, true, 2, TemperatureUnit::Celsius).table;
     const char* marks[] = {"", "  high", "", "  low", ""};
     const CellColour colours[] = {CellColour::Normal, CellColour::AlarmHigh, CellColour::Normal,
                                   CellColour::AlarmLow, CellColour::Normal};
@@ -103,7 +104,7 @@ TEST(GroupView, AlarmMarksOnlyStrictlyBeyondTheLimits) {
 
 TEST(GroupView, EmptyGroupShowsPlaceholdersAndIsNotEditable) {
     DataStore store = knownStore();
-    GroupView withData = ShowGroup(store.currentData, true, 3, "ﾟC");
+    GroupView withData = ShowGroup(store.currentData, true, 3, TemperatureUnit::Celsius);
     EXPECT_EQ(withData.tag, "TAG3");
     EXPECT_EQ(withData.alarmHigh, " 30.0ﾟC");
     EXPECT_EQ(withData.count, "  0");
@@ -114,7 +115,7 @@ TEST(GroupView, EmptyGroupShowsPlaceholdersAndIsNotEditable) {
     EXPECT_FALSE(withData.editable);
     EXPECT_EQ(withData.memoryStatus, "ﾃﾞｰﾀはありません。");
 
-    GroupView noData = ShowGroup(DataSet{}, false, 15, "ﾟF");
+    GroupView noData = ShowGroup(DataSet{}, false, 15, TemperatureUnit::Fahrenheit);
     EXPECT_EQ(noData.caption, "グループ１５");
     EXPECT_EQ(noData.tag, "なし");
     EXPECT_EQ(noData.emissivity, "-.-- ");
@@ -131,7 +132,7 @@ TEST(GroupView, MoreThanFifteenReadingsGrowTheTableAndScroll) {
     }
     g.recordCount = 20;
     store.commitImport(true);
-    GroupView view = ShowGroup(store.currentData, true, 1, "ﾟC");
+    GroupView view = ShowGroup(store.currentData, true, 1, TemperatureUnit::Celsius);
     EXPECT_EQ(view.table.rowCount(), 21);
     EXPECT_TRUE(view.table.verticalScrollBar);
     EXPECT_EQ(view.table.cell(20, 0).text, "20");
@@ -139,13 +140,13 @@ TEST(GroupView, MoreThanFifteenReadingsGrowTheTableAndScroll) {
 }
 
 TEST(TableLayout, HeadingsCarryTheUnitAndTheirBlanks) {
-    TableView summary = EmptySummaryTable("ﾟF");
+    TableView summary = EmptySummaryTable(TemperatureUnit::Fahrenheit);
     EXPECT_EQ(summary.cell(0, 0).text, "ｸﾞﾙｰﾌﾟ");
     EXPECT_EQ(summary.cell(0, 1).text, "  タグ");
     EXPECT_EQ(summary.cell(0, 3).text, "  収録開始日時");
     EXPECT_EQ(summary.cell(0, 5).text, "最大値(ﾟF)");
     EXPECT_EQ(summary.cell(0, 6).text, "最小値(ﾟF)");
-    TableView detail = EmptyDetailTable("ﾟF");
+    TableView detail = EmptyDetailTable(TemperatureUnit::Fahrenheit);
     EXPECT_EQ(detail.cell(0, 2).text, "データ(ﾟF)");
     EXPECT_EQ(detail.cell(0, 3).text, "　警報");
     EXPECT_EQ(detail.cell(0, 4).text, "    備  考");

@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     MainWindowSettings settings;
     settings.portNumber = 3;
     testing::RecordingMessages messages;
-    frmMain window(store, std::string(kUnitCelsius), settings, messages);
+    frmMain window(store, TemperatureUnit::Celsius, settings, messages);
     testing::FakeFileDialogs dialogs;
     OutputPlace outputs{""};
     chart::InstallChart(window, dialogs, outputs, messages);

@@ -44,8 +44,8 @@ private:
     testing::RecordingMessages messages;
     std::unique_ptr<frmMain> window;
 
-    void open(const char* unit = "ﾟC") {
-        window = std::make_unique<frmMain>(store, std::string(unit), settings, messages);
+    void open(TemperatureUnit unit = TemperatureUnit::Celsius) {
+        window = std::make_unique<frmMain>(store, unit, settings, messages);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -558,7 +558,7 @@ private slots:
     }
 
     void fahrenheitHeadingsAndUnit() {
-        open("ﾟF");
+        open(TemperatureUnit::Fahrenheit);
         QCOMPARE(text("lblUnit1"), QStringLiteral("ﾟF"));
         QCOMPARE(summary()->horizontalHeaderItem(5)->text(), QStringLiteral("最大値(ﾟF)"));
         QCOMPARE(summary()->horizontalHeaderItem(6)->text(), QStringLiteral("最小値(ﾟF)"));

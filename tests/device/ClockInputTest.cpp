@@ -1,6 +1,6 @@
 #include "device/ClockInput.h"
 
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
 #include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>

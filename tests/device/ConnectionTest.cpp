@@ -4,7 +4,7 @@
 #include "RecordingObserver.h"
 #include "ScriptedPort.h"
 #include "device/CommCtl.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ protected:
         std::string reason;
         ASSERT_TRUE(port.open(reason));
         state.CurrentMode = mode;
-        Connection connection(port, state, data, std::string(kUnitCelsius), observer);
+        Connection connection(port, state, data, TemperatureUnit::Celsius, observer);
         connection.runFromStart();
     }
     void expectClosedAfterBye() {
@@ -132,7 +132,7 @@ TEST_F(ConnectionTest, CancelDuringTheDumpEndsWithUserAbort) {
     };
     std::string reason;
     ASSERT_TRUE(port.open(reason));
-    Connection connection(port, state, data, std::string(kUnitCelsius), observer);
+    Connection connection(port, state, data, TemperatureUnit::Celsius, observer);
     running = &connection;
     connection.runFromStart();
     EXPECT_EQ(state.LastResult, CommResult::ResultUserAbort);
@@ -193,7 +193,7 @@ TEST_F(ConnectionTest, ClearAndResetAreSingleCommands) {
     CommState otherState;
     otherState.CurrentMode = ConnectionMode::ModeResetDevice;
     RecordingObserver otherObserver;
-    Connection reset(other, otherState, data, std::string(kUnitCelsius), otherObserver);
+    Connection reset(other, otherState, data, TemperatureUnit::Celsius, otherObserver);
     reset.runFromStart();
     EXPECT_EQ(other.lines, (Lines{"HEL", "RST", "BYE"}));
     EXPECT_EQ(otherObserver.progress, (std::vector<int>{1, 2, 17, 18}));
@@ -243,7 +243,7 @@ TEST_F(ConnectionTest, UnknownModeImportsAndRunHappensOnce) {
     std::string reason;
     ASSERT_TRUE(port.open(reason));
     state.CurrentMode = static_cast<ConnectionMode>(9);
-    Connection connection(port, state, data, std::string(kUnitCelsius), observer);
+    Connection connection(port, state, data, TemperatureUnit::Celsius, observer);
     connection.wakeUp();
     connection.run();
     connection.run();

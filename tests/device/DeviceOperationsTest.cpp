@@ -50,7 +50,7 @@ class DeviceOperationsTest : public QObject {
             ports[1] = sim->slavePath();
         }
         portMap = ports;
-        window = std::make_unique<frmMain>(store, std::string(kUnitCelsius), settings, messages);
+        window = std::make_unique<frmMain>(store, TemperatureUnit::Celsius, settings, messages);
         InstallDeviceOperations(*window, messages, portMap, survey);
         window->show();
     }

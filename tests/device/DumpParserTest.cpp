@@ -1,7 +1,7 @@
 #include "device/DumpParser.h"
 
 #include "DumpText.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -37,13 +37,14 @@ class DumpParserTest : public ::testing::Test {
 protected:
     FeedResult feed(const std::vector<std::string>& lines,
                     ConnectionMode mode = ConnectionMode::ModeImportMemory,
-                    std::string_view unit = kUnitCelsius) {
-        DumpParser parser(mode, std::string(unit), data);
+                    TemperatureUnit unit = TemperatureUnit::Celsius) {
+        DumpParser parser(mode, unit, data);
         return FeedAll(parser, lines);
     }
-    bool accepted(const std::vector<std::string>& lines, std::string_view unit = kUnitCelsius) {
+    bool accepted(const std::vector<std::string>& lines,
+                  TemperatureUnit unit = TemperatureUnit::Celsius) {
         DataSet fresh;
-        DumpParser parser(ConnectionMode::ModeImportMemory, std::string(unit), fresh);
+        DumpParser parser(ConnectionMode::ModeImportMemory, unit, fresh);
         return FeedAll(parser, lines).last == DumpStep::Complete;
     }
     DataSet data;
@@ -80,7 +81,7 @@ TEST_F(DumpParserTest, MemoryDumpFillsTheImportBuffer) {
 
 TEST_F(DumpParserTest, GroupsWithoutReadingsCompleteAtTheirCount) {
     std::vector<std::string> lines = MemoryDump(kNoReadings);
-    DumpParser parser(ConnectionMode::ModeImportMemory, std::string(kUnitCelsius), data);
+    DumpParser parser(ConnectionMode::ModeImportMemory, TemperatureUnit::Celsius, data);
     std::vector<std::size_t> completedAt;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         DumpStep step = parser.feed(lines[i]);
@@ -142,12 +143,16 @@ TEST_F(DumpParserTest, FahrenheitDumpOnlyForTheFahrenheitType) {
     std::array<int, 15> counts{};
     counts[0] = 1;
     auto lines = MemoryDump(counts, 'F');
-    EXPECT_TRUE(accepted(lines, kUnitFahrenheit));
-    EXPECT_FALSE(accepted(lines, kUnitCelsius));
-    EXPECT_TRUE(accepted(withLine(lines, "ALARM(H)=", "ALARM(H)=932F"), kUnitFahrenheit));
-    EXPECT_FALSE(accepted(withLine(lines, "ALARM(H)=", "ALARM(H)=933F"), kUnitFahrenheit));
-    EXPECT_TRUE(accepted(withLine(lines, "2008/", "2008/05/12 10:00:00 1022F"), kUnitFahrenheit));
-    EXPECT_FALSE(accepted(withLine(lines, "2008/", "2008/05/12 10:00:00 -59F"), kUnitFahrenheit));
+    EXPECT_TRUE(accepted(lines, TemperatureUnit::Fahrenheit));
+    EXPECT_FALSE(accepted(lines, TemperatureUnit::Celsius));
+    EXPECT_TRUE(
+        accepted(withLine(lines, "ALARM(H)=", "ALARM(H)=932F"), TemperatureUnit::Fahrenheit));
+    EXPECT_FALSE(
+        accepted(withLine(lines, "ALARM(H)=", "ALARM(H)=933F"), TemperatureUnit::Fahrenheit));
+    EXPECT_TRUE(accepted(withLine(lines, "2008/", "2008/05/12 10:00:00 1022F"),
+                         TemperatureUnit::Fahrenheit));
+    EXPECT_FALSE(accepted(withLine(lines, "2008/", "2008/05/12 10:00:00 -59F"),
+                          TemperatureUnit::Fahrenheit));
 }
 
 TEST_F(DumpParserTest, YearsOutsideTheThermometersRangeAreRejected) {
@@ -237,7 +242,7 @@ TEST_F(DumpParserTest, DumpEndingEarlyOrGoingOnIsNotComplete) {
     EXPECT_EQ(data.group(1).tag, "G1"); // what was read before stays
 
     DataSet other;
-    DumpParser parser(ConnectionMode::ModeImportMemory, std::string(kUnitCelsius), other);
+    DumpParser parser(ConnectionMode::ModeImportMemory, TemperatureUnit::Celsius, other);
     ASSERT_EQ(FeedAll(parser, MemoryDump(kNoReadings)).last, DumpStep::Complete);
     EXPECT_EQ(parser.feed("NO.16"), DumpStep::Reject);
 }
@@ -248,7 +253,7 @@ TEST_F(DumpParserTest, ClockModeTakesOnlyTheClockLine) {
     EXPECT_EQ(data.importedAt, (DateTime{2011, 1, 2, 3, 4, 5}));
 
     DataSet other;
-    DumpParser parser(ConnectionMode::ModeReadClock, std::string(kUnitCelsius), other);
+    DumpParser parser(ConnectionMode::ModeReadClock, TemperatureUnit::Celsius, other);
     EXPECT_EQ(parser.feed("LABEL=VESTRA"), DumpStep::Reject);
 }
 
@@ -264,14 +269,14 @@ TEST_F(DumpParserTest, SettingsModeHasNoClockNoCountsNoReadings) {
     auto withMemory = lines;
     withMemory.insert(withMemory.begin() + 6, "MEMORY=0");
     DataSet other;
-    DumpParser parser(ConnectionMode::ModeReadSettings, std::string(kUnitCelsius), other);
+    DumpParser parser(ConnectionMode::ModeReadSettings, TemperatureUnit::Celsius, other);
     EXPECT_EQ(FeedAll(parser, withMemory).taken, 7u);
     EXPECT_EQ(parser.state(), DumpState::ExpectNo);
     EXPECT_EQ(parser.group(), 2);
 
     auto withClock = lines;
     withClock.insert(withClock.begin() + 1, "PRINT 2008/05/12 13:45:07");
-    DumpParser clocked(ConnectionMode::ModeReadSettings, std::string(kUnitCelsius), other);
+    DumpParser clocked(ConnectionMode::ModeReadSettings, TemperatureUnit::Celsius, other);
     EXPECT_EQ(FeedAll(clocked, withClock).last, DumpStep::Reject);
 }
 

@@ -1,6 +1,6 @@
 #include "SimDevice.h"
 
-#include "shell/Common.h"
+#include "data/ValueChecks.h"
 
 #include <gtest/gtest.h>
 

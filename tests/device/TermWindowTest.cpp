@@ -22,7 +22,7 @@ private slots:
         CommState state;
         state.CurrentMode = ConnectionMode::ModeClearMemory;
         DataStore data;
-        CommResult result = RunCommWindow(port, state, data, "ﾟC", nullptr);
+        CommResult result = RunCommWindow(port, state, data, TemperatureUnit::Celsius, nullptr);
         QCOMPARE(int(result), int(CommResult::ResultOk));
         QCOMPARE(QString::fromStdString(port.written), QStringLiteral("HEL\r\nCLR\r\nBYE\r\n"));
         QVERIFY(!port.isOpen());
@@ -33,12 +33,12 @@ private slots:
         CommState state;
         DataStore data;
         state.CurrentMode = ConnectionMode::ModeSetClock;
-        frmTerm clock(port, state, data, "ﾟC", nullptr);
+        frmTerm clock(port, state, data, TemperatureUnit::Celsius, nullptr);
         QVERIFY(clock.cmdCancel->isHidden());
         QCOMPARE(clock.windowTitle(), QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ 通信"));
         QCOMPARE(clock.PBarTerm->maximum(), 18);
         state.CurrentMode = ConnectionMode::ModeReadSettings;
-        frmTerm settings(port, state, data, "ﾟC", nullptr);
+        frmTerm settings(port, state, data, TemperatureUnit::Celsius, nullptr);
         QVERIFY(!settings.cmdCancel->isHidden());
     }
 
@@ -47,7 +47,7 @@ private slots:
         CommState state;
         state.CurrentMode = ConnectionMode::ModeClearMemory;
         DataStore data;
-        frmTerm window(port, state, data, "ﾟC", nullptr);
+        frmTerm window(port, state, data, TemperatureUnit::Celsius, nullptr);
         window.show();
         QVERIFY(!window.close());
         QTest::keyClick(&window, Qt::Key_Escape);
@@ -65,7 +65,7 @@ private slots:
         CommState state;
         state.CurrentMode = ConnectionMode::ModeImportMemory;
         DataStore data;
-        frmTerm window(port, state, data, "ﾟC", nullptr);
+        frmTerm window(port, state, data, TemperatureUnit::Celsius, nullptr);
         int waits = 0;
         port.onWait = [&] {
             if (++waits == 5) {
@@ -94,7 +94,7 @@ private slots:
         CommState state;
         state.CurrentMode = ConnectionMode::ModeImportMemory;
         DataStore data;
-        frmTerm window(port, state, data, "ﾟC", nullptr);
+        frmTerm window(port, state, data, TemperatureUnit::Celsius, nullptr);
         QVERIFY(window.PBarTerm->isTextVisible());
         QCOMPARE(window.PBarTerm->text(), QStringLiteral("0件 (ｸﾞﾙｰﾌﾟ 0/15)"));
         window.exec();
@@ -108,7 +108,7 @@ private slots:
         CommState state;
         DataStore data;
         state.CurrentMode = ConnectionMode::ModeReadSettings;
-        frmTerm window(port, state, data, "ﾟC", nullptr);
+        frmTerm window(port, state, data, TemperatureUnit::Celsius, nullptr);
         QVERIFY(!window.PBarTerm->isTextVisible());
     }
 };

@@ -1,6 +1,6 @@
 #include "device/frmTime.h"
 
-#include "shell/Common.h"
+#include "data/ValueFormat.h"
 #include "support/FakeConnectionRunner.h"
 #include "support/RecordingMessages.h"
 

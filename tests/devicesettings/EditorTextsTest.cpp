@@ -2,7 +2,7 @@
 
 #include "devicesettings/SettingDefaults.h"
 #include "devicesettings/SettingsLine.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@ namespace vestra {
 namespace {
 
 TEST(EditorTexts, MeasuringRangeFollowsTheUnit) {
-    EXPECT_EQ(MeasuringRangeText(kUnitCelsius),
+    EXPECT_EQ(MeasuringRangeText(TemperatureUnit::Celsius),
               "お使いの機種の\r\n測定範囲は\r\n   -40ﾟC から\r\n   500ﾟC です。");
-    EXPECT_EQ(MeasuringRangeText(kUnitFahrenheit),
+    EXPECT_EQ(MeasuringRangeText(TemperatureUnit::Fahrenheit),
               "お使いの機種の\r\n測定範囲は\r\n   -40ﾟF から\r\n   932ﾟF です。");
 }
 
@@ -34,8 +34,8 @@ TEST(EditorTexts, TabAndFrameCaptions) {
 TEST(SettingDefaults, TagsAndHighAlarm) {
     EXPECT_EQ(DefaultTag(1), "GROUP01");
     EXPECT_EQ(DefaultTag(15), "GROUP15");
-    EXPECT_EQ(DefaultAlarmHigh(kUnitCelsius), 500.0f);
-    EXPECT_EQ(DefaultAlarmHigh(kUnitFahrenheit), 932.0f);
+    EXPECT_EQ(DefaultAlarmHigh(TemperatureUnit::Celsius), 500.0f);
+    EXPECT_EQ(DefaultAlarmHigh(TemperatureUnit::Fahrenheit), 932.0f);
 }
 
 TEST(SettingsLine, FieldsAsTheThermometerTakesThem) {

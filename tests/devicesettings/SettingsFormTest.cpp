@@ -12,12 +12,12 @@ protected:
     void SetUp() override { form.loadDefaults(); }
 
     DeviceSettings settings;
-    SettingsForm form{settings, TemperatureUnit(kUnitCelsius)};
+    SettingsForm form{settings, TemperatureUnit::Celsius};
 };
 
 TEST(SettingsFormUnit, FahrenheitDefaultsAndLimits) {
     DeviceSettings settings;
-    SettingsForm form(settings, TemperatureUnit(kUnitFahrenheit));
+    SettingsForm form(settings, TemperatureUnit::Fahrenheit);
     form.loadDefaults();
     EXPECT_EQ(form.text(3, Box::AlarmHigh), "932");
     EXPECT_EQ(form.control(3, Box::AlarmHigh).max, 972);

@@ -1,6 +1,6 @@
 #include "devicesettings/SettingsListText.h"
 
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -9,11 +9,11 @@ namespace {
 
 TEST(SettingsListText, HeadingsCarryTheUnit) {
     DeviceSettings settings;
-    auto celsius = SettingsListCells(settings, kUnitCelsius);
+    auto celsius = SettingsListCells(settings, TemperatureUnit::Celsius);
     ASSERT_EQ(celsius.size(), 16u);
     EXPECT_EQ(celsius[0],
               (SettingsListRow{"グループ", "  タグ", "  放射率", "上限値(ﾟC)", "下限値(ﾟC)"}));
-    auto fahrenheit = SettingsListCells(settings, kUnitFahrenheit);
+    auto fahrenheit = SettingsListCells(settings, TemperatureUnit::Fahrenheit);
     EXPECT_EQ(fahrenheit[0][3], "上限値(ﾟF)");
     EXPECT_EQ(fahrenheit[0][4], "下限値(ﾟF)");
 }
@@ -28,7 +28,7 @@ TEST(SettingsListText, RowsShowTheSettingsAsTheyStand) {
     };
     set(1, "OVEN", 1.0f, 500, -40);
     set(15, "PIPE", 0.95f, 12.5f, 0);
-    auto rows = SettingsListCells(settings, kUnitCelsius);
+    auto rows = SettingsListCells(settings, TemperatureUnit::Celsius);
     EXPECT_EQ(rows[1], (SettingsListRow{"1", "OVEN", "1.00", "500", "-40"}));
     EXPECT_EQ(rows[15], (SettingsListRow{"15", "PIPE", "0.95", "12.5", "0"}));
 }

@@ -32,7 +32,7 @@ protected:
     DataSet data;
     std::vector<std::string> lines;
     DeviceSettings settings;
-    SettingsForm form{settings, TemperatureUnit(kUnitCelsius)};
+    SettingsForm form{settings, TemperatureUnit::Celsius};
 };
 
 TEST_F(SettingsTextTest, PrintsLabelThenTheFieldsOfEachGroup) {

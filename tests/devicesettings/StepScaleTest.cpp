@@ -1,6 +1,6 @@
 #include "devicesettings/StepScale.h"
 
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -37,10 +37,10 @@ TEST(StepScale, HugeValuesStayFarOutsideTheLimits) {
 
 TEST(StepScale, LimitsDependOnTheUnit) {
     EXPECT_EQ(LowestPosition(SettingBox::Emissivity), 30);
-    EXPECT_EQ(HighestPosition(SettingBox::Emissivity, kUnitFahrenheit), 190);
+    EXPECT_EQ(HighestPosition(SettingBox::Emissivity, TemperatureUnit::Fahrenheit), 190);
     EXPECT_EQ(LowestPosition(SettingBox::AlarmHigh), 0);
-    EXPECT_EQ(HighestPosition(SettingBox::AlarmHigh, kUnitCelsius), 540);
-    EXPECT_EQ(HighestPosition(SettingBox::AlarmLow, kUnitFahrenheit), 972);
+    EXPECT_EQ(HighestPosition(SettingBox::AlarmHigh, TemperatureUnit::Celsius), 540);
+    EXPECT_EQ(HighestPosition(SettingBox::AlarmLow, TemperatureUnit::Fahrenheit), 972);
 }
 
 TEST(StepScale, BoxTexts) {

@@ -29,7 +29,7 @@ class frmSetAllTest : public QObject {
 private slots:
     void listsTheSettings() {
         DeviceSettings settings = sample();
-        frmSetAll dialog(settings, TemperatureUnit(kUnitCelsius));
+        frmSetAll dialog(settings, TemperatureUnit::Celsius);
         QCOMPARE(dialog.windowTitle(), QString::fromUtf8("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ 設定一覧表示"));
         QCOMPARE(dialog.findChild<QLabel*>("lblLabel")->text(), QString("LINE2"));
         auto* grid = dialog.findChild<QTableWidget*>("vsfgSet");
@@ -48,7 +48,7 @@ private slots:
     }
 
     void numbersStandToTheRightAndTextsToTheLeft() {
-        frmSetAll dialog(sample(), TemperatureUnit(kUnitCelsius));
+        frmSetAll dialog(sample(), TemperatureUnit::Celsius);
         auto* grid = dialog.findChild<QTableWidget*>("vsfgSet");
         for (int column : {2, 3, 4}) {
             QVERIFY(grid->item(5, column)->textAlignment() & Qt::AlignRight);
@@ -59,19 +59,19 @@ private slots:
 
     void onlyTheSetButtonRequestsSending() {
         DeviceSettings settings = sample();
-        frmSetAll first(settings, TemperatureUnit(kUnitFahrenheit));
+        frmSetAll first(settings, TemperatureUnit::Fahrenheit);
         QCOMPARE(cell(first, 0, 4), QString::fromUtf8("下限値(ﾟF)"));
         first.show();
         first.cmdSet_Click();
         QVERIFY(first.sendRequested());
         QVERIFY(!first.isVisible());
 
-        frmSetAll second(settings, TemperatureUnit(kUnitFahrenheit));
+        frmSetAll second(settings, TemperatureUnit::Fahrenheit);
         second.show();
         second.close();
         QVERIFY(!second.sendRequested());
 
-        frmSetAll third(settings, TemperatureUnit(kUnitFahrenheit));
+        frmSetAll third(settings, TemperatureUnit::Fahrenheit);
         third.show();
         third.cmdCancel_Click();
         QVERIFY(!third.sendRequested());

@@ -27,10 +27,10 @@ class frmSetTest : public QObject {
     std::vector<std::string> sentLines;
     std::unique_ptr<frmSet> dialog;
 
-    void open(const char* unit = "ﾟC") {
-        dialog =
-            std::make_unique<frmSet>(store, TemperatureUnit(unit), messages, runner,
-                                     [this](CommResult result) { reported.push_back(result); });
+    void open(TemperatureUnit unit = TemperatureUnit::Celsius) {
+        dialog = std::make_unique<frmSet>(store, unit, messages, runner, [this](CommResult result) {
+            reported.push_back(result);
+        });
         dialog->show();
     }
     QLineEdit* box(const QString& name) const { return dialog->findChild<QLineEdit*>(name); }

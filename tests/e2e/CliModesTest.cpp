@@ -1,7 +1,7 @@
 #include "CliLinkTest.h"
 #include "files/DataFile.h"
-#include "shell/Common.h"
 #include "shell/DateTime.h"
+#include "shell/TemperatureUnit.h"
 #include "shell/TextCodec.h"
 #include "support/ToolRun.h"
 
@@ -27,7 +27,8 @@ TEST_F(CliModesTest, ImportSavesEachFormatFromTheThermometersMemory) {
     EXPECT_EQ(native.out, kImported12);
     EXPECT_EQ(native.err, "");
     EXPECT_EQ(simLog(), (Strings{"HEL", "MEM", "BYE"}));
-    std::optional<DataSet> data = DecodeDataFile(ReadBytes(folder.file("m.QMC")), kUnitCelsius);
+    std::optional<DataSet> data =
+        DecodeDataFile(ReadBytes(folder.file("m.QMC")), TemperatureUnit::Celsius);
     ASSERT_TRUE(data);
     EXPECT_EQ(data->deviceLabel, "LINE-A");
     EXPECT_EQ(data->totalCount, 12);

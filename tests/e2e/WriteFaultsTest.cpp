@@ -35,7 +35,7 @@ protected:
         DataStore store;
         store.currentData = SmallDataSet();
         RecordingMessages messages;
-        ASSERT_TRUE(SaveDataFile(input_, store, kUnitCelsius, messages));
+        ASSERT_TRUE(SaveDataFile(input_, store, TemperatureUnit::Celsius, messages));
     }
     void TearDown() override {
         ::unsetenv("VESTRA_FAIL_CALL");

@@ -1,8 +1,8 @@
 #include "SampleData.h"
 #include "TempFolder.h"
 #include "files/DataFile.h"
-#include "shell/Common.h"
 #include "shell/Settings.h"
+#include "shell/TemperatureUnit.h"
 #include "shell/TextCodec.h"
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
@@ -30,7 +30,7 @@ protected:
         DataStore store;
         store.currentData = testing::SmallDataSet();
         testing::RecordingMessages messages;
-        ASSERT_TRUE(SaveDataFile(input_, store, kUnitCelsius, messages));
+        ASSERT_TRUE(SaveDataFile(input_, store, TemperatureUnit::Celsius, messages));
     }
 
     // Runs the tool with its settings under the test's folder, so a user's own settings file
@@ -262,7 +262,7 @@ TEST_F(CliConvertTest, DefaultUnitComesFromTheSettingsFile) {
     std::string settingsFolder = folder_.file("config/MORVA/VESTRA2/Config");
     std::filesystem::create_directories(settingsFolder);
     Settings settings;
-    settings.CurrentUnit = kUnitFahrenheit;
+    settings.CurrentUnit = TemperatureUnit::Fahrenheit;
     ASSERT_TRUE(SaveSettings(settingsFolder + "/VESTRA.INI", settings));
     EXPECT_EQ(run("convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 1);
     EXPECT_EQ(run("--unit C convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 0);

@@ -1,6 +1,6 @@
 #include "SampleData.h"
 #include "files/DataFile.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -8,7 +8,7 @@
 namespace vestra {
 namespace {
 
-const std::string kC(kUnitCelsius);
+constexpr TemperatureUnit kC = TemperatureUnit::Celsius;
 
 // Damaged files must be refused or read, never crash or read out of bounds; the sanitizer
 // build of these tests makes any such fault fatal.

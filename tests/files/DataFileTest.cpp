@@ -3,7 +3,7 @@
 #include "HandBuiltFile.h"
 #include "SampleData.h"
 #include "TempFolder.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <cmath>
@@ -19,18 +19,18 @@ using testing::HandBuiltFile;
 using testing::RecordingMessages;
 using testing::TempFolder;
 
-const std::string kC(kUnitCelsius);
-const std::string kF(kUnitFahrenheit);
+constexpr TemperatureUnit kC = TemperatureUnit::Celsius;
+constexpr TemperatureUnit kF = TemperatureUnit::Fahrenheit;
 
 class DataFileTest : public ::testing::Test {
 protected:
     // Loads bytes into a store whose current data is the small sample; checks the outcome.
-    bool load(const std::string& bytes, const std::string& unit = kC) {
+    bool load(const std::string& bytes, TemperatureUnit unit = kC) {
         testing::WriteBytes(path_, bytes);
         return LoadDataFile(path_, store_, unit, messages_);
     }
 
-    void expectRejected(const std::string& bytes, const std::string& unit = kC) {
+    void expectRejected(const std::string& bytes, TemperatureUnit unit = kC) {
         store_.currentData = testing::SmallDataSet();
         store_.importBuffer.subject = "untouched";
         messages_ = {};
@@ -96,13 +96,13 @@ TEST_F(DataFileTest, FullDataSetSurvivesSaveAndLoad) {
 // The desktop hands over a file of either type; its first record decides the run's unit.
 TEST_F(DataFileTest, TheUnitOfAFileIsTheOneItReadsAs) {
     std::ofstream(folder_.file("c.qmc"), std::ios::binary)
-        << EncodeDataFile(testing::SmallDataSet(), kUnitCelsius);
+        << EncodeDataFile(testing::SmallDataSet(), TemperatureUnit::Celsius);
     std::ofstream(folder_.file("f.qmf"), std::ios::binary)
-        << EncodeDataFile(testing::SmallDataSet(), kUnitFahrenheit);
+        << EncodeDataFile(testing::SmallDataSet(), TemperatureUnit::Fahrenheit);
     std::ofstream(folder_.file("junk.qmc"), std::ios::binary) << std::string(56 * 48, 'x');
     const std::pair<const char*, std::optional<TemperatureUnit>> cases[] = {
-        {"c.qmc", TemperatureUnit(kUnitCelsius)},
-        {"f.qmf", TemperatureUnit(kUnitFahrenheit)},
+        {"c.qmc", TemperatureUnit::Celsius},
+        {"f.qmf", TemperatureUnit::Fahrenheit},
         {"junk.qmc", std::nullopt},
         {"missing.qmc", std::nullopt},
     };

@@ -2,7 +2,7 @@
 
 #include "SampleData.h"
 #include "TempFolder.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ namespace {
 
 using testing::RecordingMessages;
 
-const std::string kC(kUnitCelsius);
+constexpr TemperatureUnit kC = TemperatureUnit::Celsius;
 
 std::string expected(const std::string& name) {
     return testing::ReadBytes(std::string(VESTRA_EXPECTED_DIR) + "/" + name);
@@ -64,7 +64,8 @@ TEST_F(ExportTest, WideTemperatureShiftsTheLineInsteadOfBeingCut) {
     GroupSetting& g = store_.currentData.group(1);
     g.recordValues[0] = 1022.0f;
     g.remarks[0] = "x";
-    std::vector<std::string> text = TextReportLines(store_.currentData, kUnitFahrenheit);
+    std::vector<std::string> text =
+        TextReportLines(store_.currentData, TemperatureUnit::Fahrenheit);
     EXPECT_EQ(text[15], "         1  2008/03/01 09:00    1022.0        high    x");
     EXPECT_EQ(CsvLines(store_.currentData, kC)[15],
               "\"1\",\"2008/03/01 09:00\",\"1022.0\",\"high\",\"x\"");

@@ -3,7 +3,7 @@
 #include "SampleData.h"
 #include "TempFolder.h"
 #include "files/DataFile.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@ namespace {
 
 using testing::RecordingMessages;
 
-const std::string kC(kUnitCelsius);
-const std::string kF(kUnitFahrenheit);
+constexpr TemperatureUnit kC = TemperatureUnit::Celsius;
+constexpr TemperatureUnit kF = TemperatureUnit::Fahrenheit;
 
 TEST(SaveFormat, ChosenByExtensionInAnyCase) {
     EXPECT_EQ(SaveFormatOf("/d/data.qmc", kC), SaveFormat::Native);

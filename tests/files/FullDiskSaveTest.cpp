@@ -3,7 +3,7 @@
 #include "files/DataFile.h"
 #include "files/SampleData.h"
 #include "files/TempFolder.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <cerrno>
@@ -58,13 +58,13 @@ TEST_F(FullDiskSaveTest, SaveFailsWithTheErrorAndKeepsTheOldFile) {
     DataStore store;
     store.currentData = testing::SmallDataSet();
     RecordingMessages messages;
-    ASSERT_TRUE(SaveDataFile(target_, store, kUnitCelsius, messages));
+    ASSERT_TRUE(SaveDataFile(target_, store, TemperatureUnit::Celsius, messages));
     std::string old = ReadBytes(target_);
     FillUp(mount_ + "/filler");
 
     store.currentData = testing::FullDataSet();
     store.modified = true;
-    EXPECT_FALSE(SaveDataFile(target_, store, kUnitCelsius, messages));
+    EXPECT_FALSE(SaveDataFile(target_, store, TemperatureUnit::Celsius, messages));
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].text, "File Save Error !");
     EXPECT_EQ(messages.entries[0].icon, MessageIcon::Critical);
@@ -76,8 +76,8 @@ TEST_F(FullDiskSaveTest, SaveFailsWithTheErrorAndKeepsTheOldFile) {
 
     // Once there is room again the same save goes through.
     std::filesystem::remove(mount_ + "/filler");
-    EXPECT_TRUE(SaveDataFile(target_, store, kUnitCelsius, messages));
-    EXPECT_TRUE(ReadBytes(target_) == EncodeDataFile(store.currentData, kUnitCelsius));
+    EXPECT_TRUE(SaveDataFile(target_, store, TemperatureUnit::Celsius, messages));
+    EXPECT_TRUE(ReadBytes(target_) == EncodeDataFile(store.currentData, TemperatureUnit::Celsius));
     EXPECT_FALSE(store.modified);
 }
 

@@ -3,7 +3,7 @@
 #include "SampleData.h"
 #include "TempFolder.h"
 #include "files/DataFile.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace {
 
 struct GoldenCase {
     const char* file;
-    std::string_view unit;
+    TemperatureUnit unit;
 };
 
 class GoldenNativeFile : public ::testing::TestWithParam<GoldenCase> {
@@ -41,10 +41,11 @@ TEST_P(GoldenNativeFile, ReaderReadsItBackWhole) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothUnits, GoldenNativeFile,
-                         ::testing::Values(GoldenCase{"small.qmc", kUnitCelsius},
-                                           GoldenCase{"small.qmf", kUnitFahrenheit}),
+                         ::testing::Values(GoldenCase{"small.qmc", TemperatureUnit::Celsius},
+                                           GoldenCase{"small.qmf", TemperatureUnit::Fahrenheit}),
                          [](const auto& info) {
-                             return info.param.unit == kUnitCelsius ? "Celsius" : "Fahrenheit";
+                             return info.param.unit == TemperatureUnit::Celsius ? "Celsius"
+                                                                                : "Fahrenheit";
                          });
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "files/SaveVariant.h"
 #include "files/TempFolder.h"
 #include "shell/AtomicFile.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "shell/TemporaryFile.h"
 
 #include <algorithm>
@@ -69,7 +69,9 @@ protected:
     TempFolder folder_{"vestra-interrupted-save"};
     std::string target_ = folder_.file(name_);
 
-    std::string expected(int run) const { return EncodeDataFile(SaveVariant(run), kUnitCelsius); }
+    std::string expected(int run) const {
+        return EncodeDataFile(SaveVariant(run), TemperatureUnit::Celsius);
+    }
 
     // Entries other than the target: what killed saves left behind.
     std::vector<std::string> leftovers() const {

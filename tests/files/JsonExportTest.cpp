@@ -1,7 +1,7 @@
 #include "files/JsonExport.h"
 
 #include "SampleData.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,9 +15,10 @@ TEST(JsonExport, DocumentsHoldWhatTheExportsHoldWithTheExportsStatistics) {
     DataStore store;
     store.importBuffer = testing::SmallDataSet();
     store.commitImport(false);
-    const ordered_json data = ordered_json::parse(DataSetJson(store.currentData, kUnitFahrenheit));
+    const ordered_json data =
+        ordered_json::parse(DataSetJson(store.currentData, TemperatureUnit::Fahrenheit));
     const ordered_json settings =
-        ordered_json::parse(SettingsJson(store.currentData, kUnitCelsius));
+        ordered_json::parse(SettingsJson(store.currentData, TemperatureUnit::Celsius));
     const ordered_json clock = ordered_json::parse(ClockJson({2026, 12, 8, 7, 27, 40}));
     const std::tuple<const ordered_json&, std::string, std::string> fields[] = {
         {data, "/unit", R"("F")"},

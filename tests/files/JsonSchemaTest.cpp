@@ -3,7 +3,7 @@
 #include "files/JsonExport.h"
 #include "history/HistoryJson.h"
 #include "serial/PortListingJson.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -29,12 +29,12 @@ TEST(JsonSchema, EveryKindOfDocumentHoldsToTheWrittenSchema) {
     history::HistoryReading reading;
     reading.group = reading.number = 1;
     const std::tuple<const char*, std::string, bool> documents[] = {
-        {"data set", DataSetJson(testing::SmallDataSet(), kUnitCelsius), true},
-        {"settings", SettingsJson(testing::SmallDataSet(), kUnitCelsius), true},
+        {"data set", DataSetJson(testing::SmallDataSet(), TemperatureUnit::Celsius), true},
+        {"settings", SettingsJson(testing::SmallDataSet(), TemperatureUnit::Celsius), true},
         {"clock", ClockJson({2026, 12, 8, 7, 27, 40}), true},
         {"ports", PortListingJson({{2, "/by-id/usb-X"}}, survey), true},
-        {"tags", history::TagsJson({{"T", "O", std::string(kUnitCelsius), 1, {}, {}}}), true},
-        {"readings", history::HistoryReadingsJson({reading}, kUnitCelsius), true},
+        {"tags", history::TagsJson({{"T", "O", TemperatureUnit::Celsius, 1, {}, {}}}), true},
+        {"readings", history::HistoryReadingsJson({reading}, TemperatureUnit::Celsius), true},
         {"another version", R"({"schema": "vestra/2", "kind": "tags", "tags": []})", false},
     };
     testing::TempFolder folder("vestra-json-schema");

@@ -37,7 +37,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, saved);
         QTemporaryDir dir;
-        FileDialogSetup setup = SaveDialogSetup("", "ﾟC");
+        FileDialogSetup setup = SaveDialogSetup("", TemperatureUnit::Celsius);
         setup.folder = dir.path().toStdString();
         QTimer::singleShot(0, [type, typed] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

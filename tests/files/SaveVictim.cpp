@@ -2,7 +2,7 @@
 // starts, so that a test can kill it at a chosen time during the save.
 #include "files/DataFile.h"
 #include "files/SaveVariant.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <cstdio>
@@ -18,5 +18,5 @@ int main(int argc, char** argv) {
     vestra::testing::RecordingMessages messages;
     std::fputs("saving\n", stdout);
     std::fflush(stdout);
-    return vestra::SaveDataFile(argv[1], store, vestra::kUnitCelsius, messages) ? 0 : 1;
+    return vestra::SaveDataFile(argv[1], store, vestra::TemperatureUnit::Celsius, messages) ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 #include "data/DataSet.h"
 #include "files/DataFile.h"
 #include "fuzz/FuzzCheck.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,7 +15,7 @@ namespace {
 using namespace vestra;
 using fuzzing::FuzzCheck;
 
-void decode(std::string_view bytes, std::string_view unit) {
+void decode(std::string_view bytes, TemperatureUnit unit) {
     std::optional<DataSet> data = DecodeDataFile(bytes, unit);
     if (!data) {
         return;
@@ -33,7 +33,7 @@ void decode(std::string_view bytes, std::string_view unit) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    decode(bytes, kUnitCelsius);
-    decode(bytes, kUnitFahrenheit);
+    decode(bytes, TemperatureUnit::Celsius);
+    decode(bytes, TemperatureUnit::Fahrenheit);
     return 0;
 }

@@ -5,7 +5,7 @@
 #include "device/DumpParser.h"
 #include "files/DataFile.h"
 #include "fuzz/FuzzCheck.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +16,7 @@ namespace {
 using namespace vestra;
 using fuzzing::FuzzCheck;
 
-void checkSavedAndReopened(const DataSet& parsed, std::string_view unit) {
+void checkSavedAndReopened(const DataSet& parsed, TemperatureUnit unit) {
     DataStore store;
     store.importBuffer = parsed;
     store.commitImport(true);
@@ -26,9 +26,9 @@ void checkSavedAndReopened(const DataSet& parsed, std::string_view unit) {
     FuzzCheck(EncodeDataFile(*reopened, unit) == bytes, "a reopened import saves the same bytes");
 }
 
-void feedLines(std::string_view input, ConnectionMode mode, std::string_view unit) {
+void feedLines(std::string_view input, ConnectionMode mode, TemperatureUnit unit) {
     DataSet target;
-    DumpParser parser(mode, std::string(unit), target);
+    DumpParser parser(mode, unit, target);
     DumpStep step = DumpStep::Continue;
     while (!input.empty() && step != DumpStep::Complete && step != DumpStep::Reject) {
         std::size_t end = input.find('\n');
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view input(reinterpret_cast<const char*>(data), size);
     for (ConnectionMode mode : {ConnectionMode::ModeImportMemory, ConnectionMode::ModeReadClock,
                                 ConnectionMode::ModeReadSettings}) {
-        for (std::string_view unit : {kUnitCelsius, kUnitFahrenheit}) {
+        for (TemperatureUnit unit : {TemperatureUnit::Celsius, TemperatureUnit::Fahrenheit}) {
             feedLines(input, mode, unit);
         }
     }

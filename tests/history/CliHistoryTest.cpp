@@ -3,8 +3,8 @@
 #include "history/HistoryData.h"
 #include "history/HistoryTrend.h"
 #include "history/TestDatabase.h"
-#include "shell/Common.h"
 #include "shell/FileFault.h"
+#include "shell/TemperatureUnit.h"
 #include "shell/TextCodec.h"
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
@@ -47,7 +47,8 @@ protected:
 
     std::string file(const std::string& name) const { return database_->folder().file(name); }
 
-    void save(const std::string& name, const DataSet& data, std::string_view unit = kUnitCelsius) {
+    void save(const std::string& name, const DataSet& data,
+              TemperatureUnit unit = TemperatureUnit::Celsius) {
         DataStore store;
         store.currentData = data;
         testing::RecordingMessages messages;
@@ -128,7 +129,7 @@ TEST_P(CliHistoryTest, AddPrintsHowManyDataSetsWereNew) {
 TEST_P(CliHistoryTest, AFolderGoesInWholeAndForeignFilesAreSkippedOneLineEach) {
     std::filesystem::create_directories(file("rounds/2025"));
     save("rounds/spring.qmc", testing::RoundDataSet(3));
-    save("rounds/2025/winter.QMF", testing::RoundDataSet(4), kUnitFahrenheit);
+    save("rounds/2025/winter.QMF", testing::RoundDataSet(4), TemperatureUnit::Fahrenheit);
     testing::WriteBytes(file("rounds/damaged.qmc"), "not a data file");
     testing::WriteBytes(file("rounds/notes.txt"), "a folder's other files are left alone");
     Outcome outcome = run("add '" + file("rounds") + "' '" + file("missing.qmc") + "'");
@@ -178,7 +179,7 @@ TEST_P(CliHistoryTest, ExportWritesTheTagsReadingsAsTheDataExportWritesCsv) {
 }
 
 TEST_P(CliHistoryTest, ExportOfTheOtherUnitFindsOnlyItsDataSets) {
-    save("f.qmf", testing::RoundDataSet(1), kUnitFahrenheit);
+    save("f.qmf", testing::RoundDataSet(1), TemperatureUnit::Fahrenheit);
     run("add '" + file("f.qmf") + "'");
     Outcome celsius = run("export --tag TAG2 --unit C -");
     Outcome fahrenheit = run("export --tag TAG2 --unit=F -");
@@ -196,7 +197,7 @@ TEST_P(CliHistoryTest, ChartDrawsTheTrendOfATagAsTheWindowDoes) {
     EXPECT_EQ(outcome.status, 0) << outcome.errors;
     auto store = testing::OpenTestStore(database_->location(), outcome.errors);
     std::vector<HistoryReading> readings;
-    ASSERT_TRUE(store->readings({HistoryKey::Tag, "TAG2", std::string(kUnitCelsius)}, readings,
+    ASSERT_TRUE(store->readings({HistoryKey::Tag, "TAG2", TemperatureUnit::Celsius}, readings,
                                 outcome.errors));
     EXPECT_EQ(testing::ReadBytes(file("trend.svg")),
               chart::WriteSvg(LayoutTrend(readings, 800, 400)));
@@ -256,7 +257,7 @@ TEST_P(CliHistoryTest, TagsReachTheTerminalWithoutControlCharacters) {
     std::string reason;
     AddOutcome outcome{};
     ASSERT_TRUE(testing::OpenTestStore(database_->location(), reason)
-                    ->add(round, kUnitCelsius, "", outcome, reason));
+                    ->add(round, TemperatureUnit::Celsius, "", outcome, reason));
     Outcome tags = run("tags");
     EXPECT_EQ(tags.output.find('\x1b'), std::string::npos) << tags.output;
     EXPECT_NE(tags.output.find("\\x1b]0;X\\x07\\x1b[2J\t"), std::string::npos) << tags.output;

@@ -4,7 +4,7 @@
 #include "history/HistoryStore.h"
 #include "history/HistoryTrend.h"
 #include "history/SqliteConnection.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -30,16 +30,16 @@ void readEverything(const std::string& path, const std::string& what) {
     for (auto [key, name] : {std::pair{HistoryKey::Tag, "TAG2"}, {HistoryKey::Object, "ﾀﾞｸﾄ"}}) {
         std::vector<HistoryReading> found;
         bool worked =
-            reader && reader->readings({key, name, std::string(kUnitCelsius)}, found, reason);
+            reader && reader->readings({key, name, TemperatureUnit::Celsius}, found, reason);
         expectWorksOrDamaged(worked, reason, what + " readings of " + name);
-        HistoryCsvLines(found, kUnitCelsius);
+        HistoryCsvLines(found, TemperatureUnit::Celsius);
         LayoutTrend(found, 800, 400);
     }
     auto writer = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite, reason);
     for (int round : {1, 3}) {
         AddOutcome outcome{};
-        bool worked =
-            writer && writer->add(testing::RoundDataSet(round), kUnitCelsius, "c", outcome, reason);
+        bool worked = writer && writer->add(testing::RoundDataSet(round), TemperatureUnit::Celsius,
+                                            "c", outcome, reason);
         // Rows left without their data set may also meet the database's own keys.
         EXPECT_TRUE(worked || !reason.empty()) << what << " add";
     }
@@ -53,8 +53,9 @@ TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
     std::string damaged = folder.file("damaged.sqlite");
     std::string reason;
     AddOutcome outcome{};
-    ASSERT_TRUE(OpenHistoryStore(SqliteFile{pristine}, HistoryAccess::ReadWrite, reason)
-                    ->add(testing::RoundDataSet(1), kUnitCelsius, "a", outcome, reason));
+    ASSERT_TRUE(
+        OpenHistoryStore(SqliteFile{pristine}, HistoryAccess::ReadWrite, reason)
+            ->add(testing::RoundDataSet(1), TemperatureUnit::Celsius, "a", outcome, reason));
     std::vector<std::pair<std::string, std::string>> columns;
     {
         SqliteConnection raw(pristine, HistoryAccess::ReadWrite);

@@ -3,7 +3,7 @@
 #include "history/HistoryData.h"
 #include "history/HistorySchema.h"
 #include "history/TestDatabase.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -29,16 +29,16 @@ protected:
     }
 
     AddOutcome add(const DataSet& data, const std::string& source = "round.qmc",
-                   std::string_view unit = kUnitCelsius) {
+                   TemperatureUnit unit = TemperatureUnit::Celsius) {
         AddOutcome outcome{};
         EXPECT_TRUE(store_->add(data, unit, source, outcome, reason_)) << reason_;
         return outcome;
     }
 
     std::vector<HistoryReading> readings(HistoryKey key, const std::string& name,
-                                         std::string_view unit = kUnitCelsius) {
+                                         TemperatureUnit unit = TemperatureUnit::Celsius) {
         std::vector<HistoryReading> found;
-        EXPECT_TRUE(store_->readings({key, name, std::string(unit)}, found, reason_)) << reason_;
+        EXPECT_TRUE(store_->readings({key, name, unit}, found, reason_)) << reason_;
         return found;
     }
 
@@ -117,10 +117,10 @@ TEST_P(HistoryStoreTest, ReadingsOfAnObjectAcrossTags) {
 }
 
 TEST_P(HistoryStoreTest, UnitsAreNeverMixed) {
-    add(RoundDataSet(1), "c.qmc", kUnitCelsius);
-    add(RoundDataSet(1), "f.qmf", kUnitFahrenheit);
-    auto celsius = readings(HistoryKey::Tag, "TAG2", kUnitCelsius);
-    auto fahrenheit = readings(HistoryKey::Tag, "TAG2", kUnitFahrenheit);
+    add(RoundDataSet(1), "c.qmc", TemperatureUnit::Celsius);
+    add(RoundDataSet(1), "f.qmf", TemperatureUnit::Fahrenheit);
+    auto celsius = readings(HistoryKey::Tag, "TAG2", TemperatureUnit::Celsius);
+    auto fahrenheit = readings(HistoryKey::Tag, "TAG2", TemperatureUnit::Fahrenheit);
     ASSERT_EQ(celsius.size(), 3u);
     ASSERT_EQ(fahrenheit.size(), 3u);
     EXPECT_EQ(celsius[0].sourceFile, "c.qmc");
@@ -136,7 +136,7 @@ TEST_P(HistoryStoreTest, TagsSumTheirReadingsAndSpanTheirTimes) {
     EXPECT_EQ(found[0].readings, 2);
     EXPECT_EQ(found[1].tag, "TAG2");
     EXPECT_EQ(found[1].object, "2号炉 炉壁");
-    EXPECT_EQ(found[1].unit, kUnitCelsius);
+    EXPECT_EQ(found[1].unit, TemperatureUnit::Celsius);
     EXPECT_EQ(found[1].readings, 6);
     EXPECT_EQ(found[1].first, RoundDataSet(1).group(2).recordTimes[0]);
     EXPECT_EQ(found[1].last, RoundDataSet(3).group(2).recordTimes[2]);
@@ -178,7 +178,7 @@ TEST_P(HistoryStoreTest, AFailedAddLeavesNothingOfItsDataSet) {
     DataSet bad = RoundDataSet(2);
     bad.group(2).recordValues[2] = 999.0f;
     AddOutcome outcome{};
-    EXPECT_FALSE(store_->add(bad, kUnitCelsius, "bad.qmc", outcome, reason_));
+    EXPECT_FALSE(store_->add(bad, TemperatureUnit::Celsius, "bad.qmc", outcome, reason_));
     EXPECT_NE(reason_.find("refused"), std::string::npos) << reason_;
     auto raw = testing::RawConnection(database_->location());
     EXPECT_EQ(raw->query("SELECT count(*) FROM data_set").at(0).at(0), "1");

@@ -5,7 +5,7 @@
 #include "history/PostgresModule.h"
 #include "history/SqlText.h"
 #include "history/StoredValue.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <cstdlib>
 #include <functional>
@@ -50,6 +50,7 @@ TEST(StoredValueTest, AValueThisProgramCannotHaveWrittenNamesTableRowAndColumn) 
         {[&] { StoredTime(row, "taken_at", "2026-02-30 00:00:00"); },
          "taken_at '2026-02-30 00:00:00' は日時ではありません"},
         {[&] { StoredAlarm(row, "alarm", "\x1b"); }, "alarm '\\x1b' は警報の印ではありません"},
+        {[&] { StoredUnit(row, "unit", "ﾟc"); }, "unit 'ﾟc' は単位ではありません"},
     };
     for (const auto& [read, message] : cases) {
         EXPECT_EQ(damageOf(read),
@@ -114,22 +115,22 @@ TEST(ContentHashTest, AnnotationsDoNotChangeIt) {
     annotated.group(1).target = "別物";
     annotated.group(1).measurer = "別人";
     annotated.group(1).remarks[0] = "別";
-    EXPECT_EQ(ContentHash(annotated, kUnitCelsius),
-              ContentHash(testing::SmallDataSet(), kUnitCelsius));
+    EXPECT_EQ(ContentHash(annotated, TemperatureUnit::Celsius),
+              ContentHash(testing::SmallDataSet(), TemperatureUnit::Celsius));
 }
 
 TEST(ContentHashTest, WhatTheThermometerRecordedChangesIt) {
     DataSet base = testing::SmallDataSet();
-    std::string hash = ContentHash(base, kUnitCelsius);
+    std::string hash = ContentHash(base, TemperatureUnit::Celsius);
     std::vector<DataSet> changed(4, base);
     changed[0].group(1).recordValues[0] += 0.1f;
     changed[1].group(2).recordTimes[0].second += 1;
     changed[2].group(3).tag = "OTHER";
     changed[3].deviceLabel = "VESTRA02";
     for (const DataSet& d : changed) {
-        EXPECT_NE(ContentHash(d, kUnitCelsius), hash);
+        EXPECT_NE(ContentHash(d, TemperatureUnit::Celsius), hash);
     }
-    EXPECT_NE(ContentHash(base, kUnitFahrenheit), hash);
+    EXPECT_NE(ContentHash(base, TemperatureUnit::Fahrenheit), hash);
     EXPECT_EQ(hash.size(), 32u);
 }
 

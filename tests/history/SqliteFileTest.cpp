@@ -3,7 +3,7 @@
 #include "history/HistoryStore.h"
 #include "history/SqliteConnection.h"
 #include "history/TestDatabase.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -30,7 +30,8 @@ protected:
 
     bool addRound(int round) {
         AddOutcome outcome{};
-        return store_->add(testing::RoundDataSet(round), kUnitCelsius, "r.qmc", outcome, reason_);
+        return store_->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc", outcome,
+                           reason_);
     }
 
     std::string count() {
@@ -100,7 +101,8 @@ TEST_F(SqliteFileTest, ReadingWritesNothing) {
     auto reader = open(path_, HistoryAccess::ReadOnly);
     ASSERT_NE(reader, nullptr) << reason_;
     AddOutcome outcome{};
-    EXPECT_FALSE(reader->add(testing::RoundDataSet(2), kUnitCelsius, "r.qmc", outcome, reason_));
+    EXPECT_FALSE(
+        reader->add(testing::RoundDataSet(2), TemperatureUnit::Celsius, "r.qmc", outcome, reason_));
     reader.reset();
     EXPECT_EQ(testing::ReadBytes(path_), bytes);
     EXPECT_EQ(testing::ReadBytes(folder_.file("empty.sqlite")), "");

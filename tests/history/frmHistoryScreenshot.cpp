@@ -4,7 +4,7 @@
 #include "files/TempFolder.h"
 #include "history/HistoryData.h"
 #include "history/frmHistory.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,10 +26,10 @@ int main(int argc, char* argv[]) {
     for (int round = 1; round <= 8; ++round) {
         history::AddOutcome outcome{};
         std::string source = "/home/plant/点検/2026-" + std::to_string(round + 1) + ".qmc";
-        store->add(testing::RoundDataSet(round), kUnitCelsius, source, outcome, reason);
+        store->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, source, outcome, reason);
     }
     testing::RecordingMessages messages;
-    frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+    frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;

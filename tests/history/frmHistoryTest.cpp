@@ -8,7 +8,7 @@
 #include "history/HistoryData.h"
 #include "history/QtHistoryRecorder.h"
 #include "history/SqliteConnection.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,7 +29,8 @@ class frmHistoryTest : public QObject {
     void add(const DataSet& data, const std::string& source) {
         history::AddOutcome outcome{};
         std::string reason;
-        QVERIFY2(store->add(data, kUnitCelsius, source, outcome, reason), reason.c_str());
+        QVERIFY2(store->add(data, TemperatureUnit::Celsius, source, outcome, reason),
+                 reason.c_str());
     }
 
     template <typename T> T* find(QWidget& parent, const char* name) {
@@ -48,7 +49,7 @@ private slots:
     }
 
     void offersTagsThenObjectsOfTheUnit() {
-        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
         auto* choices = find<QComboBox>(window, "cboKey");
         QStringList items;
         for (int i = 0; i < choices->count(); ++i) {
@@ -59,7 +60,7 @@ private slots:
     }
 
     void showsEveryReadingOfTheChoiceWithItsSource() {
-        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
         window.choose(1);
         auto* table = find<QTableWidget>(window, "vsfgHistory");
         QCOMPARE(table->rowCount(), 6);
@@ -72,7 +73,7 @@ private slots:
     }
 
     void aDoubleClickAsksForTheSourceFile() {
-        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
         window.choose(1);
         QSignalSpy opened(&window, &frmHistory::openFileRequested);
         auto* table = find<QTableWidget>(window, "vsfgHistory");
@@ -82,17 +83,17 @@ private slots:
     }
 
     void exportsTheShownRowsAsTheToolDoes() {
-        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
         window.choose(2);
         std::string path = folder.file("wall.csv");
         QVERIFY(window.exportCsv(path));
-        QCOMPARE(testing::ReadBytes(path),
-                 EncodeLines(history::HistoryCsvLines(window.readings(), kUnitCelsius)));
+        QCOMPARE(testing::ReadBytes(path), EncodeLines(history::HistoryCsvLines(
+                                               window.readings(), TemperatureUnit::Celsius)));
         QCOMPARE(window.readings().size(), std::size_t(6));
     }
 
     void aFailedExportShowsTheFileError() {
-        frmHistory window(store.get(), "", std::string(kUnitCelsius), messages);
+        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
         window.choose(1);
         messages.entries.clear();
         QVERIFY(!window.exportCsv(folder.file("missing/wall.csv")));
@@ -102,7 +103,7 @@ private slots:
 
     void withoutAHistoryItSaysWhyAndOffersNothing() {
         frmHistory window(nullptr, "postgresql://db:1/h: Connection refused",
-                          std::string(kUnitCelsius), messages);
+                          TemperatureUnit::Celsius, messages);
         QVERIFY(!find<QComboBox>(window, "cboKey")->isEnabled());
         QVERIFY(!find<QPushButton>(window, "cmdExport")->isEnabled());
         QVERIFY(find<QLabel>(window, "lblStatus")->text().contains("Connection refused"));
@@ -112,7 +113,7 @@ private slots:
     void aFailingHistoryIsOneStatusBarNote() {
         DataStore data;
         MainWindowSettings settings;
-        frmMain window(data, std::string(kUnitCelsius), settings, messages);
+        frmMain window(data, TemperatureUnit::Celsius, settings, messages);
         data.currentData = testing::RoundDataSet(3);
         testing::WriteBytes(folder.file("not-a-db"), "text");
         QtHistoryRecorder failing(window, {folder.file("not-a-db"), true});
@@ -126,8 +127,8 @@ private slots:
         QVERIFY(working.note()->isHidden());
         std::vector<history::HistoryReading> found;
         std::string reason;
-        QVERIFY(store->readings({history::HistoryKey::Tag, "TAG2", std::string(kUnitCelsius)},
-                                found, reason));
+        QVERIFY(store->readings({history::HistoryKey::Tag, "TAG2", TemperatureUnit::Celsius}, found,
+                                reason));
         QCOMPARE(found.size(), std::size_t(9));
     }
 
@@ -136,7 +137,7 @@ private slots:
     void aDamagedHistoryIsTheSameNote() {
         DataStore data;
         MainWindowSettings settings;
-        frmMain window(data, std::string(kUnitCelsius), settings, messages);
+        frmMain window(data, TemperatureUnit::Celsius, settings, messages);
         data.currentData = testing::RoundDataSet(1);
         store.reset();
         history::SqliteConnection raw(folder.file("h.sqlite"), history::HistoryAccess::ReadWrite);
@@ -154,7 +155,7 @@ private slots:
     void theSettingTurnsRecordingOff() {
         DataStore data;
         MainWindowSettings settings;
-        frmMain window(data, std::string(kUnitCelsius), settings, messages);
+        frmMain window(data, TemperatureUnit::Celsius, settings, messages);
         data.currentData = testing::RoundDataSet(4);
         QtHistoryRecorder off(window, {folder.file("h.sqlite"), false});
         off.record("/plant/may.qmc");

@@ -2,7 +2,7 @@
 #include "files/DataFile.h"
 #include "files/SampleData.h"
 #include "files/TempFolder.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 #include "support/SmallDisk.h"
 #include "support/ToolRun.h"
@@ -28,7 +28,7 @@ protected:
         DataStore store;
         store.currentData = testing::SmallDataSet();
         testing::RecordingMessages messages;
-        ASSERT_TRUE(SaveDataFile(input_, store, kUnitCelsius, messages));
+        ASSERT_TRUE(SaveDataFile(input_, store, TemperatureUnit::Celsius, messages));
     }
 
     // The tool with settings of its own and the locale of the C library, whose paper is A4,

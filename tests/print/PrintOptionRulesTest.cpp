@@ -59,7 +59,7 @@ TEST(PrintMenu, ItemSetsChooseSettingsOrDataLines) {
     OpenPrintMenu(s, store.currentData);
     ApplyItemSet(s, 1);
     EXPECT_EQ(s.PrintGroupOption, 1);
-    auto settingsOnly = ReportLines(store.currentData, s.options, "ﾟC");
+    auto settingsOnly = ReportLines(store.currentData, s.options, TemperatureUnit::Celsius);
     EXPECT_TRUE(hasLineWith(settingsOnly, "ﾀｸﾞ") && hasLineWith(settingsOnly, "放射率") &&
                 hasLineWith(settingsOnly, "上限値") && hasLineWith(settingsOnly, "下限値"));
     EXPECT_FALSE(hasLineWith(settingsOnly, "収録No.") || hasLineWith(settingsOnly, "最大値") ||
@@ -67,7 +67,7 @@ TEST(PrintMenu, ItemSetsChooseSettingsOrDataLines) {
 
     ApplyItemSet(s, 2);
     EXPECT_EQ(s.PrintGroupOption, 2);
-    auto dataOnly = ReportLines(store.currentData, s.options, "ﾟC");
+    auto dataOnly = ReportLines(store.currentData, s.options, TemperatureUnit::Celsius);
     EXPECT_FALSE(hasLineWith(dataOnly, "ﾀｸﾞ") || hasLineWith(dataOnly, "放射率") ||
                  hasLineWith(dataOnly, "上限値") || hasLineWith(dataOnly, "下限値"));
     EXPECT_TRUE(hasLineWith(dataOnly, "収録No.") && hasLineWith(dataOnly, "    警報    備考") &&

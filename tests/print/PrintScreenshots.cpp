@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     OutputPlace outputs{""};
     testing::RecordingMessages messages;
     PrintJob job{store.currentData,
-                 "ﾟC",
+                 TemperatureUnit::Celsius,
                  settings,
                  {destination, system, dialogs, currentFile, outputs},
                  messages};

@@ -46,7 +46,9 @@ struct Bench {
             testing::SampleStore({{{SampleTime(0), 22.5f, ""}}, {}, {{SampleTime(1), 40.f, ""}}});
     }
     PrintPlace place() { return {destination, system, dialogs, currentFile, outputs}; }
-    PrintJob job() { return {store.currentData, "ﾟF", settings, place(), messages}; }
+    PrintJob job() {
+        return {store.currentData, TemperatureUnit::Fahrenheit, settings, place(), messages};
+    }
     std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
     void answerFile(const char* name) { dialogs.answers.push_back(file(name)); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
@@ -212,7 +214,7 @@ void PrintWindowsTest::printCommandOpensTheMenuOnTheDestination() {
         label = child<QLabel>(m, "lblPrName")->text();
         click(m, "cmdCancel");
     });
-    RunPrintCommand(nullptr, b.store, "ﾟC", b.settings, b.place(), b.messages);
+    RunPrintCommand(nullptr, b.store, TemperatureUnit::Celsius, b.settings, b.place(), b.messages);
     QCOMPARE(label, shown);
     QCOMPARE(menu.seen, !shown.isEmpty());
     if (shown.isEmpty()) {
@@ -231,7 +233,8 @@ void PrintWindowsTest::pdfRunWritesTheChosenFileAndNamesIt() {
     b.settings.PrintDataOption = true;
     b.answerFile("report"); // typed without extension
     OnModal<frmPrnMenu> menu([&](frmPrnMenu& m) { click(m, "cmdOK"); });
-    RunPrintCommand(nullptr, b.store, "ﾟF", b.settings, b.place(), b.messages);
+    RunPrintCommand(nullptr, b.store, TemperatureUnit::Fahrenheit, b.settings, b.place(),
+                    b.messages);
     std::string path = b.file("report.pdf");
     QCOMPARE(b.files(), QStringList{"report.pdf"});
     QCOMPARE(b.destination.lastPdfPath, path);

@@ -25,7 +25,8 @@ DataStore threeReadings() {
 }
 
 std::vector<std::string> firstPage(const DataSet& data, const PrintOptions& o) {
-    auto pages = PaginateReport(ReportLines(data, o, "ﾟC"), o.printPageNumber, 60);
+    auto pages =
+        PaginateReport(ReportLines(data, o, TemperatureUnit::Celsius), o.printPageNumber, 60);
     return pages.empty() ? std::vector<std::string>{} : pages.front().lines;
 }
 
@@ -62,7 +63,7 @@ TEST(ReportLines, EverySwitchOnWithOneGroupOfThreeReadings) {
 TEST(ReportLines, ValuesAndColumnsLineUpInAFixedPitchFont) {
     // In code page 932 a character's byte count is its width in columns.
     DataStore store = threeReadings();
-    auto lines = ReportLines(store.currentData, onlyGroup(1), "ﾟC");
+    auto lines = ReportLines(store.currentData, onlyGroup(1), TemperatureUnit::Celsius);
     ASSERT_EQ(lines.size(), 21u);
     std::vector<std::pair<std::size_t, std::string>> values = {
         {0, "ライン点検"}, {1, "2008/03/01 09:15:30"},
@@ -84,7 +85,7 @@ TEST(ReportLines, ValuesAndColumnsLineUpInAFixedPitchFont) {
 
 TEST(ReportLines, GroupWithoutReadingsEndsAfterItsCount) {
     DataStore store = threeReadings();
-    auto lines = ReportLines(store.currentData, onlyGroup(2), "ﾟF");
+    auto lines = ReportLines(store.currentData, onlyGroup(2), TemperatureUnit::Fahrenheit);
     std::vector<std::string> group(lines.begin() + 5, lines.end());
     std::vector<std::string> expected = {
         "",
@@ -105,7 +106,7 @@ TEST(ReportLines, SwitchedOffLinesAndStatisticsWithoutTheTableTakeNoRoom) {
     PrintOptions o = onlyGroup(1);
     o.printRecords = false;
     o.printSubject = o.printTag = false;
-    auto lines = ReportLines(store.currentData, o, "ﾟC");
+    auto lines = ReportLines(store.currentData, o, TemperatureUnit::Celsius);
     EXPECT_EQ(lines.back(), "    収録数  3件");
     EXPECT_EQ(lines.size(), 4u + 2u + 6u);
     EXPECT_EQ(lines.front(), "日時        2008/03/01 09:15:30");

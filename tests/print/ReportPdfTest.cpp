@@ -46,14 +46,15 @@ void ReportPdfTest::fullDataSetPrintsOnFiveA4Pages() {
     QString path = dir.filePath(QStringLiteral("report.pdf"));
     DataStore store = testing::FullSampleStore();
     std::string error;
-    QVERIFY(WriteReportPdf(store.currentData, "ﾟC", ReportPaper::A4, path.toStdString(), error));
+    QVERIFY(WriteReportPdf(store.currentData, TemperatureUnit::Celsius, ReportPaper::A4,
+                           path.toStdString(), error));
     QVERIFY2(error.empty(), error.c_str());
     QVERIFY(QFileInfo(path).permission(QFileDevice::ReadOther));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.pdf")});
 
     // A4 less 11 mm at top and bottom is 275 mm; a 10-point IPAGothic line is 3.80 mm: 72
     // lines, of which two start the page. 5 header lines and 15 groups of 23 lines make 350.
-    auto body = ReportLines(store.currentData, AllPrintOptions(), "ﾟC");
+    auto body = ReportLines(store.currentData, AllPrintOptions(), TemperatureUnit::Celsius);
     QCOMPARE(body.size(), std::size_t{350});
     auto expected = PaginateReport(body, true, 72);
     auto pages = testing::PdfPages(path);
@@ -94,8 +95,8 @@ void ReportPdfTest::textStaysInsideThePrintableArea() {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("report.pdf"));
     std::string error;
-    QVERIFY(WriteReportPdf(testing::FullSampleStore().currentData, "ﾟC", paper, path.toStdString(),
-                           error));
+    QVERIFY(WriteReportPdf(testing::FullSampleStore().currentData, TemperatureUnit::Celsius, paper,
+                           path.toStdString(), error));
     auto pages = testing::PdfWordBoxes(path);
     QCOMPARE(pages.size(), std::size_t(pageCount));
     for (const auto& page : pages) {
@@ -120,7 +121,8 @@ void ReportPdfTest::documentCarriesTitleCreatorAndItsFonts() {
     QString path = dir.filePath(QStringLiteral("report.pdf"));
     std::string error;
     DataStore store = testing::FullSampleStore();
-    QVERIFY(WriteReportPdf(store.currentData, "ﾟC", ReportPaper::A4, path.toStdString(), error));
+    QVERIFY(WriteReportPdf(store.currentData, TemperatureUnit::Celsius, ReportPaper::A4,
+                           path.toStdString(), error));
     QCOMPARE(testing::PdfInfo(path, QStringLiteral("Title")),
              QStringLiteral("VESTRAﾃﾞｰﾀ処理ｿﾌﾄ ライン点検"));
     QCOMPARE(testing::PdfInfo(path, QStringLiteral("Creator")),
@@ -153,7 +155,8 @@ void ReportPdfTest::oldFileStaysWhenTheReportFails() {
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
     std::string error;
     DataStore store = testing::FullSampleStore();
-    QVERIFY(!WriteReportPdf(store.currentData, "ﾟC", ReportPaper::A4, path.toStdString(), error));
+    QVERIFY(!WriteReportPdf(store.currentData, TemperatureUnit::Celsius, ReportPaper::A4,
+                            path.toStdString(), error));
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }

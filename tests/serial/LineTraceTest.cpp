@@ -5,7 +5,7 @@
 #include "device/RecordingObserver.h"
 #include "device/ScriptedPort.h"
 #include "files/TempFolder.h"
-#include "shell/Common.h"
+#include "shell/TemperatureUnit.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -92,7 +92,7 @@ protected:
         EXPECT_TRUE(trace.open(path, reason)) << reason;
         EXPECT_TRUE(port.open(reason));
         state.CurrentMode = mode;
-        Connection connection(port, state, data, std::string(kUnitCelsius), observer);
+        Connection connection(port, state, data, TemperatureUnit::Celsius, observer);
         connection.setTrace(&trace);
         connection.runFromStart();
         EXPECT_TRUE(trace.flush(reason)) << reason;

@@ -50,7 +50,7 @@ private:
         other.currentData.subject = "demo file";
         std::string path = folder->file(name);
         testing::RecordingMessages quiet;
-        if (!SaveDataFile(path, other, "ﾟC", quiet)) {
+        if (!SaveDataFile(path, other, TemperatureUnit::Celsius, quiet)) {
             qFatal("could not write %s", path.c_str());
         }
         return path;
@@ -66,7 +66,7 @@ private slots:
         outputs = OutputPlace("/documents/");
         written.clear();
         outputs.onWritten = [this](const std::string& path) { written.push_back(path); };
-        window = std::make_unique<frmMain>(store, "ﾟC", settings, messages);
+        window = std::make_unique<frmMain>(store, TemperatureUnit::Celsius, settings, messages);
         handler = new FileCommandHandler(*window, dialogs, currentFilePath, outputs, messages);
     }
     void cleanup() {

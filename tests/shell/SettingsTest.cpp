@@ -28,7 +28,8 @@ protected:
     Settings load(const std::string& cp932) {
         std::ofstream(path_, std::ios::binary) << cp932;
         Settings s;
-        s.CurrentUnit = "unset";
+        // Not the default, so that Celsius is what was read.
+        s.CurrentUnit = TemperatureUnit::Fahrenheit;
         LoadSettings(path_, s);
         return s;
     }
@@ -49,7 +50,7 @@ TEST_F(SettingsTest, DefaultFileIsTheEightLines) {
     ASSERT_TRUE(WriteDefaultSettingsFile(path_));
     EXPECT_EQ(contents(), kDefaultFile);
     Settings s = load(kDefaultFile);
-    EXPECT_EQ(s.CurrentUnit, kUnitCelsius);
+    EXPECT_EQ(s.CurrentUnit, TemperatureUnit::Celsius);
     EXPECT_TRUE(s.AskModelType);
     EXPECT_EQ(s.PortNumber, 1);
     EXPECT_FALSE(s.PrintDataOption);
@@ -61,13 +62,13 @@ TEST_F(SettingsTest, UnitIsFahrenheitOnlyForTheFahrenheitText) {
     EXPECT_EQ(load("[Setting]\r\nUnit=\xdf"
                    "f\r\n")
                   .CurrentUnit,
-              kUnitFahrenheit);
+              TemperatureUnit::Fahrenheit);
     EXPECT_EQ(load("[Setting]\r\nUnit= \xdf"
                    "F \r\n")
                   .CurrentUnit,
-              kUnitFahrenheit);
-    EXPECT_EQ(load("[Setting]\r\nUnit=F\r\n").CurrentUnit, kUnitCelsius);
-    EXPECT_EQ(load("").CurrentUnit, kUnitCelsius);
+              TemperatureUnit::Fahrenheit);
+    EXPECT_EQ(load("[Setting]\r\nUnit=F\r\n").CurrentUnit, TemperatureUnit::Celsius);
+    EXPECT_EQ(load("").CurrentUnit, TemperatureUnit::Celsius);
 }
 
 TEST_F(SettingsTest, PortOutsideOneToSixteenIsPortOne) {
@@ -122,7 +123,7 @@ TEST_F(SettingsTest, SavingKeepsForeignLinesAndReadsBack) {
                                                                   "com12=/dev/ttyACM1\r\nX=y\r\n";
     }
     Settings s;
-    s.CurrentUnit = kUnitFahrenheit;
+    s.CurrentUnit = TemperatureUnit::Fahrenheit;
     s.PortNumber = 3;
     s.AskModelType = false;
     s.PrintDataOption = true;
@@ -136,7 +137,7 @@ TEST_F(SettingsTest, SavingKeepsForeignLinesAndReadsBack) {
                           "X=y\r\n");
     Settings back;
     LoadSettings(path_, back);
-    EXPECT_EQ(back.CurrentUnit, kUnitFahrenheit);
+    EXPECT_EQ(back.CurrentUnit, TemperatureUnit::Fahrenheit);
     EXPECT_EQ(back.PortNumber, 3);
     EXPECT_FALSE(back.AskModelType);
     EXPECT_TRUE(back.PrintDataOption);

@@ -2,7 +2,7 @@ list(APPEND VESTRA_CORE_TESTS
     shell/AboutTextTest.cpp
     shell/TextCodecTest.cpp
     shell/VisibleTextTest.cpp
-    shell/CommonTest.cpp
+    shell/TemperatureUnitTest.cpp
     shell/NumberFormatTest.cpp
     shell/JsonTextTest.cpp
     shell/DateTimeTest.cpp

@@ -38,7 +38,7 @@ private slots:
     }
 
     void askModeWaitsWithTheStoredTypePreselected() {
-        frmSplash splash("ﾟF", true);
+        frmSplash splash(TemperatureUnit::Fahrenheit, true);
         QVERIFY(splash.optType[1]->isChecked());
         QVERIFY(!splash.optType[1]->isHidden());
         QVERIFY(!splash.tmrOpen->isActive());
@@ -46,22 +46,22 @@ private slots:
         splash.chkType->setChecked(true);
         splash.cmdOK_Click();
         QCOMPARE(splash.result(), int(QDialog::Accepted));
-        QCOMPARE(splash.currentUnit(), std::string("ﾟC"));
+        QCOMPARE(splash.currentUnit(), TemperatureUnit::Celsius);
         QVERIFY(!splash.askModelType());
     }
 
     void enterOnAnOptionActsAsOk() {
-        frmSplash splash("ﾟC", true);
+        frmSplash splash(TemperatureUnit::Celsius, true);
         splash.show();
         splash.optType[1]->setChecked(true);
         splash.optType[1]->setFocus();
         QTest::keyClick(splash.optType[1], Qt::Key_Return);
         QCOMPARE(splash.result(), int(QDialog::Accepted));
-        QCOMPARE(splash.currentUnit(), std::string("ﾟF"));
+        QCOMPARE(splash.currentUnit(), TemperatureUnit::Fahrenheit);
     }
 
     void splashModeShowsTheUnitAndGoesOnByItself() {
-        frmSplash splash("ﾟF", false);
+        frmSplash splash(TemperatureUnit::Fahrenheit, false);
         QVERIFY(splash.optType[0]->isHidden());
         QVERIFY(splash.cmdOK->isHidden());
         QVERIFY(!splash.chkType->isEnabled());
@@ -70,12 +70,12 @@ private slots:
         QSignalSpy accepted(&splash, &QDialog::accepted);
         splash.show();
         QTRY_COMPARE_WITH_TIMEOUT(accepted.count(), 1, 5000);
-        QCOMPARE(splash.currentUnit(), std::string("ﾟF"));
+        QCOMPARE(splash.currentUnit(), TemperatureUnit::Fahrenheit);
         QVERIFY(!splash.askModelType());
     }
 
     void closingWithoutOkIsNotAccepted() {
-        frmSplash splash("ﾟC", true);
+        frmSplash splash(TemperatureUnit::Celsius, true);
         splash.show();
         QTest::keyClick(&splash, Qt::Key_Escape);
         QVERIFY(splash.isVisible());

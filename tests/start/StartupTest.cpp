@@ -75,7 +75,7 @@ private slots:
         QVERIFY(started.has_value());
         QVERIFY(asked);
         QCOMPARE(testing::ReadBytes(settingsFile()), kDefaultFile);
-        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟC"));
+        QCOMPARE(started->settings.CurrentUnit, TemperatureUnit::Celsius);
         QVERIFY(started->settings.AskModelType);
         QCOMPARE(started->settings.PortNumber, std::int16_t{1});
         QVERIFY(started->settings.CurrentFilePath.empty());
@@ -93,7 +93,7 @@ private slots:
         });
         std::optional<StartedRun> started = StartUp(settingsFile(), true, messages);
         QVERIFY(started.has_value());
-        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟF"));
+        QCOMPARE(started->settings.CurrentUnit, TemperatureUnit::Fahrenheit);
         QVERIFY(!started->settings.AskModelType);
         QCOMPARE(started->settings.PortNumber, std::int16_t{4});
         QCOMPARE(started->settings.CurrentFilePath, std::string("/d/a.qmc"));
@@ -108,7 +108,7 @@ private slots:
         std::optional<StartedRun> started = StartUp(settingsFile(), true, messages);
         QVERIFY(clock.elapsed() >= 1900);
         QVERIFY(started.has_value());
-        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟF"));
+        QCOMPARE(started->settings.CurrentUnit, TemperatureUnit::Fahrenheit);
         QVERIFY(!started->settings.AskModelType);
     }
 
@@ -117,9 +117,9 @@ private slots:
         writeSettings("[Setting]\r\nUnit=\xdf"
                       "C\r\nUnitChange=1\r\n");
         std::optional<StartedRun> started =
-            StartUp(settingsFile(), true, messages, TemperatureUnit(kUnitFahrenheit));
+            StartUp(settingsFile(), true, messages, TemperatureUnit::Fahrenheit);
         QVERIFY(started.has_value());
-        QCOMPARE(started->settings.CurrentUnit, std::string("ﾟF"));
+        QCOMPARE(started->settings.CurrentUnit, TemperatureUnit::Fahrenheit);
         QVERIFY(started->settings.AskModelType);
     }
 
@@ -144,7 +144,7 @@ private slots:
     }
 
     void theRunStartsFromTheSettingsAndWritesThemBack() {
-        Settings start{.CurrentUnit = "ﾟF",
+        Settings start{.CurrentUnit = TemperatureUnit::Fahrenheit,
                        .AskModelType = false,
                        .PortNumber = 5,
                        .PrintDataOption = true,
@@ -152,7 +152,7 @@ private slots:
                        .CurrentFilePath = {},
                        .Ports = {}};
         AppSession session(PrepareSettings(settingsFile()), start, messages);
-        QCOMPARE(session.window().unit(), std::string("ﾟF"));
+        QCOMPARE(session.window().unit(), TemperatureUnit::Fahrenheit);
         QCOMPARE(session.window().portNumber(), 5);
         QVERIFY(session.print.PrintDataOption);
         QCOMPARE(session.print.PrintGroupOption, std::int16_t{2});
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(session.saveSettings());
         Settings written;
         LoadSettings(settingsFile(), written);
-        QCOMPARE(written.CurrentUnit, std::string("ﾟF"));
+        QCOMPARE(written.CurrentUnit, TemperatureUnit::Fahrenheit);
         QCOMPARE(written.PortNumber, std::int16_t{3});
         QVERIFY(written.AskModelType && written.PrintDataOption);
         QCOMPARE(written.PrintGroupOption, std::int16_t{1});

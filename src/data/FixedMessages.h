@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/MessageSink.h"
+
+namespace vestra {
+
+// The two message boxes whose text is the same wherever they are shown.
+void ShowNotSupported(MessageSink& messages);
+void ShowInputError(MessageSink& messages);
+
+} // namespace vestra
