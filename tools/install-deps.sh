@@ -13,6 +13,7 @@ packages=(
     cups printer-driver-cups-pdf
     libsqlite3-dev libpq-dev postgresql sqlite3 libcli11-dev
     nlohmann-json3-dev python3-jsonschema
+    libcpp-httplib-dev
     dpkg-dev desktop-file-utils appstream shared-mime-info libxml2-utils
 )
 
