@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need.
+# Installs the Debian packages the build, the tests and the demo need; with --tests also what
+# only the test run and the benchmarks need (the browser that walks through the web view, the
+# HTTP load generator), so that the first command of the README stays small.
 set -euo pipefail
 
 packages=(
@@ -16,6 +18,9 @@ packages=(
     libcpp-httplib-dev
     dpkg-dev desktop-file-utils appstream shared-mime-info libxml2-utils
 )
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(chromium chromium-driver python3-selenium wrk)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

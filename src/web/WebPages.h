@@ -51,6 +51,10 @@ std::string MessagePage(const std::string& base, std::string_view title, std::st
 // The page's look: alarm colours as the history window shows them, high in red, low in blue.
 std::string_view StyleSheet();
 
+// The pages' icon: a browser asks for one, and a page names it so that the question stays
+// below the base path.
+std::string_view IconSvg();
+
 // The frame of every page: head with the style sheet, the links to the overview and the data
 // sets, then the body (HTML already).
 std::string PageFrame(const std::string& base, std::string_view title, std::string_view body);

@@ -49,7 +49,8 @@ WebResponse WebSite::handle(const WebRequest& request) {
     } else {
         response = route(request, request.path.substr(base.size()));
     }
-    secure(response, request.path == base + "/style.css" && response.status == 200);
+    bool fixed = request.path == base + "/style.css" || request.path == base + "/icon.svg";
+    secure(response, fixed && response.status == 200);
     return response;
 }
 
@@ -64,6 +65,9 @@ WebResponse WebSite::route(const WebRequest& request, const std::string& path) {
     }
     if (path == "/style.css") {
         return Answer(200, "text/css; charset=utf-8", std::string(StyleSheet()));
+    }
+    if (path == "/icon.svg") {
+        return Answer(200, "image/svg+xml", std::string(IconSvg()));
     }
     if (path == "/login") {
         return login(request);
