@@ -247,8 +247,8 @@ bool SqlHistoryStore::updateRemarks(const std::string& id, const DataSet& data) 
     return changed;
 }
 
-// The list of tags adds up the groups' counts; one count out of range would make the sum
-// meaningless (or too large to add), so the groups are checked first.
+// The list of tags and the list of data sets add up the groups' counts; one count out of range
+// would make the sum meaningless (or too large to add), so the groups are checked first.
 void SqlHistoryStore::checkReadingCounts() {
     auto wrong = connection_->query(
         "SELECT data_set_id, number, record_count FROM group_setting WHERE record_count IS NULL"
@@ -305,6 +305,7 @@ bool SqlHistoryStore::readings(const HistoryQuery& query, std::vector<HistoryRea
 bool SqlHistoryStore::dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,
                                long long& total, std::string& reason) {
     try {
+        checkReadingCounts();
         total = StoredInteger({"data_set", "count"}, "id",
                               connection_->query("SELECT count(*) FROM data_set").at(0).at(0), 0,
                               kLargestKey);
@@ -327,6 +328,7 @@ bool SqlHistoryStore::dataSets(long long offset, long long limit, std::vector<Da
 bool SqlHistoryStore::dataSet(long long id, StoredDataSet& stored, bool& found,
                               std::string& reason) {
     try {
+        checkReadingCounts();
         auto rows = connection_->query(std::string(kDataSetsSql) + " WHERE d.id = ?", {number(id)});
         found = !rows.empty();
         if (!found) {
