@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need.
+# Installs the Debian packages the build, the tests and the demo need; with --tests also what
+# only the test run and the benchmarks need (the browser that walks through the web view, the
+# HTTP load generator, the package checks' lintian and hardening-check), so that the first
+# command of the README stays small.
 set -euo pipefail
 
 packages=(
@@ -13,11 +16,16 @@ packages=(
     cups printer-driver-cups-pdf
     libsqlite3-dev libpq-dev postgresql sqlite3 libcli11-dev
     nlohmann-json3-dev python3-jsonschema
+    libcpp-httplib-dev
     dpkg-dev desktop-file-utils appstream shared-mime-info libxml2-utils
 )
-# The package checks' lintian and hardening-check, without what devscripts recommends for a
-# Debian developer's other work (keyrings, upload tools).
-lean_packages=(lintian devscripts)
+# Installed without what they recommend for a Debian developer's other work (keyrings, upload
+# tools).
+lean_packages=()
+if [ "${1:-}" = "--tests" ]; then
+    packages+=(chromium chromium-driver python3-selenium wrk)
+    lean_packages+=(lintian devscripts)
+fi
 
 missing() {
     for p in "$@"; do

@@ -67,7 +67,7 @@ for type in application/x-vestra-celsius:qmc application/x-vestra-fahrenheit:qmf
         fail "the desktop entry does not open ${type%%:*}"
 done
 
-for program in vestra vestra-cli vestra-sim; do
+for program in vestra vestra-cli vestra-sim vestra-web; do
     [[ -x "$root/usr/bin/$program" ]] || fail "$program is not installed"
     [[ -f "$share/man/man1/$program.1.gz" ]] || fail "no manual page for $program"
     version=$("$root/usr/bin/$program" --version) || fail "$program --version failed"
@@ -75,6 +75,9 @@ for program in vestra vestra-cli vestra-sim; do
         fail "$program --version says '$version'"
 done
 [[ -f "$share/vestra/help/index.html" ]] || fail "no help document"
+# The web view's service comes with the package but is left to the administrator to enable.
+[[ -f "$root/usr/lib/systemd/system/vestra-web.service" ]] || fail "no systemd unit for vestra-web"
+[[ ! -e "$root/etc/systemd" ]] || fail "the package enables a service"
 bash -n "$share/bash-completion/completions/vestra-cli" || fail "no bash completion for vestra-cli"
 [[ -f "$share/doc/vestra/copyright" ]] || fail "no copyright file"
 zcat "$share/doc/vestra/changelog.gz" | dpkg-parsechangelog -l - -S Version >"$work/changes.log" ||

@@ -3,7 +3,7 @@
 # non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
+bash tools/install-deps.sh --tests
 bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
 # The history's server tests run against a private PostgreSQL server, stopped at the end.

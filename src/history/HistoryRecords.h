@@ -50,6 +50,26 @@ struct HistoryReading {
     float value = 0;
     std::string remark;
     AlarmMark alarm = AlarmMark::None;
+    long long dataSet = 0; // the data set's key in the database
+};
+
+// One line of the list of data sets: what the data set's own row says, and the readings of its
+// groups.
+struct DataSetSummary {
+    long long id = 0;
+    DateTime clock;
+    std::string label;
+    std::string subject;
+    TemperatureUnit unit = TemperatureUnit::Celsius;
+    std::string sourceFile;
+    long long readings = 0;
+};
+
+// One data set as it was added: its line of the list and its 15 groups with their readings and
+// statistics.
+struct StoredDataSet {
+    DataSetSummary summary;
+    DataSet data;
 };
 
 } // namespace vestra::history

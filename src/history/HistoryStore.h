@@ -32,6 +32,14 @@ public:
     // The readings of the query, oldest first.
     virtual bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
                           std::string& reason) = 0;
+
+    // At most limit data sets, newest first, after skipping offset of them; total is the number
+    // of data sets in the history.
+    virtual bool dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,
+                          long long& total, std::string& reason) = 0;
+
+    // The data set of the key; found is false (and the call true) when there is none.
+    virtual bool dataSet(long long id, StoredDataSet& stored, bool& found, std::string& reason) = 0;
 };
 
 // Opens the history: a server, or a database file. For writing, a missing file is created

@@ -1,5 +1,6 @@
 #include "history/SqlHistoryStore.h"
 
+#include "data/GroupStatistics.h"
 #include "history/ContentHash.h"
 #include "history/SqlText.h"
 #include "history/StoredValue.h"
@@ -41,6 +42,7 @@ HistoryReading readingOf(const SqlRow& row) {
     StoredRow group{"group_setting", row[16] + "/" + row[5]};
     StoredRow reading = readingRow(row[16], row[5], row[11]);
     HistoryReading r;
+    r.dataSet = StoredInteger(dataSet, "id", row[16], 1, std::numeric_limits<long long>::max());
     r.sourceFile = row[0];
     r.clock = StoredTime(dataSet, "clock", row[1]);
     r.subject = row[2];
@@ -73,6 +75,25 @@ std::string readingsSql(HistoryKey key) {
     std::string sql = kReadingsSql;
     sql.replace(sql.find("%KEY%"), 5, key == HistoryKey::Tag ? "tag" : "object");
     return sql;
+}
+
+constexpr long long kLargestKey = std::numeric_limits<long long>::max();
+
+// Each data set's readings are the sum of its groups' counts, read from the group index.
+constexpr const char* kDataSetsSql =
+    "SELECT d.id, d.clock, d.label, d.subject, d.unit, d.source_file,"
+    " coalesce((SELECT sum(g.record_count) FROM group_setting g WHERE g.data_set_id = d.id), 0)"
+    " FROM data_set d";
+
+DataSetSummary summaryOf(const SqlRow& row) {
+    StoredRow where{"data_set", row[0]};
+    return {StoredInteger(where, "id", row[0], 1, kLargestKey),
+            StoredTime(where, "clock", row[1]),
+            row[2],
+            row[3],
+            StoredUnit(where, "unit", row[4]),
+            row[5],
+            StoredInteger(where, "record_count", row[6], 0, kGroupCount * kMaxReadings)};
 }
 
 } // namespace
@@ -225,8 +246,8 @@ bool SqlHistoryStore::updateRemarks(const std::string& id, const DataSet& data) 
     return changed;
 }
 
-// The list of tags adds up the groups' counts; one count out of range would make the sum
-// meaningless (or too large to add), so the groups are checked first.
+// The list of tags and the list of data sets add up the groups' counts; one count out of range
+// would make the sum meaningless (or too large to add), so the groups are checked first.
 void SqlHistoryStore::checkReadingCounts() {
     auto wrong = connection_->query(
         "SELECT data_set_id, number, record_count FROM group_setting WHERE record_count IS NULL"
@@ -277,6 +298,97 @@ bool SqlHistoryStore::readings(const HistoryQuery& query, std::vector<HistoryRea
     } catch (const SqlError& e) {
         reason = e.what();
         return false;
+    }
+}
+
+bool SqlHistoryStore::dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,
+                               long long& total, std::string& reason) {
+    try {
+        checkReadingCounts();
+        total = StoredInteger({"data_set", "count"}, "id",
+                              connection_->query("SELECT count(*) FROM data_set").at(0).at(0), 0,
+                              kLargestKey);
+        // The numbers are the caller's integers, written into the statement since neither
+        // database takes a text parameter for LIMIT in every version.
+        auto rows = connection_->query(
+            std::string(kDataSetsSql) + " ORDER BY d.clock DESC, d.id DESC LIMIT " +
+            number(std::max(0LL, limit)) + " OFFSET " + number(std::max(0LL, offset)));
+        list.clear();
+        for (const SqlRow& row : rows) {
+            list.push_back(summaryOf(row));
+        }
+        return true;
+    } catch (const SqlError& e) {
+        reason = e.what();
+        return false;
+    }
+}
+
+bool SqlHistoryStore::dataSet(long long id, StoredDataSet& stored, bool& found,
+                              std::string& reason) {
+    try {
+        checkReadingCounts();
+        auto rows = connection_->query(std::string(kDataSetsSql) + " WHERE d.id = ?", {number(id)});
+        found = !rows.empty();
+        if (!found) {
+            return true;
+        }
+        stored = {};
+        stored.summary = summaryOf(rows.front());
+        stored.data.importedAt = stored.summary.clock;
+        stored.data.deviceLabel = stored.summary.label;
+        stored.data.subject = stored.summary.subject;
+        readGroups(id, stored.data);
+        readStoredReadings(id, stored.data);
+        return true;
+    } catch (const SqlError& e) {
+        reason = e.what();
+        return false;
+    }
+}
+
+void SqlHistoryStore::readGroups(long long id, DataSet& data) {
+    auto total = connection_->query("SELECT total_count FROM data_set WHERE id = ?", {number(id)});
+    data.totalCount = static_cast<std::int16_t>(
+        StoredInteger({"data_set", number(id)}, "total_count", total.at(0).at(0), 0, kMaxReadings));
+    auto rows = connection_->query("SELECT number, tag, object, measurer, emissivity, alarm_high,"
+                                   " alarm_low FROM group_setting WHERE data_set_id = ?",
+                                   {number(id)});
+    for (const SqlRow& row : rows) {
+        StoredRow where{"group_setting", number(id) + "/" + row[0]};
+        GroupSetting& g = data.group(StoredGroup(where, "number", row[0]));
+        g.tag = row[1];
+        g.target = row[2];
+        g.measurer = row[3];
+        g.emissivity = StoredFloat(where, "emissivity", row[4]);
+        g.alarmHigh = StoredFloat(where, "alarm_high", row[5]);
+        g.alarmLow = StoredFloat(where, "alarm_low", row[6]);
+    }
+}
+
+// The readings in their numbers' order, and each group's statistics computed as the window
+// computes them when a data set is opened.
+void SqlHistoryStore::readStoredReadings(long long id, DataSet& data) {
+    auto rows = connection_->query("SELECT group_number, number, taken_at, value, remark"
+                                   " FROM reading WHERE data_set_id = ?"
+                                   " ORDER BY group_number, number",
+                                   {number(id)});
+    for (const SqlRow& row : rows) {
+        StoredRow where = readingRow(number(id), row[0], row[1]);
+        GroupSetting& g = data.group(StoredGroup(where, "group_number", row[0]));
+        if (g.recordValues.size() >= static_cast<std::size_t>(kMaxReadings)) {
+            ThrowDamaged(where, "number", row[1], "は多すぎます");
+        }
+        g.recordTimes.push_back(StoredTime(where, "taken_at", row[2]));
+        g.recordValues.push_back(StoredFloat(where, "value", row[3]));
+        g.remarks.push_back(row[4]);
+    }
+    for (GroupSetting& g : data.groups) {
+        g.recordCount = static_cast<std::int16_t>(g.recordValues.size());
+        GroupStatistics stats = ComputeStatistics(g.recordValues);
+        g.maxIndex = stats.maxIndex;
+        g.minIndex = stats.minIndex;
+        g.average = stats.average;
     }
 }
 

@@ -20,8 +20,14 @@ public:
     bool tags(std::vector<TagSummary>& tags, std::string& reason) override;
     bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
                   std::string& reason) override;
+    bool dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,
+                  long long& total, std::string& reason) override;
+    bool dataSet(long long id, StoredDataSet& stored, bool& found, std::string& reason) override;
 
 private:
+    void readGroups(long long id, DataSet& data);
+    void readStoredReadings(long long id, DataSet& data);
+
     std::optional<std::string> storedId(const std::string& hash);
     // Empty when the data set was stored meanwhile by another program.
     std::optional<std::string> insertDataSet(const DataSet& data, TemperatureUnit unit,

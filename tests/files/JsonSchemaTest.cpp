@@ -4,6 +4,7 @@
 #include "history/HistoryJson.h"
 #include "serial/PortListingJson.h"
 #include "shell/TemperatureUnit.h"
+#include "web/WebJson.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@ TEST(JsonSchema, EveryKindOfDocumentHoldsToTheWrittenSchema) {
     PortSurvey survey{{{"/by-id/usb-X", "/vestra-test/ttyUSB9", "M", "0403", "6001", "A1"}}, {1}};
     history::HistoryReading reading;
     reading.group = reading.number = 1;
+    reading.dataSet = 1;
     const std::tuple<const char*, std::string, bool> documents[] = {
         {"data set", DataSetJson(testing::SmallDataSet(), TemperatureUnit::Celsius), true},
         {"settings", SettingsJson(testing::SmallDataSet(), TemperatureUnit::Celsius), true},
@@ -35,6 +37,12 @@ TEST(JsonSchema, EveryKindOfDocumentHoldsToTheWrittenSchema) {
         {"ports", PortListingJson({{2, "/by-id/usb-X"}}, survey), true},
         {"tags", history::TagsJson({{"T", "O", TemperatureUnit::Celsius, 1, {}, {}}}), true},
         {"readings", history::HistoryReadingsJson({reading}, TemperatureUnit::Celsius), true},
+        {"overview",
+         web::OverviewJson(
+             {{{"T", "O", TemperatureUnit::Celsius, 2, {}, {}}, reading, 1.5f, {20, 21.5f}}}, 5),
+         true},
+        {"data sets",
+         web::DataSetsJson({{7, {}, "L", "S", TemperatureUnit::Celsius, "a.qmc", 3}}, 1, 0), true},
         {"another version", R"({"schema": "vestra/2", "kind": "tags", "tags": []})", false},
     };
     testing::TempFolder folder("vestra-json-schema");

@@ -20,8 +20,8 @@ void expectWorksOrDamaged(bool worked, const std::string& reason, const std::str
         << what << ": " << reason;
 }
 
-// Every way the program reads the history (tags, readings by tag and object, their CSV and
-// trend), and an add of a stored and of a new data set.
+// Every way the programs read the history (tags, readings by tag and object, their CSV and
+// trend, the data sets and one of them), and an add of a stored and of a new data set.
 void readEverything(const std::string& path, const std::string& what) {
     std::string reason;
     auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly, reason);
@@ -35,6 +35,14 @@ void readEverything(const std::string& path, const std::string& what) {
         HistoryCsvLines(found, TemperatureUnit::Celsius);
         LayoutTrend(found, 800, 400);
     }
+    std::vector<DataSetSummary> list;
+    long long total = 0;
+    expectWorksOrDamaged(reader && reader->dataSets(0, 10, list, total, reason), reason,
+                         what + " data sets");
+    StoredDataSet stored;
+    bool found = false;
+    expectWorksOrDamaged(reader && reader->dataSet(1, stored, found, reason), reason,
+                         what + " data set");
     auto writer = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite, reason);
     for (int round : {1, 3}) {
         AddOutcome outcome{};

@@ -194,6 +194,31 @@ TEST_P(HistoryStoreTest, TheSourceFileFollowsTheNewestCopyThatHasOne) {
     EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").at(0).sourceFile, "/plant/saved.qmc");
 }
 
+TEST_P(HistoryStoreTest, DataSetsComeNewestFirstAndReadBackWithTheirStatistics) {
+    add(RoundDataSet(1), "jan.qmc");
+    add(RoundDataSet(3), "mar.qmc");
+    std::vector<DataSetSummary> list;
+    long long total = 0;
+    ASSERT_TRUE(store_->dataSets(0, 1, list, total, reason_)) << reason_;
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(total, 2);
+    EXPECT_EQ(list[0].sourceFile, "mar.qmc");
+    EXPECT_EQ(list[0].readings, 4);
+    EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").back().dataSet, list[0].id);
+    StoredDataSet stored;
+    bool found = false;
+    ASSERT_TRUE(store_->dataSet(list[0].id, stored, found, reason_)) << reason_;
+    ASSERT_TRUE(found);
+    const GroupSetting& wall = stored.data.group(2);
+    EXPECT_EQ(wall.target, "2号炉 炉壁");
+    EXPECT_EQ(wall.recordCount, 3);
+    EXPECT_EQ(wall.maxIndex, 2);
+    EXPECT_EQ(wall.minIndex, 3);
+    EXPECT_EQ(wall.remarks[2], "南面");
+    ASSERT_TRUE(store_->dataSet(list[0].id + 100, stored, found, reason_)) << reason_;
+    EXPECT_FALSE(found);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, HistoryStoreTest,
                          ::testing::Values(Backend::Sqlite, Backend::Postgresql),
                          testing::BackendName);

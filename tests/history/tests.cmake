@@ -10,7 +10,7 @@ set_source_files_properties(history/HistoryTextTest.cpp PROPERTIES
     COMPILE_DEFINITIONS VESTRA_BUILD_TREE="${CMAKE_BINARY_DIR}")
 
 # Only a program that names a server loads libpq, through the back-end module.
-foreach(program vestra vestra-cli)
+foreach(program vestra vestra-cli vestra-web)
     if(TARGET ${program})
         add_test(NAME ${program}_maps_no_libpq
                  COMMAND sh -c "! ldd \"$1\" | grep libpq" sh $<TARGET_FILE:${program}>)

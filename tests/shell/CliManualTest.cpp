@@ -58,7 +58,8 @@ TEST_P(CliManualTest, EveryCommandAndOptionOfTheHelpIsInTheDocument) {
 INSTANTIATE_TEST_SUITE_P(Documents, CliManualTest,
                          ::testing::Values(Document{VESTRA_CLI_PATH, "vestra-cli.1", "\n.B "},
                                            Document{VESTRA_CLI_PATH, "vestra-cli.bash", ""},
-                                           Document{VESTRA_SIM_PATH, "vestra-sim.1", ""}));
+                                           Document{VESTRA_SIM_PATH, "vestra-sim.1", ""},
+                                           Document{VESTRA_WEB_PATH, "vestra-web.1", ""}));
 
 } // namespace
 } // namespace vestra::testing

@@ -40,8 +40,9 @@ endif()
 # The manual pages and the bash completion against what the programs' help lists.
 if(TARGET vestra-report)
     vestra_add_tool_tests(vestra_cli_manual_tests shell/CliManualTest.cpp)
-    add_dependencies(vestra_cli_manual_tests vestra-sim)
+    add_dependencies(vestra_cli_manual_tests vestra-sim vestra-web)
     target_compile_definitions(vestra_cli_manual_tests PRIVATE
         VESTRA_SIM_PATH="$<TARGET_FILE:vestra-sim>"
+        VESTRA_WEB_PATH="$<TARGET_FILE:vestra-web>"
         VESTRA_PACKAGING_DIR="${PROJECT_SOURCE_DIR}/packaging")
 endif()

@@ -1,0 +1,103 @@
+#include "HttpServer.h"
+#include "WebOptions.h"
+#include "WorkerStores.h"
+#include "history/DatabaseName.h"
+#include "shell/FileRead.h"
+#include "shell/ProgramVersion.h"
+#include "web/WebAccess.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <pthread.h>
+#include <thread>
+
+namespace {
+
+using namespace vestra;
+
+int fail(const std::string& text) {
+    std::fprintf(stderr, "vestra-web: %s\n", text.c_str());
+    return 1;
+}
+
+// The token file is small; anything larger is not one.
+constexpr std::size_t kLargestTokenFile = 4096;
+
+bool readToken(const std::string& path, std::optional<std::string>& token, std::string& reason) {
+    if (path.empty()) {
+        return true;
+    }
+    FileContents contents;
+    if (!ReadRegularFile(path, kLargestTokenFile, contents, reason)) {
+        return false;
+    }
+    token = web::TokenOfFile(contents.whole ? contents.bytes : std::string(), reason);
+    if (!token) {
+        reason = path + ": " + reason;
+    }
+    return token.has_value();
+}
+
+// SIGTERM and SIGINT are taken by one thread of their own (they are blocked in every other):
+// it stops the server, which then finishes the requests it accepted. The server may not yet
+// be listening when the signal comes, so the stop is repeated until it has ended.
+std::atomic<bool> gServed{false};
+
+void waitForStop(sigset_t signals) {
+    int signal = 0;
+    sigwait(&signals, &signal);
+    while (!gServed) {
+        webapp::Stop();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    webapp::WebCommandLine options;
+    std::string error;
+    if (!webapp::ParseWebOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::fprintf(stderr, "vestra-web: %s\nvestra-web: see vestra-web --help\n", error.c_str());
+        return 2;
+    }
+    if (options.version) {
+        std::printf("%s\n", VersionLine("vestra-web").c_str());
+        return 0;
+    }
+    if (options.help) {
+        std::fputs(webapp::kWebUsage, stdout);
+        return 0;
+    }
+    std::optional<history::DatabaseName> name = history::ParseDatabaseName(options.db, error);
+    if (!name) {
+        return fail("--db: " + error);
+    }
+    std::optional<std::string> token;
+    if (!readToken(options.tokenFile, token, error)) {
+        return fail(error);
+    }
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    // A client that goes away mid-answer must not end the server.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::thread stopper(waitForStop, signals);
+    stopper.detach();
+
+    webapp::WorkerStores stores(*name);
+    web::WebSite site({options.basePath, options.rise, token}, stores);
+    std::fprintf(stderr, "vestra-web: serving %s\n",
+                 history::RedactedDatabaseName(options.db).c_str());
+    bool served = webapp::Serve(site, {options.host, options.port}, error);
+    gServed = true;
+    if (!served) {
+        return fail(error);
+    }
+    std::fputs("vestra-web: stopped\n", stderr);
+    return 0;
+}

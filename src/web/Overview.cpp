@@ -1,0 +1,132 @@
+#include "web/Overview.h"
+
+#include "history/SqlText.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <tuple>
+
+namespace vestra::web {
+namespace {
+
+// As many points as the small trend of a line has room for.
+constexpr std::size_t kTrendPoints = 20;
+
+constexpr std::array<std::pair<std::string_view, OverviewOrder>, 6> kOrders{{
+    {"tag", OverviewOrder::Tag},
+    {"object", OverviewOrder::Object},
+    {"time", OverviewOrder::Time},
+    {"value", OverviewOrder::Value},
+    {"rise", OverviewOrder::Rise},
+    {"readings", OverviewOrder::Readings},
+}};
+
+bool before(const OverviewRow& a, const OverviewRow& b, OverviewOrder order) {
+    switch (order) {
+    case OverviewOrder::Tag:
+        return a.summary.tag < b.summary.tag;
+    case OverviewOrder::Object:
+        return a.summary.object < b.summary.object;
+    case OverviewOrder::Time:
+        // The stored form of a date-time sorts as time does.
+        return history::SqlTime(a.newest.takenAt) > history::SqlTime(b.newest.takenAt);
+    case OverviewOrder::Value:
+        return a.newest.value > b.newest.value;
+    case OverviewOrder::Rise:
+        return a.rise.value_or(0) > b.rise.value_or(0);
+    case OverviewOrder::Readings:
+        return a.summary.readings > b.summary.readings;
+    }
+    return false;
+}
+
+} // namespace
+
+OverviewRow OverviewRowOf(const history::TagSummary& summary,
+                          const std::vector<history::HistoryReading>& readings) {
+    OverviewRow row{summary, readings.back(), std::nullopt, {}};
+    for (auto r = readings.rbegin(); r != readings.rend(); ++r) {
+        if (r->dataSet != row.newest.dataSet) {
+            row.rise = row.newest.value - r->value;
+            break;
+        }
+    }
+    std::size_t first = readings.size() > kTrendPoints ? readings.size() - kTrendPoints : 0;
+    for (std::size_t i = first; i < readings.size(); ++i) {
+        row.trend.push_back(readings[i].value);
+    }
+    return row;
+}
+
+bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
+                  std::string& reason) {
+    std::vector<history::TagSummary> tags;
+    if (!store.tags(tags, reason)) {
+        return false;
+    }
+    // The readings are read per tag and unit, the lines of one tag and unit next to each other.
+    std::stable_sort(tags.begin(), tags.end(),
+                     [](const history::TagSummary& a, const history::TagSummary& b) {
+                         return std::tie(a.tag, a.unit) < std::tie(b.tag, b.unit);
+                     });
+    rows.clear();
+    std::vector<history::HistoryReading> readings;
+    std::vector<history::HistoryReading> ofObject;
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        const history::TagSummary& t = tags[i];
+        bool sameAsBefore = i > 0 && tags[i - 1].tag == t.tag && tags[i - 1].unit == t.unit;
+        if (!sameAsBefore &&
+            !store.readings({history::HistoryKey::Tag, t.tag, t.unit}, readings, reason)) {
+            return false;
+        }
+        ofObject.clear();
+        std::copy_if(readings.begin(), readings.end(), std::back_inserter(ofObject),
+                     [&t](const history::HistoryReading& r) { return r.object == t.object; });
+        if (!ofObject.empty()) {
+            rows.push_back(OverviewRowOf(t, ofObject));
+        }
+    }
+    return true;
+}
+
+bool IsNotable(const OverviewRow& row, float rise) {
+    return row.newest.alarm != AlarmMark::None || (row.rise && *row.rise > rise);
+}
+
+std::optional<OverviewOrder> OverviewOrderOf(std::string_view name) {
+    for (auto [text, order] : kOrders) {
+        if (text == name) {
+            return order;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view OverviewOrderName(OverviewOrder order) {
+    for (auto [text, o] : kOrders) {
+        if (o == order) {
+            return text;
+        }
+    }
+    return "tag";
+}
+
+void RankOverview(std::vector<OverviewRow>& rows, OverviewOrder order, float rise,
+                  std::string_view text) {
+    std::erase_if(rows, [text](const OverviewRow& row) {
+        return row.summary.tag.find(text) == std::string::npos &&
+               row.summary.object.find(text) == std::string::npos;
+    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [order, rise](const OverviewRow& a, const OverviewRow& b) {
+                         bool notableA = IsNotable(a, rise);
+                         bool notableB = IsNotable(b, rise);
+                         if (notableA != notableB) {
+                             return notableA;
+                         }
+                         return before(a, b, order);
+                     });
+}
+
+} // namespace vestra::web

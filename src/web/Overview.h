@@ -1,0 +1,45 @@
+#pragma once
+
+#include "history/HistoryStore.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vestra::web {
+
+// One line of the overview: a tag, object and unit with its newest reading and how it moved
+// since the data set before the newest one.
+struct OverviewRow {
+    history::TagSummary summary;
+    history::HistoryReading newest;
+    std::optional<float> rise; // newest minus the previous data set's last reading
+    std::vector<float> trend;  // the last readings, oldest first
+};
+
+// The line of the summary from its readings (oldest first, those of this object only); the
+// readings must not be empty.
+OverviewRow OverviewRowOf(const history::TagSummary& summary,
+                          const std::vector<history::HistoryReading>& readings);
+
+// Every tag, object and unit of the history as a line: one query for the list and one per tag
+// and unit. False with the database's reason.
+bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
+                  std::string& reason);
+
+// In alarm, or risen by more than rise degrees: what a supervisor looks at first.
+bool IsNotable(const OverviewRow& row, float rise);
+
+// The columns the overview is sorted by.
+enum class OverviewOrder { Tag, Object, Time, Value, Rise, Readings };
+std::optional<OverviewOrder> OverviewOrderOf(std::string_view name);
+std::string_view OverviewOrderName(OverviewOrder order);
+
+// Keeps the lines whose tag or object holds text (all for an empty text), notable lines first,
+// each part in the order (newest time, highest value, largest rise and most readings first;
+// tag and object alphabetical).
+void RankOverview(std::vector<OverviewRow>& rows, OverviewOrder order, float rise,
+                  std::string_view text);
+
+} // namespace vestra::web

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "history/HistoryStore.h"
+#include "web/WebSite.h"
+
+#include <string_view>
+
+namespace vestra::web {
+
+// The answer of one path that reads the history. False with the database's reason when the
+// history could not be read; a request the path cannot answer (a bad parameter, a tag without
+// readings) is answered true with a 400 or 404 page that echoes nothing of it.
+using HistoryRoute = bool (*)(history::HistoryStore& store, const WebRequest& request,
+                              const WebOptions& options, WebResponse& response,
+                              std::string& reason);
+
+// The route of a path below the base path ("/", "/tag", "/api/tags", ...); null for a path
+// that is none of them.
+HistoryRoute HistoryRouteOf(std::string_view path);
+
+// A page or a JSON document with its content type.
+WebResponse HtmlResponse(int status, std::string body);
+WebResponse JsonResponse(std::string body);
+
+} // namespace vestra::web

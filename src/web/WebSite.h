@@ -1,0 +1,82 @@
+#pragma once
+
+#include "history/HistoryStore.h"
+#include "web/WebAccess.h"
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vestra::web {
+
+// A request as the HTTP server parsed it: the path decoded, without its query; the query's
+// and a posted form's fields by name.
+struct WebRequest {
+    std::string method;
+    std::string path;
+    std::map<std::string, std::string> params;
+    std::string cookie;        // the Cookie header
+    std::string authorization; // the Authorization header
+    bool overTls = false;      // as the reverse proxy says (X-Forwarded-Proto: https)
+    std::string address;       // the client's
+    std::chrono::steady_clock::time_point received;
+};
+
+struct WebResponse {
+    int status = 200;
+    std::string contentType;
+    std::string body;
+    std::vector<std::pair<std::string, std::string>> headers;
+    // What the log line adds: a database's reason for a failure; never a token or a cookie.
+    std::string note;
+};
+
+// A response without headers of its own.
+WebResponse Answer(int status, std::string contentType, std::string body);
+
+// Where the site takes its history from for a request: each worker has its own connection,
+// opened again after it failed (a file that disappeared, a server that restarted).
+class StoreAccess {
+public:
+    virtual ~StoreAccess() = default;
+    // Null with the reason when the database cannot be opened.
+    virtual history::HistoryStore* store(std::string& reason) = 0;
+    // The connection failed: the next request opens it again.
+    virtual void lost() = 0;
+};
+
+struct WebOptions {
+    std::string basePath; // "" or "/PREFIX" without a final slash
+    float rise = 5;
+    std::optional<std::string> token; // none: no login (loopback only)
+};
+
+// The web view without its transport: every page, the API and the login, answered from a
+// request to a response, with the security headers on every answer.
+class WebSite {
+public:
+    WebSite(WebOptions options, StoreAccess& stores);
+
+    WebResponse handle(const WebRequest& request);
+
+    static constexpr const char* kCookieName = "vestra_token";
+    static constexpr long long kPageSize = 100;
+
+private:
+    WebResponse route(const WebRequest& request, const std::string& path);
+    std::optional<WebResponse> refusal(const WebRequest& request, const std::string& path);
+    WebResponse login(const WebRequest& request);
+    WebResponse withStore(const std::string& path, const WebRequest& request);
+    WebResponse unavailable(const std::string& path, const std::string& reason);
+    WebResponse notFound();
+    WebResponse redirect(const std::string& to);
+
+    WebOptions options_;
+    StoreAccess& stores_;
+    LoginLimiter limiter_;
+};
+
+} // namespace vestra::web

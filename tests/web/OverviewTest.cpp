@@ -1,0 +1,52 @@
+#include "web/Overview.h"
+
+#include <gtest/gtest.h>
+
+namespace vestra::web {
+namespace {
+
+history::HistoryReading reading(long long dataSet, float value, AlarmMark alarm = AlarmMark::None) {
+    history::HistoryReading r;
+    r.dataSet = dataSet;
+    r.value = value;
+    r.alarm = alarm;
+    return r;
+}
+
+OverviewRow row(const std::string& tag, std::vector<history::HistoryReading> readings) {
+    return OverviewRowOf({tag, "O", TemperatureUnit::Celsius, static_cast<long long>(readings.size()), {}, {}},
+                         readings);
+}
+
+TEST(Overview, TheRiseIsSinceThePreviousDataSetsLastReading) {
+    EXPECT_EQ(row("A", {reading(1, 10), reading(2, 30), reading(2, 16)}).rise, 6.0f);
+    EXPECT_EQ(row("A", {reading(1, 10), reading(1, 16)}).rise, std::nullopt);
+    EXPECT_EQ(row("A", {reading(1, 10), reading(2, 16)}).trend, (std::vector<float>{10, 16}));
+}
+
+TEST(Overview, AlarmsAndRisesAboveTheThresholdComeFirst) {
+    std::vector<OverviewRow> rows{
+        row("A", {reading(1, 10), reading(2, 14)}),
+        row("B", {reading(1, 10), reading(2, 16)}),
+        row("C", {reading(1, 10)}),
+        row("D", {reading(1, 10, AlarmMark::Low)}),
+        row("E", {reading(1, 20), reading(2, 12)}),
+    };
+    const std::tuple<float, OverviewOrder, std::string, std::string> cases[] = {
+        {5, OverviewOrder::Tag, "", "BDACE"},  {3, OverviewOrder::Tag, "", "ABDCE"},
+        {5, OverviewOrder::Rise, "", "BDACE"}, {5, OverviewOrder::Value, "", "BDAEC"},
+        {5, OverviewOrder::Tag, "E", "E"},     {100, OverviewOrder::Tag, "", "DABCE"},
+    };
+    for (const auto& [rise, order, text, expected] : cases) {
+        std::vector<OverviewRow> ranked = rows;
+        RankOverview(ranked, order, rise, text);
+        std::string tags;
+        for (const OverviewRow& r : ranked) {
+            tags += r.summary.tag;
+        }
+        EXPECT_EQ(tags, expected) << rise << " " << OverviewOrderName(order);
+    }
+}
+
+} // namespace
+} // namespace vestra::web
