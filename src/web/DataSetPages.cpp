@@ -1,5 +1,5 @@
-#include "files/ExportStatistics.h"
 #include "data/ValueFormat.h"
+#include "files/ExportStatistics.h"
 #include "shell/TemperatureUnit.h"
 #include "web/HtmlText.h"
 #include "web/WebPages.h"

@@ -1,12 +1,12 @@
 #include "web/WebRoutes.h"
 
 #include "chart/SvgWriter.h"
+#include "data/ValueFormat.h"
 #include "files/Export.h"
 #include "files/JsonExport.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryJson.h"
 #include "history/HistoryTrend.h"
-#include "data/ValueFormat.h"
 #include "shell/TemperatureUnit.h"
 #include "web/Overview.h"
 #include "web/WebJson.h"

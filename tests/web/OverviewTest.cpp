@@ -14,8 +14,9 @@ history::HistoryReading reading(long long dataSet, float value, AlarmMark alarm 
 }
 
 OverviewRow row(const std::string& tag, std::vector<history::HistoryReading> readings) {
-    return OverviewRowOf({tag, "O", TemperatureUnit::Celsius, static_cast<long long>(readings.size()), {}, {}},
-                         readings);
+    return OverviewRowOf(
+        {tag, "O", TemperatureUnit::Celsius, static_cast<long long>(readings.size()), {}, {}},
+        readings);
 }
 
 TEST(Overview, TheRiseIsSinceThePreviousDataSetsLastReading) {

@@ -82,7 +82,8 @@ protected:
         ASSERT_NE(store, nullptr) << reason;
         for (int round : {1, 2}) {
             history::AddOutcome outcome{};
-            ASSERT_TRUE(store->add(RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc", outcome, reason));
+            ASSERT_TRUE(store->add(RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc", outcome,
+                                   reason));
         }
         WriteBytes(folder_.file("token"), std::string(kToken) + "\n");
         chmod(folder_.file("token").c_str(), 0600);

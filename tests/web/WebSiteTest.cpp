@@ -37,7 +37,8 @@ protected:
         hostile.group(2).remarks[0] = "<script>x</script>";
         for (const DataSet& d : {testing::RoundDataSet(1), testing::RoundDataSet(2), hostile}) {
             history::AddOutcome outcome{};
-            ASSERT_TRUE(store_->add(d, TemperatureUnit::Celsius, "r.qmc", outcome, reason)) << reason;
+            ASSERT_TRUE(store_->add(d, TemperatureUnit::Celsius, "r.qmc", outcome, reason))
+                << reason;
         }
     }
 
