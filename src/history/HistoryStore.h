@@ -33,6 +33,12 @@ public:
     virtual bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
                           std::string& reason) = 0;
 
+    // The readings of the newest groups (at most groupsPerLine, ranked by their last reading)
+    // of every tag, object and unit: by tag, object and unit, each line oldest first. What an
+    // overview of the whole history needs without reading all of it.
+    virtual bool newestReadings(int groupsPerLine, std::vector<HistoryReading>& readings,
+                                std::string& reason) = 0;
+
     // At most limit data sets, newest first, after skipping offset of them; total is the number
     // of data sets in the history.
     virtual bool dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,

@@ -71,6 +71,21 @@ constexpr const char* kReadingsSql =
     " WHERE g.%KEY% = ? AND g.unit = ? AND g.record_count > 0"
     " ORDER BY r.taken_at, d.clock, d.id, g.number, r.number";
 
+// The groups of each tag, object and unit ranked newest first from the group index, then the
+// readings of the first few only.
+constexpr const char* kNewestReadingsSql =
+    "SELECT d.source_file, d.clock, d.subject, d.label, g.unit, g.number, g.tag, g.object,"
+    " g.measurer, g.alarm_high, g.alarm_low, r.number, r.taken_at, r.value, r.remark, r.alarm,"
+    " d.id"
+    " FROM (SELECT data_set_id, number, row_number() OVER (PARTITION BY tag, object, unit"
+    " ORDER BY last_time DESC, data_set_id DESC, number DESC) AS place"
+    " FROM group_setting WHERE record_count > 0) newest"
+    " JOIN group_setting g ON g.data_set_id = newest.data_set_id AND g.number = newest.number"
+    " JOIN data_set d ON d.id = g.data_set_id"
+    " JOIN reading r ON r.data_set_id = g.data_set_id AND r.group_number = g.number"
+    " WHERE newest.place <= %PLACES%"
+    " ORDER BY g.tag, g.object, g.unit, r.taken_at, d.clock, d.id, g.number, r.number";
+
 std::string readingsSql(HistoryKey key) {
     std::string sql = kReadingsSql;
     sql.replace(sql.find("%KEY%"), 5, key == HistoryKey::Tag ? "tag" : "object");
@@ -277,6 +292,26 @@ bool SqlHistoryStore::tags(std::vector<TagSummary>& tags, std::string& reason) {
                                           std::numeric_limits<long long>::max()),
                             StoredTime(where, "first_time", row[4]),
                             StoredTime(where, "last_time", row[5])});
+        }
+        return true;
+    } catch (const SqlError& e) {
+        reason = e.what();
+        return false;
+    }
+}
+
+bool SqlHistoryStore::newestReadings(int groupsPerLine, std::vector<HistoryReading>& readings,
+                                     std::string& reason) {
+    // A number of our own, never text from outside: written into the statement, so that both
+    // databases compare it as a number.
+    std::string sql = kNewestReadingsSql;
+    sql.replace(sql.find("%PLACES%"), 8, std::to_string(std::max(groupsPerLine, 1)));
+    try {
+        auto rows = connection_->query(sql);
+        readings.clear();
+        readings.reserve(rows.size());
+        for (const SqlRow& row : rows) {
+            readings.push_back(readingOf(row));
         }
         return true;
     } catch (const SqlError& e) {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
+#include <map>
 #include <tuple>
 
 namespace vestra::web {
@@ -12,6 +12,9 @@ namespace {
 
 // As many points as the small trend of a line has room for.
 constexpr std::size_t kTrendPoints = 20;
+// The newest groups of a line the overview reads: enough for the small trend, and for the data
+// set before the newest one.
+constexpr int kGroupsPerLine = 8;
 
 constexpr std::array<std::pair<std::string_view, OverviewOrder>, 6> kOrders{{
     {"tag", OverviewOrder::Tag},
@@ -62,29 +65,21 @@ OverviewRow OverviewRowOf(const history::TagSummary& summary,
 bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
                   std::string& reason) {
     std::vector<history::TagSummary> tags;
-    if (!store.tags(tags, reason)) {
+    std::vector<history::HistoryReading> readings;
+    if (!store.tags(tags, reason) || !store.newestReadings(kGroupsPerLine, readings, reason)) {
         return false;
     }
-    // The readings are read per tag and unit, the lines of one tag and unit next to each other.
-    std::stable_sort(tags.begin(), tags.end(),
-                     [](const history::TagSummary& a, const history::TagSummary& b) {
-                         return std::tie(a.tag, a.unit) < std::tie(b.tag, b.unit);
-                     });
+    std::map<std::tuple<std::string, std::string, TemperatureUnit>,
+             std::vector<history::HistoryReading>>
+        lines;
+    for (history::HistoryReading& r : readings) {
+        lines[{r.tag, r.object, r.unit}].push_back(std::move(r));
+    }
     rows.clear();
-    std::vector<history::HistoryReading> readings;
-    std::vector<history::HistoryReading> ofObject;
-    for (std::size_t i = 0; i < tags.size(); ++i) {
-        const history::TagSummary& t = tags[i];
-        bool sameAsBefore = i > 0 && tags[i - 1].tag == t.tag && tags[i - 1].unit == t.unit;
-        if (!sameAsBefore &&
-            !store.readings({history::HistoryKey::Tag, t.tag, t.unit}, readings, reason)) {
-            return false;
-        }
-        ofObject.clear();
-        std::copy_if(readings.begin(), readings.end(), std::back_inserter(ofObject),
-                     [&t](const history::HistoryReading& r) { return r.object == t.object; });
-        if (!ofObject.empty()) {
-            rows.push_back(OverviewRowOf(t, ofObject));
+    for (const history::TagSummary& t : tags) {
+        auto line = lines.find({t.tag, t.object, t.unit});
+        if (line != lines.end()) {
+            rows.push_back(OverviewRowOf(t, line->second));
         }
     }
     return true;

@@ -23,8 +23,8 @@ struct OverviewRow {
 OverviewRow OverviewRowOf(const history::TagSummary& summary,
                           const std::vector<history::HistoryReading>& readings);
 
-// Every tag, object and unit of the history as a line: one query for the list and one per tag
-// and unit. False with the database's reason.
+// Every tag, object and unit of the history as a line: one query for the list and one for the
+// readings of each line's newest groups. False with the database's reason.
 bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
                   std::string& reason);
 

@@ -21,7 +21,7 @@ void expectWorksOrDamaged(bool worked, const std::string& reason, const std::str
 }
 
 // Every way the programs read the history (tags, readings by tag and object, their CSV and
-// trend, the data sets and one of them), and an add of a stored and of a new data set.
+// trend, the overview's newest groups, the data sets and one of them), and an add of a stored and of a new data set.
 void readEverything(const std::string& path, const std::string& what) {
     std::string reason;
     auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly, reason);
@@ -35,6 +35,9 @@ void readEverything(const std::string& path, const std::string& what) {
         HistoryCsvLines(found, TemperatureUnit::Celsius);
         LayoutTrend(found, 800, 400);
     }
+    std::vector<HistoryReading> newest;
+    expectWorksOrDamaged(reader && reader->newestReadings(8, newest, reason), reason,
+                         what + " newest readings");
     std::vector<DataSetSummary> list;
     long long total = 0;
     expectWorksOrDamaged(reader && reader->dataSets(0, 10, list, total, reason), reason,

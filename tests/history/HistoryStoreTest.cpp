@@ -94,6 +94,25 @@ TEST_P(HistoryStoreTest, ReadingsOfATagComeOldestFirstWithTheirSource) {
     EXPECT_EQ(found[3].sourceFile, "may.qmc");
 }
 
+// The overview's query: per tag, object and unit, the readings of its newest groups only.
+TEST_P(HistoryStoreTest, TheNewestGroupsOfEachLineComeOldestFirst) {
+    for (int round : {1, 3, 2}) {
+        add(RoundDataSet(round), "r" + std::to_string(round) + ".qmc");
+    }
+    std::vector<HistoryReading> found;
+    ASSERT_TRUE(store_->newestReadings(2, found, reason_)) << reason_;
+    std::vector<float> wall;
+    int duct = 0;
+    for (const HistoryReading& r : found) {
+        if (r.tag == "TAG2") {
+            wall.push_back(r.value);
+        }
+        duct += r.object == "ﾀﾞｸﾄ" ? 1 : 0;
+    }
+    EXPECT_EQ(wall, (std::vector<float>{252, 312, 42, 253, 313, 43}));
+    EXPECT_EQ(duct, 2);
+}
+
 TEST_P(HistoryStoreTest, EachReadingKeepsItsAlarmMark) {
     add(RoundDataSet(0));
     auto found = readings(HistoryKey::Tag, "TAG2");
