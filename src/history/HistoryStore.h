@@ -33,6 +33,10 @@ public:
     virtual bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
                           std::string& reason) = 0;
 
+    // A text that changes whenever a data set is added (their number and the newest key), so
+    // that a reader can tell whether what it read before is still the history's.
+    virtual bool revision(std::string& revision, std::string& reason) = 0;
+
     // The readings of the newest groups (at most groupsPerLine, ranked by their last reading)
     // of every tag, object and unit: by tag, object and unit, each line oldest first. What an
     // overview of the whole history needs without reading all of it.

@@ -300,6 +300,17 @@ bool SqlHistoryStore::tags(std::vector<TagSummary>& tags, std::string& reason) {
     }
 }
 
+bool SqlHistoryStore::revision(std::string& revision, std::string& reason) {
+    try {
+        auto rows = connection_->query("SELECT count(*), coalesce(max(id), 0) FROM data_set");
+        revision = rows.at(0).at(0) + " " + rows.at(0).at(1);
+        return true;
+    } catch (const SqlError& e) {
+        reason = e.what();
+        return false;
+    }
+}
+
 bool SqlHistoryStore::newestReadings(int groupsPerLine, std::vector<HistoryReading>& readings,
                                      std::string& reason) {
     // A number of our own, never text from outside: written into the statement, so that both

@@ -20,6 +20,7 @@ public:
     bool tags(std::vector<TagSummary>& tags, std::string& reason) override;
     bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
                   std::string& reason) override;
+    bool revision(std::string& revision, std::string& reason) override;
     bool newestReadings(int groupsPerLine, std::vector<HistoryReading>& readings,
                         std::string& reason) override;
     bool dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,

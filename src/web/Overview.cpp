@@ -85,6 +85,27 @@ bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
     return true;
 }
 
+bool OverviewCache::rows(history::HistoryStore& store, std::vector<OverviewRow>& rows,
+                         std::string& reason) {
+    std::string revision;
+    if (!store.revision(revision, reason)) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    auto now = std::chrono::steady_clock::now();
+    if (revision_ != revision || now - readAt_ > freshFor_) {
+        std::vector<OverviewRow> fresh;
+        if (!ReadOverview(store, fresh, reason)) {
+            return false;
+        }
+        rows_ = std::move(fresh);
+        revision_ = revision;
+        readAt_ = now;
+    }
+    rows = rows_;
+    return true;
+}
+
 bool IsNotable(const OverviewRow& row, float rise) {
     return row.newest.alarm != AlarmMark::None || (row.rise && *row.rise > rise);
 }

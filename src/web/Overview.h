@@ -2,6 +2,8 @@
 
 #include "history/HistoryStore.h"
 
+#include <chrono>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +29,24 @@ OverviewRow OverviewRowOf(const history::TagSummary& summary,
 // readings of each line's newest groups. False with the database's reason.
 bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
                   std::string& reason);
+
+// The overview's lines kept between requests, shared by the workers: read again when a data set
+// was added (the history's revision changed) or once they are older than freshFor, so that an
+// annotation changed in place (a renamed object) shows within that time. While one request
+// reads them, the others wait for its result instead of reading them too.
+class OverviewCache {
+public:
+    explicit OverviewCache(std::chrono::seconds freshFor = std::chrono::seconds(30))
+        : freshFor_(freshFor) {}
+    bool rows(history::HistoryStore& store, std::vector<OverviewRow>& rows, std::string& reason);
+
+private:
+    std::mutex mutex_;
+    std::chrono::seconds freshFor_;
+    std::optional<std::string> revision_; // none until read
+    std::chrono::steady_clock::time_point readAt_;
+    std::vector<OverviewRow> rows_;
+};
 
 // In alarm, or risen by more than rise degrees: what a supervisor looks at first.
 bool IsNotable(const OverviewRow& row, float rise);

@@ -97,18 +97,19 @@ void noReadings(const WebOptions& options, WebResponse& response) {
         404, MessagePage(options.basePath, "記録がありません", "この単位の記録はありません。"));
 }
 
-bool readOverview(history::HistoryStore& store, const WebRequest& request,
-                  const WebOptions& options, std::vector<OverviewRow>& rows,
-                  std::optional<OverviewView>& view, std::string& reason) {
-    view = overviewView(request, options.rise);
-    return !view || ReadOverview(store, rows, reason);
+bool readOverview(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
+                  std::vector<OverviewRow>& rows, std::optional<OverviewView>& view,
+                  std::string& reason) {
+    view = overviewView(request, site.options.rise);
+    return !view || site.overview.rows(store, rows, reason);
 }
 
-bool overviewPage(history::HistoryStore& store, const WebRequest& request,
-                  const WebOptions& options, WebResponse& response, std::string& reason) {
+bool overviewPage(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
+                  WebResponse& response, std::string& reason) {
+    const WebOptions& options = site.options;
     std::vector<OverviewRow> rows;
     std::optional<OverviewView> view;
-    if (!readOverview(store, request, options, rows, view, reason)) {
+    if (!readOverview(store, request, site, rows, view, reason)) {
         return false;
     }
     if (!view) {
@@ -120,11 +121,12 @@ bool overviewPage(history::HistoryStore& store, const WebRequest& request,
     return true;
 }
 
-bool overviewJson(history::HistoryStore& store, const WebRequest& request,
-                  const WebOptions& options, WebResponse& response, std::string& reason) {
+bool overviewJson(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
+                  WebResponse& response, std::string& reason) {
+    const WebOptions& options = site.options;
     std::vector<OverviewRow> rows;
     std::optional<OverviewView> view;
-    if (!readOverview(store, request, options, rows, view, reason)) {
+    if (!readOverview(store, request, site, rows, view, reason)) {
         return false;
     }
     if (!view) {
@@ -154,8 +156,9 @@ bool readReadings(history::HistoryStore& store, const std::optional<ReadingsView
 }
 
 template <history::HistoryKey key>
-bool readingsPage(history::HistoryStore& store, const WebRequest& request,
-                  const WebOptions& options, WebResponse& response, std::string& reason) {
+bool readingsPage(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
+                  WebResponse& response, std::string& reason) {
+    const WebOptions& options = site.options;
     std::optional<ReadingsView> view = readingsView(request, key);
     std::vector<history::HistoryReading> readings;
     if (!readReadings(store, view, options, readings, response, reason)) {
@@ -170,8 +173,9 @@ bool readingsPage(history::HistoryStore& store, const WebRequest& request,
 enum class ReadingsForm { Svg, Csv, Json };
 
 template <ReadingsForm form>
-bool readingsFile(history::HistoryStore& store, const WebRequest& request,
-                  const WebOptions& options, WebResponse& response, std::string& reason) {
+bool readingsFile(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
+                  WebResponse& response, std::string& reason) {
+    const WebOptions& options = site.options;
     std::optional<ReadingsView> view = keyedView(request);
     std::vector<history::HistoryReading> readings;
     if (!readReadings(store, view, options, readings, response, reason)) {
@@ -198,8 +202,9 @@ bool readingsFile(history::HistoryStore& store, const WebRequest& request,
 }
 
 template <bool json>
-bool dataSets(history::HistoryStore& store, const WebRequest& request, const WebOptions& options,
+bool dataSets(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
               WebResponse& response, std::string& reason) {
+    const WebOptions& options = site.options;
     std::optional<long long> offset = integer(param(request, "offset"), 0);
     if (!offset) {
         badRequest(options, response);
@@ -217,8 +222,9 @@ bool dataSets(history::HistoryStore& store, const WebRequest& request, const Web
 }
 
 template <bool json>
-bool dataSet(history::HistoryStore& store, const WebRequest& request, const WebOptions& options,
+bool dataSet(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
              WebResponse& response, std::string& reason) {
+    const WebOptions& options = site.options;
     std::optional<long long> id = integer(param(request, "id"), -1);
     if (!id || *id < 1) {
         badRequest(options, response);

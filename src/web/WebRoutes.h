@@ -1,18 +1,25 @@
 #pragma once
 
 #include "history/HistoryStore.h"
+#include "web/Overview.h"
 #include "web/WebSite.h"
 
 #include <string_view>
 
 namespace vestra::web {
 
+// What a route reads beside the request: the site's options, and the overview's lines kept
+// between requests.
+struct SiteContext {
+    const WebOptions& options;
+    OverviewCache& overview;
+};
+
 // The answer of one path that reads the history. False with the database's reason when the
 // history could not be read; a request the path cannot answer (a bad parameter, a tag without
 // readings) is answered true with a 400 or 404 page that echoes nothing of it.
 using HistoryRoute = bool (*)(history::HistoryStore& store, const WebRequest& request,
-                              const WebOptions& options, WebResponse& response,
-                              std::string& reason);
+                              const SiteContext& site, WebResponse& response, std::string& reason);
 
 // The route of a path below the base path ("/", "/tag", "/api/tags", ...); null for a path
 // that is none of them.

@@ -146,7 +146,7 @@ WebResponse WebSite::withStore(const std::string& path, const WebRequest& reques
         return unavailable(path, reason);
     }
     WebResponse response;
-    if (!route(*store, request, options_, response, reason)) {
+    if (!route(*store, request, {options_, overview_}, response, reason)) {
         stores_.lost();
         return unavailable(path, reason);
     }

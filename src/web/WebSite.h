@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/HistoryStore.h"
+#include "web/Overview.h"
 #include "web/WebAccess.h"
 
 #include <chrono>
@@ -77,6 +78,7 @@ private:
     WebOptions options_;
     StoreAccess& stores_;
     LoginLimiter limiter_;
+    OverviewCache overview_;
 };
 
 } // namespace vestra::web

@@ -1,5 +1,9 @@
 #include "web/Overview.h"
 
+#include "history/HistoryData.h"
+#include "history/TestDatabase.h"
+
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vestra::web {
@@ -46,6 +50,48 @@ TEST(Overview, AlarmsAndRisesAboveTheThresholdComeFirst) {
             tags += r.summary.tag;
         }
         EXPECT_EQ(tags, expected) << rise << " " << OverviewOrderName(order);
+    }
+}
+
+} // namespace
+} // namespace vestra::web
+
+namespace vestra::web {
+namespace {
+
+std::vector<std::string> objectsOf(const std::vector<OverviewRow>& rows) {
+    std::vector<std::string> objects;
+    for (const OverviewRow& row : rows) {
+        objects.push_back(row.summary.object);
+    }
+    return objects;
+}
+
+// An added data set shows at once; an object renamed in place only once the lines are older
+// than the cache keeps them.
+TEST(OverviewCache, ReadsAgainWhenADataSetIsAddedOrTheLinesAreOld) {
+    testing::TestDatabase database(testing::Backend::Sqlite);
+    std::string reason;
+    auto store = testing::OpenTestStore(database.location(), reason);
+    ASSERT_NE(store, nullptr) << reason;
+    auto add = [&](const DataSet& d) {
+        history::AddOutcome outcome{};
+        ASSERT_TRUE(store->add(d, TemperatureUnit::Celsius, "r.qmc", outcome, reason)) << reason;
+    };
+    for (auto [freshFor, renamedShows] : {std::pair{std::chrono::seconds(3600), false},
+                                          std::pair{std::chrono::seconds(-1), true}}) {
+        OverviewCache cache(freshFor);
+        DataSet round = testing::RoundDataSet(1);
+        add(round);
+        std::vector<OverviewRow> rows;
+        ASSERT_TRUE(cache.rows(*store, rows, reason)) << reason;
+        round.group(5).target = "ﾀﾞｸﾄ " + std::to_string(freshFor.count());
+        add(round); // the same readings: renamed in place, no data set added
+        ASSERT_TRUE(cache.rows(*store, rows, reason)) << reason;
+        EXPECT_EQ(std::ranges::count(objectsOf(rows), round.group(5).target), renamedShows ? 1 : 0);
+        add(testing::RoundDataSet(freshFor.count() > 0 ? 2 : 3));
+        ASSERT_TRUE(cache.rows(*store, rows, reason)) << reason;
+        EXPECT_EQ(std::ranges::count(objectsOf(rows), round.group(5).target), 1);
     }
 }
 
