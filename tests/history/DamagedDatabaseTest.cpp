@@ -21,7 +21,8 @@ void expectWorksOrDamaged(bool worked, const std::string& reason, const std::str
 }
 
 // Every way the programs read the history (tags, readings by tag and object, their CSV and
-// trend, the overview's newest groups, the data sets and one of them), and an add of a stored and of a new data set.
+// trend, the overview's newest groups, the data sets and one of them), and an add of a stored and
+// of a new data set.
 void readEverything(const std::string& path, const std::string& what) {
     std::string reason;
     auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly, reason);
