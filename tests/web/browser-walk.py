@@ -19,7 +19,9 @@ import time
 try:
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
+    from selenium.common.exceptions import TimeoutException
     from selenium.webdriver.common.by import By
+    from selenium.webdriver.support.ui import WebDriverWait
 except ImportError:
     print("python3-selenium is missing (bash tools/install-deps.sh --tests)")
     sys.exit(77)
@@ -32,6 +34,16 @@ TOKEN = "browser-walk-token-0123456789"
 def check(condition, what):
     if not condition:
         raise AssertionError(what)
+
+
+# A click that submits a form or follows a link returns before the next page and its pictures
+# have come: wait (at most 10 s) until the test holds.
+def eventually(driver, test):
+    try:
+        WebDriverWait(driver, 10).until(test)
+        return True
+    except TimeoutException:
+        return False
 
 
 def start_server(web, db, folder):
@@ -65,7 +77,8 @@ def walk(driver, base, screenshots):
     check(driver.current_url == base + "/login", "no login page first: " + driver.current_url)
     driver.find_element(By.NAME, "token").send_keys(TOKEN)
     driver.find_element(By.CSS_SELECTOR, "button[type=submit]").click()
-    check(driver.current_url == base + "/", "the login did not lead to the overview")
+    check(eventually(driver, lambda d: d.current_url == base + "/"),
+          "the login did not lead to the overview")
     rows = driver.find_elements(By.CSS_SELECTOR, "main table tr")
     check(len(rows) == 5, "overview rows: %d" % len(rows))
     check("notable" in rows[1].get_attribute("class"), "the low alarm is not listed first")
@@ -76,10 +89,12 @@ def walk(driver, base, screenshots):
         driver.save_screenshot(os.path.join(screenshots, "screenshot-web-overview.png"))
 
     rows[1].find_element(By.LINK_TEXT, "BOILER").click()
-    check("/plant/tag?name=BOILER" in driver.current_url, "no tag page: " + driver.current_url)
+    check(eventually(driver, lambda d: "/plant/tag?name=BOILER" in d.current_url),
+          "no tag page: " + driver.current_url)
     chart = driver.find_element(By.CSS_SELECTOR, "img.chart")
-    width = driver.execute_script("return arguments[0].naturalWidth", chart)
-    check(width == 800, "the chart did not load (width %s)" % width)
+    natural_width = "return arguments[0].naturalWidth"
+    check(eventually(driver, lambda d: d.execute_script(natural_width, chart) == 800),
+          "the chart did not load (width %s)" % driver.execute_script(natural_width, chart))
     readings = driver.find_elements(By.CSS_SELECTOR, "main table tr")
     check(len(readings) == 4, "tag rows: %d" % len(readings))
     check("入口" in readings[1].text, "the first reading's remark is missing")
