@@ -69,7 +69,9 @@ def browser():
                      "--window-size=1400,800", "--lang=ja"):
         options.add_argument(argument)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service(DRIVER), options=options)
+    driver = webdriver.Chrome(service=Service(DRIVER), options=options)
+    driver.implicitly_wait(5)  # an element of a page still coming is looked for again
+    return driver
 
 
 def walk(driver, base, screenshots):
