@@ -56,7 +56,9 @@ export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-wait_for "the window manager" bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window'
+# Ready once it says which hints it supports: xdotool's activation needs _NET_ACTIVE_WINDOW, which
+# openbox may list only after it has named itself.
+wait_for "the window manager" bash -c 'xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW'
 
 title='VESTRAﾃﾞｰﾀ処理ｿﾌﾄ'
 # The main window's title also names its data file and marks unsaved changes ("... - a.qmc*").
