@@ -92,6 +92,24 @@ std::string readingsSql(HistoryKey key) {
     return sql;
 }
 
+// The readings a statement of kReadingsSql's columns selects.
+bool readReadings(SqlConnection& connection, const std::string& sql,
+                  const std::vector<std::string>& parameters, std::vector<HistoryReading>& readings,
+                  std::string& reason) {
+    try {
+        auto rows = connection.query(sql, parameters);
+        readings.clear();
+        readings.reserve(rows.size());
+        for (const SqlRow& row : rows) {
+            readings.push_back(readingOf(row));
+        }
+        return true;
+    } catch (const SqlError& e) {
+        reason = e.what();
+        return false;
+    }
+}
+
 constexpr long long kLargestKey = std::numeric_limits<long long>::max();
 
 // Each data set's readings are the sum of its groups' counts, read from the group index.
@@ -317,34 +335,13 @@ bool SqlHistoryStore::newestReadings(int groupsPerLine, std::vector<HistoryReadi
     // databases compare it as a number.
     std::string sql = kNewestReadingsSql;
     sql.replace(sql.find("%PLACES%"), 8, std::to_string(std::max(groupsPerLine, 1)));
-    try {
-        auto rows = connection_->query(sql);
-        readings.clear();
-        readings.reserve(rows.size());
-        for (const SqlRow& row : rows) {
-            readings.push_back(readingOf(row));
-        }
-        return true;
-    } catch (const SqlError& e) {
-        reason = e.what();
-        return false;
-    }
+    return readReadings(*connection_, sql, {}, readings, reason);
 }
 
 bool SqlHistoryStore::readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
                                std::string& reason) {
-    try {
-        auto rows = connection_->query(readingsSql(query.key), {query.name, UnitText(query.unit)});
-        readings.clear();
-        readings.reserve(rows.size());
-        for (const SqlRow& row : rows) {
-            readings.push_back(readingOf(row));
-        }
-        return true;
-    } catch (const SqlError& e) {
-        reason = e.what();
-        return false;
-    }
+    return readReadings(*connection_, readingsSql(query.key), {query.name, UnitText(query.unit)},
+                        readings, reason);
 }
 
 bool SqlHistoryStore::dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,

@@ -104,37 +104,22 @@ bool readOverview(history::HistoryStore& store, const WebRequest& request, const
     return !view || site.overview.rows(store, rows, reason);
 }
 
-bool overviewPage(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-                  WebResponse& response, std::string& reason) {
-    const WebOptions& options = site.options;
+// The overview as a page, or as the API's document.
+template <bool json>
+bool overview(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
+              WebResponse& response, std::string& reason) {
     std::vector<OverviewRow> rows;
     std::optional<OverviewView> view;
     if (!readOverview(store, request, site, rows, view, reason)) {
         return false;
     }
     if (!view) {
-        badRequest(options, response);
+        badRequest(site.options, response);
         return true;
     }
     RankOverview(rows, view->order, view->rise, view->text);
-    response = HtmlResponse(200, OverviewPage(options.basePath, rows, *view));
-    return true;
-}
-
-bool overviewJson(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-                  WebResponse& response, std::string& reason) {
-    const WebOptions& options = site.options;
-    std::vector<OverviewRow> rows;
-    std::optional<OverviewView> view;
-    if (!readOverview(store, request, site, rows, view, reason)) {
-        return false;
-    }
-    if (!view) {
-        badRequest(options, response);
-        return true;
-    }
-    RankOverview(rows, view->order, view->rise, view->text);
-    response = JsonResponse(OverviewJson(rows, view->rise));
+    response = json ? JsonResponse(OverviewJson(rows, view->rise))
+                    : HtmlResponse(200, OverviewPage(site.options.basePath, rows, *view));
     return true;
 }
 
@@ -247,14 +232,14 @@ bool dataSet(history::HistoryStore& store, const WebRequest& request, const Site
 }
 
 const std::map<std::string_view, HistoryRoute> kRoutes{
-    {"/", overviewPage},
+    {"/", overview<false>},
     {"/tag", readingsPage<history::HistoryKey::Tag>},
     {"/object", readingsPage<history::HistoryKey::Object>},
     {"/chart.svg", readingsFile<ReadingsForm::Svg>},
     {"/readings.csv", readingsFile<ReadingsForm::Csv>},
     {"/data-sets", dataSets<false>},
     {"/data-set", dataSet<false>},
-    {"/api/tags", overviewJson},
+    {"/api/tags", overview<true>},
     {"/api/readings", readingsFile<ReadingsForm::Json>},
     {"/api/data-sets", dataSets<true>},
     {"/api/data-set", dataSet<true>},
