@@ -1,10 +1,12 @@
-// The application's start without the start-up form: the settings file read or created, the
-// session with its main window, every command connected, the window shown; then it quits. With
+// The application's start without the start-up form: the desktop set-up, the settings file
+// read or created, the session with its main window, every command connected, the window shown;
+// then it quits. With
 // --import it first imports the thermometer's memory through the configured port, as the
 // "Data" button does, and prints the peak resident memory of the process in KiB.
 #include "session/QtAppCommands.h"
 #include "session/QtAppSession.h"
 #include "shell/Settings.h"
+#include "start/QtDesktopSetup.h"
 #include "start/StartupSettings.h"
 
 #include <QApplication>
@@ -32,6 +34,7 @@ public:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    vestra::SetUpDesktopApplication(app);
     bool import = argc > 1 && std::strcmp(argv[1], "--import") == 0;
     ConsoleSink messages;
     std::string file = vestra::SettingsFilePath();

@@ -85,12 +85,8 @@ bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
     return true;
 }
 
-bool OverviewCache::rows(history::HistoryStore& store, std::vector<OverviewRow>& rows,
-                         std::string& reason) {
-    std::string revision;
-    if (!store.revision(revision, reason)) {
-        return false;
-    }
+bool OverviewCache::rows(history::HistoryStore& store, const std::string& revision,
+                         std::vector<OverviewRow>& rows, std::string& reason) {
     std::lock_guard lock(mutex_);
     auto now = std::chrono::steady_clock::now();
     if (revision_ != revision || now - readAt_ > freshFor_) {

@@ -38,7 +38,10 @@ class OverviewCache {
 public:
     explicit OverviewCache(std::chrono::seconds freshFor = std::chrono::seconds(30))
         : freshFor_(freshFor) {}
-    bool rows(history::HistoryStore& store, std::vector<OverviewRow>& rows, std::string& reason);
+    // The lines at the history's revision (HistoryStore::revision), read again when it is not
+    // the one they were read at.
+    bool rows(history::HistoryStore& store, const std::string& revision,
+              std::vector<OverviewRow>& rows, std::string& reason);
 
 private:
     std::mutex mutex_;

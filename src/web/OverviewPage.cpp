@@ -43,9 +43,16 @@ std::string number(float x) {
     return FormatTemperature(x, false);
 }
 
-std::string viewQuery(const OverviewView& view, OverviewOrder order) {
+std::string viewQuery(const OverviewView& view, OverviewOrder order, long long offset = 0) {
     return "?sort=" + std::string(OverviewOrderName(order)) + "&rise=" + number(view.rise) +
-           "&q=" + UrlQueryValue(view.text);
+           "&q=" + UrlQueryValue(view.text) +
+           (offset > 0 ? "&offset=" + std::to_string(offset) : "");
+}
+
+std::string pageLink(const std::string& base, const OverviewView& view, long long offset,
+                     std::string_view label) {
+    return "<a href=\"" + Html(base + "/" + viewQuery(view, view.order, offset)) + "\">" +
+           std::string(label) + "</a>";
 }
 
 std::string headerCell(const std::string& base, const OverviewView& view, std::string_view label,
@@ -82,7 +89,7 @@ std::string rowHtml(const std::string& base, const OverviewRow& row, float rise)
 } // namespace
 
 std::string OverviewPage(const std::string& base, const std::vector<OverviewRow>& rows,
-                         const OverviewView& view) {
+                         const OverviewView& view, long long pageSize) {
     std::string body = filterForm(base, view);
     body += "<p>" + std::to_string(rows.size()) + " 件 (警報中、または前回から " +
             number(view.rise) + " 度を超えて上昇したものが先頭)</p>\n<table>\n<tr>" +
@@ -92,11 +99,18 @@ std::string OverviewPage(const std::string& base, const std::vector<OverviewRow>
             headerCell(base, view, "上昇", OverviewOrder::Rise) +
             headerCell(base, view, "収録日時", OverviewOrder::Time) +
             headerCell(base, view, "件数", OverviewOrder::Readings) + "<th>傾向</th></tr>\n";
-    for (const OverviewRow& row : rows) {
-        body += rowHtml(base, row, view.rise);
+    auto total = static_cast<long long>(rows.size());
+    for (long long i = view.offset; i < total && i < view.offset + pageSize; ++i) {
+        body += rowHtml(base, rows[static_cast<std::size_t>(i)], view.rise);
     }
-    body += "</table>\n";
-    return PageFrame(base, "一覧", body);
+    body += "</table>\n<p>";
+    if (view.offset > 0) {
+        body += pageLink(base, view, std::max(0LL, view.offset - pageSize), "前へ") + " ";
+    }
+    if (view.offset + pageSize < total) {
+        body += pageLink(base, view, view.offset + pageSize, "次へ");
+    }
+    return PageFrame(base, "一覧", body + "</p>\n");
 }
 
 } // namespace vestra::web

@@ -14,16 +14,19 @@ namespace vestra::web {
 // pages hold no script and no style attribute: a strict Content-Security-Policy holds, and
 // their look comes from StyleSheet(), served at its own path.
 
-// What the overview was asked for: its order, the rise that makes a line notable and the
-// filter text.
+// What the overview was asked for: its order, the rise that makes a line notable, the filter
+// text and the first line of the page.
 struct OverviewView {
     OverviewOrder order = OverviewOrder::Tag;
     float rise = 5;
     std::string text;
+    long long offset = 0;
 };
 
+// The ranked lines from the view's offset, pageSize of them, with links to the pages before
+// and after: a plant's two thousand measuring points are a megabyte of HTML on one page.
 std::string OverviewPage(const std::string& base, const std::vector<OverviewRow>& rows,
-                         const OverviewView& view);
+                         const OverviewView& view, long long pageSize);
 
 // A tag's or an object's readings in one unit: the trend chart, links to the CSV and the JSON,
 // and the table the history window shows.

@@ -64,7 +64,7 @@ std::optional<ReadingsView> keyedView(const WebRequest& request) {
 }
 
 std::optional<OverviewView> overviewView(const WebRequest& request, float defaultRise) {
-    OverviewView view{OverviewOrder::Tag, defaultRise, ""};
+    OverviewView view{OverviewOrder::Tag, defaultRise, "", 0};
     if (const std::string* sort = param(request, "sort")) {
         auto order = OverviewOrderOf(*sort);
         if (!order) {
@@ -84,6 +84,11 @@ std::optional<OverviewView> overviewView(const WebRequest& request, float defaul
     if (const std::string* text = param(request, "q")) {
         view.text = *text;
     }
+    std::optional<long long> offset = integer(param(request, "offset"), 0);
+    if (!offset) {
+        return std::nullopt;
+    }
+    view.offset = *offset;
     return view;
 }
 
@@ -101,7 +106,7 @@ bool readOverview(history::HistoryStore& store, const WebRequest& request, const
                   std::vector<OverviewRow>& rows, std::optional<OverviewView>& view,
                   std::string& reason) {
     view = overviewView(request, site.options.rise);
-    return !view || site.overview.rows(store, rows, reason);
+    return !view || site.overview.rows(store, site.revision, rows, reason);
 }
 
 // The overview as a page, or as the API's document.
@@ -119,7 +124,8 @@ bool overview(history::HistoryStore& store, const WebRequest& request, const Sit
     }
     RankOverview(rows, view->order, view->rise, view->text);
     response = json ? JsonResponse(OverviewJson(rows, view->rise))
-                    : HtmlResponse(200, OverviewPage(site.options.basePath, rows, *view));
+                    : HtmlResponse(200, OverviewPage(site.options.basePath, rows, *view,
+                                                     WebSite::kPageSize));
     return true;
 }
 

@@ -8,11 +8,12 @@
 
 namespace vestra::web {
 
-// What a route reads beside the request: the site's options, and the overview's lines kept
-// between requests.
+// What a route reads beside the request: the site's options, the overview's lines kept
+// between requests and the history's revision at this request.
 struct SiteContext {
     const WebOptions& options;
     OverviewCache& overview;
+    const std::string& revision;
 };
 
 // The answer of one path that reads the history. False with the database's reason when the

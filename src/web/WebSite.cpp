@@ -145,10 +145,22 @@ WebResponse WebSite::withStore(const std::string& path, const WebRequest& reques
     if (store == nullptr) {
         return unavailable(path, reason);
     }
-    WebResponse response;
-    if (!route(*store, request, {options_, overview_}, response, reason)) {
+    std::string revision;
+    if (!store->revision(revision, reason)) {
         stores_.lost();
         return unavailable(path, reason);
+    }
+    std::string key = PageKey(path, request.params);
+    if (std::optional<WebResponse> kept = pages_.find(key, revision, request.received)) {
+        return std::move(*kept);
+    }
+    WebResponse response;
+    if (!route(*store, request, {options_, overview_, revision}, response, reason)) {
+        stores_.lost();
+        return unavailable(path, reason);
+    }
+    if (response.status == 200) {
+        pages_.keep(key, revision, response, request.received);
     }
     return response;
 }

@@ -16,6 +16,9 @@ list(APPEND VESTRA_CORE_SOURCES
     web/WebPages.h
     web/WebRoutes.h
     web/WebRoutes.cpp
+    web/PageCache.h
+    web/PageCache.cpp
+    web/WebExchange.h
     web/WebSite.h
     web/WebSite.cpp
 )

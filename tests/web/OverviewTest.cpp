@@ -2,6 +2,7 @@
 
 #include "history/HistoryData.h"
 #include "history/TestDatabase.h"
+#include "web/WebPages.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -84,15 +85,56 @@ TEST(OverviewCache, ReadsAgainWhenADataSetIsAddedOrTheLinesAreOld) {
         DataSet round = testing::RoundDataSet(1);
         add(round);
         std::vector<OverviewRow> rows;
-        ASSERT_TRUE(cache.rows(*store, rows, reason)) << reason;
+        auto read = [&] {
+            std::string revision;
+            ASSERT_TRUE(store->revision(revision, reason)) << reason;
+            ASSERT_TRUE(cache.rows(*store, revision, rows, reason)) << reason;
+        };
+        read();
         round.group(5).target = "ﾀﾞｸﾄ " + std::to_string(freshFor.count());
         add(round); // the same readings: renamed in place, no data set added
-        ASSERT_TRUE(cache.rows(*store, rows, reason)) << reason;
+        read();
         EXPECT_EQ(std::ranges::count(objectsOf(rows), round.group(5).target), renamedShows ? 1 : 0);
         add(testing::RoundDataSet(freshFor.count() > 0 ? 2 : 3));
-        ASSERT_TRUE(cache.rows(*store, rows, reason)) << reason;
+        read();
         EXPECT_EQ(std::ranges::count(objectsOf(rows), round.group(5).target), 1);
     }
+}
+
+} // namespace
+} // namespace vestra::web
+
+namespace vestra::web {
+namespace {
+
+// The lines of a page and its links to the pages before and after.
+TEST(OverviewPage, ShowsOnePageOfLinesWithLinksToTheOthers) {
+    std::vector<OverviewRow> rows;
+    for (const char* tag : {"PA", "PB", "PC", "PD", "PE"}) {
+        rows.push_back(row(tag, {reading(1, 10)}));
+    }
+    const std::tuple<long long, std::string, bool, bool> cases[] = {
+        {0, "PAPB", false, true},
+        {2, "PCPD", true, true},
+        {4, "PE", true, false},
+        {9, "", true, false},
+    };
+    for (const auto& [offset, shown, before, after] : cases) {
+        std::string page = OverviewPage("", rows, {OverviewOrder::Tag, 5, "", offset}, 2);
+        std::string tags;
+        for (const char* tag : {"PA", "PB", "PC", "PD", "PE"}) {
+            if (page.find(std::string(">") + tag + "</a>") != std::string::npos) {
+                tags += tag;
+            }
+        }
+        EXPECT_EQ(tags, shown) << offset;
+        EXPECT_EQ(page.find("前へ") != std::string::npos, before) << offset;
+        EXPECT_EQ(page.find("次へ") != std::string::npos, after) << offset;
+        EXPECT_NE(page.find("5 件"), std::string::npos) << offset;
+    }
+    std::string second = OverviewPage("/h", rows, {OverviewOrder::Rise, 2.5, "P&", 0}, 2);
+    EXPECT_NE(second.find("href=\"/h/?sort=rise&amp;rise=2.5&amp;q=P%26&amp;offset=2\""),
+              std::string::npos);
 }
 
 } // namespace

@@ -163,6 +163,18 @@ TEST_P(WebServerTest, AnyAddressButLoopbackNeedsAToken) {
     EXPECT_NE(refused.errors.find("needs --token-file"), std::string::npos) << refused.errors;
 }
 
+// A second server on a port in use ends with the reason instead of sharing the port.
+TEST_P(WebServerTest, ASecondServerOnAPortInUseSaysItCannotListen) {
+    auto server = start({});
+    std::string port = std::to_string(server->port());
+    ToolOutcome second =
+        RunTool(folder_, VESTRA_WEB_PATH,
+                "--listen 127.0.0.1:" + port + " --db '" + database_->location() + "'");
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.errors.find("cannot listen on 127.0.0.1:" + port), std::string::npos)
+        << second.errors;
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, WebServerTest,
                          ::testing::Values(Backend::Sqlite, Backend::Postgresql), BackendName);
 

@@ -151,6 +151,8 @@ TEST_F(WebSiteTest, WithATokenNothingButTheLoginIsAnsweredWithoutIt) {
         get(site, "/h/api/tags", with("authorization", std::string("Bearer ") + kToken)).status,
         200);
     EXPECT_EQ(get(site, "/h/", with("cookie", std::string("vestra_token=") + kToken)).status, 200);
+    // A page kept for those who gave the token is still no answer for those who did not.
+    EXPECT_EQ(get(site, "/h/").status, 303);
 
     WebRequest login = with("token", kToken);
     login.overTls = true;
@@ -171,6 +173,22 @@ TEST_F(WebSiteTest, RepeatedWrongTokensAreAnsweredWith429) {
     EXPECT_EQ(get(site, "/login", right).status, 429);
     EXPECT_EQ(get(site, "/api/tags", with("authorization", std::string("Bearer ") + kToken)).status,
               429);
+}
+
+// Pages are kept between requests, but a data set added shows on the next one.
+TEST_F(WebSiteTest, ADataSetAddedShowsOnTheNextRequest) {
+    OneStore stores(store_.get());
+    WebSite site({"", 5, std::nullopt}, stores);
+    WebRequest tag;
+    tag.params = {{"name", "TAG2"}, {"unit", "C"}};
+    std::string before = get(site, "/").body + get(site, "/tag", tag).body;
+    ASSERT_EQ(before, get(site, "/").body + get(site, "/tag", tag).body);
+    DataSet added = testing::RoundDataSet(3);
+    added.group(2).tag = "NEWTAG";
+    std::string reason;
+    history::AddOutcome outcome{};
+    ASSERT_TRUE(store_->add(added, TemperatureUnit::Celsius, "r.qmc", outcome, reason)) << reason;
+    EXPECT_NE(get(site, "/").body.find("NEWTAG"), std::string::npos);
 }
 
 TEST_F(WebSiteTest, ADatabaseThatCannotBeReadGivesAPageAndTheReasonForTheLog) {

@@ -1,6 +1,7 @@
 list(APPEND VESTRA_CORE_TESTS
     web/HtmlTextTest.cpp
     web/OverviewTest.cpp
+    web/PageCacheTest.cpp
     web/WebAccessTest.cpp
     web/WebSiteTest.cpp
 )
