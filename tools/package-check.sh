@@ -18,7 +18,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root="$work/root"
 
-cmake --build build --target vestra vestra-cli vestra-report vestra-sim vestra-postgres \
+cmake --build build --target vestra vestra-cli vestra-report vestra-sim vestra-postgres vestra-sqlite \
     vestra_manual_pages vestra_changelog >/dev/null
 (cd build && cpack -G DEB -B "$PWD/package" >"$work/cpack.log" 2>&1) || fail "cpack: $(tail -5 "$work/cpack.log")"
 deb=$(echo "$PWD"/build/package/vestra_*.deb)

@@ -1,8 +1,7 @@
+#include "history/BackendModules.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
-#include "history/PostgresModule.h"
 #include "history/SqlHistoryStore.h"
-#include "history/SqliteConnection.h"
 #include "shell/FileFault.h"
 
 #include <cerrno>
@@ -28,7 +27,7 @@ std::unique_ptr<SqlConnection> connect(const DatabaseName& name, HistoryAccess a
     if (!needed.empty() && !std::filesystem::exists(needed, error)) {
         throw SqlError(needed.string() + ": " + FileFaultText(ENOENT));
     }
-    return std::make_unique<SqliteConnection>(file.path, access);
+    return ConnectSqlite(file.path, access);
 }
 
 } // namespace

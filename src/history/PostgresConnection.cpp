@@ -1,6 +1,6 @@
 #include "history/PostgresConnection.h"
 
-#include "history/PostgresModule.h"
+#include "history/BackendModules.h"
 #include "history/SqlText.h"
 
 #include <libpq-fe.h>

@@ -1,5 +1,7 @@
 #include "history/SqliteConnection.h"
 
+#include "history/BackendModules.h"
+
 #include <filesystem>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -136,3 +138,8 @@ void SqliteConnection::beginWrite() {
 }
 
 } // namespace vestra::history
+
+vestra::history::SqlConnection* vestra_sqlite_connect(const std::string& path,
+                                                      vestra::history::HistoryAccess access) {
+    return new vestra::history::SqliteConnection(path, access);
+}

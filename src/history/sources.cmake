@@ -18,23 +18,25 @@ list(APPEND VESTRA_CORE_SOURCES
     history/HistoryTrend.cpp
     history/HistoryStore.h
     history/OpenHistoryStore.cpp
-    history/PostgresModule.h
-    history/PostgresModule.cpp
+    history/BackendModules.h
+    history/BackendModules.cpp
     history/SqlConnection.h
     history/SqlConnection.cpp
     history/SqlHistoryStore.h
     history/SqlHistoryStore.cpp
-    history/SqliteConnection.h
-    history/SqliteConnection.cpp
     history/SqlText.h
     history/SqlText.cpp
     history/StoredValue.h
     history/StoredValue.cpp
 )
-# The PostgreSQL back end, a module of its own loaded only when a server is named.
+# The two back ends, modules of their own loaded at their first connection.
 list(APPEND VESTRA_POSTGRES_SOURCES
     history/PostgresConnection.h
     history/PostgresConnection.cpp
+)
+list(APPEND VESTRA_SQLITE_SOURCES
+    history/SqliteConnection.h
+    history/SqliteConnection.cpp
 )
 list(APPEND VESTRA_UI_SOURCES
     history/frmHistory.h

@@ -1,9 +1,9 @@
 #include "files/TempFolder.h"
+#include "history/BackendModules.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryData.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryTrend.h"
-#include "history/SqliteConnection.h"
 #include "shell/TemperatureUnit.h"
 
 #include <filesystem>
@@ -70,13 +70,14 @@ TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
             ->add(testing::RoundDataSet(1), TemperatureUnit::Celsius, "a", outcome, reason));
     std::vector<std::pair<std::string, std::string>> columns;
     {
-        SqliteConnection raw(pristine, HistoryAccess::ReadWrite);
-        raw.query("PRAGMA writable_schema = ON"); // so that a column can be given NULL
-        raw.query("UPDATE sqlite_master SET sql = replace(sql, 'NOT NULL', '') WHERE type = "
-                  "'table'");
-        for (const SqlRow& table : raw.query("SELECT name FROM sqlite_master WHERE type = "
-                                             "'table'")) {
-            for (const SqlRow& column : raw.query("SELECT name FROM pragma_table_info(?)", table)) {
+        auto raw = ConnectSqlite(pristine, HistoryAccess::ReadWrite);
+        raw->query("PRAGMA writable_schema = ON"); // so that a column can be given NULL
+        raw->query("UPDATE sqlite_master SET sql = replace(sql, 'NOT NULL', '') WHERE type = "
+                   "'table'");
+        for (const SqlRow& table : raw->query("SELECT name FROM sqlite_master WHERE type = "
+                                              "'table'")) {
+            for (const SqlRow& column :
+                 raw->query("SELECT name FROM pragma_table_info(?)", table)) {
                 columns.emplace_back(table[0], column[0]);
             }
         }
@@ -101,9 +102,9 @@ TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
                                        std::filesystem::copy_options::overwrite_existing);
             std::string what = table + "." + column + " = " + value;
             try {
-                SqliteConnection copy(damaged, HistoryAccess::ReadWrite);
-                copy.query("PRAGMA foreign_keys = OFF");
-                copy.query("UPDATE OR IGNORE " + table + " SET " + column + " = " + value);
+                auto copy = ConnectSqlite(damaged, HistoryAccess::ReadWrite);
+                copy->query("PRAGMA foreign_keys = OFF");
+                copy->query("UPDATE OR IGNORE " + table + " SET " + column + " = " + value);
             } catch (const SqlError&) {
                 continue; // a key that cannot hold the value
             }

@@ -1,8 +1,8 @@
 #include "files/SampleData.h"
+#include "history/BackendModules.h"
 #include "history/ContentHash.h"
 #include "history/DatabaseName.h"
 #include "history/HistoryLocation.h"
-#include "history/PostgresModule.h"
 #include "history/SqlText.h"
 #include "history/StoredValue.h"
 #include "shell/TemperatureUnit.h"
@@ -164,14 +164,15 @@ TEST(PostgresConnectionTest, APasswordNeverShowsInTheReason) {
     }
 }
 
-// The module comes from one absolute place chosen by where the program itself lies.
-TEST(PostgresModuleTest, TheBuildTreesProgramsUseItsModuleAnInstalledOneItsLibraryFolder) {
+// A module comes from one absolute place chosen by where the program itself lies.
+TEST(BackendModulesTest, TheBuildTreesProgramsUseItsModulesAnInstalledOneItsLibraryFolder) {
     const std::string tree = VESTRA_BUILD_TREE;
-    EXPECT_EQ(PostgresModulePath(tree + "/app/vestra-cli"), tree + "/lib/vestra-postgres.so");
-    EXPECT_EQ(PostgresModulePath(tree + "/tests/vestra_core_tests"),
+    EXPECT_EQ(BackendModulePath(tree + "/app/vestra-cli", "vestra-postgres.so"),
               tree + "/lib/vestra-postgres.so");
+    EXPECT_EQ(BackendModulePath(tree + "/tests/vestra_core_tests", "vestra-sqlite.so"),
+              tree + "/lib/vestra-sqlite.so");
     for (const std::string& bin : {std::string("/opt/v/bin"), tree + "-other/bin"}) {
-        std::string path = PostgresModulePath(bin + "/vestra-cli");
+        std::string path = BackendModulePath(bin + "/vestra-cli", "vestra-postgres.so");
         std::string root = bin.substr(0, bin.size() - 4);
         EXPECT_EQ(path.rfind(root + "/", 0), 0u) << path;
         EXPECT_TRUE(path.ends_with("/vestra/vestra-postgres.so")) << path;

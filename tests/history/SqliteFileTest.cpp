@@ -1,7 +1,7 @@
+#include "history/BackendModules.h"
 #include "history/HistoryData.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryStore.h"
-#include "history/SqliteConnection.h"
 #include "history/TestDatabase.h"
 #include "shell/TemperatureUnit.h"
 
@@ -35,8 +35,8 @@ protected:
     }
 
     std::string count() {
-        return SqliteConnection(path_, HistoryAccess::ReadWrite)
-            .query("SELECT count(*) FROM data_set")
+        return ConnectSqlite(path_, HistoryAccess::ReadWrite)
+            ->query("SELECT count(*) FROM data_set")
             .at(0)
             .at(0);
     }
@@ -48,12 +48,12 @@ protected:
 };
 
 TEST_F(SqliteFileTest, ALockedDatabaseNamesTheFileAndKeepsItsData) {
-    SqliteConnection other(path_, HistoryAccess::ReadWrite);
-    other.query("BEGIN EXCLUSIVE");
+    auto other = ConnectSqlite(path_, HistoryAccess::ReadWrite);
+    other->query("BEGIN EXCLUSIVE");
     EXPECT_FALSE(addRound(2));
     EXPECT_NE(reason_.find(path_), std::string::npos) << reason_;
     EXPECT_NE(reason_.find("locked"), std::string::npos) << reason_;
-    other.rollback();
+    other->rollback();
     EXPECT_EQ(count(), "1");
     EXPECT_TRUE(addRound(2)) << reason_;
 }
@@ -114,7 +114,7 @@ TEST_F(SqliteFileTest, ReadingWritesNothing) {
 
 TEST_F(SqliteFileTest, TheDatabaseKeepsItsJournalBesideIt) {
     EXPECT_EQ(
-        SqliteConnection(path_, HistoryAccess::ReadWrite).query("PRAGMA journal_mode").at(0).at(0),
+        ConnectSqlite(path_, HistoryAccess::ReadWrite)->query("PRAGMA journal_mode").at(0).at(0),
         "wal");
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "files/TempFolder.h"
+#include "history/BackendModules.h"
 #include "history/HistoryStore.h"
-#include "history/PostgresModule.h"
-#include "history/SqliteConnection.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -79,7 +78,7 @@ inline std::unique_ptr<history::SqlConnection> RawConnection(const std::string& 
     if (const auto* server = std::get_if<history::ServerAddress>(&name)) {
         return history::ConnectPostgres(*server, history::HistoryAccess::ReadWrite);
     }
-    return std::make_unique<history::SqliteConnection>(location, history::HistoryAccess::ReadWrite);
+    return history::ConnectSqlite(location, history::HistoryAccess::ReadWrite);
 }
 
 // The store at a database name as the tool takes it.

@@ -4,10 +4,10 @@
 #include "data/frmMain.h"
 #include "files/Export.h"
 #include "files/TempFolder.h"
+#include "history/BackendModules.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryData.h"
 #include "history/QtHistoryRecorder.h"
-#include "history/SqliteConnection.h"
 #include "shell/TemperatureUnit.h"
 
 #include <QComboBox>
@@ -140,9 +140,10 @@ private slots:
         frmMain window(data, TemperatureUnit::Celsius, settings, messages);
         data.currentData = testing::RoundDataSet(1);
         store.reset();
-        history::SqliteConnection raw(folder.file("h.sqlite"), history::HistoryAccess::ReadWrite);
-        raw.query("PRAGMA foreign_keys = OFF");
-        raw.query("UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1");
+        auto raw =
+            history::ConnectSqlite(folder.file("h.sqlite"), history::HistoryAccess::ReadWrite);
+        raw->query("PRAGMA foreign_keys = OFF");
+        raw->query("UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1");
         QtHistoryRecorder recorder(window, {folder.file("h.sqlite"), true});
         messages.entries.clear();
         recorder.record("/plant/feb.qmc");

@@ -14,7 +14,7 @@ if(TARGET vestra-web)
         VESTRA_WEB_PATH="$<TARGET_FILE:vestra-web>")
     target_link_libraries(vestra_web_server_tests PRIVATE vestra_core GTest::gtest_main
                                                           PkgConfig::CPPHTTPLIB)
-    add_dependencies(vestra_web_server_tests vestra-web vestra-postgres)
+    add_dependencies(vestra_web_server_tests vestra-web)
     gtest_discover_tests(vestra_web_server_tests DISCOVERY_TIMEOUT 60)
 endif()
 
