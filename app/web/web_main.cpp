@@ -4,6 +4,7 @@
 #include "history/DatabaseName.h"
 #include "shell/FileRead.h"
 #include "shell/ProgramVersion.h"
+#include "shell/VisibleText.h"
 #include "web/WebAccess.h"
 
 #include <atomic>
@@ -93,6 +94,11 @@ int main(int argc, char** argv) {
     web::WebSite site({options.basePath, options.rise, token}, stores);
     std::fprintf(stderr, "vestra-web: serving %s\n",
                  history::RedactedDatabaseName(options.db).c_str());
+    if (!site.prepare(error)) {
+        // The pages say so too, and each request tries again.
+        std::fprintf(stderr, "vestra-web: the history cannot be read yet: %s\n",
+                     VisibleText(error).c_str());
+    }
     bool served = webapp::Serve(site, {options.host, options.port}, error);
     gServed = true;
     if (!served) {

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <tuple>
 
 namespace vestra::web {
@@ -87,17 +90,39 @@ bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
 
 bool OverviewCache::rows(history::HistoryStore& store, const std::string& revision,
                          std::vector<OverviewRow>& rows, std::string& reason) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     auto now = std::chrono::steady_clock::now();
-    if (revision_ != revision || now - readAt_ > freshFor_) {
-        std::vector<OverviewRow> fresh;
-        if (!ReadOverview(store, fresh, reason)) {
-            return false;
-        }
-        rows_ = std::move(fresh);
-        revision_ = revision;
-        readAt_ = now;
+    bool current = revision_ == revision;
+    if (current && (now - readAt_ <= freshFor_ || refreshing_)) {
+        rows = rows_;
+        return true;
     }
+    std::vector<OverviewRow> fresh;
+    bool read = false;
+    if (current) {
+        // Only old: the others go on with these lines while this request reads them again,
+        // instead of all waiting a second or more every freshFor.
+        refreshing_ = true;
+        lock.unlock();
+        read = ReadOverview(store, fresh, reason);
+        lock.lock();
+        refreshing_ = false;
+    } else {
+        // A data set was added: the others wait for the new lines rather than show the old.
+        read = ReadOverview(store, fresh, reason);
+    }
+#ifdef __GLIBC__
+    // The read held every newest reading as text for a moment (some hundred megabytes for two
+    // thousand lines); the C library keeps freed memory of a worker's arena for that worker
+    // unless told to give it back.
+    malloc_trim(0);
+#endif
+    if (!read) {
+        return false;
+    }
+    rows_ = std::move(fresh);
+    revision_ = revision;
+    readAt_ = now;
     rows = rows_;
     return true;
 }

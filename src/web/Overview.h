@@ -33,7 +33,8 @@ bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
 // The overview's lines kept between requests, shared by the workers: read again when a data set
 // was added (the history's revision changed) or once they are older than freshFor, so that an
 // annotation changed in place (a renamed object) shows within that time. While one request
-// reads them, the others wait for its result instead of reading them too.
+// reads them, the others wait for its result instead of reading them too; only when the lines
+// are merely old do the others get the old ones meanwhile.
 class OverviewCache {
 public:
     explicit OverviewCache(std::chrono::seconds freshFor = std::chrono::seconds(30))
@@ -48,6 +49,7 @@ private:
     std::chrono::seconds freshFor_;
     std::optional<std::string> revision_; // none until read
     std::chrono::steady_clock::time_point readAt_;
+    bool refreshing_ = false;
     std::vector<OverviewRow> rows_;
 };
 

@@ -26,6 +26,30 @@ void secure(WebResponse& response, bool cacheable) {
     response.headers.emplace_back("Cache-Control", cacheable ? "max-age=3600" : "no-store");
 }
 
+// The answer of a route from the store, kept or made; none with the reason when the history
+// could not be read.
+std::optional<WebResponse> answerFrom(history::HistoryStore& store, HistoryRoute route,
+                                      const std::string& path, const WebRequest& request,
+                                      const WebOptions& options, OverviewCache& overview,
+                                      PageCache& pages, std::string& reason) {
+    std::string revision;
+    if (!store.revision(revision, reason)) {
+        return std::nullopt;
+    }
+    std::string key = PageKey(path, request.params);
+    if (std::optional<WebResponse> kept = pages.find(key, revision, request.received)) {
+        return kept;
+    }
+    WebResponse response;
+    if (!route(store, request, {options, overview, revision}, response, reason)) {
+        return std::nullopt;
+    }
+    if (response.status == 200) {
+        pages.keep(key, revision, response, request.received);
+    }
+    return response;
+}
+
 } // namespace
 
 WebResponse Answer(int status, std::string contentType, std::string body) {
@@ -52,6 +76,16 @@ WebResponse WebSite::handle(const WebRequest& request) {
     bool fixed = request.path == base + "/style.css" || request.path == base + "/icon.svg";
     secure(response, fixed && response.status == 200);
     return response;
+}
+
+bool WebSite::prepare(std::string& reason) {
+    history::HistoryStore* store = stores_.store(reason);
+    std::string revision;
+    std::vector<OverviewRow> rows;
+    bool read = store != nullptr && store->revision(revision, reason) &&
+                overview_.rows(*store, revision, rows, reason);
+    stores_.lost(); // the connection of this thread, which serves no request
+    return read;
 }
 
 WebResponse WebSite::route(const WebRequest& request, const std::string& path) {
@@ -140,29 +174,23 @@ WebResponse WebSite::withStore(const std::string& path, const WebRequest& reques
     if (route == nullptr) {
         return notFound();
     }
+    // A connection that a restarted server dropped fails its first query: the request is
+    // answered through a new one, so that a restart costs no worker a failed page.
     std::string reason;
-    history::HistoryStore* store = stores_.store(reason);
-    if (store == nullptr) {
-        return unavailable(path, reason);
-    }
-    std::string revision;
-    if (!store->revision(revision, reason)) {
+    for (int attempt = 1;; ++attempt) {
+        history::HistoryStore* store = stores_.store(reason);
+        if (store == nullptr) {
+            return unavailable(path, reason);
+        }
+        if (std::optional<WebResponse> response =
+                answerFrom(*store, route, path, request, options_, overview_, pages_, reason)) {
+            return std::move(*response);
+        }
         stores_.lost();
-        return unavailable(path, reason);
+        if (attempt == 2) {
+            return unavailable(path, reason);
+        }
     }
-    std::string key = PageKey(path, request.params);
-    if (std::optional<WebResponse> kept = pages_.find(key, revision, request.received)) {
-        return std::move(*kept);
-    }
-    WebResponse response;
-    if (!route(*store, request, {options_, overview_, revision}, response, reason)) {
-        stores_.lost();
-        return unavailable(path, reason);
-    }
-    if (response.status == 200) {
-        pages_.keep(key, revision, response, request.received);
-    }
-    return response;
 }
 
 // The reason goes to the log; the page says what the operator can do.

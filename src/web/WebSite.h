@@ -36,6 +36,10 @@ public:
 
     WebResponse handle(const WebRequest& request);
 
+    // Reads the overview's lines ahead of the first request, which would otherwise wait for them
+    // (seconds at thousands of lines); false with the reason when the history cannot be read.
+    bool prepare(std::string& reason);
+
     static constexpr const char* kCookieName = "vestra_token";
     static constexpr long long kPageSize = 100;
 

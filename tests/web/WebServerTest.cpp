@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -161,6 +162,31 @@ TEST_P(WebServerTest, AnyAddressButLoopbackNeedsAToken) {
                                   "--listen 0.0.0.0:0 --db '" + database_->location() + "'");
     EXPECT_EQ(refused.status, 2);
     EXPECT_NE(refused.errors.find("needs --token-file"), std::string::npos) << refused.errors;
+}
+
+// A database file that goes away gives a page and a log line and is read again once it is back;
+// a server that dropped the connections (as a restart does) costs no request.
+TEST_P(WebServerTest, ADatabaseThatGoesAwayIsReadAgainOnceItIsBack) {
+    auto server = start({});
+    httplib::Client client("127.0.0.1", server->port());
+    // Requests enough for every worker to have its connection.
+    for (int i = 0; i < 16; ++i) {
+        ASSERT_EQ(client.Get("/api/data-sets")->status, 200);
+    }
+    const std::string& location = database_->location();
+    if (GetParam() == Backend::Sqlite) {
+        ASSERT_EQ(std::rename(location.c_str(), (location + ".away").c_str()), 0);
+        EXPECT_EQ(client.Get("/api/data-sets")->status, 503);
+        EXPECT_NE(server->log().find("GET /api/data-sets 503"), std::string::npos) << server->log();
+        ASSERT_EQ(std::rename((location + ".away").c_str(), location.c_str()), 0);
+    } else {
+        RawConnection(location)->query(
+            "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = "
+            "current_database() AND pid <> pg_backend_pid()");
+    }
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(client.Get("/api/data-sets")->status, 200) << server->log();
+    }
 }
 
 // A second server on a port in use ends with the reason instead of sharing the port.

@@ -181,11 +181,12 @@ TEST_F(WebSiteTest, ADataSetAddedShowsOnTheNextRequest) {
     WebSite site({"", 5, std::nullopt}, stores);
     WebRequest tag;
     tag.params = {{"name", "TAG2"}, {"unit", "C"}};
+    std::string reason;
+    ASSERT_TRUE(site.prepare(reason)) << reason;
     std::string before = get(site, "/").body + get(site, "/tag", tag).body;
     ASSERT_EQ(before, get(site, "/").body + get(site, "/tag", tag).body);
     DataSet added = testing::RoundDataSet(3);
     added.group(2).tag = "NEWTAG";
-    std::string reason;
     history::AddOutcome outcome{};
     ASSERT_TRUE(store_->add(added, TemperatureUnit::Celsius, "r.qmc", outcome, reason)) << reason;
     EXPECT_NE(get(site, "/").body.find("NEWTAG"), std::string::npos);
@@ -194,6 +195,9 @@ TEST_F(WebSiteTest, ADataSetAddedShowsOnTheNextRequest) {
 TEST_F(WebSiteTest, ADatabaseThatCannotBeReadGivesAPageAndTheReasonForTheLog) {
     OneStore stores(nullptr);
     WebSite site({"", 5, std::nullopt}, stores);
+    std::string reason;
+    EXPECT_FALSE(site.prepare(reason));
+    EXPECT_EQ(reason, "gone");
     WebResponse page = get(site, "/");
     EXPECT_EQ(page.status, 503);
     EXPECT_EQ(page.note, "gone");
