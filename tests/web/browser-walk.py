@@ -5,8 +5,10 @@ Content-Security-Policy blocks.
 
     browser-walk.py VESTRA_WEB VESTRA_CLI DATA_FOLDER [--screenshots FOLDER]
 
-The history is made by `vestra-cli history add DATA_FOLDER`. With --screenshots the overview
-and the tag page are saved as docs' pictures. Exit 77 (skipped) without the browser packages.
+The history is made by `vestra-cli history add DATA_FOLDER`, in a SQLite file and, when
+VESTRA_TEST_POSTGRESQL names the test run's server, in a database of it too. With --screenshots
+the overview and the tag page (of the SQLite walk) are saved as docs' pictures. Exit 77
+(skipped) without the browser packages.
 """
 import os
 import re
@@ -108,6 +110,23 @@ def walk(driver, base, screenshots):
     check(not blocked, "the browser complained: %s" % blocked)
 
 
+# The databases to walk: a SQLite file, and a database of the test run's PostgreSQL server when
+# VESTRA_TEST_POSTGRESQL names one (made here, dropped after).
+def databases(folder):
+    yield os.path.join(folder, "history.sqlite")
+    server = os.environ.get("VESTRA_TEST_POSTGRESQL")
+    if not server:
+        return
+    name = "vestra_browser_%d" % os.getpid()
+    subprocess.run(["psql", "-q", server + "/postgres", "-c", "CREATE DATABASE " + name],
+                   check=True)
+    try:
+        yield server + "/" + name
+    finally:
+        subprocess.run(["psql", "-q", server + "/postgres", "-c", "DROP DATABASE " + name],
+                       check=True)
+
+
 def main():
     if not (os.access(CHROMIUM, os.X_OK) and os.access(DRIVER, os.X_OK)):
         print("chromium or chromium-driver is missing (bash tools/install-deps.sh --tests)")
@@ -117,23 +136,27 @@ def main():
     with tempfile.TemporaryDirectory(prefix="vestra-browser-") as folder:
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(folder, "config"),
                    XDG_DATA_HOME=os.path.join(folder, "data"))
-        db = os.path.join(folder, "history.sqlite")
         # The files are added from a folder of the test's own, the source column's text.
         shutil.copytree(data, os.path.join(folder, "点検"))
-        subprocess.run([cli, "history", "--db", db, "add", os.path.join(folder, "点検")],
-                       env=env, check=True, stdout=subprocess.DEVNULL)
-        server, port, log = start_server(web, db, folder)
-        driver = None
-        try:
-            driver = browser()
-            walk(driver, "http://127.0.0.1:%d/plant" % port, screenshots)
-        finally:
-            if driver:
-                driver.quit()
-            server.terminate()
-            server.wait(10)
-        check(TOKEN not in open(log).read(), "the token is in the log")
-    print("browser walk: overview, login, tag page, chart and table as expected")
+        walked = []
+        for db in databases(folder):
+            subprocess.run([cli, "history", "--db", db, "add", os.path.join(folder, "点検")],
+                           env=env, check=True, stdout=subprocess.DEVNULL)
+            server, port, log = start_server(web, db, folder)
+            driver = None
+            try:
+                driver = browser()
+                walk(driver, "http://127.0.0.1:%d/plant" % port, screenshots)
+            finally:
+                if driver:
+                    driver.quit()
+                server.terminate()
+                server.wait(10)
+            check(TOKEN not in open(log).read(), "the token is in the log")
+            walked.append("PostgreSQL" if db.startswith("postgresql:") else "SQLite")
+            screenshots = None  # the pictures are of the first walk
+    print("browser walk (%s): overview, login, tag page, chart and table as expected"
+          % ", ".join(walked))
     return 0
 
 
