@@ -26,8 +26,8 @@ constexpr time_t kReadSeconds = 5;
 constexpr time_t kWriteSeconds = 10;
 // The login form is the only body the server reads.
 constexpr std::size_t kLargestBody = 4096;
-// The library listens with a backlog of 5: fifty clients that reconnect after their keep-alive
-// requests overflow it, and each connection dropped waits a second for the client's retry.
+// The library listens with a backlog of 5: fifty clients that connect again after each answer
+// overflow it, and each connection dropped waits a second for the client's retry.
 constexpr int kListenBacklog = SOMAXCONN;
 
 std::atomic<httplib::Server*> gServer{nullptr};

@@ -38,7 +38,7 @@ std::optional<WebResponse> PageCache::find(const std::string& key, const std::st
         uses_.splice(uses_.begin(), uses_, entry->second.use);
         found = entry->second.response;
     }
-    return *found; // copied outside the lock: the overview is a megabyte
+    return *found; // copied outside the lock: a tag page is some hundred kilobytes
 }
 
 void PageCache::keep(const std::string& key, const std::string& revision,
