@@ -43,9 +43,14 @@ dpkg-deb -x "$deb" "$root"
 # Built hardened by tools/build.sh: PIE, stack protector, fortified calls, RELRO, immediate
 # binding. Control-flow protection (x86 CET) is not asked: the C library's start files on Debian
 # 12 carry no CET mark, so the linker drops it from every program whatever the flags.
+# The SQLite module is built with the same -D_FORTIFY_SOURCE=2, but its few C library calls
+# (memcpy, strlen) take sizes no compiler can know, so none becomes a checked one and
+# hardening-check, finding only unchecked calls, would call it unfortified.
 while IFS= read -r -d '' file; do
     [[ $(od -An -tx1 -N4 "$file") == " 7f 45 4c 46" ]] || continue
-    hardening-check --nocfprotection "$file" >"$work/hardening.log" ||
+    skip=(--nocfprotection)
+    [[ $(basename "$file") == vestra-sqlite.so ]] && skip+=(--nofortify)
+    hardening-check "${skip[@]}" "$file" >"$work/hardening.log" ||
         fail "hardening-check: $(cat "$work/hardening.log")"
 done < <(find "$root" -type f -print0)
 share="$root/usr/share"
