@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ToolRun.h"
+
 #include <csignal>
 #include <spawn.h>
 #include <string>
@@ -52,11 +54,9 @@ public:
 
     // Exit status after SIGTERM, -1 if it did not end normally.
     int stop() {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
+        int status = TerminateAndWait(pid_);
         pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return status;
     }
 
 private:

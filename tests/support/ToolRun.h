@@ -2,6 +2,7 @@
 
 #include "files/TempFolder.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <sys/wait.h>
@@ -36,6 +37,15 @@ inline std::string ErrorLines(const std::string& text, const std::string& progra
         start = end + 1;
     }
     return out;
+}
+
+// Ends a program the test started with SIGTERM and waits for it: its exit status, -1 when it did
+// not end by itself.
+inline int TerminateAndWait(pid_t pid) {
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace vestra::testing

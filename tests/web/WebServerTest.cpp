@@ -58,11 +58,9 @@ public:
 
     // The exit status after SIGTERM; -1 when the server did not end by itself.
     int stop() {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
+        int status = TerminateAndWait(pid_);
         pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return status;
     }
 
 private:
