@@ -27,7 +27,7 @@ echo "package-check: $(basename "$deb") (Depends: $(dpkg-deb -f "$deb" Depends))
 echo "package-check: Recommends: $(dpkg-deb -f "$deb" Recommends)"
 
 # What the programs link, and what Qt loads at run time (packaging/CMakeLists.txt).
-for needed in libqt6widgets6 libqt6gui6 libqt6svg6 qt6-translations-l10n fonts-ipafont-gothic; do
+for needed in libqt6widgets6 libqt6gui6 qt6-translations-l10n fonts-ipafont-gothic; do
     dpkg-deb -f "$deb" Depends | grep -qw "$needed" || fail "Depends lacks $needed"
 done
 for recommended in qt6-wayland hicolor-icon-theme; do

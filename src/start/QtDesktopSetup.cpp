@@ -1,7 +1,9 @@
 #include "start/QtDesktopSetup.h"
 
+#include "start/QtAppStyle.h"
+#include "start/QtBuiltInImages.h"
+
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -22,7 +24,12 @@ void SetUpDesktopApplication(QApplication& app) {
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     LoadQtJapanese(app);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vestra.svg")));
+    QApplication::setStyle(new AppStyle(QApplication::style()->name()));
+    QStringList icons;
+    for (int size : {16, 32, 64, 128}) {
+        icons << QStringLiteral(":/icons/vestra-%1.png").arg(size);
+    }
+    QApplication::setWindowIcon(BuiltInPngIcon(icons));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopAppId));
 }
 

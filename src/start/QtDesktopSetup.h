@@ -15,8 +15,9 @@ bool LoadQtJapanese(QCoreApplication& app);
 
 // Everything that makes the running application an installed desktop program: the Japanese
 // standard dialogs (Qt's own, never the desktop's, which would follow the user's locale), the
-// Japanese locale for dates and numbers in them, the window icon (the one the desktop entry
-// names, built into the program as :/icons/vestra.svg) and the desktop entry's name.
+// Japanese locale for dates and numbers in them, the style (start/QtAppStyle), the window icon
+// (the one the desktop entry names, built into the program as :/icons/vestra-16.png to -128.png
+// by app/CMakeLists.txt) and the desktop entry's name.
 void SetUpDesktopApplication(QApplication& app);
 
 } // namespace vestra

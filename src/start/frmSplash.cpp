@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -62,7 +61,7 @@ void frmSplash::buildLayout() {
     big.setBold(true);
     lblProductName->setFont(big);
     auto* logo = new QLabel(this);
-    logo->setPixmap(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(64));
+    logo->setPixmap(QApplication::windowIcon().pixmap(64));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(logo, 0, Qt::AlignHCenter);

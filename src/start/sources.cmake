@@ -3,6 +3,10 @@
 list(APPEND VESTRA_UI_SOURCES
     start/QtDesktopSetup.h
     start/QtDesktopSetup.cpp
+    start/QtAppStyle.h
+    start/QtAppStyle.cpp
+    start/QtBuiltInImages.h
+    start/QtBuiltInImages.cpp
     start/QtSingleInstance.h
     start/QtSingleInstance.cpp
     start/QtStartup.h

@@ -7,14 +7,13 @@ vestra_add_window_tests(vestra_startup_tests start/StartupTest.cpp startup)
 
 # The application as a desktop program, with the icon built in as the application builds it.
 if(VESTRA_BUILD_UI)
-    add_executable(vestra_desktop_tests start/DesktopSetupTest.cpp
-                                        ${PROJECT_SOURCE_DIR}/app/vestra.qrc)
-    set_target_properties(vestra_desktop_tests PROPERTIES AUTORCC ON)
-    target_link_libraries(vestra_desktop_tests PRIVATE vestra_ui Qt6::Test)
+    add_executable(vestra_desktop_tests start/DesktopSetupTest.cpp)
+    target_include_directories(vestra_desktop_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(vestra_desktop_tests PRIVATE vestra_ui vestra_app_icon Qt6::Test)
     add_test(NAME desktop_setup COMMAND vestra_desktop_tests)
     set_tests_properties(desktop_setup PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endif()
 
 # The Japanese Yes/No question for the documentation, rendered in an English locale.
 vestra_add_screenshot_program(vestra_question_screenshot start/QuestionScreenshot.cpp
-                              ${PROJECT_SOURCE_DIR}/app/vestra.qrc)
+                              vestra_app_icon)
