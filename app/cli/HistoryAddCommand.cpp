@@ -1,8 +1,13 @@
 #include "ErrorLines.h"
 #include "HistoryCommand.h"
 #include "StandardOutput.h"
+#include "files/DataFile.h"
 #include "history/HistorySources.h"
 #include "shell/FileFault.h"
+#include "shell/FileRead.h"
+
+#include <algorithm>
+#include <unistd.h>
 
 namespace vestra::cli {
 namespace {
@@ -39,16 +44,37 @@ std::string summary(const AddCounts& counts) {
            std::to_string(counts.skipped) + " files skipped";
 }
 
+constexpr const char* kStandardInput = "-";
+
+// "-" is a data file on standard input, stored with no source file.
+bool readSource(const std::string& path, history::SourceFile& source, std::string& reason) {
+    if (path != kStandardInput) {
+        return history::ReadSourceFile(path, source, reason);
+    }
+    FileContents contents;
+    return ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes, contents, reason) &&
+           history::DecodeSourceBytes(contents.bytes, source, reason);
+}
+
 } // namespace
 
 // Each data set is its own transaction: a run that is killed or meets a locked database keeps
 // every data set it finished. A failure of the database ends the run (the next files would
 // meet it too); a file that is no data file is skipped.
 int RunHistoryAdd(const HistoryRequest& request) {
-    if (request.args.operands.empty() || request.args.option("--tag")) {
+    const std::vector<std::string>& operands = request.args.operands;
+    if (operands.empty() || request.args.option("--tag") ||
+        std::count(operands.begin(), operands.end(), kStandardInput) > 1) {
         return kBadArguments;
     }
-    history::SourceList list = history::CollectSourceFiles(request.args.operands);
+    // Standard input first, then the files in the order named (a folder "-" is standard input).
+    std::vector<std::string> names;
+    std::copy_if(operands.begin(), operands.end(), std::back_inserter(names),
+                 [](const std::string& name) { return name != kStandardInput; });
+    history::SourceList list = history::CollectSourceFiles(names);
+    if (names.size() != operands.size()) {
+        list.files.insert(list.files.begin(), kStandardInput);
+    }
     AddCounts counts;
     for (const auto& [path, reason] : list.unreadable) {
         reportSkipped(path, reason, counts);
@@ -56,7 +82,7 @@ int RunHistoryAdd(const HistoryRequest& request) {
     for (const std::string& path : list.files) {
         history::SourceFile source;
         std::string reason;
-        if (!history::ReadSourceFile(path, source, reason)) {
+        if (!readSource(path, source, reason)) {
             reportSkipped(path, reason, counts);
             continue;
         }

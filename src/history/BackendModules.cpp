@@ -39,15 +39,35 @@ LoadedEntry loadEntry(const std::string& module, const char* entryName, std::str
     return found->second;
 }
 
+// The build tree keeps modules and private programs in its lib/; an installation has them in
+// fromBin, relative to its bin/, which is the running program's folder or, for one of the private
+// programs (libexec/vestra), the bin/ of the same installation.
+std::string PrivateFilePath(const std::string& programPath, std::string_view name,
+                            const char* fromBin) {
+    std::string buildTree = VESTRA_BUILD_TREE;
+    if (programPath.starts_with(buildTree + "/")) {
+        return buildTree + "/lib/" + std::string(name);
+    }
+    std::filesystem::path folder = std::filesystem::path(programPath).parent_path();
+    std::filesystem::path bin = (folder / VESTRA_BIN_FROM_PROGRAMS).lexically_normal();
+    if ((bin / VESTRA_PROGRAMS_FROM_BIN).lexically_normal() != folder.lexically_normal()) {
+        bin = folder;
+    }
+    return (bin / fromBin / name).lexically_normal().string();
+}
+
 } // namespace
 
 std::string BackendModulePath(const std::string& programPath, std::string_view module) {
-    std::filesystem::path program(programPath);
-    std::string buildTree = VESTRA_BUILD_TREE;
-    if (programPath.starts_with(buildTree + "/")) {
-        return buildTree + "/lib/" + std::string(module);
-    }
-    return (program.parent_path() / VESTRA_MODULES_FROM_BIN / module).lexically_normal().string();
+    return PrivateFilePath(programPath, module, VESTRA_MODULES_FROM_BIN);
+}
+
+std::string PrivateProgramPath(const std::string& programPath, std::string_view program) {
+    return PrivateFilePath(programPath, program, VESTRA_PROGRAMS_FROM_BIN);
+}
+
+std::string HistoryRecordProgram() {
+    return PrivateProgramPath(runningProgram(), "vestra-history-record");
 }
 
 std::unique_ptr<SqlConnection> ConnectPostgres(const ServerAddress& server, HistoryAccess access) {

@@ -23,6 +23,14 @@ std::unique_ptr<SqlConnection> ConnectSqlite(const std::string& path, HistoryAcc
 // (its real path).
 std::string BackendModulePath(const std::string& programPath, std::string_view module);
 
+// Where a private program of the installation is looked for by a program at programPath: the
+// build tree's lib/ for a program of the build tree, else the installation's libexec/vestra.
+// A private program finds the modules as the programs of bin/ do.
+std::string PrivateProgramPath(const std::string& programPath, std::string_view program);
+
+// The program the window adds data sets to the history with (app/record).
+std::string HistoryRecordProgram();
+
 } // namespace vestra::history
 
 // The modules' entry points, looked up by name after loading them.

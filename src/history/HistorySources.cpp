@@ -83,12 +83,19 @@ bool ReadSourceFile(const std::string& path, SourceFile& source, std::string& re
     if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
         return false;
     }
+    if (!DecodeSourceBytes(contents.bytes, source, reason)) {
+        return false;
+    }
+    std::error_code ignored; // a relative name is still better than none
+    fs::path absolute = fs::absolute(path, ignored);
+    source.path = absolute.empty() ? path : absolute.lexically_normal().string();
+    return true;
+}
+
+bool DecodeSourceBytes(std::string_view bytes, SourceFile& source, std::string& reason) {
     for (TemperatureUnit unit : kTemperatureUnits) {
-        if (auto data = DecodeDataFile(contents.bytes, unit)) {
-            std::error_code ignored; // a relative name is still better than none
-            fs::path absolute = fs::absolute(path, ignored);
-            source = {absolute.empty() ? path : absolute.lexically_normal().string(),
-                      std::move(*data), unit};
+        if (auto data = DecodeDataFile(bytes, unit)) {
+            source = {std::string(), std::move(*data), unit};
             return true;
         }
     }

@@ -4,6 +4,7 @@
 #include "shell/TemperatureUnit.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vestra::history {
@@ -19,6 +20,9 @@ struct SourceFile {
 // Reads a native data file of either unit. False with the reason for a file that cannot be
 // read or is no data file of this program (damaged, cut short, foreign).
 bool ReadSourceFile(const std::string& path, SourceFile& source, std::string& reason);
+
+// The same for the bytes of a data file that has no file of its own (source.path stays empty).
+bool DecodeSourceBytes(std::string_view bytes, SourceFile& source, std::string& reason);
 
 // The files named: a file stands for itself, a folder for the native data files (.qmc, .qmf,
 // any case) anywhere below it, linked folders included, in name order, so that adding a folder

@@ -126,6 +126,16 @@ TEST_P(CliHistoryTest, AddPrintsHowManyDataSetsWereNew) {
     EXPECT_EQ(count("data_set"), "2");
 }
 
+// "-" is a data file on standard input: the same data set named as a file is already stored.
+TEST_P(CliHistoryTest, StandardInputIsADataFile) {
+    save("a.qmc", testing::RoundDataSet(1));
+    Outcome piped = run("add - <'" + file("a.qmc") + "'");
+    EXPECT_EQ(piped.output, "1 new data sets, 0 updated, 0 already stored, 0 files skipped\n")
+        << piped.errors;
+    Outcome named = run("add '" + file("a.qmc") + "'");
+    EXPECT_EQ(named.output, "0 new data sets, 0 updated, 1 already stored, 0 files skipped\n");
+}
+
 TEST_P(CliHistoryTest, AFolderGoesInWholeAndForeignFilesAreSkippedOneLineEach) {
     std::filesystem::create_directories(file("rounds/2025"));
     save("rounds/spring.qmc", testing::RoundDataSet(3));
@@ -204,9 +214,9 @@ TEST_P(CliHistoryTest, ChartDrawsTheTrendOfATagAsTheWindowDoes) {
 }
 
 TEST_P(CliHistoryTest, WrongUsageIsRefused) {
-    for (const char* args : {"", "add", "tags extra", "export -", "export --tag T", "chart x.svg",
-                             "export --tag T --unit K -", "chart --tag T x.pdf", "list",
-                             "tags --format json", "chart --tag T --json x.svg",
+    for (const char* args : {"", "add", "add - -", "tags extra", "export -", "export --tag T",
+                             "chart x.svg", "export --tag T --unit K -", "chart --tag T x.pdf",
+                             "list", "tags --format json", "chart --tag T --json x.svg",
                              "export --tag T --format xml -", "export --tag T --encoding x -"}) {
         EXPECT_EQ(run(args).status, 2) << args;
     }

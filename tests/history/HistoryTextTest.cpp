@@ -177,6 +177,10 @@ TEST(BackendModulesTest, TheBuildTreesProgramsUseItsModulesAnInstalledOneItsLibr
         EXPECT_EQ(path.rfind(root + "/", 0), 0u) << path;
         EXPECT_TRUE(path.ends_with("/vestra/vestra-postgres.so")) << path;
         EXPECT_EQ(path.find(".."), std::string::npos) << path;
+        std::string record = PrivateProgramPath(bin + "/vestra", "vestra-history-record");
+        EXPECT_EQ(record.rfind(root + "/", 0), 0u) << record;
+        EXPECT_NE(record, bin + "/vestra-history-record");
+        EXPECT_EQ(BackendModulePath(record, "vestra-postgres.so"), path) << record;
     }
 }
 

@@ -33,6 +33,13 @@ class frmHistoryTest : public QObject {
                  reason.c_str());
     }
 
+    // Records the shown data set and waits for the recorder's answer.
+    static void recordAndWait(QtHistoryRecorder& recorder, const QString& source) {
+        QSignalSpy answered(&recorder, &QtHistoryRecorder::recorded);
+        recorder.record(source);
+        QVERIFY(answered.wait(30'000));
+    }
+
     template <typename T> T* find(QWidget& parent, const char* name) {
         return parent.findChild<T*>(QString::fromUtf8(name));
     }
@@ -118,12 +125,12 @@ private slots:
         testing::WriteBytes(folder.file("not-a-db"), "text");
         QtHistoryRecorder failing(window, {folder.file("not-a-db"), true});
         messages.entries.clear();
-        failing.record("/plant/apr.qmc");
+        recordAndWait(failing, "/plant/apr.qmc");
         QVERIFY(!failing.note()->isHidden());
         QVERIFY(failing.note()->toolTip().contains("not-a-db"));
         QVERIFY(messages.entries.empty());
         QtHistoryRecorder working(window, {folder.file("h.sqlite"), true});
-        working.record("/plant/apr.qmc");
+        recordAndWait(working, "/plant/apr.qmc");
         QVERIFY(working.note()->isHidden());
         std::vector<history::HistoryReading> found;
         std::string reason;
@@ -146,11 +153,39 @@ private slots:
         raw->query("UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1");
         QtHistoryRecorder recorder(window, {folder.file("h.sqlite"), true});
         messages.entries.clear();
-        recorder.record("/plant/feb.qmc");
+        recordAndWait(recorder, "/plant/feb.qmc");
         QVERIFY(!recorder.note()->isHidden());
         QVERIFY(messages.entries.empty());
         QCOMPARE(data.currentData.group(2).remarks[0],
                  testing::RoundDataSet(1).group(2).remarks[0]);
+    }
+
+    // The window goes on while the history waits: a data set recorded while another program
+    // holds the database is stored once it lets go, and one still open when the window goes is
+    // stored before the recorder is gone.
+    void recordingNeverHoldsUpTheWindow() {
+        DataStore data;
+        MainWindowSettings settings;
+        frmMain window(data, TemperatureUnit::Celsius, settings, messages);
+        auto recorder = std::make_unique<QtHistoryRecorder>(
+            window, history::HistorySettings{folder.file("h.sqlite"), true});
+        QSignalSpy answered(recorder.get(), &QtHistoryRecorder::recorded);
+        auto holder =
+            history::ConnectSqlite(folder.file("h.sqlite"), history::HistoryAccess::ReadWrite);
+        holder->query("BEGIN EXCLUSIVE");
+        data.currentData = testing::RoundDataSet(3);
+        recorder->record("/plant/apr.qmc");
+        holder->query("COMMIT");
+        QVERIFY(answered.wait(30'000));
+        QCOMPARE(answered.at(0).at(0).toBool(), true);
+        data.currentData = testing::RoundDataSet(4);
+        recorder->record("/plant/may.qmc");
+        recorder.reset();
+        std::vector<history::DataSetSummary> sets;
+        long long total = 0;
+        std::string reason;
+        QVERIFY(store->dataSets(0, 10, sets, total, reason));
+        QCOMPARE(total, 4LL);
     }
 
     void theSettingTurnsRecordingOff() {
@@ -160,6 +195,7 @@ private slots:
         data.currentData = testing::RoundDataSet(4);
         QtHistoryRecorder off(window, {folder.file("h.sqlite"), false});
         off.record("/plant/may.qmc");
+        QVERIFY(off.idle());
         std::vector<history::TagSummary> tags;
         std::string reason;
         QVERIFY(store->tags(tags, reason));

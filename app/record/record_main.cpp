@@ -1,0 +1,70 @@
+// Adds one data set to the history for the window (history/QtHistoryRecorder), in a process of
+// its own: the window never waits for a busy file or a server that does not answer, and never
+// maps SQLite or libpq. Nothing comes on the command line, where other users could read a
+// server's password: standard input holds three lines, the database as the settings write it
+// (empty: the user's own file), the unit's letter (C or F) and the data set's source file (empty:
+// none), then the data set as a native data file. The data set is stored in one transaction.
+// Exit 0 when it is stored (new, updated or already there); 1 with the reason on one line of
+// standard error; 2 when the input is no such request.
+#include "files/DataFile.h"
+#include "history/HistoryLocation.h"
+#include "history/HistoryStore.h"
+#include "shell/FileRead.h"
+#include "shell/TemperatureUnit.h"
+
+#include <cstdio>
+#include <string_view>
+#include <unistd.h>
+
+namespace {
+
+using namespace vestra;
+
+// The three lines are names and a letter: a request beyond a data file and this is no request.
+constexpr std::size_t kMaxLinesBytes = 64 * 1024;
+
+int fail(const std::string& reason) {
+    std::fprintf(stderr, "%s\n", reason.c_str());
+    return 1;
+}
+
+// Takes the text up to the next line feed off the front of input; false when there is none.
+bool takeLine(std::string_view& input, std::string_view& line) {
+    std::size_t end = input.find('\n');
+    if (end == std::string_view::npos) {
+        return false;
+    }
+    line = input.substr(0, end);
+    input.remove_prefix(end + 1);
+    return true;
+}
+
+} // namespace
+
+int main() {
+    FileContents request;
+    std::string reason;
+    if (!ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes + kMaxLinesBytes, request, reason)) {
+        return fail(reason);
+    }
+    std::string_view input = request.bytes;
+    std::string_view database, letter, source;
+    std::optional<TemperatureUnit> unit;
+    if (!takeLine(input, database) || !takeLine(input, letter) || !takeLine(input, source) ||
+        !(unit = UnitFromLetter(letter))) {
+        std::fprintf(stderr, "no history request on standard input\n");
+        return 2;
+    }
+    std::optional<DataSet> data = DecodeDataFile(input, *unit);
+    if (!data) {
+        return fail("the data set sent is no data file");
+    }
+    auto name = history::HistoryDatabase({std::string(database), true}, reason);
+    auto store = name ? history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite, reason)
+                      : nullptr;
+    history::AddOutcome outcome{};
+    if (!store || !store->add(*data, *unit, std::string(source), outcome, reason)) {
+        return fail(reason);
+    }
+    return 0;
+}
