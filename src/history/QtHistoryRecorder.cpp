@@ -67,9 +67,10 @@ void QtHistoryRecorder::record(const QString& sourceFile) {
         return;
     }
     TemperatureUnit unit = window_.unit();
-    waiting_.push_back(settings_.database + "\n" + UnitLetter(unit) + "\n" +
-                       sourceFile.toStdString() + "\n" +
-                       EncodeDataFile(window_.store().currentData, unit));
+    std::string request = settings_.database + '\0' + UnitLetter(unit) + '\0' +
+                          sourceFile.toStdString() + '\0' +
+                          EncodeDataFile(window_.store().currentData, unit);
+    waiting_.push_back(std::move(request));
     startNext();
 }
 

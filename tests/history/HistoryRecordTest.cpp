@@ -32,7 +32,7 @@ protected:
 
     std::string request(const std::string& database, const std::string& letter,
                         const std::string& source, const std::string& data) const {
-        return database + "\n" + letter + "\n" + source + "\n" + data;
+        return database + '\0' + letter + '\0' + source + '\0' + data;
     }
 
     std::vector<HistoryReading> storedReadings(const std::string& database) const {
@@ -49,11 +49,11 @@ protected:
 TEST_F(HistoryRecordTest, StoresTheDataSetInItsUnitWithItsSourceFile) {
     std::string database = folder.file("h.sqlite");
     std::string data = EncodeDataFile(testing::RoundDataSet(1), TemperatureUnit::Fahrenheit);
-    Outcome outcome = run(request(database, "F", "/plant/feb.qmf", data));
+    Outcome outcome = run(request(database, "F", "/plant/a\nb.qmf", data));
     ASSERT_EQ(outcome.status, 0) << outcome.errors;
     std::vector<HistoryReading> readings = storedReadings(database);
     ASSERT_FALSE(readings.empty());
-    EXPECT_EQ(readings[0].sourceFile, "/plant/feb.qmf");
+    EXPECT_EQ(readings[0].sourceFile, "/plant/a\nb.qmf");
     EXPECT_EQ(run(request(database, "F", "", data)).status, 0) << "already stored is no failure";
 }
 
@@ -68,7 +68,7 @@ TEST_F(HistoryRecordTest, SaysWhyInOneLineOrRefusesWhatIsNoRequest) {
     };
     for (const Case& c : std::vector<Case>{
              {"", 2, "no history request on standard input\n"},
-             {database + "\nC\n", 2, "no history request on standard input\n"},
+             {database + '\0' + "C" + '\0', 2, "no history request on standard input\n"},
              {request(database, "K", "", data), 2, "no history request on standard input\n"},
              {request(database, "F", "", data), 1, "the data set sent is no data file\n"},
              {request(database, "C", "", "text"), 1, "the data set sent is no data file\n"},
