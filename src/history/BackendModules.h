@@ -12,21 +12,11 @@ namespace vestra::history {
 // The history's two back ends are modules of their own, loaded at their first connection, so
 // that a run that opens no history maps neither: vestra-sqlite.so links SQLite, and
 // vestra-postgres.so links libpq with the ~20 libraries it pulls in (Kerberos, LDAP, GnuTLS,
-// ...). A module is loaded from one absolute place: the build tree's lib/ for a program of the
-// build tree, else the installation's library folder beside bin/. It is never looked for in the
-// current folder or the library path. Both throw SqlError naming the database (a password
-// hidden) when the module is missing or the database refuses.
+// ...). A module is loaded from one absolute place (shell/InstallLayout), never from the current
+// folder or the library path. Both throw SqlError naming the database (a password hidden) when
+// the module is missing or the database refuses.
 std::unique_ptr<SqlConnection> ConnectPostgres(const ServerAddress& server, HistoryAccess access);
 std::unique_ptr<SqlConnection> ConnectSqlite(const std::string& path, HistoryAccess access);
-
-// Where the module file (e.g. "vestra-postgres.so") is looked for by a program at programPath
-// (its real path).
-std::string BackendModulePath(const std::string& programPath, std::string_view module);
-
-// Where a private program of the installation is looked for by a program at programPath: the
-// build tree's lib/ for a program of the build tree, else the installation's libexec/vestra.
-// A private program finds the modules as the programs of bin/ do.
-std::string PrivateProgramPath(const std::string& programPath, std::string_view program);
 
 // The program the window adds data sets to the history with (app/record).
 std::string HistoryRecordProgram();

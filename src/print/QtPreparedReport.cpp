@@ -6,7 +6,6 @@
 #include "print/ReportLines.h"
 
 #include <QPdfWriter>
-#include <QPrinter>
 
 namespace vestra {
 
@@ -26,7 +25,9 @@ std::unique_ptr<PreparedReport> PreparedReport::Prepare(const PrintJob& job) {
                                      MessageIcon::Critical);
             return nullptr;
         }
-        report->printer_->setDocName(title);
+        if (PrinterControl* printer = PrinterOf(*report->printer_)) {
+            printer->setDocumentName(title);
+        }
     }
     std::optional<int> linesPerPage = CheckPageCapacity(report->device(), job.messages);
     if (!linesPerPage) {

@@ -9,7 +9,6 @@
 
 class QPagedPaintDevice;
 class QPdfWriter;
-class QPrinter;
 
 namespace vestra {
 
@@ -30,7 +29,7 @@ public:
 private:
     PreparedReport() = default;
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPagedPaintDevice> printer_;
     QBuffer buffer_;
     std::unique_ptr<QPdfWriter> writer_;
     std::vector<ReportPage> pages_;

@@ -8,6 +8,7 @@
 #include "shell/AtomicFile.h"
 
 #include <QDialog>
+#include <QPagedPaintDevice>
 
 namespace vestra {
 namespace {
@@ -52,7 +53,7 @@ bool StartPreview(QDialog& from, const PrintJob& job) {
     if (!report) {
         return false;
     }
-    frmPreview preview(report->device().pageLayout(), report->pages(), &from);
+    frmPreview preview(report->device().pageLayout(), report->pages(), job.place.system, &from);
     if (preview.exec() != QDialog::Accepted) {
         return false;
     }

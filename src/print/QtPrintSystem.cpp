@@ -1,9 +1,14 @@
 #include "print/QtPrintSystem.h"
 
-#include <QPrinter>
-#include <QPrinterInfo>
+#include "shell/LoadedModule.h"
+
+#include <QPagedPaintDevice>
 
 namespace vestra {
+
+PrinterControl* PrinterOf(QPagedPaintDevice& device) {
+    return dynamic_cast<PrinterControl*>(&device);
+}
 
 PrintDestination InitialDestination(PrintSystem& system) {
     PrintDestination destination;
@@ -18,26 +23,46 @@ PrintDestination InitialDestination(PrintSystem& system) {
     return destination;
 }
 
+QtPrintSystem::QtPrintSystem() = default;
+QtPrintSystem::~QtPrintSystem() = default;
+
+PrintSystem* QtPrintSystem::loaded() {
+    if (!tried_) {
+        tried_ = true;
+        ModuleEntry entry =
+            LoadModuleEntry("vestra-print.so", "vestra_print_system", "printing module");
+        if (entry.entry != nullptr) {
+            module_.reset(reinterpret_cast<decltype(&vestra_print_system)>(entry.entry)());
+        }
+        failure_ = entry.failure;
+    }
+    return module_.get();
+}
+
 QStringList QtPrintSystem::printerNames() {
-    return QPrinterInfo::availablePrinterNames();
+    PrintSystem* system = loaded();
+    return system != nullptr ? system->printerNames() : QStringList();
 }
 
 QString QtPrintSystem::defaultPrinterName() {
-    return QPrinterInfo::defaultPrinterName();
+    PrintSystem* system = loaded();
+    return system != nullptr ? system->defaultPrinterName() : QString();
 }
 
-std::unique_ptr<QPrinter> QtPrintSystem::openPrinter(const PrintDestination& destination) {
-    QPrinterInfo info = QPrinterInfo::printerInfo(destination.printerName);
-    if (info.isNull()) {
-        return nullptr;
+std::unique_ptr<QPagedPaintDevice> QtPrintSystem::openPrinter(const PrintDestination& destination) {
+    PrintSystem* system = loaded();
+    return system != nullptr ? system->openPrinter(destination) : nullptr;
+}
+
+std::unique_ptr<PagePreview>
+QtPrintSystem::createPreview(const QPageLayout& layout,
+                             std::function<void(QPagedPaintDevice&)> paint, QWidget* parent,
+                             QString& reason) {
+    if (PrintSystem* system = loaded()) {
+        return system->createPreview(layout, std::move(paint), parent, reason);
     }
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!printer->isValid()) {
-        return nullptr;
-    }
-    printer->setPageSize(QPageSize(destination.pageSize));
-    printer->setPageOrientation(destination.orientation);
-    return printer;
+    reason = QString::fromStdString(failure_);
+    return nullptr;
 }
 
 } // namespace vestra

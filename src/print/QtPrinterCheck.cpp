@@ -2,7 +2,7 @@
 
 #include "print/frmPrnSetup.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace vestra {
 

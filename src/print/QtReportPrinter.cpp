@@ -1,13 +1,13 @@
 #include "print/QtReportPrinter.h"
 
 #include "print/QtPrintDestination.h"
+#include "print/QtPrintSystem.h"
 #include "print/QtPrinterCheck.h"
 #include "print/QtReportFont.h"
 #include "print/ReportPages.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
-#include <QPrinter>
 
 namespace vestra {
 namespace {
@@ -19,18 +19,13 @@ double printableHeight(const QPagedPaintDevice& device) {
     return device.pageLayout().paintRectPixels(device.logicalDpiY()).height();
 }
 
-// Only a printer has a state to watch and a job to abort; a PDF writer fills its buffer.
-QPrinter* printerOf(QPagedPaintDevice& device) {
-    return dynamic_cast<QPrinter*>(&device);
-}
-
 bool inError(QPagedPaintDevice& device) {
-    QPrinter* printer = printerOf(device);
-    return printer != nullptr && printer->printerState() == QPrinter::Error;
+    PrinterControl* printer = PrinterOf(device);
+    return printer != nullptr && printer->inError();
 }
 
 QString deviceName(QPagedPaintDevice& device) {
-    QPrinter* printer = printerOf(device);
+    PrinterControl* printer = PrinterOf(device);
     return printer != nullptr ? printer->printerName() : QString::fromUtf8(kPdfDestinationName);
 }
 
@@ -98,8 +93,9 @@ void ReportPrinter::finish(bool cancelled) {
     if (!painter_.isActive()) {
         return;
     }
-    if (QPrinter* printer = printerOf(device_); cancelled && printer != nullptr) {
-        printer->abort();
+    // Only a printer has a job to throw away; a PDF writer fills its buffer.
+    if (PrinterControl* printer = PrinterOf(device_); cancelled && printer != nullptr) {
+        printer->abortJob();
     }
     painter_.end();
 }

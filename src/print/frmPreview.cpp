@@ -5,7 +5,7 @@
 #include "shell/AppInfo.h"
 
 #include <QHBoxLayout>
-#include <QPrintPreviewWidget>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <functional>
@@ -19,16 +19,28 @@ constexpr double kZoomStep = 1.25;
 } // namespace
 
 frmPreview::frmPreview(const QPageLayout& layout, const std::vector<ReportPage>& pages,
-                       QWidget* parent)
-    : QDialog(parent), pages_(pages), sheet_(QPrinter::HighResolution) {
+                       PrintSystem& system, QWidget* parent)
+    : QDialog(parent), pages_(pages) {
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" 印刷ﾌﾟﾚﾋﾞｭｰ"));
-    sheet_.setOutputFormat(QPrinter::PdfFormat);
-    sheet_.setPageLayout(layout);
-    view_ = new QPrintPreviewWidget(&sheet_, this);
-    view_->setObjectName(QStringLiteral("preview"));
-    connect(view_, &QPrintPreviewWidget::paintRequested, this, &frmPreview::paintPages);
+    // A preview has nobody to tell of a failure; the pages drawn so far are what it shows.
+    auto paint = [this](QPagedPaintDevice& sheet) {
+        QString ignored;
+        PrintPages(sheet, pages_, ignored);
+    };
+    QString reason;
+    view_ = system.createPreview(layout, paint, this, reason);
+    QWidget* shown = view_ ? view_->widget() : nullptr;
+    if (shown == nullptr) {
+        auto* why = new QLabel(QStringLiteral("プレビューを表示できません。\n") + reason, this);
+        why->setObjectName(QStringLiteral("lblNoPreview"));
+        why->setAlignment(Qt::AlignCenter);
+        why->setWordWrap(true);
+        shown = why;
+    } else {
+        shown->setObjectName(QStringLiteral("preview"));
+    }
     auto* layoutBox = new QVBoxLayout(this);
-    layoutBox->addWidget(view_, 1);
+    layoutBox->addWidget(shown, 1);
     layoutBox->addWidget(buttonRow());
     ResizeWithinScreen(*this, QSize(720, 900));
 }
@@ -42,8 +54,8 @@ QWidget* frmPreview::buttonRow() {
         std::function<void()> action;
     };
     const Button buttons[] = {
-        {"cmdZoomIn", "拡大", [this] { view_->zoomIn(kZoomStep); }},
-        {"cmdZoomOut", "縮小", [this] { view_->zoomOut(kZoomStep); }},
+        {"cmdZoomIn", "拡大", [this] { zoom(true); }},
+        {"cmdZoomOut", "縮小", [this] { zoom(false); }},
         {"cmdOK", "印刷実行", [this] { accept(); }},
         {"cmdCancel", "閉じる", [this] { reject(); }},
     };
@@ -59,13 +71,18 @@ QWidget* frmPreview::buttonRow() {
 }
 
 int frmPreview::pageCount() const {
-    return view_->pageCount();
+    return view_ ? view_->pageCount() : 0;
 }
 
-// A preview has nobody to tell of a failure; the pages drawn so far are what it shows.
-void frmPreview::paintPages(QPrinter* printer) {
-    QString ignored;
-    PrintPages(*printer, pages_, ignored);
+void frmPreview::zoom(bool in) {
+    if (!view_) {
+        return;
+    }
+    if (in) {
+        view_->zoomIn(kZoomStep);
+    } else {
+        view_->zoomOut(kZoomStep);
+    }
 }
 
 } // namespace vestra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vestra {
 
@@ -8,5 +9,18 @@ namespace vestra {
 // when it is there (the build tree), otherwise in the data folder of the installation
 // (share/vestra/help beside bin/).
 std::string HelpDocumentPath(const std::string& programFolder);
+
+// The running program's real path.
+std::string RunningProgram();
+
+// Where a program at programPath (its real path) finds the modules it loads (e.g.
+// "vestra-postgres.so"): the build tree's lib/ for a program of the build tree, else the
+// installation's library folder beside bin/. Never the current folder or the library path.
+std::string ModulePath(const std::string& programPath, std::string_view module);
+
+// Where it finds a private program of the installation: the build tree's lib/ for a program of
+// the build tree, else the installation's libexec/vestra. A private program finds the modules as
+// the programs of bin/ do.
+std::string PrivateProgramPath(const std::string& programPath, std::string_view program);
 
 } // namespace vestra

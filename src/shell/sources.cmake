@@ -20,6 +20,8 @@ list(APPEND VESTRA_CORE_SOURCES
     shell/IniFile.cpp
     shell/InstallLayout.h
     shell/InstallLayout.cpp
+    shell/LoadedModule.h
+    shell/LoadedModule.cpp
     shell/MessageSink.h
     shell/OutputPath.h
     shell/OutputPath.cpp
@@ -53,8 +55,17 @@ list(APPEND VESTRA_UI_SOURCES
     shell/QtSelectAllText.cpp
 )
 
-# An installed program finds its help document in the data folder, at this path from its own.
+# An installed program finds its help document in the data folder, its modules in the library
+# folder and the private programs in libexec/vestra, each at a path relative to its own folder;
+# a program of the build tree finds modules and private programs in the build tree's lib/.
 file(RELATIVE_PATH help_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/vestra/help)
+file(RELATIVE_PATH modules_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_LIBDIR}/vestra)
+file(RELATIVE_PATH programs_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vestra)
+file(RELATIVE_PATH bin_from_programs ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vestra
+     ${CMAKE_INSTALL_FULL_BINDIR})
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/InstallLayout.cpp PROPERTIES
-    COMPILE_DEFINITIONS VESTRA_HELP_FROM_BIN="${help_from_bin}")
+    COMPILE_DEFINITIONS
+    "VESTRA_HELP_FROM_BIN=\"${help_from_bin}\";VESTRA_BUILD_TREE=\"${CMAKE_BINARY_DIR}\";VESTRA_MODULES_FROM_BIN=\"${modules_from_bin}\";VESTRA_PROGRAMS_FROM_BIN=\"${programs_from_bin}\";VESTRA_BIN_FROM_PROGRAMS=\"${bin_from_programs}\"")

@@ -5,6 +5,7 @@
 #include "history/HistoryLocation.h"
 #include "history/SqlText.h"
 #include "history/StoredValue.h"
+#include "shell/InstallLayout.h"
 #include "shell/TemperatureUnit.h"
 
 #include <cstdlib>
@@ -167,12 +168,12 @@ TEST(PostgresConnectionTest, APasswordNeverShowsInTheReason) {
 // A module comes from one absolute place chosen by where the program itself lies.
 TEST(BackendModulesTest, TheBuildTreesProgramsUseItsModulesAnInstalledOneItsLibraryFolder) {
     const std::string tree = VESTRA_BUILD_TREE;
-    EXPECT_EQ(BackendModulePath(tree + "/app/vestra-cli", "vestra-postgres.so"),
+    EXPECT_EQ(ModulePath(tree + "/app/vestra-cli", "vestra-postgres.so"),
               tree + "/lib/vestra-postgres.so");
-    EXPECT_EQ(BackendModulePath(tree + "/tests/vestra_core_tests", "vestra-sqlite.so"),
+    EXPECT_EQ(ModulePath(tree + "/tests/vestra_core_tests", "vestra-sqlite.so"),
               tree + "/lib/vestra-sqlite.so");
     for (const std::string& bin : {std::string("/opt/v/bin"), tree + "-other/bin"}) {
-        std::string path = BackendModulePath(bin + "/vestra-cli", "vestra-postgres.so");
+        std::string path = ModulePath(bin + "/vestra-cli", "vestra-postgres.so");
         std::string root = bin.substr(0, bin.size() - 4);
         EXPECT_EQ(path.rfind(root + "/", 0), 0u) << path;
         EXPECT_TRUE(path.ends_with("/vestra/vestra-postgres.so")) << path;
@@ -180,7 +181,7 @@ TEST(BackendModulesTest, TheBuildTreesProgramsUseItsModulesAnInstalledOneItsLibr
         std::string record = PrivateProgramPath(bin + "/vestra", "vestra-history-record");
         EXPECT_EQ(record.rfind(root + "/", 0), 0u) << record;
         EXPECT_NE(record, bin + "/vestra-history-record");
-        EXPECT_EQ(BackendModulePath(record, "vestra-postgres.so"), path) << record;
+        EXPECT_EQ(ModulePath(record, "vestra-postgres.so"), path) << record;
     }
 }
 

@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     if (!report) {
         return 1;
     }
-    frmPreview preview(report->device().pageLayout(), report->pages());
+    frmPreview preview(report->device().pageLayout(), report->pages(), system);
     preview.resize(640, 860);
     ok = saveShot(preview, folder + "/screenshot-print-preview.png") && ok;
     return ok ? 0 : 1;

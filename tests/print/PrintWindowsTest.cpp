@@ -157,6 +157,7 @@ private slots:
     void pdfOntoAFullDiskKeepsTheOldFile();
     void printerRunGoesToThePrinterWithoutAFileQuestion();
     void previewShowsThePagesOfTheRun();
+    void withoutAPreviewItsPlaceSaysWhyAndPrintingGoesOn();
     void printerSetupOffersOnlyPrinterPaperAndOrientation_data();
     void printerSetupOffersOnlyPrinterPaperAndOrientation();
     void progressWindowPrintsEveryPageAndCannotBeClosed();
@@ -393,6 +394,26 @@ void PrintWindowsTest::previewShowsThePagesOfTheRun() {
     QVERIFY(shown > 1);
     QCOMPARE(testing::PdfPages(QString::fromStdString(b.file("report.pdf"))).size(),
              std::size_t(shown));
+}
+
+// A broken installation without the printing module still writes the PDF report.
+void PrintWindowsTest::withoutAPreviewItsPlaceSaysWhyAndPrintingGoesOn() {
+    Bench b;
+    b.store = testing::FullSampleStore();
+    b.system.noPreview = QStringLiteral("the printing module cannot be loaded");
+    frmPrnMenu menu(b.job());
+    menu.show();
+    b.answerFile("report.pdf");
+    QString said;
+    OnModal<frmPreview> preview([&](frmPreview& p) {
+        said = p.findChild<QLabel*>("lblNoPreview")->text();
+        QCOMPARE(p.pageCount(), 0);
+        click(p, "cmdOK");
+    });
+    click(menu, "cmdPreview");
+    QCOMPARE(said,
+             QStringLiteral("プレビューを表示できません。\nthe printing module cannot be loaded"));
+    QVERIFY(!testing::PdfPages(QString::fromStdString(b.file("report.pdf"))).empty());
 }
 
 void PrintWindowsTest::printerSetupOffersOnlyPrinterPaperAndOrientation_data() {

@@ -61,8 +61,8 @@ private slots:
     }
 
     // First, before any test below loads an image plug-in: the start-up form and the main window
-    // painted whole (menu bar, tool bar, group boxes, tables) map neither an image plug-in nor
-    // the SVG library.
+    // painted whole (menu bar, tool bar, group boxes, tables) map no image plug-in, neither the
+    // SVG library nor Qt's print support.
     void theWindowsOfTheStartLoadNoImagePlugin() {
         if (!QFile::exists(QStringLiteral("/proc/self/maps"))) {
             QSKIP("no /proc/self/maps here");
@@ -77,6 +77,7 @@ private slots:
         QVERIFY(!mapped("/imageformats/"));
         QVERIFY(!mapped("/iconengines/"));
         QVERIFY(!mapped("libQt6Svg"));
+        QVERIFY(!mapped("libQt6PrintSupport"));
     }
 
     void theStyleLooksExactlyLikeFusion_data() {

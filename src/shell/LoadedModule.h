@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vestra {
+
+// What loading a module's entry point gave: the entry, or null with the reason ("the NOUN
+// cannot be loaded (...)", "PATH is no NOUN of this program").
+struct ModuleEntry {
+    void* entry = nullptr;
+    std::string failure;
+};
+
+// Loads module once from ModulePath(RunningProgram(), module) and keeps it loaded (what it makes
+// lives on its code), then looks up entryName. noun names the module in a failure.
+ModuleEntry LoadModuleEntry(const std::string& module, const char* entryName,
+                            std::string_view noun);
+
+} // namespace vestra
