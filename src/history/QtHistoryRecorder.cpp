@@ -53,13 +53,10 @@ QtHistoryRecorder::~QtHistoryRecorder() {
     }
 }
 
-history::HistoryStore* QtHistoryRecorder::store(std::string& reason) {
-    if (!store_) {
-        if (auto name = history::HistoryDatabase(settings_, reason)) {
-            store_ = history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite, reason);
-        }
-    }
-    return store_.get();
+std::unique_ptr<history::HistoryStore> QtHistoryRecorder::openStore(std::string& reason) const {
+    auto name = history::HistoryDatabase(settings_, reason);
+    return name ? history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite, reason)
+                : nullptr;
 }
 
 void QtHistoryRecorder::record(const QString& sourceFile) {

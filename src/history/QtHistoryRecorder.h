@@ -29,9 +29,10 @@ public:
     QtHistoryRecorder(frmMain& window, history::HistorySettings settings);
     ~QtHistoryRecorder() override;
 
-    // The history for the history window, opened in this process when first needed and kept
-    // open; null with the reason when it cannot be opened (it is tried again next time).
-    history::HistoryStore* store(std::string& reason);
+    // The history for the history window, opened in this process for the window's life (a
+    // server restarted meanwhile is simply connected again); null with the reason when it cannot
+    // be opened.
+    std::unique_ptr<history::HistoryStore> openStore(std::string& reason) const;
 
     // The status-bar note; hidden while the history works.
     QLabel* note() const { return note_; }
@@ -54,7 +55,6 @@ private:
 
     frmMain& window_;
     history::HistorySettings settings_;
-    std::unique_ptr<history::HistoryStore> store_;
     QLabel* note_;
     std::deque<std::string> waiting_; // the requests not yet handed on, oldest first
     QProcess* running_ = nullptr;

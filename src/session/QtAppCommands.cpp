@@ -70,8 +70,8 @@ void ConnectHistory(AppSession& session, FileCommandHandler& files) {
                      });
     QObject::connect(&window, &frmMain::historyRequested, &window, [recorder, &session, &files] {
         std::string reason;
-        history::HistoryStore* store = recorder->store(reason);
-        frmHistory dialog(store, reason, session.settings.CurrentUnit, session.messages,
+        std::unique_ptr<history::HistoryStore> store = recorder->openStore(reason);
+        frmHistory dialog(store.get(), reason, session.settings.CurrentUnit, session.messages,
                           &session.window());
         dialog.setOutputFolder(session.outputs.startFolder());
         QObject::connect(&dialog, &frmHistory::fileWritten, &dialog,

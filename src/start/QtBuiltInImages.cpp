@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
+#include <algorithm>
 #include <vector>
 
 namespace vestra {
