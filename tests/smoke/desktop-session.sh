@@ -36,13 +36,31 @@ wait_for() {
         sleep 0.5
     done
 }
+# Closes window with Alt+F4 as a person would, once more when it is still there after 5 s (a key
+# can go astray while the window manager moves the focus), then waits for the program to end.
+close_and_wait_for_end() {
+    local window=$1
+    xdotool windowactivate --sync "$window" key alt+F4
+    for _ in $(seq 10); do
+        xdotool getwindowname "$window" >/dev/null 2>&1 || break
+        sleep 0.5
+    done
+    if xdotool getwindowname "$window" >/dev/null 2>&1 && kill -0 "$app_pid" 2>/dev/null; then
+        xdotool windowactivate --sync "$window" key alt+F4
+    fi
+    wait_for_end
+}
 # Waits for the program started last to end by itself and fails unless its status is 0.
 wait_for_end() {
     for _ in $(seq 60); do
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.5
     done
-    kill -0 "$app_pid" 2>/dev/null && fail "the program did not end after its window was closed"
+    if kill -0 "$app_pid" 2>/dev/null; then
+        fail "the program did not end after its window was closed" \
+            "(windows left: $(windows | wc -l); waiting in: $(cat "/proc/$app_pid/wchan" 2>/dev/null);" \
+            "children: $(ps -o comm= --ppid "$app_pid" | tr '\n' ' '))"
+    fi
     wait "$app_pid" && status=0 || status=$?
     ((status == 0)) || fail "the program ended with status $status"
     app_pid=

@@ -22,8 +22,7 @@ run_once() {
     pids+=("$app_pid")
     wait_for "the main window" has_main_window
     sleep 1 # the window manager has placed the frame
-    xdotool windowactivate --sync "$(main_window)" key alt+F4
-    wait_for_end
+    close_and_wait_for_end "$(main_window)"
 }
 
 for saved in "100 100 900 600" "300 200 1800 1000"; do

@@ -29,7 +29,6 @@ names_file() { xdotool getwindowname "$first" 2>/dev/null | grep -qx "${title} -
 wait_for "the running window to open the handed file" names_file
 [[ $(windows | wc -l) == 1 ]] || fail "a second window or a message appeared"
 
-xdotool windowactivate --sync "$first" key alt+F4
-wait_for_end
+close_and_wait_for_end "$first"
 echo "$test: the running window opened the file of the second start"
 echo "1 passed, 0 failed"
