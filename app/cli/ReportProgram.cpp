@@ -1,5 +1,7 @@
 #include "ReportProgram.h"
 
+#include "shell/InstallLayout.h"
+
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -15,25 +17,11 @@ namespace {
 
 constexpr const char* kProgramName = "vestra-report";
 
-std::string ownFolder() {
-    std::array<char, 4096> path{};
-    ssize_t n = ::readlink("/proc/self/exe", path.data(), path.size() - 1);
-    std::string self(path.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
-    std::size_t slash = self.rfind('/');
-    return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
-}
-
-// Beside the tool in the build tree; in lib/vestra or libexec/vestra when installed.
+// The build tree's lib/, or libexec/vestra of the installation (shell/InstallLayout); never the
+// current folder or the search path.
 std::string findProgram() {
-    std::string folder = ownFolder();
-    for (const std::string& candidate :
-         {folder + "/" + kProgramName, folder + "/../libexec/vestra/" + kProgramName,
-          folder + "/../lib/vestra/" + kProgramName}) {
-        if (::access(candidate.c_str(), X_OK) == 0) {
-            return candidate;
-        }
-    }
-    return {};
+    std::string candidate = PrivateProgramPath(RunningProgram(), kProgramName);
+    return ::access(candidate.c_str(), X_OK) == 0 ? candidate : std::string();
 }
 
 bool writeAll(int fd, std::string_view bytes) {

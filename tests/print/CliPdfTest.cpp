@@ -2,6 +2,7 @@
 #include "files/DataFile.h"
 #include "files/SampleData.h"
 #include "files/TempFolder.h"
+#include "shell/InstallLayout.h"
 #include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 #include "support/SmallDisk.h"
@@ -152,8 +153,8 @@ TEST_F(CliPdfTest, TheReportProgramLeavesAMissingRuntimeFolderMissing) {
     }
 }
 
-// A copy of the tool beside a stand-in for its report program, which it finds there as it finds
-// the real one: whatever the stand-in does, no half or empty report replaces the old file.
+// A copy of the tool outside the build tree, and a stand-in for its report program where an
+// installation has it: whatever the stand-in does, no half or empty report replaces the old file.
 TEST_F(CliPdfTest, AReportProgramWithoutAWholeFileIsASaveErrorAndKeepsTheOldFile) {
     namespace fs = std::filesystem;
     std::string bin = folder_.file("bin");
@@ -169,7 +170,8 @@ TEST_F(CliPdfTest, AReportProgramWithoutAWholeFileIsASaveErrorAndKeepsTheOldFile
         {"printf 'PNG'", true},
     };
     for (const auto& [script, chart] : cases) {
-        std::string helper = bin + "/vestra-report";
+        std::string helper = PrivateProgramPath(bin + "/vestra-cli", "vestra-report");
+        fs::create_directories(fs::path(helper).parent_path());
         fs::remove(helper);
         if (script != nullptr) {
             testing::WriteBytes(helper, std::string("#!/bin/sh\ncat >/dev/null\n") + script + "\n");
