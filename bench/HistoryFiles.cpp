@@ -5,9 +5,9 @@
 //
 //   vestra-history-files FOLDER FIRST COUNT
 
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "files/DataFile.h"
-#include "shell/TemperatureUnit.h"
 
 #include <cstdio>
 #include <fstream>

@@ -3,9 +3,9 @@
 // then it quits. With
 // --import it first imports the thermometer's memory through the configured port, as the
 // "Data" button does, and prints the peak resident memory of the process in KiB.
+#include "base/Settings.h"
 #include "session/QtAppCommands.h"
 #include "session/QtAppSession.h"
-#include "shell/Settings.h"
 #include "start/QtDesktopSetup.h"
 #include "start/StartupSettings.h"
 

@@ -3,12 +3,12 @@
 // the wall time and the process's user + system time over that stretch.
 //
 //   window-import-probe DEVICE
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "device/CommCtl.h"
 #include "device/frmTerm.h"
 #include "serial/PosixSerialPort.h"
 #include "serial/QtPortWaiter.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <QApplication>
 #include <chrono>

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails when a file under src/ includes a header of a layer above its own. The layers, lowest
-# first, are the folder names of src/layers.txt.
+# Fails when a file under src/ includes a header of a layer above its own, or when a layer has no
+# row in docs/architecture.md. The layers, lowest first, are the folder names of src/layers.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t layers < <(grep -E '^[a-z]+$' src/layers.txt)
@@ -31,6 +31,13 @@ for folder in src/*/; do
             status=1
         fi
     done < <(grep -rnE '^#include "[a-z]+/' "$folder" || true)
+done
+# The architecture notes name every folder of src/ in their table of layers.
+for layer in "${layers[@]}"; do
+    if ! grep -q "^| \`$layer\` |" docs/architecture.md; then
+        echo "docs/architecture.md: the layer $layer has no row in the table of layers" >&2
+        status=1
+    fi
 done
 [[ $status -eq 0 ]] && echo "layers: every include runs downward (${layers[*]})"
 exit $status

@@ -1,14 +1,14 @@
 #include "CliCommand.h"
 #include "ErrorLines.h"
 #include "ReportProgram.h"
+#include "base/AtomicFile.h"
+#include "base/FileFunc.h"
 #include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
 #include "chart/SvgWriter.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
-#include "shell/AtomicFile.h"
-#include "shell/FileFunc.h"
 
 #include <charconv>
 

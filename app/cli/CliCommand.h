@@ -1,9 +1,9 @@
 #pragma once
 
 #include "CommandArgs.h"
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "serial/LineTrace.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <span>
 #include <string>

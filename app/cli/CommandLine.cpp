@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "shell/FileFunc.h"
+#include "base/FileFunc.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MessageSink.h"
+#include "base/MessageSink.h"
 
 #include <string>
 #include <unistd.h>

@@ -1,10 +1,10 @@
 #include "CliCommand.h"
 #include "OutputFile.h"
 #include "OutputOptions.h"
+#include "base/FileRead.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
-#include "shell/FileRead.h"
 
 #include <unistd.h>
 

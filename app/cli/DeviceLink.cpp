@@ -2,6 +2,8 @@
 
 #include "ConsoleMessages.h"
 #include "StopSignals.h"
+#include "base/FileFunc.h"
+#include "base/Settings.h"
 #include "device/CommCtl.h"
 #include "device/CommResultMessages.h"
 #include "device/Connection.h"
@@ -10,8 +12,6 @@
 #include "serial/PortNames.h"
 #include "serial/PortSurvey.h"
 #include "serial/PosixSerialPort.h"
-#include "shell/FileFunc.h"
-#include "shell/Settings.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,10 @@
 #include "ErrorLines.h"
 #include "HistoryCommand.h"
 #include "StandardOutput.h"
+#include "base/FileFault.h"
+#include "base/FileRead.h"
 #include "files/DataFile.h"
 #include "history/HistorySources.h"
-#include "shell/FileFault.h"
-#include "shell/FileRead.h"
 
 #include <algorithm>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 #include "HistoryCommand.h"
 
 #include "ErrorLines.h"
+#include "base/Settings.h"
 #include "history/HistoryLocation.h"
-#include "shell/Settings.h"
 
 namespace vestra::cli {
 namespace {

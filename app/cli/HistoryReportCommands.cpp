@@ -1,5 +1,8 @@
 #include "HistoryCommand.h"
 #include "StandardOutput.h"
+#include "base/AtomicFile.h"
+#include "base/FileFunc.h"
+#include "base/VisibleText.h"
 #include "chart/SvgWriter.h"
 #include "data/ValueFormat.h"
 #include "files/Export.h"
@@ -7,9 +10,6 @@
 #include "history/HistoryCsv.h"
 #include "history/HistoryJson.h"
 #include "history/HistoryTrend.h"
-#include "shell/AtomicFile.h"
-#include "shell/FileFunc.h"
-#include "shell/VisibleText.h"
 
 #include <array>
 #include <unistd.h>

@@ -4,11 +4,11 @@
 #include "OutputFile.h"
 #include "OutputOptions.h"
 #include "StandardOutput.h"
+#include "base/TextCodec.h"
 #include "device/DeviceOperationTexts.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
 #include "files/JsonExport.h"
-#include "shell/TextCodec.h"
 
 #include <optional>
 

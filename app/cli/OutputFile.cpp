@@ -3,14 +3,14 @@
 #include "ErrorLines.h"
 #include "ReportProgram.h"
 #include "StandardOutput.h"
+#include "base/AtomicFile.h"
+#include "base/FileFunc.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
 #include "files/FileErrors.h"
 #include "files/JsonExport.h"
-#include "shell/AtomicFile.h"
-#include "shell/FileFunc.h"
-#include "shell/TemperatureUnit.h"
 
 #include <unistd.h>
 

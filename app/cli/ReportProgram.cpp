@@ -1,6 +1,6 @@
 #include "ReportProgram.h"
 
-#include "shell/InstallLayout.h"
+#include "base/InstallLayout.h"
 
 #include <array>
 #include <cerrno>
@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kProgramName = "vestra-report";
 
-// The build tree's lib/, or libexec/vestra of the installation (shell/InstallLayout); never the
+// The build tree's lib/, or libexec/vestra of the installation (base/InstallLayout); never the
 // current folder or the search path.
 std::string findProgram() {
     std::string candidate = PrivateProgramPath(RunningProgram(), kProgramName);

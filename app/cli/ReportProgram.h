@@ -9,7 +9,7 @@ namespace vestra::cli {
 // What the report program is asked to make.
 enum class ReportKind { Pdf, Png };
 
-// Runs the report program (vestra-report, a private program: shell/InstallLayout) with args,
+// Runs the report program (vestra-report, a private program: base/InstallLayout) with args,
 // input on its standard input; its standard output arrives in output, checked to be a whole
 // file of kind before anyone may replace a file with it. False with the reason (what it wrote
 // on standard error, why it could not run, or that its output is no such file) otherwise. A

@@ -2,14 +2,14 @@
 #include "DeviceLink.h"
 #include "OutputOptions.h"
 #include "StandardOutput.h"
+#include "base/FileFault.h"
+#include "base/FileRead.h"
+#include "base/VisibleText.h"
 #include "data/FixedMessages.h"
 #include "devicesettings/EditorTexts.h"
 #include "devicesettings/SettingsText.h"
 #include "files/FileErrors.h"
 #include "files/JsonExport.h"
-#include "shell/FileFault.h"
-#include "shell/FileRead.h"
-#include "shell/VisibleText.h"
 
 namespace vestra::cli {
 namespace {

@@ -1,8 +1,8 @@
 #include "StandardOutput.h"
 
+#include "base/FileFault.h"
+#include "base/WriteAll.h"
 #include "files/FileErrors.h"
-#include "shell/FileFault.h"
-#include "shell/WriteAll.h"
 
 #include <cerrno>
 #include <csignal>

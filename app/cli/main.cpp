@@ -4,10 +4,10 @@
 #include "ErrorLines.h"
 #include "HelpText.h"
 #include "StandardOutput.h"
+#include "base/FileFunc.h"
+#include "base/ProgramVersion.h"
+#include "base/Settings.h"
 #include "files/FileErrors.h"
-#include "shell/FileFunc.h"
-#include "shell/ProgramVersion.h"
-#include "shell/Settings.h"
 
 #include <vector>
 

@@ -7,11 +7,11 @@
 // none), then the data set as a native data file. The data set is stored in one transaction.
 // Exit 0 when it is stored (new, updated or already there); 1 with the reason on one line of
 // standard error; 2 when the input is no such request.
+#include "base/FileRead.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryStore.h"
-#include "shell/FileRead.h"
-#include "shell/TemperatureUnit.h"
 
 #include <cstdio>
 #include <string_view>

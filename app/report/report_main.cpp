@@ -9,15 +9,15 @@
 // as the main window paints it, on standard output; on failure it writes the reason on
 // standard error and exits 1 (2 for bad usage).
 #include "OffscreenQt.h"
+#include "base/FileRead.h"
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "chart/GroupChart.h"
 #include "chart/QtChartPainter.h"
 #include "files/DataFile.h"
 #include "files/FileCommands.h"
 #include "print/PdfStamps.h"
 #include "print/QtReportPdf.h"
-#include "shell/FileRead.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <CLI/CLI.hpp>
 #include <cstdio>

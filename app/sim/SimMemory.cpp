@@ -1,8 +1,8 @@
 #include "SimMemory.h"
 
+#include "base/AsciiText.h"
+#include "base/NumberFormat.h"
 #include "data/ValueFormat.h"
-#include "shell/AsciiText.h"
-#include "shell/NumberFormat.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/DateTime.h"
-#include "shell/TemperatureUnit.h"
+#include "base/DateTime.h"
+#include "base/TemperatureUnit.h"
 
 #include <optional>
 #include <string>

@@ -4,9 +4,9 @@
 #include "SimDevice.h"
 #include "SimPty.h"
 #include "SimSender.h"
-#include "shell/FileFault.h"
-#include "shell/FileRead.h"
-#include "shell/TextCodec.h"
+#include "base/FileFault.h"
+#include "base/FileRead.h"
+#include "base/TextCodec.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,5 +1,5 @@
 #include "SimRun.h"
-#include "shell/ProgramVersion.h"
+#include "base/ProgramVersion.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "HttpServer.h"
 
 #include "BoundedTaskQueue.h"
-#include "shell/VisibleText.h"
+#include "base/VisibleText.h"
 
 #include <atomic>
 #include <chrono>

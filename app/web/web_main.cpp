@@ -1,10 +1,10 @@
 #include "HttpServer.h"
 #include "WebOptions.h"
 #include "WorkerStores.h"
+#include "base/FileRead.h"
+#include "base/ProgramVersion.h"
+#include "base/VisibleText.h"
 #include "history/DatabaseName.h"
-#include "shell/FileRead.h"
-#include "shell/ProgramVersion.h"
-#include "shell/VisibleText.h"
 #include "web/WebAccess.h"
 
 #include <atomic>

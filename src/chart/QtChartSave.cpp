@@ -1,11 +1,11 @@
 #include "chart/QtChartSave.h"
 
+#include "base/AtomicFile.h"
+#include "base/FileFunc.h"
 #include "chart/QtChartPainter.h"
 #include "chart/SvgWriter.h"
 #include "files/FileChoice.h"
 #include "files/FileErrors.h"
-#include "shell/AtomicFile.h"
-#include "shell/FileFunc.h"
 
 namespace vestra::chart {
 namespace {

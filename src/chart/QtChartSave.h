@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "chart/ChartFormat.h"
 #include "chart/Drawing.h"
 #include "files/FileDialogs.h"
-#include "shell/MessageSink.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
 #include "chart/OverviewChart.h"
-#include "shell/TemperatureUnit.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/DateTime.h"
 #include "data/AlarmMarks.h"
-#include "shell/DateTime.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "data/TableView.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "data/TableView.h"
-#include "shell/TemperatureUnit.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "data/ValueChecks.h"
 
-#include "shell/TextCodec.h"
+#include "base/TextCodec.h"
 
 namespace vestra {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TemperatureUnit.h"
+#include "base/TemperatureUnit.h"
 
 #include <string_view>
 

@@ -1,7 +1,7 @@
 #include "data/ValueFormat.h"
 
-#include "shell/NumberFormat.h"
-#include "shell/TextCodec.h"
+#include "base/NumberFormat.h"
+#include "base/TextCodec.h"
 
 #include <cstdio>
 

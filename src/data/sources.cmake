@@ -19,24 +19,4 @@ list(APPEND VESTRA_CORE_SOURCES
     data/DataViews.cpp
     data/AnnotationRules.h
     data/AnnotationRules.cpp
-    data/WindowPlacement.h
-    data/WindowPlacement.cpp
-    data/WindowTitle.h
-    data/WindowTitle.cpp
-)
-list(APPEND VESTRA_UI_SOURCES
-    data/QtCp932Validator.h
-    data/QtCp932Validator.cpp
-    data/QtGridTable.h
-    data/QtGridTable.cpp
-    data/QtToolIcons.h
-    data/QtToolIcons.cpp
-    data/QtWindowFit.h
-    data/QtWindowFit.cpp
-    data/frmMain.h
-    data/frmMain.cpp
-    data/frmMainEditors.cpp
-    data/frmMainMenus.cpp
-    data/frmMainPanels.cpp
-    data/frmMainLayout.cpp
 )

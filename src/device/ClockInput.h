@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/DateTime.h"
-#include "shell/MessageSink.h"
+#include "base/DateTime.h"
+#include "base/MessageSink.h"
 
 #include <array>
 #include <optional>

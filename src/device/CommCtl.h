@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "device/CommState.h"
 #include "serial/SerialPort.h"
-#include "shell/MessageSink.h"
 
 namespace vestra {
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "device/CommState.h"
-#include "shell/MessageSink.h"
 
 namespace vestra {
 

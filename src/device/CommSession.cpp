@@ -1,7 +1,7 @@
 #include "device/CommSession.h"
 
+#include "base/TextCodec.h"
 #include "device/DumpFields.h"
-#include "shell/TextCodec.h"
 
 namespace vestra {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "device/CommObserver.h"
 #include "device/CommSession.h"
 #include "device/CommState.h"
 #include "serial/SerialPort.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 

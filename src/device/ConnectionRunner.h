@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/DateTime.h"
 #include "device/CommState.h"
-#include "shell/DateTime.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #include "device/DeviceCommands.h"
 
+#include "base/NumberFormat.h"
 #include "data/ValueFormat.h"
 #include "device/DumpFields.h"
-#include "shell/NumberFormat.h"
 
 namespace vestra {
 namespace {

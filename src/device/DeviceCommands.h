@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/DateTime.h"
 #include "data/DataSet.h"
 #include "device/CommSession.h"
-#include "shell/DateTime.h"
 
 #include <string>
 

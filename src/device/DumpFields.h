@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/AsciiText.h"
-#include "shell/DateTime.h"
+#include "base/AsciiText.h"
+#include "base/DateTime.h"
 
 #include <optional>
 #include <string_view>

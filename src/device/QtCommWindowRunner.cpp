@@ -1,9 +1,9 @@
 #include "device/QtCommWindowRunner.h"
 
+#include "base/FileFault.h"
 #include "device/CommCtl.h"
 #include "device/frmTerm.h"
 #include "serial/PosixSerialPort.h"
-#include "shell/FileFault.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "device/CommState.h"
 #include "device/ConnectionRunner.h"
@@ -7,8 +9,6 @@
 #include "serial/PortNames.h"
 #include "serial/QtPortWaiter.h"
 #include "serial/SerialPort.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "device/frmTerm.h"
 
+#include "base/AppInfo.h"
+#include "base/QtCloseGuard.h"
 #include "device/ReadingProgress.h"
-#include "shell/AppInfo.h"
-#include "shell/QtCloseGuard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

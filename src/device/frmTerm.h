@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "device/CommObserver.h"
 #include "device/Connection.h"
-#include "shell/TemperatureUnit.h"
 
 #include <QDialog>
 #include <memory>

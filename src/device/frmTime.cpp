@@ -1,9 +1,9 @@
 #include "device/frmTime.h"
 
+#include "base/AppInfo.h"
+#include "base/QtSelectAllText.h"
 #include "device/ClockInput.h"
 #include "device/DeviceOperationTexts.h"
-#include "shell/AppInfo.h"
-#include "shell/QtSelectAllText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

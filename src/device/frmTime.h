@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "data/DataSet.h"
 #include "device/ConnectionRunner.h"
-#include "shell/MessageSink.h"
 
 #include <QDialog>
 #include <array>

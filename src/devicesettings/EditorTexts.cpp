@@ -1,7 +1,7 @@
 #include "devicesettings/EditorTexts.h"
 
+#include "base/TemperatureUnit.h"
 #include "data/ValueFormat.h"
-#include "shell/TemperatureUnit.h"
 
 namespace vestra {
 namespace {

@@ -1,8 +1,8 @@
 #include "devicesettings/QtGroupPage.h"
 
+#include "base/QtSelectAllText.h"
 #include "devicesettings/EditorTexts.h"
 #include "devicesettings/QtUpDownButtons.h"
-#include "shell/QtSelectAllText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

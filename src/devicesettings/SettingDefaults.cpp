@@ -1,7 +1,7 @@
 #include "devicesettings/SettingDefaults.h"
 
-#include "shell/NumberFormat.h"
-#include "shell/TemperatureUnit.h"
+#include "base/NumberFormat.h"
+#include "base/TemperatureUnit.h"
 
 namespace vestra {
 

@@ -1,9 +1,9 @@
 #include "devicesettings/SettingsForm.h"
 
+#include "base/TextCodec.h"
 #include "data/ValueChecks.h"
 #include "devicesettings/FieldText.h"
 #include "devicesettings/SettingDefaults.h"
-#include "shell/TextCodec.h"
 
 #include <algorithm>
 

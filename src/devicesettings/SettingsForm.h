@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "devicesettings/StepScale.h"
-#include "shell/TemperatureUnit.h"
 
 #include <array>
 #include <optional>

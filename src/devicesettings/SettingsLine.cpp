@@ -1,7 +1,7 @@
 #include "devicesettings/SettingsLine.h"
 
+#include "base/NumberFormat.h"
 #include "devicesettings/FieldText.h"
-#include "shell/NumberFormat.h"
 
 namespace vestra {
 

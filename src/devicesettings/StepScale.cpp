@@ -1,7 +1,7 @@
 #include "devicesettings/StepScale.h"
 
-#include "shell/NumberFormat.h"
-#include "shell/TemperatureUnit.h"
+#include "base/NumberFormat.h"
+#include "base/TemperatureUnit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "devicesettings/frmSet.h"
 
+#include "base/AppInfo.h"
+#include "base/QtSelectAllText.h"
 #include "data/FixedMessages.h"
 #include "devicesettings/EditorTexts.h"
 #include "devicesettings/QtUpDownButtons.h"
 #include "devicesettings/frmSetAll.h"
-#include "shell/AppInfo.h"
-#include "shell/QtSelectAllText.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "device/ConnectionRunner.h"
 #include "devicesettings/QtGroupPage.h"
 #include "devicesettings/SettingsForm.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <QDialog>
 #include <array>

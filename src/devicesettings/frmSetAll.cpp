@@ -1,7 +1,7 @@
 #include "devicesettings/frmSetAll.h"
 
+#include "base/AppInfo.h"
 #include "devicesettings/SettingsListText.h"
-#include "shell/AppInfo.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,11 +1,11 @@
+#include "base/FileFault.h"
+#include "base/FileRead.h"
+#include "base/TemperatureUnit.h"
+#include "base/TextCodec.h"
 #include "data/ValueChecks.h"
 #include "files/DataFile.h"
 #include "files/DataFileRecord.h"
 #include "files/FileErrors.h"
-#include "shell/FileFault.h"
-#include "shell/FileRead.h"
-#include "shell/TemperatureUnit.h"
-#include "shell/TextCodec.h"
 
 namespace vestra {
 namespace {

@@ -1,6 +1,6 @@
 #include "files/DataFileRecord.h"
 
-#include "shell/TextCodec.h"
+#include "base/TextCodec.h"
 
 #include <bit>
 

@@ -1,8 +1,8 @@
+#include "base/AtomicFile.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
 #include "files/DataFileRecord.h"
 #include "files/FileErrors.h"
-#include "shell/AtomicFile.h"
-#include "shell/TemperatureUnit.h"
 
 #include <utility>
 

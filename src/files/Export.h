@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "files/TextEncoding.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
+#include "base/AtomicFile.h"
+#include "base/TextCodec.h"
 #include "files/Export.h"
 #include "files/FileErrors.h"
-#include "shell/AtomicFile.h"
-#include "shell/TextCodec.h"
 
 namespace vestra {
 namespace {

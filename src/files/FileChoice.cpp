@@ -1,9 +1,9 @@
 #include "files/FileChoice.h"
 
+#include "base/FileFunc.h"
+#include "base/StartFolder.h"
+#include "base/TemperatureUnit.h"
 #include "files/FileCommands.h"
-#include "shell/FileFunc.h"
-#include "shell/StartFolder.h"
-#include "shell/TemperatureUnit.h"
 
 #include <algorithm>
 #include <filesystem>

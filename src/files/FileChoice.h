@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "files/FileDialogs.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <functional>
 #include <optional>

@@ -1,9 +1,9 @@
 #include "files/FileCommands.h"
 
+#include "base/FileFunc.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
 #include "files/Export.h"
-#include "shell/FileFunc.h"
-#include "shell/TemperatureUnit.h"
 
 namespace vestra {
 

@@ -1,6 +1,6 @@
 #include "files/FileErrors.h"
 
-#include "shell/FileFault.h"
+#include "base/FileFault.h"
 
 namespace vestra {
 

@@ -1,7 +1,7 @@
 #include "files/JsonExport.h"
 
+#include "base/JsonText.h"
 #include "files/ExportStatistics.h"
-#include "shell/JsonText.h"
 
 namespace vestra {
 namespace {

@@ -1,6 +1,6 @@
 #include "files/OutputPlace.h"
 
-#include "shell/AsciiText.h"
+#include "base/AsciiText.h"
 
 #include <algorithm>
 #include <filesystem>

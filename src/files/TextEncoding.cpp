@@ -1,6 +1,6 @@
 #include "files/TextEncoding.h"
 
-#include "shell/FileFunc.h"
+#include "base/FileFunc.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "history/BackendModules.h"
 
-#include "shell/InstallLayout.h"
-#include "shell/LoadedModule.h"
+#include "base/InstallLayout.h"
+#include "base/LoadedModule.h"
 
 namespace vestra::history {
 

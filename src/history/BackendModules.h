@@ -12,7 +12,7 @@ namespace vestra::history {
 // The history's two back ends are modules of their own, loaded at their first connection, so
 // that a run that opens no history maps neither: vestra-sqlite.so links SQLite, and
 // vestra-postgres.so links libpq with the ~20 libraries it pulls in (Kerberos, LDAP, GnuTLS,
-// ...). A module is loaded from one absolute place (shell/InstallLayout), never from the current
+// ...). A module is loaded from one absolute place (base/InstallLayout), never from the current
 // folder or the library path. Both throw SqlError naming the database (a password hidden) when
 // the module is missing or the database refuses.
 std::unique_ptr<SqlConnection> ConnectPostgres(const ServerAddress& server, HistoryAccess access);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "history/DatabaseName.h"
 
-#include "shell/FileFunc.h"
+#include "base/FileFunc.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "history/HistoryRecords.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>

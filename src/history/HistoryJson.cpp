@@ -1,6 +1,6 @@
 #include "history/HistoryJson.h"
 
-#include "shell/JsonText.h"
+#include "base/JsonText.h"
 
 namespace vestra::history {
 

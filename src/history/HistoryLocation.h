@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/IniFile.h"
 #include "history/DatabaseName.h"
-#include "shell/IniFile.h"
 
 #include <optional>
 #include <string>

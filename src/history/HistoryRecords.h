@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/DateTime.h"
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
-#include "shell/DateTime.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
 #include "history/HistorySources.h"
 
+#include "base/FileFault.h"
+#include "base/FileFunc.h"
+#include "base/FileRead.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
-#include "shell/FileFault.h"
-#include "shell/FileFunc.h"
-#include "shell/FileRead.h"
-#include "shell/TemperatureUnit.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "history/DatabaseName.h"
 #include "history/HistoryRecords.h"
 #include "history/SqlConnection.h"
-#include "shell/TemperatureUnit.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
+#include "base/FileFault.h"
 #include "history/BackendModules.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
 #include "history/SqlHistoryStore.h"
-#include "shell/FileFault.h"
 
 #include <cerrno>
 #include <filesystem>

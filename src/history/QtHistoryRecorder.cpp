@@ -1,8 +1,8 @@
 #include "history/QtHistoryRecorder.h"
 
-#include "data/frmMain.h"
 #include "files/DataFile.h"
 #include "history/BackendModules.h"
+#include "window/frmMain.h"
 
 #include <QLabel>
 #include <QProcess>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "history/HistoryStore.h"
 #include "history/SqlConnection.h"
-#include "shell/TemperatureUnit.h"
 
 #include <memory>
 #include <optional>

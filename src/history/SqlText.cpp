@@ -1,6 +1,6 @@
 #include "history/SqlText.h"
 
-#include "shell/NumberFormat.h"
+#include "base/NumberFormat.h"
 
 #include <cstdio>
 

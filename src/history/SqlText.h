@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/DateTime.h"
 #include "data/DataSet.h"
-#include "shell/DateTime.h"
 
 #include <string>
 #include <string_view>

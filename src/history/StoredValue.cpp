@@ -1,7 +1,7 @@
 #include "history/StoredValue.h"
 
+#include "base/VisibleText.h"
 #include "history/SqlText.h"
-#include "shell/VisibleText.h"
 
 #include <charconv>
 #include <cmath>

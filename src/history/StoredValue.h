@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/DateTime.h"
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "history/SqlConnection.h"
-#include "shell/DateTime.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 #include <string_view>

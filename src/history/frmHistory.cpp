@@ -1,6 +1,9 @@
 #include "history/frmHistory.h"
 
-#include "data/QtWindowFit.h"
+#include "base/AppInfo.h"
+#include "base/AtomicFile.h"
+#include "base/FileFunc.h"
+#include "base/StartFolder.h"
 #include "data/ValueFormat.h"
 #include "files/Export.h"
 #include "files/FileChoice.h"
@@ -10,10 +13,7 @@
 #include "history/HistoryCsv.h"
 #include "history/QtTrendView.h"
 #include "history/SqlText.h"
-#include "shell/AppInfo.h"
-#include "shell/AtomicFile.h"
-#include "shell/FileFunc.h"
-#include "shell/StartFolder.h"
+#include "window/QtWindowFit.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "history/HistoryStore.h"
-#include "shell/MessageSink.h"
 
 #include <QDialog>
 #include <string>

@@ -1,7 +1,7 @@
 #include "print/PdfFileChoice.h"
 
+#include "base/FileFunc.h"
 #include "files/FileChoice.h"
-#include "shell/FileFunc.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "files/FileDialogs.h"
-#include "shell/MessageSink.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "data/DataSet.h"
 #include "print/PrintOptions.h"
-#include "shell/MessageSink.h"
 
 namespace vestra {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "print/PrintOptions.h"
 #include "print/QtPrintJob.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 class QWidget;
 

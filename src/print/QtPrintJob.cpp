@@ -1,11 +1,11 @@
 #include "print/QtPrintJob.h"
 
+#include "base/AtomicFile.h"
 #include "files/FileErrors.h"
 #include "print/PdfFileChoice.h"
 #include "print/QtPreparedReport.h"
 #include "print/frmPreview.h"
 #include "print/frmPrint.h"
-#include "shell/AtomicFile.h"
 
 #include <QDialog>
 #include <QPagedPaintDevice>

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "files/FileDialogs.h"
 #include "files/OutputPlace.h"
 #include "print/PrintOptions.h"
 #include "print/QtPrintSystem.h"
-#include "shell/MessageSink.h"
-#include "shell/TemperatureUnit.h"
 
 #include <string>
 

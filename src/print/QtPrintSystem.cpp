@@ -1,6 +1,6 @@
 #include "print/QtPrintSystem.h"
 
-#include "shell/LoadedModule.h"
+#include "base/LoadedModule.h"
 
 #include <QPagedPaintDevice>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "print/QtPrintSystem.h"
-#include "shell/MessageSink.h"
 
 #include <QString>
 

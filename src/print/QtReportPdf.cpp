@@ -1,11 +1,11 @@
 #include "print/QtReportPdf.h"
 
+#include "base/AboutText.h"
+#include "base/AppInfo.h"
+#include "base/AtomicFile.h"
 #include "print/QtPrintDestination.h"
 #include "print/QtReportPrinter.h"
 #include "print/ReportLines.h"
-#include "shell/AboutText.h"
-#include "shell/AppInfo.h"
-#include "shell/AtomicFile.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "print/ReportPages.h"
 #include "print/ReportPaper.h"
-#include "shell/TemperatureUnit.h"
 
 #include <QByteArray>
 #include <QPageLayout>

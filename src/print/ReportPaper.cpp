@@ -1,6 +1,6 @@
 #include "print/ReportPaper.h"
 
-#include "shell/FileFunc.h"
+#include "base/FileFunc.h"
 
 #include <cstdint>
 #include <langinfo.h>

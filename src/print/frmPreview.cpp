@@ -1,8 +1,8 @@
 #include "print/frmPreview.h"
 
-#include "data/QtWindowFit.h"
+#include "base/AppInfo.h"
 #include "print/QtReportPrinter.h"
-#include "shell/AppInfo.h"
+#include "window/QtWindowFit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "print/frmPrint.h"
 
+#include "base/AppInfo.h"
 #include "print/QtReportPrinter.h"
-#include "shell/AppInfo.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "print/ReportPages.h"
-#include "shell/MessageSink.h"
 
 #include <QDialog>
 #include <vector>

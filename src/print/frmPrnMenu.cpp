@@ -1,9 +1,9 @@
 #include "print/frmPrnMenu.h"
 
+#include "base/AppInfo.h"
 #include "print/PrintMenuRules.h"
 #include "print/QtPrinterCheck.h"
 #include "print/frmPrnSet.h"
-#include "shell/AppInfo.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "print/frmPrnSet.h"
 
+#include "base/AppInfo.h"
 #include "print/QtPrinterCheck.h"
-#include "shell/AppInfo.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "print/frmPrnSetup.h"
 
-#include "shell/AppInfo.h"
+#include "base/AppInfo.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
 #include "serial/LineTrace.h"
 
-#include "shell/FileFault.h"
-#include "shell/OutputPath.h"
-#include "shell/WriteAll.h"
+#include "base/FileFault.h"
+#include "base/OutputPath.h"
+#include "base/WriteAll.h"
 
 #include <array>
 #include <cerrno>

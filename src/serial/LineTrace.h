@@ -22,7 +22,7 @@ public:
 
     // Creates or empties the file, with the checks of every output (ResolveOutputPath): a FIFO,
     // a device or a planted link is refused before anything waits on it. False with the
-    // reason in words (shell/FileFault) when it cannot.
+    // reason in words (base/FileFault) when it cannot.
     bool open(const std::string& path, std::string& reason);
     bool isOpen() const { return fd_ >= 0; }
 

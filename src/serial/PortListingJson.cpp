@@ -1,7 +1,7 @@
 #include "serial/PortListingJson.h"
 
+#include "base/JsonText.h"
 #include "serial/PortNames.h"
-#include "shell/JsonText.h"
 
 namespace vestra {
 namespace {

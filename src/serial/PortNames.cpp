@@ -1,6 +1,6 @@
 #include "serial/PortNames.h"
 
-#include "shell/AsciiText.h"
+#include "base/AsciiText.h"
 
 namespace vestra {
 

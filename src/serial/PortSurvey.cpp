@@ -1,7 +1,7 @@
 #include "serial/PortSurvey.h"
 
+#include "base/VisibleText.h"
 #include "serial/PortNames.h"
-#include "shell/VisibleText.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,5 +1,6 @@
 #include "session/QtAppCommands.h"
 
+#include "base/Settings.h"
 #include "files/FileCommands.h"
 #include "history/QtHistoryRecorder.h"
 #include "history/frmHistory.h"
@@ -10,7 +11,6 @@
 #include "session/QtFileCommandHandler.h"
 #include "session/QtHelpWindow.h"
 #include "session/frmAbout.h"
-#include "shell/Settings.h"
 
 #include <filesystem>
 

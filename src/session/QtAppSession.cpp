@@ -1,8 +1,8 @@
 #include "session/QtAppSession.h"
 
-#include "data/WindowPlacement.h"
+#include "base/StartFolder.h"
 #include "files/QtFileDialogs.h"
-#include "shell/StartFolder.h"
+#include "window/WindowPlacement.h"
 
 namespace vestra {
 

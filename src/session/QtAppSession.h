@@ -1,14 +1,14 @@
 #pragma once
 
+#include "base/MessageSink.h"
+#include "base/Settings.h"
+#include "base/SettingsDocument.h"
 #include "data/DataSet.h"
-#include "data/frmMain.h"
 #include "files/FileDialogs.h"
 #include "files/OutputPlace.h"
 #include "print/PrintOptions.h"
 #include "print/QtPrintSystem.h"
-#include "shell/MessageSink.h"
-#include "shell/Settings.h"
-#include "shell/SettingsDocument.h"
+#include "window/frmMain.h"
 
 #include <memory>
 #include <optional>

@@ -3,7 +3,7 @@
 #include "chart/ChartFileName.h"
 #include "chart/QtChartSave.h"
 #include "chart/QtChartView.h"
-#include "data/frmMain.h"
+#include "window/frmMain.h"
 
 #include <QLayout>
 

@@ -1,11 +1,11 @@
 #include "session/QtDeviceOperations.h"
 
-#include "data/frmMain.h"
 #include "device/CommResultMessages.h"
 #include "device/DeviceOperationTexts.h"
 #include "device/frmTime.h"
 #include "devicesettings/frmSet.h"
 #include "serial/PortSurvey.h"
+#include "window/frmMain.h"
 
 namespace vestra {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "device/CommState.h"
 #include "device/QtCommWindowRunner.h"
 #include "serial/PortSurvey.h"
-#include "shell/MessageSink.h"
 
 #include <QObject>
 #include <map>

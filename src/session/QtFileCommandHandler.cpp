@@ -1,9 +1,9 @@
 #include "session/QtFileCommandHandler.h"
 
-#include "data/frmMain.h"
 #include "files/DataFile.h"
 #include "files/FileChoice.h"
 #include "files/FileCommands.h"
+#include "window/frmMain.h"
 
 namespace vestra {
 

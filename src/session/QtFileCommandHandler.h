@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/MessageSink.h"
 #include "files/FileDialogs.h"
 #include "files/OutputPlace.h"
-#include "shell/MessageSink.h"
 
 #include <QObject>
 #include <string>

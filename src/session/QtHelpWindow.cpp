@@ -1,9 +1,9 @@
 #include "session/QtHelpWindow.h"
 
-#include "data/QtWindowFit.h"
-#include "shell/AppInfo.h"
-#include "shell/FileFunc.h"
-#include "shell/InstallLayout.h"
+#include "base/AppInfo.h"
+#include "base/FileFunc.h"
+#include "base/InstallLayout.h"
+#include "window/QtWindowFit.h"
 
 #include <QFileInfo>
 #include <QPointer>

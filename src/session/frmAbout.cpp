@@ -1,6 +1,6 @@
 #include "session/frmAbout.h"
 
-#include "shell/AboutText.h"
+#include "base/AboutText.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

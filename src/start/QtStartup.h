@@ -1,8 +1,8 @@
 #pragma once
 
-#include "shell/MessageSink.h"
-#include "shell/Settings.h"
-#include "shell/SettingsDocument.h"
+#include "base/MessageSink.h"
+#include "base/Settings.h"
+#include "base/SettingsDocument.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "start/StartupSettings.h"
 
-#include "shell/FileFunc.h"
-#include "shell/Settings.h"
+#include "base/FileFunc.h"
+#include "base/Settings.h"
 
 #include <filesystem>
 

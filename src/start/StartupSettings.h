@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SettingsDocument.h"
+#include "base/SettingsDocument.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "start/frmSplash.h"
 
-#include "shell/AboutText.h"
-#include "shell/AppInfo.h"
+#include "base/AboutText.h"
+#include "base/AppInfo.h"
 
 #include <QApplication>
 #include <QButtonGroup>

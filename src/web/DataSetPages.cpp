@@ -1,6 +1,6 @@
+#include "base/TemperatureUnit.h"
 #include "data/ValueFormat.h"
 #include "files/ExportStatistics.h"
-#include "shell/TemperatureUnit.h"
 #include "web/HtmlText.h"
 #include "web/WebPages.h"
 

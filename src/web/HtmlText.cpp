@@ -1,6 +1,6 @@
 #include "web/HtmlText.h"
 
-#include "shell/TextCodec.h"
+#include "base/TextCodec.h"
 
 namespace vestra::web {
 namespace {

@@ -1,5 +1,5 @@
+#include "base/AppInfo.h"
 #include "data/AlarmMarks.h"
-#include "shell/AppInfo.h"
 #include "web/HtmlText.h"
 #include "web/WebPages.h"
 

@@ -1,6 +1,6 @@
+#include "base/JsonText.h"
+#include "base/TemperatureUnit.h"
 #include "data/ValueFormat.h"
-#include "shell/JsonText.h"
-#include "shell/TemperatureUnit.h"
 #include "web/HtmlText.h"
 #include "web/WebPages.h"
 

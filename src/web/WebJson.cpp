@@ -1,6 +1,6 @@
 #include "web/WebJson.h"
 
-#include "shell/JsonText.h"
+#include "base/JsonText.h"
 
 namespace vestra::web {
 

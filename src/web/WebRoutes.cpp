@@ -1,5 +1,6 @@
 #include "web/WebRoutes.h"
 
+#include "base/TemperatureUnit.h"
 #include "chart/SvgWriter.h"
 #include "data/ValueFormat.h"
 #include "files/Export.h"
@@ -7,7 +8,6 @@
 #include "history/HistoryCsv.h"
 #include "history/HistoryJson.h"
 #include "history/HistoryTrend.h"
-#include "shell/TemperatureUnit.h"
 #include "web/Overview.h"
 #include "web/WebJson.h"
 #include "web/WebPages.h"

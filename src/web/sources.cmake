@@ -1,6 +1,6 @@
 # The web view without its HTTP server: pages, API documents and access checks, answered from a
 # request to a response so that tests need no socket.
-list(APPEND VESTRA_CORE_SOURCES
+list(APPEND VESTRA_WEB_SOURCES
     web/HtmlText.h
     web/HtmlText.cpp
     web/Overview.h

@@ -1,13 +1,13 @@
 #include "chart/QtChartSave.h"
 #include "chart/QtChartView.h"
 #include "chart/SvgWriter.h"
-#include "data/QtGridTable.h"
-#include "data/frmMain.h"
 #include "files/TempFolder.h"
 #include "session/QtChartPanel.h"
 #include "support/DemoData.h"
 #include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
+#include "window/QtGridTable.h"
+#include "window/frmMain.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -5,8 +5,4 @@ list(APPEND VESTRA_CORE_TESTS
     data/FixedMessagesTest.cpp
     data/DataViewsTest.cpp
     data/AnnotationRulesTest.cpp
-    data/WindowPlacementTest.cpp
 )
-
-vestra_add_window_tests(vestra_frmMain_tests data/frmMainTest.cpp frmMain)
-vestra_add_screenshot_program(vestra_screenshots data/frmMainScreenshots.cpp)

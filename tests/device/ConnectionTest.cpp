@@ -3,8 +3,8 @@
 #include "DumpText.h"
 #include "RecordingObserver.h"
 #include "ScriptedPort.h"
+#include "base/TemperatureUnit.h"
 #include "device/CommCtl.h"
-#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 

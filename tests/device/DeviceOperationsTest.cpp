@@ -1,4 +1,3 @@
-#include "data/frmMain.h"
 #include "device/frmTerm.h"
 #include "device/frmTime.h"
 #include "devicesettings/frmSet.h"
@@ -7,6 +6,7 @@
 #include "support/DemoData.h"
 #include "support/RecordingMessages.h"
 #include "support/SimProcess.h"
+#include "window/frmMain.h"
 
 #include <QAction>
 #include <QApplication>

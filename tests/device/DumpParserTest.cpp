@@ -1,7 +1,7 @@
 #include "device/DumpParser.h"
 
 #include "DumpText.h"
-#include "shell/TemperatureUnit.h"
+#include "base/TemperatureUnit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "devicesettings/EditorTexts.h"
 
+#include "base/TemperatureUnit.h"
 #include "devicesettings/SettingDefaults.h"
 #include "devicesettings/SettingsLine.h"
-#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 

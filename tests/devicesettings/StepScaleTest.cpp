@@ -1,6 +1,6 @@
 #include "devicesettings/StepScale.h"
 
-#include "shell/TemperatureUnit.h"
+#include "base/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "CliLinkTest.h"
+#include "base/DateTime.h"
+#include "base/TemperatureUnit.h"
+#include "base/TextCodec.h"
 #include "files/DataFile.h"
-#include "shell/DateTime.h"
-#include "shell/TemperatureUnit.h"
-#include "shell/TextCodec.h"
 #include "support/ToolRun.h"
 
 #include <nlohmann/json.hpp>

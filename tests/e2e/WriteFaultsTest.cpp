@@ -2,10 +2,10 @@
 // reported with the file and the reason, the exit status must say so, the old file must be as
 // it was and no temporary may remain. The file-system calls fail through the shim in
 // support/WriteFaultShim.cpp, linked into this program and preloaded into the tool.
+#include "base/Settings.h"
 #include "files/DataFile.h"
 #include "files/SampleData.h"
 #include "files/TempFolder.h"
-#include "shell/Settings.h"
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
 

@@ -1,6 +1,6 @@
 #include "SampleData.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
-#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 #include <random>

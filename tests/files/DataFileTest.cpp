@@ -3,7 +3,7 @@
 #include "HandBuiltFile.h"
 #include "SampleData.h"
 #include "TempFolder.h"
-#include "shell/TemperatureUnit.h"
+#include "base/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "SampleData.h"
 #include "TempFolder.h"
-#include "shell/TemperatureUnit.h"
+#include "base/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "files/FileChoice.h"
 
 #include "TempFolder.h"
-#include "shell/FileFunc.h"
+#include "base/FileFunc.h"
 #include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
 

@@ -2,8 +2,8 @@
 
 #include "SampleData.h"
 #include "TempFolder.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
-#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <gtest/gtest.h>

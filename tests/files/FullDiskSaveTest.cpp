@@ -1,9 +1,9 @@
 // Saving onto a file system with no room left: the save reports the error and the file saved
 // before stays as it was.
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
 #include "files/SampleData.h"
 #include "files/TempFolder.h"
-#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <cerrno>

@@ -2,8 +2,8 @@
 // by the program, so a fault in the writer cannot hide behind a comparison with itself.
 #include "SampleData.h"
 #include "TempFolder.h"
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
-#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 

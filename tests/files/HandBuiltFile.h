@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/DateTime.h"
-#include "shell/TextCodec.h"
+#include "base/DateTime.h"
+#include "base/TextCodec.h"
 
 #include <bit>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // A save killed at a random moment, as a crash or a power-off would stop it, must leave under
 // the chosen name either the old file or the complete new one, never a mixture or a torn file.
+#include "base/AtomicFile.h"
+#include "base/TemperatureUnit.h"
+#include "base/TemporaryFile.h"
 #include "files/DataFile.h"
 #include "files/SaveVariant.h"
 #include "files/TempFolder.h"
-#include "shell/AtomicFile.h"
-#include "shell/TemperatureUnit.h"
-#include "shell/TemporaryFile.h"
 
 #include <algorithm>
 #include <chrono>

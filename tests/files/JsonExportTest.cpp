@@ -1,7 +1,7 @@
 #include "files/JsonExport.h"
 
 #include "SampleData.h"
-#include "shell/TemperatureUnit.h"
+#include "base/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

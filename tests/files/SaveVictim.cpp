@@ -1,8 +1,8 @@
 // Saves one data file as the Save command does, announcing on standard output the moment it
 // starts, so that a test can kill it at a chosen time during the save.
+#include "base/TemperatureUnit.h"
 #include "files/DataFile.h"
 #include "files/SaveVariant.h"
-#include "shell/TemperatureUnit.h"
 #include "support/RecordingMessages.h"
 
 #include <cstdio>

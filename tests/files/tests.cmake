@@ -3,7 +3,6 @@ list(APPEND VESTRA_CORE_TESTS
     files/DataFileRobustnessTest.cpp
     files/ExportTest.cpp
     files/JsonExportTest.cpp
-    files/JsonSchemaTest.cpp
     files/FileCommandsTest.cpp
     files/GoldenNativeFileTest.cpp
     files/OutputPlaceTest.cpp
@@ -13,28 +12,12 @@ set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/ExportTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/files/GoldenNativeFileTest.cpp APPEND PROPERTY
     COMPILE_DEFINITIONS VESTRA_EXPECTED_DIR="${VESTRA_FILES_EXPECTED_DIR}")
 
-set_property(SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/files/JsonSchemaTest.cpp APPEND PROPERTY
-    COMPILE_DEFINITIONS VESTRA_JSON_SCHEMA="${PROJECT_SOURCE_DIR}/docs/vestra.schema.json"
-    VESTRA_JSON_VALIDATOR="${CMAKE_CURRENT_SOURCE_DIR}/support/validate-json.py")
-
-# The command-line tool run as a user would run it, PDFs included.
-if(TARGET vestra-report)
-add_executable(vestra_cli_tests files/CliConvertTest.cpp)
-target_include_directories(vestra_cli_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_compile_definitions(vestra_cli_tests PRIVATE
-    VESTRA_CLI_PATH="$<TARGET_FILE:vestra-cli>"
-    VESTRA_EXPECTED_DIR="${VESTRA_FILES_EXPECTED_DIR}")
-target_link_libraries(vestra_cli_tests PRIVATE vestra_core GTest::gtest_main)
-add_dependencies(vestra_cli_tests vestra-cli)
-gtest_discover_tests(vestra_cli_tests DISCOVERY_TIMEOUT 60)
-endif()
-
 # The robustness tests again, with the reader and its helpers built under AddressSanitizer and
 # UndefinedBehaviorSanitizer so that an out-of-bounds read fails the test instead of passing
 # unnoticed.
 function(vestra_add_files_asan_tests)
     set(VESTRA_CORE_SOURCES)
-    foreach(subsystem shell data files)
+    foreach(subsystem base data files)
         include(${PROJECT_SOURCE_DIR}/src/${subsystem}/sources.cmake)
     endforeach()
     list(FILTER VESTRA_CORE_SOURCES INCLUDE REGEX "\\.cpp$")

@@ -1,10 +1,10 @@
 // The data-file reader on arbitrary bytes, in both units. A file it accepts must survive the
 // round trip the user makes with Open and Save: saving it and opening the result gives the same
 // data set, byte for byte.
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "files/DataFile.h"
 #include "fuzz/FuzzCheck.h"
-#include "shell/TemperatureUnit.h"
 
 #include <cstddef>
 #include <cstdint>

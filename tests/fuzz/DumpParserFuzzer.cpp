@@ -1,11 +1,11 @@
 // The dump parser fed one received line at a time, as the connection does, in each reading
 // mode and unit. Besides crashes it checks that a completed memory dump can be saved and
 // opened again unchanged: the user's next step after an import.
+#include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "device/DumpParser.h"
 #include "files/DataFile.h"
 #include "fuzz/FuzzCheck.h"
-#include "shell/TemperatureUnit.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // The seed corpus must keep reaching deep into each reader: the valid seeds are accepted and the
 // near-valid ones rejected. A format change that breaks a seed shows here, not as a quietly
 // shallower fuzz run.
+#include "base/Settings.h"
+#include "base/TemperatureUnit.h"
 #include "device/DumpParser.h"
 #include "files/DataFile.h"
 #include "files/TempFolder.h"
-#include "shell/Settings.h"
-#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 #include <string>

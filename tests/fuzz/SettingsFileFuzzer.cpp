@@ -1,9 +1,9 @@
 // The settings-file reader on arbitrary bytes: parsed in memory and read through every function
 // that takes a file, with every key of every section looked up. Changing a value and reading the
 // document again must give back the value set.
+#include "base/IniFile.h"
+#include "base/Settings.h"
 #include "fuzz/FuzzCheck.h"
-#include "shell/IniFile.h"
-#include "shell/Settings.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
+#include "base/TemperatureUnit.h"
 #include "files/TempFolder.h"
 #include "history/BackendModules.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryData.h"
 #include "history/HistoryStore.h"
 #include "history/HistoryTrend.h"
-#include "shell/TemperatureUnit.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

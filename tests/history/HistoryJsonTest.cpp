@@ -1,6 +1,6 @@
 #include "history/HistoryJson.h"
 
-#include "shell/TemperatureUnit.h"
+#include "base/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

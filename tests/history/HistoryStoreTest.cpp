@@ -1,9 +1,9 @@
 #include "history/HistoryStore.h"
 
+#include "base/TemperatureUnit.h"
 #include "history/HistoryData.h"
 #include "history/HistorySchema.h"
 #include "history/TestDatabase.h"
-#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 

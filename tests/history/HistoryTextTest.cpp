@@ -1,3 +1,5 @@
+#include "base/InstallLayout.h"
+#include "base/TemperatureUnit.h"
 #include "files/SampleData.h"
 #include "history/BackendModules.h"
 #include "history/ContentHash.h"
@@ -5,8 +7,6 @@
 #include "history/HistoryLocation.h"
 #include "history/SqlText.h"
 #include "history/StoredValue.h"
-#include "shell/InstallLayout.h"
-#include "shell/TemperatureUnit.h"
 
 #include <cstdlib>
 #include <functional>

@@ -1,9 +1,9 @@
+#include "base/TemperatureUnit.h"
 #include "history/BackendModules.h"
 #include "history/HistoryData.h"
 #include "history/HistoryLocation.h"
 #include "history/HistoryStore.h"
 #include "history/TestDatabase.h"
-#include "shell/TemperatureUnit.h"
 
 #include <cstdlib>
 #include <filesystem>

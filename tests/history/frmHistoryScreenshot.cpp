@@ -1,10 +1,10 @@
 // Renders the history window with eight inspection rounds of a furnace wall and saves it as a
 // PNG file, for the documentation.
 #include "../support/RecordingMessages.h"
+#include "base/TemperatureUnit.h"
 #include "files/TempFolder.h"
 #include "history/HistoryData.h"
 #include "history/frmHistory.h"
-#include "shell/TemperatureUnit.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,14 +1,14 @@
 #include "history/frmHistory.h"
 
 #include "../support/RecordingMessages.h"
-#include "data/frmMain.h"
+#include "base/TemperatureUnit.h"
 #include "files/Export.h"
 #include "files/TempFolder.h"
 #include "history/BackendModules.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryData.h"
 #include "history/QtHistoryRecorder.h"
-#include "shell/TemperatureUnit.h"
+#include "window/frmMain.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,7 +3,6 @@ list(APPEND VESTRA_CORE_TESTS
     history/HistoryStoreTest.cpp
     history/HistoryTextTest.cpp
     history/HistoryJsonTest.cpp
-    history/HistoryRecordTest.cpp
     history/HistoryTrendTest.cpp
     history/SqliteFileTest.cpp
 )
@@ -19,9 +18,6 @@ foreach(program vestra vestra-cli vestra-web)
                          $<TARGET_FILE:${program}>)
     endif()
 endforeach()
-
-# The tool's history commands run as a user would run them, against both back ends.
-vestra_add_tool_tests(vestra_cli_history_tests history/CliHistoryTest.cpp)
 
 vestra_add_window_tests(vestra_history_window_tests history/frmHistoryTest.cpp history_window)
 

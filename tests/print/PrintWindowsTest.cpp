@@ -1,3 +1,4 @@
+#include "base/FileFault.h"
 #include "print/FakePrintSystem.h"
 #include "print/PdfText.h"
 #include "print/QtPrintCommand.h"
@@ -10,7 +11,6 @@
 #include "print/frmPrnSetup.h"
 #include "session/QtAppCommands.h"
 #include "session/QtAppSession.h"
-#include "shell/FileFault.h"
 #include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
 #include "support/SmallDisk.h"

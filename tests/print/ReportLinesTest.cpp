@@ -1,8 +1,8 @@
 #include "print/ReportLines.h"
 
+#include "base/TextCodec.h"
 #include "print/ReportPages.h"
 #include "print/ReportSample.h"
-#include "shell/TextCodec.h"
 
 #include <gtest/gtest.h>
 

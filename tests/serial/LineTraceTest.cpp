@@ -1,11 +1,11 @@
 #include "serial/LineTrace.h"
 
+#include "base/TemperatureUnit.h"
 #include "device/Connection.h"
 #include "device/DumpText.h"
 #include "device/RecordingObserver.h"
 #include "device/ScriptedPort.h"
 #include "files/TempFolder.h"
-#include "shell/TemperatureUnit.h"
 
 #include <csignal>
 #include <gtest/gtest.h>

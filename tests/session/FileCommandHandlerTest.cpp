@@ -1,11 +1,11 @@
-#include "data/QtGridTable.h"
-#include "data/frmMain.h"
 #include "files/DataFile.h"
 #include "files/TempFolder.h"
 #include "session/QtFileCommandHandler.h"
 #include "support/DemoData.h"
 #include "support/FakeFileDialogs.h"
 #include "support/RecordingMessages.h"
+#include "window/QtGridTable.h"
+#include "window/frmMain.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Renders the application's question about unsaved data, as the application asks it, and saves
 // it as a PNG file for the documentation: the standard Yes/No buttons are Japanese whatever the
 // locale the program starts in.
-#include "shell/QtMessageSink.h"
+#include "base/QtMessageSink.h"
 #include "start/QtDesktopSetup.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
+#include "base/QtCloseGuard.h"
 #include "session/frmAbout.h"
-#include "shell/QtCloseGuard.h"
 #include "start/QtSingleInstance.h"
 #include "start/frmSplash.h"
 

@@ -1,8 +1,8 @@
 #include "web/WebSite.h"
 
+#include "base/TemperatureUnit.h"
 #include "history/HistoryData.h"
 #include "history/TestDatabase.h"
-#include "shell/TemperatureUnit.h"
 
 #include <gtest/gtest.h>
 

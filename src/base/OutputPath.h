@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace vestra {
+
+// The file a write to path lands on. Symbolic links at path are followed only where the
+// kernel's fs.protected_symlinks rule would follow them: the link's folder is not both sticky
+// and writable by all, or the link belongs to this process's user or to the folder's owner.
+// Elsewhere (a link another user planted in /tmp) the write is refused, since following it
+// would replace a file of the link's choosing. A settings file linked from the user's own
+// dotfiles folder is followed.
+//
+// An existing file at the end must be a regular file: a folder, a FIFO or a device is refused
+// (a rename would replace it, an open could block or raise a device's lines). False with the
+// reason in words (base/FileFault) otherwise.
+bool ResolveOutputPath(const std::string& path, std::string& target, std::string& reason);
+
+// The folder a path names its file in ("." for a bare name).
+std::string ContainingFolder(const std::string& path);
+
+} // namespace vestra

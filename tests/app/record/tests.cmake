@@ -1,0 +1,1 @@
+list(APPEND VESTRA_CORE_TESTS app/record/HistoryRecordTest.cpp)

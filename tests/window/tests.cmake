@@ -1,0 +1,4 @@
+list(APPEND VESTRA_CORE_TESTS window/WindowPlacementTest.cpp)
+
+vestra_add_window_tests(vestra_frmMain_tests window/frmMainTest.cpp frmMain)
+vestra_add_screenshot_program(vestra_screenshots window/frmMainScreenshots.cpp)
