@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     vestra::SetUpDesktopApplication(app);
     vestra::QtMessageSink messages;
     std::string settingsFile = vestra::SettingsFilePath();
-    vestra::SingleInstance instance(QString::fromStdString(settingsFile));
+    vestra::QtSingleInstance instance(QString::fromStdString(settingsFile));
     // A copy runs already: it brings its window forward and opens the file; this one ends.
     QString given = args.file.empty()
                         ? QString()
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
     if (!run) {
         return 0;
     }
-    vestra::AppSession session(std::move(run->document), std::move(run->settings), messages);
+    vestra::QtAppSession session(std::move(run->document), std::move(run->settings), messages);
     vestra::ConnectAllCommands(session);
     session.window().show();
     instance.listen([&session](const QString& file) {

@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     std::string file = vestra::SettingsFilePath();
     vestra::SettingsDocument document = vestra::PrepareSettings(file);
     vestra::Settings settings = vestra::ReadSettings(document.ini());
-    vestra::AppSession session(std::move(document), settings, messages);
+    vestra::QtAppSession session(std::move(document), settings, messages);
     vestra::ConnectAllCommands(session);
     session.window().show();
     QTimer::singleShot(0, &app, [&] {

@@ -22,7 +22,7 @@ Point pointOf(const QPointF& p) {
 
 } // namespace
 
-ChartView::ChartView(QWidget* parent) : QWidget(parent) {
+QtChartView::QtChartView(QWidget* parent) : QWidget(parent) {
     setObjectName("chartView");
     // Reached with Tab once it has room (see resizeEvent); a click chooses a point without
     // taking the focus from the table.
@@ -36,7 +36,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setPalette(paper);
 }
 
-void ChartView::showGroup(const DataSet& data, int g, const TemperatureUnit& unit) {
+void QtChartView::showGroup(const DataSet& data, int g, const TemperatureUnit& unit) {
     mode_ = Mode::Group;
     data_ = &data;
     group_ = g;
@@ -45,7 +45,7 @@ void ChartView::showGroup(const DataSet& data, int g, const TemperatureUnit& uni
     relayout();
 }
 
-void ChartView::showOverview(const DataSet& data) {
+void QtChartView::showOverview(const DataSet& data) {
     mode_ = Mode::Overview;
     data_ = &data;
     group_ = 0;
@@ -54,11 +54,11 @@ void ChartView::showOverview(const DataSet& data) {
     relayout();
 }
 
-const Drawing& ChartView::drawing() const {
+const Drawing& QtChartView::drawing() const {
     return mode_ == Mode::Overview ? overview_.drawing : groupChart_.drawing;
 }
 
-void ChartView::relayout() {
+void QtChartView::relayout() {
     if (data_ == nullptr) {
         return;
     }
@@ -72,14 +72,14 @@ void ChartView::relayout() {
     update();
 }
 
-void ChartView::selectReading(int no) {
+void QtChartView::selectReading(int no) {
     bool drawn = std::any_of(groupChart_.readings.begin(), groupChart_.readings.end(),
                              [no](const PlottedReading& r) { return r.no == no; });
     selected_ = mode_ == Mode::Group && drawn ? no : 0;
     update();
 }
 
-void ChartView::chooseReading(int no) {
+void QtChartView::chooseReading(int no) {
     selectReading(no);
     if (selected_ != 0) {
         showCaption(selected_);
@@ -87,7 +87,7 @@ void ChartView::chooseReading(int no) {
     }
 }
 
-void ChartView::showCaption(int no) {
+void QtChartView::showCaption(int no) {
     for (const PlottedReading& r : groupChart_.readings) {
         if (r.no == no) {
             std::string caption = ReadingCaption(data_->group(group_), no, unit_);
@@ -97,13 +97,13 @@ void ChartView::showCaption(int no) {
     }
 }
 
-void ChartView::stepGroup(int step) {
+void QtChartView::stepGroup(int step) {
     int g = selectedGroup_ == 0 ? (step > 0 ? 1 : kGroupCount) : selectedGroup_ + step;
     selectedGroup_ = std::clamp(g, 1, kGroupCount);
     update();
 }
 
-void ChartView::paintEvent(QPaintEvent*) {
+void QtChartView::paintEvent(QPaintEvent*) {
     if (mode_ == Mode::Empty || focusPolicy() == Qt::NoFocus) {
         return;
     }
@@ -119,7 +119,7 @@ void ChartView::paintEvent(QPaintEvent*) {
 
 // The chosen reading gets a ring, the chosen group of the overview a frame; neither is part
 // of the drawing, so a saved chart shows none.
-void ChartView::paintSelection(QPainter& painter) const {
+void QtChartView::paintSelection(QPainter& painter) const {
     painter.setPen(QPen(palette().highlight(), 2));
     painter.setBrush(Qt::NoBrush);
     if (mode_ == Mode::Group) {
@@ -136,13 +136,13 @@ void ChartView::paintSelection(QPainter& painter) const {
 
 // Too small to show anything, the chart stays out of the Tab order too, so the window's keys
 // work as they always did.
-void ChartView::resizeEvent(QResizeEvent*) {
+void QtChartView::resizeEvent(QResizeEvent*) {
     bool shown = width() >= kSmallestChart && height() >= kSmallestChart;
     setFocusPolicy(shown ? Qt::TabFocus : Qt::NoFocus);
     relayout();
 }
 
-void ChartView::mouseMoveEvent(QMouseEvent* event) {
+void QtChartView::mouseMoveEvent(QMouseEvent* event) {
     if (mode_ != Mode::Group) {
         return;
     }
@@ -154,7 +154,7 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
-void ChartView::mousePressEvent(QMouseEvent* event) {
+void QtChartView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
@@ -170,7 +170,7 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void ChartView::keyPressEvent(QKeyEvent* event) {
+void QtChartView::keyPressEvent(QKeyEvent* event) {
     int key = event->key();
     if (mode_ == Mode::Overview) {
         if (key == Qt::Key_Left || key == Qt::Key_Right) {
@@ -194,7 +194,7 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void ChartView::contextMenuEvent(QContextMenuEvent* event) {
+void QtChartView::contextMenuEvent(QContextMenuEvent* event) {
     if (mode_ == Mode::Empty) {
         return;
     }

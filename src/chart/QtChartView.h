@@ -13,10 +13,10 @@ namespace vestra::chart {
 // 15 small charts while the overview is. It lays the chart out again at every size and only
 // paints what the layout gives. The pointer shows a reading's details and chooses it (or a
 // group in the overview); so do the arrow keys, Home and End, and Enter in the overview.
-class ChartView : public QWidget {
+class QtChartView : public QWidget {
     Q_OBJECT
 public:
-    explicit ChartView(QWidget* parent = nullptr);
+    explicit QtChartView(QWidget* parent = nullptr);
 
     // The data stays owned by the caller and must outlive the next show call.
     void showGroup(const DataSet& data, int g, const TemperatureUnit& unit);

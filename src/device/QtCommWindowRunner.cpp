@@ -36,8 +36,9 @@ void showTraceFault(QWidget* mainWindow, const std::string& path, const std::str
 
 } // namespace
 
-CommWindowRunner::CommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit,
-                                   PortEntries ports, MessageSink& messages, QWidget* mainWindow)
+QtCommWindowRunner::QtCommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit,
+                                       PortEntries ports, MessageSink& messages,
+                                       QWidget* mainWindow)
     : state_(state), store_(store), unit_(unit), ports_(std::move(ports)), messages_(messages),
       mainWindow_(mainWindow) {
     const char* tracePath = std::getenv("VESTRA_TRACE");
@@ -53,7 +54,7 @@ CommWindowRunner::CommWindowRunner(CommState& state, DataStore& store, Temperatu
     }
 }
 
-void CommWindowRunner::flushTrace() {
+void QtCommWindowRunner::flushTrace() {
     std::string reason;
     if (trace_ && !trace_->flush(reason)) {
         showTraceFault(mainWindow_, tracePath_, reason);
@@ -61,9 +62,9 @@ void CommWindowRunner::flushTrace() {
     }
 }
 
-CommWindowRunner::~CommWindowRunner() = default;
+QtCommWindowRunner::~QtCommWindowRunner() = default;
 
-bool CommWindowRunner::openPort() {
+bool QtCommWindowRunner::openPort() {
     std::string device = deviceOf(state_.PortNumber);
     port_ = std::make_unique<PosixSerialPort>(device, waiter_);
     if (trace_) {
@@ -80,7 +81,7 @@ bool CommWindowRunner::openPort() {
     return true;
 }
 
-CommResult CommWindowRunner::run(ConnectionMode mode, const DateTime& clockToSet) {
+CommResult QtCommWindowRunner::run(ConnectionMode mode, const DateTime& clockToSet) {
     if (!port_) {
         // Only a caller that skipped openPort gets here; nothing was sent.
         return CommResult::ResultLineError;

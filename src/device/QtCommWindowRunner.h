@@ -22,11 +22,11 @@ namespace vestra {
 // environment variable VESTRA_TRACE names a file, every connection of the run is recorded there
 // (see LineTrace); the program writes no such file otherwise. A transcript that cannot be
 // written is a note in the main window's status bar.
-class CommWindowRunner : public ConnectionRunner {
+class QtCommWindowRunner : public ConnectionRunner {
 public:
-    CommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit, PortEntries ports,
-                     MessageSink& messages, QWidget* mainWindow);
-    ~CommWindowRunner() override;
+    QtCommWindowRunner(CommState& state, DataStore& store, TemperatureUnit unit, PortEntries ports,
+                       MessageSink& messages, QWidget* mainWindow);
+    ~QtCommWindowRunner() override;
 
     bool openPort() override;
     CommResult run(ConnectionMode mode, const DateTime& clockToSet) override;

@@ -2,18 +2,22 @@
 
 namespace vestra {
 
-std::string ReadingProgressText(const DataSet& importBuffer) {
-    std::size_t received = 0;
-    int sending = 0;
+ReceivedReadings ReceivedSoFar(const DataSet& importBuffer) {
+    ReceivedReadings so;
     for (int g = 1; g <= kGroupCount; ++g) {
         const GroupSetting& group = importBuffer.group(g);
-        received += group.recordValues.size();
+        so.readings += group.recordValues.size();
         // A group's emissivity arrives right after its number: it has begun.
         if (group.emissivity > 0) {
-            sending = g;
+            so.group = g;
         }
     }
-    return std::to_string(received) + "件 (ｸﾞﾙｰﾌﾟ " + std::to_string(sending) + "/" +
+    return so;
+}
+
+std::string ReadingProgressText(const DataSet& importBuffer) {
+    ReceivedReadings so = ReceivedSoFar(importBuffer);
+    return std::to_string(so.readings) + "件 (ｸﾞﾙｰﾌﾟ " + std::to_string(so.group) + "/" +
            std::to_string(kGroupCount) + ")";
 }
 

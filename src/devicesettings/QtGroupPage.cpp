@@ -38,7 +38,7 @@ QLineEdit* buildBox(const QString& name, int maxLength) {
 
 } // namespace
 
-QLineEdit* GroupPage::box(SettingBox which) const {
+QLineEdit* QtGroupPage::box(SettingBox which) const {
     if (which == SettingBox::Tag) {
         return tag;
     }
@@ -46,8 +46,8 @@ QLineEdit* GroupPage::box(SettingBox which) const {
                       static_cast<std::size_t>(SettingBox::Emissivity));
 }
 
-GroupPage BuildGroupPage(int group) {
-    GroupPage p;
+QtGroupPage BuildGroupPage(int group) {
+    QtGroupPage p;
     p.page = new QWidget;
     p.frame = new QGroupBox(QString::fromStdString(GroupFrameCaption(group)));
     p.frame->setObjectName(QString("fraTab%1").arg(group));
@@ -62,7 +62,7 @@ GroupPage BuildGroupPage(int group) {
         p.numbers[i] = buildBox(QString("txt%1%2").arg(number.name).arg(group), number.maxLength);
         p.numbers[i]->setAlignment(Qt::AlignRight);
         p.numbers[i]->setFixedWidth(kNumberWidth);
-        p.arrows[i] = new UpDownButtons;
+        p.arrows[i] = new QtUpDownButtons;
         p.arrows[i]->setObjectName(QString("UpDown%1%2").arg(number.name).arg(group));
         p.arrows[i]->stepWithKeysOf(p.numbers[i]);
         grid->addWidget(new QLabel(QString::fromUtf8(number.caption)), i + 1, 0);

@@ -10,22 +10,22 @@ class QWidget;
 
 namespace vestra {
 
-class UpDownButtons;
+class QtUpDownButtons;
 
 // The controls of one group on its tab of the settings editor.
-struct GroupPage {
+struct QtGroupPage {
     QWidget* page = nullptr;
     QGroupBox* frame = nullptr;
     QLineEdit* tag = nullptr;
     // Emissivity, high alarm, low alarm.
     std::array<QLineEdit*, 3> numbers{};
-    std::array<UpDownButtons*, 3> arrows{};
+    std::array<QtUpDownButtons*, 3> arrows{};
 
     QLineEdit* box(SettingBox which) const;
 };
 
 // Builds the tab page of a group: its frame headed "グループ１" and so on, the tag box and the
 // three number boxes with their arrows. Object names end in the group number (txtTag7).
-GroupPage BuildGroupPage(int group);
+QtGroupPage BuildGroupPage(int group);
 
 } // namespace vestra

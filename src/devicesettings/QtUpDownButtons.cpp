@@ -12,7 +12,7 @@ constexpr int kArrowHeight = 11;
 
 } // namespace
 
-UpDownButtons::UpDownButtons(QWidget* parent) : QWidget(parent) {
+QtUpDownButtons::QtUpDownButtons(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -28,11 +28,11 @@ UpDownButtons::UpDownButtons(QWidget* parent) : QWidget(parent) {
     }
 }
 
-void UpDownButtons::stepWithKeysOf(QWidget* box) {
+void QtUpDownButtons::stepWithKeysOf(QWidget* box) {
     box->installEventFilter(this);
 }
 
-bool UpDownButtons::eventFilter(QObject* watched, QEvent* event) {
+bool QtUpDownButtons::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {

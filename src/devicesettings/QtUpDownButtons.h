@@ -6,10 +6,10 @@ namespace vestra {
 
 // A pair of arrow buttons beside a number box. It keeps no value of its own: the settings
 // editor decides what a click does, by its stepping rule.
-class UpDownButtons : public QWidget {
+class QtUpDownButtons : public QWidget {
     Q_OBJECT
 public:
-    explicit UpDownButtons(QWidget* parent = nullptr);
+    explicit QtUpDownButtons(QWidget* parent = nullptr);
 
     // The Up and Down keys in box step as the arrows do.
     void stepWithKeysOf(QWidget* box);

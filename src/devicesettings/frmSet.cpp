@@ -101,7 +101,7 @@ frmSet::frmSet(DataStore& store, TemperatureUnit unit, MessageSink& messages,
 
 void frmSet::buildTabs(QTabWidget* tabs) {
     for (int g = 1; g <= kGroupCount; ++g) {
-        GroupPage& p = pages_[g - 1];
+        QtGroupPage& p = pages_[g - 1];
         p = BuildGroupPage(g);
         p.frame->setEnabled(g == 1);
         tabs->addTab(p.page, QString::fromStdString(TabCaption(g)));
@@ -116,7 +116,7 @@ void frmSet::buildTabs(QTabWidget* tabs) {
                         form_.type(g, number, text.toStdString());
                         refreshDefaultButton();
                     });
-            connect(p.arrows[i], &UpDownButtons::stepped, this,
+            connect(p.arrows[i], &QtUpDownButtons::stepped, this,
                     [this, g, number](int direction) { UpDown_Click(g, number, direction); });
         }
     }

@@ -56,7 +56,7 @@ private:
     QLineEdit* txtLabel_ = nullptr;
     QTabWidget* SSTab_ = nullptr;
     QPushButton* cmdDefault_ = nullptr;
-    std::array<GroupPage, kGroupCount> pages_{};
+    std::array<QtGroupPage, kGroupCount> pages_{};
     int visibleTab_ = 0;
 };
 

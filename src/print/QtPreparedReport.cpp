@@ -9,9 +9,9 @@
 
 namespace vestra {
 
-std::unique_ptr<PreparedReport> PreparedReport::Prepare(const PrintJob& job) {
-    std::unique_ptr<PreparedReport> report(new PreparedReport);
-    const PrintDestination& destination = job.place.destination;
+std::unique_ptr<QtPreparedReport> QtPreparedReport::Prepare(const QtPrintJob& job) {
+    std::unique_ptr<QtPreparedReport> report(new QtPreparedReport);
+    const QtPrintDestination& destination = job.place.destination;
     QString title = ReportTitle(job.data);
     if (destination.isPdf()) {
         report->buffer_.open(QIODevice::WriteOnly);
@@ -39,9 +39,9 @@ std::unique_ptr<PreparedReport> PreparedReport::Prepare(const PrintJob& job) {
     return report;
 }
 
-PreparedReport::~PreparedReport() = default;
+QtPreparedReport::~QtPreparedReport() = default;
 
-QPagedPaintDevice& PreparedReport::device() {
+QPagedPaintDevice& QtPreparedReport::device() {
     if (writer_) {
         return *writer_;
     }

@@ -14,11 +14,11 @@ namespace vestra {
 
 // A report ready to be printed: the device of its destination (the printer, or a PDF writer
 // that fills a buffer in memory) and its pages for that device's sheet.
-class PreparedReport {
+class QtPreparedReport {
 public:
     // Null after a message: a printer that cannot be reached or a page too small.
-    static std::unique_ptr<PreparedReport> Prepare(const PrintJob& job);
-    ~PreparedReport();
+    static std::unique_ptr<QtPreparedReport> Prepare(const QtPrintJob& job);
+    ~QtPreparedReport();
 
     QPagedPaintDevice& device();
     const std::vector<ReportPage>& pages() const { return pages_; }
@@ -27,7 +27,7 @@ public:
     const QByteArray& pdfBytes() const { return buffer_.data(); }
 
 private:
-    PreparedReport() = default;
+    QtPreparedReport() = default;
 
     std::unique_ptr<QPagedPaintDevice> printer_;
     QBuffer buffer_;

@@ -6,7 +6,7 @@
 namespace vestra {
 
 void RunPrintCommand(QWidget* owner, const DataStore& store, TemperatureUnit unit,
-                     PrintSettings& settings, const PrintPlace& place, MessageSink& messages) {
+                     PrintSettings& settings, const QtPrintPlace& place, MessageSink& messages) {
     if (!CheckPrinter(place.destination, place.system, messages)) {
         return;
     }

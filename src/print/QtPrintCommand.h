@@ -4,7 +4,7 @@
 #include "base/TemperatureUnit.h"
 #include "data/DataSet.h"
 #include "print/PrintOptions.h"
-#include "print/QtPrintJob.h"
+#include "print/QtPrintPlace.h"
 
 class QWidget;
 
@@ -15,6 +15,6 @@ namespace vestra {
 // the caller writes to the settings file at exit, and the report switches) and the
 // destination, which stays in use for the next command: the caller keeps both for the whole run.
 void RunPrintCommand(QWidget* owner, const DataStore& store, TemperatureUnit unit,
-                     PrintSettings& settings, const PrintPlace& place, MessageSink& messages);
+                     PrintSettings& settings, const QtPrintPlace& place, MessageSink& messages);
 
 } // namespace vestra

@@ -11,7 +11,7 @@ constexpr double kPdfBorderMm = 11.0;
 
 } // namespace
 
-QString DestinationName(const PrintDestination& destination) {
+QString DestinationName(const QtPrintDestination& destination) {
     return destination.isPdf() ? QString::fromUtf8(kPdfDestinationName) : destination.printerName;
 }
 

@@ -11,7 +11,7 @@ namespace vestra {
 
 // Where the report goes: a printer of the system, or a PDF file that is asked for at each run.
 // The PDF destination always exists, so a report can be had on a machine without printers.
-struct PrintDestination {
+struct QtPrintDestination {
     QString printerName; // empty: the PDF file
     QPageSize::PageSizeId pageSize = QPageSize::A4;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
@@ -21,7 +21,7 @@ struct PrintDestination {
 };
 
 // The name the print dialogs show for the destination.
-QString DestinationName(const PrintDestination& destination);
+QString DestinationName(const QtPrintDestination& destination);
 
 // What the print menu shows when there is no printer.
 inline constexpr const char* kPdfDestinationName = "PDFファイル";

@@ -14,7 +14,7 @@ namespace vestra {
 namespace {
 
 // The PDF reaches its file only complete: the old file stays on any failure.
-void deliverPdf(const PreparedReport& report, const std::string& path, OutputPlace& outputs,
+void deliverPdf(const QtPreparedReport& report, const std::string& path, OutputPlace& outputs,
                 MessageSink& messages) {
     const QByteArray& bytes = report.pdfBytes();
     std::string reason;
@@ -26,8 +26,8 @@ void deliverPdf(const PreparedReport& report, const std::string& path, OutputPla
     messages.showMessage("PDFファイルを出力しました。\n" + path, MessageIcon::Information);
 }
 
-void runPrepared(QDialog& from, const PrintJob& job, PreparedReport& report) {
-    const PrintPlace& place = job.place;
+void runPrepared(QDialog& from, const QtPrintJob& job, QtPreparedReport& report) {
+    const QtPrintPlace& place = job.place;
     if (report.toPdf() && !ChoosePdfFile(place.fileDialogs, place.destination.lastPdfPath,
                                          place.currentFilePath, job.messages)) {
         return;
@@ -42,14 +42,14 @@ void runPrepared(QDialog& from, const PrintJob& job, PreparedReport& report) {
 
 } // namespace
 
-void StartPrinting(QDialog& from, const PrintJob& job) {
-    if (std::unique_ptr<PreparedReport> report = PreparedReport::Prepare(job)) {
+void StartPrinting(QDialog& from, const QtPrintJob& job) {
+    if (std::unique_ptr<QtPreparedReport> report = QtPreparedReport::Prepare(job)) {
         runPrepared(from, job, *report);
     }
 }
 
-bool StartPreview(QDialog& from, const PrintJob& job) {
-    std::unique_ptr<PreparedReport> report = PreparedReport::Prepare(job);
+bool StartPreview(QDialog& from, const QtPrintJob& job) {
+    std::unique_ptr<QtPreparedReport> report = QtPreparedReport::Prepare(job);
     if (!report) {
         return false;
     }

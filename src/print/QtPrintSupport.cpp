@@ -51,7 +51,7 @@ public:
     QStringList printerNames() override { return QPrinterInfo::availablePrinterNames(); }
     QString defaultPrinterName() override { return QPrinterInfo::defaultPrinterName(); }
 
-    std::unique_ptr<QPagedPaintDevice> openPrinter(const PrintDestination& destination) override {
+    std::unique_ptr<QPagedPaintDevice> openPrinter(const QtPrintDestination& destination) override {
         QPrinterInfo info = QPrinterInfo::printerInfo(destination.printerName);
         if (info.isNull()) {
             return nullptr;

@@ -10,8 +10,8 @@ PrinterControl* PrinterOf(QPagedPaintDevice& device) {
     return dynamic_cast<PrinterControl*>(&device);
 }
 
-PrintDestination InitialDestination(PrintSystem& system) {
-    PrintDestination destination;
+QtPrintDestination InitialDestination(PrintSystem& system) {
+    QtPrintDestination destination;
     destination.pageSize = PageSizeOf(EnvironmentPaper());
     QStringList names = system.printerNames();
     QString preferred = system.defaultPrinterName();
@@ -49,7 +49,8 @@ QString QtPrintSystem::defaultPrinterName() {
     return system != nullptr ? system->defaultPrinterName() : QString();
 }
 
-std::unique_ptr<QPagedPaintDevice> QtPrintSystem::openPrinter(const PrintDestination& destination) {
+std::unique_ptr<QPagedPaintDevice>
+QtPrintSystem::openPrinter(const QtPrintDestination& destination) {
     PrintSystem* system = loaded();
     return system != nullptr ? system->openPrinter(destination) : nullptr;
 }

@@ -50,7 +50,8 @@ public:
     virtual QString defaultPrinterName() = 0;
     // The named printer set up for the destination's paper and orientation (a device that is a
     // PrinterControl); null when it cannot be reached.
-    virtual std::unique_ptr<QPagedPaintDevice> openPrinter(const PrintDestination& destination) = 0;
+    virtual std::unique_ptr<QPagedPaintDevice>
+    openPrinter(const QtPrintDestination& destination) = 0;
     // A preview in parent of what paint draws on a sheet of layout; null with the reason when the
     // system has no preview.
     virtual std::unique_ptr<PagePreview>
@@ -60,7 +61,7 @@ public:
 
 // The destination a run of the program starts with: the default printer, else the first
 // printer, else the PDF file; on the paper of the user's environment.
-PrintDestination InitialDestination(PrintSystem& system);
+QtPrintDestination InitialDestination(PrintSystem& system);
 
 // The printers and the preview of Qt's print support, which lives in the module vestra-print.so
 // (print/QtPrintSupport.cpp) and is loaded at the first use: a run that neither prints nor opens
@@ -73,7 +74,7 @@ public:
 
     QStringList printerNames() override;
     QString defaultPrinterName() override;
-    std::unique_ptr<QPagedPaintDevice> openPrinter(const PrintDestination& destination) override;
+    std::unique_ptr<QPagedPaintDevice> openPrinter(const QtPrintDestination& destination) override;
     std::unique_ptr<PagePreview> createPreview(const QPageLayout& layout,
                                                std::function<void(QPagedPaintDevice&)> paint,
                                                QWidget* parent, QString& reason) override;

@@ -6,7 +6,7 @@
 
 namespace vestra {
 
-bool CheckPrinter(PrintDestination& destination, PrintSystem& system, MessageSink& messages) {
+bool CheckPrinter(QtPrintDestination& destination, PrintSystem& system, MessageSink& messages) {
     if (destination.isPdf()) {
         return true;
     }
@@ -26,7 +26,7 @@ QString PrinterUnusableText(const QString& name) {
     return QStringLiteral("プリンタ「%1」に出力できません。").arg(name);
 }
 
-void RunPrinterSetup(QWidget* owner, PrintDestination& destination, PrintSystem& system) {
+void RunPrinterSetup(QWidget* owner, QtPrintDestination& destination, PrintSystem& system) {
     frmPrnSetup dialog(destination, system.printerNames(), owner);
     if (dialog.exec() == QDialog::Accepted) {
         destination = dialog.destination();

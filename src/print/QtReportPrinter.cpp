@@ -50,20 +50,20 @@ std::optional<int> CheckPageCapacity(QPagedPaintDevice& device, MessageSink& mes
     return lines;
 }
 
-ReportPrinter::ReportPrinter(QPagedPaintDevice& device) : device_(device) {}
+QtReportPrinter::QtReportPrinter(QPagedPaintDevice& device) : device_(device) {}
 
-ReportPrinter::~ReportPrinter() {
+QtReportPrinter::~QtReportPrinter() {
     if (painter_.isActive()) {
         painter_.end();
     }
 }
 
-bool ReportPrinter::fail(const QString& text) {
+bool QtReportPrinter::fail(const QString& text) {
     error_ = text;
     return false;
 }
 
-bool ReportPrinter::startPage() {
+bool QtReportPrinter::startPage() {
     lineCount_ = 0;
     if (painter_.isActive()) {
         return device_.newPage() ? true : fail(QStringLiteral("改ページできませんでした。"));
@@ -79,7 +79,7 @@ bool ReportPrinter::startPage() {
     return true;
 }
 
-bool ReportPrinter::printLine(const std::string& text) {
+bool QtReportPrinter::printLine(const std::string& text) {
     double baseline = lineCount_ * lineHeight_ + ascent_;
     ++lineCount_;
     painter_.drawText(QPointF(left_, baseline), QString::fromStdString(text));
@@ -89,7 +89,7 @@ bool ReportPrinter::printLine(const std::string& text) {
     return true;
 }
 
-void ReportPrinter::finish(bool cancelled) {
+void QtReportPrinter::finish(bool cancelled) {
     if (!painter_.isActive()) {
         return;
     }
@@ -101,7 +101,7 @@ void ReportPrinter::finish(bool cancelled) {
 }
 
 bool PrintPages(QPagedPaintDevice& device, const std::vector<ReportPage>& pages, QString& error) {
-    ReportPrinter out(device);
+    QtReportPrinter out(device);
     bool ok = true;
     for (auto page = pages.begin(); ok && page != pages.end(); ++page) {
         ok = out.startPage();

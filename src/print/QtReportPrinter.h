@@ -22,12 +22,12 @@ std::optional<int> CheckPageCapacity(QPagedPaintDevice& device, MessageSink& mes
 
 // Prints the report one line at a time: each line 20 mm from the left edge of the printable
 // area, the first line of a page at its top, in the report font.
-class ReportPrinter {
+class QtReportPrinter {
 public:
-    explicit ReportPrinter(QPagedPaintDevice& device);
-    ~ReportPrinter();
-    ReportPrinter(const ReportPrinter&) = delete;
-    ReportPrinter& operator=(const ReportPrinter&) = delete;
+    explicit QtReportPrinter(QPagedPaintDevice& device);
+    ~QtReportPrinter();
+    QtReportPrinter(const QtReportPrinter&) = delete;
+    QtReportPrinter& operator=(const QtReportPrinter&) = delete;
 
     // Opens the document on the first call, moves to a new sheet on the others.
     bool startPage();

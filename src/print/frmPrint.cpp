@@ -59,7 +59,7 @@ void frmPrint::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-bool frmPrint::printLine(ReportPrinter& out, const std::string& text) {
+bool frmPrint::printLine(QtReportPrinter& out, const std::string& text) {
     bool ok = out.printLine(text);
     linesPrinted_ += ok ? 1 : 0;
     for (int i = 0; i < kEventPassesPerLine; ++i) {
@@ -70,7 +70,7 @@ bool frmPrint::printLine(ReportPrinter& out, const std::string& text) {
 
 void frmPrint::tmrStart_Timer() {
     keepPrinting_ = true;
-    ReportPrinter out(device_);
+    QtReportPrinter out(device_);
     bool ok = true;
     for (auto page = pages_.begin(); ok && keepPrinting_ && page != pages_.end(); ++page) {
         ok = out.startPage();

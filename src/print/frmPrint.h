@@ -12,7 +12,7 @@ class QTimer;
 
 namespace vestra {
 
-class ReportPrinter;
+class QtReportPrinter;
 
 // The progress window of a print run. It starts printing by itself once shown, lets the events
 // run after every line so that 中止 works, and closes itself when the run ends. It has no close
@@ -39,7 +39,7 @@ private slots:
     void tmrStart_Timer();
 
 private:
-    bool printLine(ReportPrinter& out, const std::string& text);
+    bool printLine(QtReportPrinter& out, const std::string& text);
 
     QPagedPaintDevice& device_;
     std::vector<ReportPage> pages_;

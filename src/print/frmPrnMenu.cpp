@@ -25,7 +25,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 
 } // namespace
 
-frmPrnMenu::frmPrnMenu(const PrintJob& job, QWidget* parent)
+frmPrnMenu::frmPrnMenu(const QtPrintJob& job, QWidget* parent)
     : QDialog(parent), job_(job), lblPrName_(new QLabel(this)),
       chkData_(new QCheckBox(QStringLiteral("データのあるグループのみを印刷"), this)) {
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" 印刷設定メニュー"));

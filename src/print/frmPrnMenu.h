@@ -16,7 +16,7 @@ namespace vestra {
 class frmPrnMenu : public QDialog {
     Q_OBJECT
 public:
-    frmPrnMenu(const PrintJob& job, QWidget* parent = nullptr);
+    frmPrnMenu(const QtPrintJob& job, QWidget* parent = nullptr);
 
 public slots:
     void chkData_Click(bool checked);
@@ -30,7 +30,7 @@ public slots:
 private:
     void buildControls();
 
-    PrintJob job_;
+    QtPrintJob job_;
     QLabel* lblPrName_;
     QCheckBox* chkData_;
     std::array<QRadioButton*, 3> optGrp_{};

@@ -28,7 +28,7 @@ QString groupCaption(int n) {
 
 } // namespace
 
-frmPrnSet::frmPrnSet(const PrintJob& job, QWidget* parent)
+frmPrnSet::frmPrnSet(const QtPrintJob& job, QWidget* parent)
     : QDialog(parent), job_(job), lblPrName_(new QLabel(this)) {
     setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" 印刷詳細設定メニュー"));
     auto* layout = new QGridLayout(this);

@@ -19,7 +19,7 @@ namespace vestra {
 class frmPrnSet : public QDialog {
     Q_OBJECT
 public:
-    frmPrnSet(const PrintJob& job, QWidget* parent = nullptr);
+    frmPrnSet(const QtPrintJob& job, QWidget* parent = nullptr);
 
 public slots:
     void optField_Click(int index);
@@ -42,7 +42,7 @@ private:
     void addSwitchBox(QCheckBox* box, PrintSwitch option);
     void showGroups(bool enabled);
 
-    PrintJob job_;
+    QtPrintJob job_;
     QLabel* lblPrName_;
     std::vector<SwitchBox> switchBoxes_;
     std::array<QRadioButton*, 3> optField_{};

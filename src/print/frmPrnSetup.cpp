@@ -21,7 +21,7 @@ constexpr std::array kPageSizes = {QPageSize::A4,    QPageSize::A3,    QPageSize
 
 } // namespace
 
-frmPrnSetup::frmPrnSetup(const PrintDestination& destination, const QStringList& printers,
+frmPrnSetup::frmPrnSetup(const QtPrintDestination& destination, const QStringList& printers,
                          QWidget* parent)
     : QDialog(parent), destination_(destination), cboPrinter_(new QComboBox(this)),
       cboPaper_(new QComboBox(this)) {
@@ -71,8 +71,8 @@ QWidget* frmPrnSetup::orientationFrame() {
     return frame;
 }
 
-PrintDestination frmPrnSetup::destination() const {
-    PrintDestination chosen = destination_;
+QtPrintDestination frmPrnSetup::destination() const {
+    QtPrintDestination chosen = destination_;
     chosen.printerName = cboPrinter_->currentData().toString();
     chosen.pageSize = static_cast<QPageSize::PageSizeId>(cboPaper_->currentData().toInt());
     chosen.orientation =

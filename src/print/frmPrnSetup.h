@@ -16,17 +16,17 @@ namespace vestra {
 class frmPrnSetup : public QDialog {
     Q_OBJECT
 public:
-    frmPrnSetup(const PrintDestination& destination, const QStringList& printers,
+    frmPrnSetup(const QtPrintDestination& destination, const QStringList& printers,
                 QWidget* parent = nullptr);
 
     // The choice as it stands; what the caller takes when the dialog is accepted.
-    PrintDestination destination() const;
+    QtPrintDestination destination() const;
 
 private:
     void buildControls(const QStringList& printers);
     QWidget* orientationFrame();
 
-    PrintDestination destination_;
+    QtPrintDestination destination_;
     QComboBox* cboPrinter_;
     QComboBox* cboPaper_;
     std::array<QRadioButton*, 2> optOrientation_{};

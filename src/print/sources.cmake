@@ -33,6 +33,7 @@ list(APPEND VESTRA_UI_SOURCES
     print/QtPrintCommand.cpp
     print/QtPrintDestination.h
     print/QtPrintDestination.cpp
+    print/QtPrintPlace.h
     print/QtPrintJob.h
     print/QtPrintJob.cpp
     print/QtPrintSystem.h

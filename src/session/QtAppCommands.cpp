@@ -16,23 +16,23 @@
 
 namespace vestra {
 
-FileCommandHandler* ConnectFileCommands(AppSession& session) {
-    return new FileCommandHandler(session.window(), *session.fileDialogs,
-                                  session.settings.CurrentFilePath, session.outputs,
-                                  session.messages);
+QtFileCommandHandler* ConnectFileCommands(QtAppSession& session) {
+    return new QtFileCommandHandler(session.window(), *session.fileDialogs,
+                                    session.settings.CurrentFilePath, session.outputs,
+                                    session.messages);
 }
 
-void ConnectPrintCommand(AppSession& session) {
+void ConnectPrintCommand(QtAppSession& session) {
     frmMain& window = session.window();
     QObject::connect(&window, &frmMain::printRequested, &window, [&session] {
-        PrintPlace place{session.destination(), *session.printSystem, *session.fileDialogs,
-                         session.settings.CurrentFilePath, session.outputs};
+        QtPrintPlace place{session.destination(), *session.printSystem, *session.fileDialogs,
+                           session.settings.CurrentFilePath, session.outputs};
         RunPrintCommand(&session.window(), session.store, session.settings.CurrentUnit,
                         session.print, place, session.messages);
     });
 }
 
-void ConnectHelpCommands(AppSession& session) {
+void ConnectHelpCommands(QtAppSession& session) {
     frmMain& window = session.window();
     QObject::connect(&window, &frmMain::helpRequested, &window,
                      [&window] { OpenHelp(&window, HelpFilePath()); });
@@ -42,17 +42,17 @@ void ConnectHelpCommands(AppSession& session) {
     });
 }
 
-void ConnectDeviceCommands(AppSession& session) {
+void ConnectDeviceCommands(QtAppSession& session) {
     // New USB adapters get their port numbers here; the settings keep them at exit.
     InstallDeviceOperations(session.window(), session.messages, session.settings.Ports,
                             SurveyPorts());
 }
 
-void ConnectChartCommands(AppSession& session) {
+void ConnectChartCommands(QtAppSession& session) {
     chart::InstallChart(session.window(), *session.fileDialogs, session.outputs, session.messages);
 }
 
-void ConnectHistory(AppSession& session, FileCommandHandler& files) {
+void ConnectHistory(QtAppSession& session, QtFileCommandHandler& files) {
     frmMain& window = session.window();
     auto* recorder =
         new QtHistoryRecorder(window, history::ReadHistorySettings(session.settingsDocument.ini()));
@@ -61,7 +61,7 @@ void ConnectHistory(AppSession& session, FileCommandHandler& files) {
             recorder->record(QString()); // straight from the thermometer: no file yet
         }
     });
-    QObject::connect(&files, &FileCommandHandler::dataFiled, recorder,
+    QObject::connect(&files, &QtFileCommandHandler::dataFiled, recorder,
                      [recorder, &session](const QString& path) {
                          bool native =
                              SaveFormatOf(path.toStdString(), session.settings.CurrentUnit) ==
@@ -84,7 +84,7 @@ void ConnectHistory(AppSession& session, FileCommandHandler& files) {
     });
 }
 
-void ConnectAllCommands(AppSession& session) {
+void ConnectAllCommands(QtAppSession& session) {
     frmMain& window = session.window();
     session.outputs.onWritten = [&window](const std::string& path) {
         window.noteWritten(QString::fromStdString(WrittenNote(path)), QString::fromStdString(path));
@@ -96,10 +96,10 @@ void ConnectAllCommands(AppSession& session) {
     ConnectChartCommands(session);
 }
 
-void OpenGivenFile(AppSession& session, const std::string& path) {
+void OpenGivenFile(QtAppSession& session, const std::string& path) {
     std::error_code ec;
     std::filesystem::path full = std::filesystem::absolute(path, ec);
-    auto* files = session.window().findChild<FileCommandHandler*>();
+    auto* files = session.window().findChild<QtFileCommandHandler*>();
     if (files != nullptr) {
         files->openGiven(ec ? path : full.string());
     }

@@ -6,7 +6,7 @@
 
 namespace vestra {
 
-AppSession::AppSession(SettingsDocument document, Settings initial, MessageSink& sink)
+QtAppSession::QtAppSession(SettingsDocument document, Settings initial, MessageSink& sink)
     : settingsDocument(std::move(document)),
       settings(std::move(initial)), windowSettings{settings.PortNumber, settings.AskModelType,
                                                    ReadWindowPlacement(settingsDocument.ini())},
@@ -17,16 +17,16 @@ AppSession::AppSession(SettingsDocument document, Settings initial, MessageSink&
     printSystem = std::make_unique<QtPrintSystem>();
 }
 
-AppSession::~AppSession() = default;
+QtAppSession::~QtAppSession() = default;
 
-PrintDestination& AppSession::destination() {
+QtPrintDestination& QtAppSession::destination() {
     if (!destination_) {
         destination_ = InitialDestination(*printSystem);
     }
     return *destination_;
 }
 
-bool AppSession::saveSettings() {
+bool QtAppSession::saveSettings() {
     settings.PortNumber = static_cast<std::int16_t>(windowSettings.portNumber);
     settings.AskModelType = windowSettings.askModelType;
     settings.PrintDataOption = print.PrintDataOption;

@@ -21,17 +21,17 @@ namespace vestra {
 // the file dialogs. The window's own settings and the print menu's remembered choices are
 // copied in from the settings here and written back, with the rest of the file, by
 // saveSettings: the file is read once and written once per run.
-class AppSession {
+class QtAppSession {
 public:
-    AppSession(SettingsDocument document, Settings settings, MessageSink& messages);
-    ~AppSession();
-    AppSession(const AppSession&) = delete;
-    AppSession& operator=(const AppSession&) = delete;
+    QtAppSession(SettingsDocument document, Settings settings, MessageSink& messages);
+    ~QtAppSession();
+    QtAppSession(const QtAppSession&) = delete;
+    QtAppSession& operator=(const QtAppSession&) = delete;
 
     frmMain& window() { return *window_; }
     // Where reports go, the same for every print command of the run; chosen when first needed
     // so that a start does not wait for the printing system.
-    PrintDestination& destination();
+    QtPrintDestination& destination();
 
     // Writes every setting as it stands, once the main window has closed. False when the file
     // could not be written; there is nobody left to tell then.
@@ -50,7 +50,7 @@ public:
     std::unique_ptr<PrintSystem> printSystem;
 
 private:
-    std::optional<PrintDestination> destination_;
+    std::optional<QtPrintDestination> destination_;
     std::unique_ptr<frmMain> window_;
 };
 

@@ -9,9 +9,9 @@
 
 namespace vestra::chart {
 
-ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, OutputPlace& outputs,
-                        MessageSink& messages) {
-    auto* view = new ChartView;
+QtChartView* InstallChart(frmMain& window, FileDialogs& dialogs, OutputPlace& outputs,
+                          MessageSink& messages) {
+    auto* view = new QtChartView;
     window.chartArea()->layout()->addWidget(view);
     auto show = [&window, view](int g) {
         if (g == 0) {
@@ -22,11 +22,11 @@ ChartView* InstallChart(frmMain& window, FileDialogs& dialogs, OutputPlace& outp
     };
     QObject::connect(&window, &frmMain::nodeShown, view, show);
     show(window.store().currentGroup);
-    QObject::connect(&window, &frmMain::currentReadingChanged, view, &ChartView::selectReading);
-    QObject::connect(view, &ChartView::readingChosen, &window,
+    QObject::connect(&window, &frmMain::currentReadingChanged, view, &QtChartView::selectReading);
+    QObject::connect(view, &QtChartView::readingChosen, &window,
                      [&window, view](int no) { window.chooseReading(no, !view->hasFocus()); });
-    QObject::connect(view, &ChartView::groupChosen, &window, &frmMain::selectNode);
-    QObject::connect(view, &ChartView::saveRequested, &window,
+    QObject::connect(view, &QtChartView::groupChosen, &window, &frmMain::selectNode);
+    QObject::connect(view, &QtChartView::saveRequested, &window,
                      [&window, view, &dialogs, &outputs, &messages](ChartFormat format) {
                          window.commitPendingEdits();
                          const DataStore& store = window.store();

@@ -18,8 +18,9 @@ const std::map<int, std::string>& WithNewAdapters(std::map<int, std::string>& po
 
 } // namespace
 
-DeviceOperations::DeviceOperations(frmMain& window, MessageSink& messages,
-                                   std::map<int, std::string>& portMap, const PortSurvey& survey)
+QtDeviceOperations::QtDeviceOperations(frmMain& window, MessageSink& messages,
+                                       std::map<int, std::string>& portMap,
+                                       const PortSurvey& survey)
     : QObject(&window), window_(window), messages_(messages),
       runner_(state_, window.store(), window.unit(),
               PortEntriesOf(WithNewAdapters(portMap, survey)), messages, &window) {
@@ -28,15 +29,15 @@ DeviceOperations::DeviceOperations(frmMain& window, MessageSink& messages,
         window.setPortDescription(
             n, QString::fromStdString(PortDescription(runner_.deviceOf(n), survey)));
     }
-    connect(&window, &frmMain::importRequested, this, &DeviceOperations::mnuData_Click);
-    connect(&window, &frmMain::clockRequested, this, &DeviceOperations::mnuTime_Click);
-    connect(&window, &frmMain::settingsRequested, this, &DeviceOperations::mnuFunc_Click);
-    connect(&window, &frmMain::clearMemoryRequested, this, &DeviceOperations::mnuClear_Click);
-    connect(&window, &frmMain::resetDeviceRequested, this, &DeviceOperations::mnuReset_Click);
-    connect(&window, &frmMain::portChosen, this, &DeviceOperations::portChosen);
+    connect(&window, &frmMain::importRequested, this, &QtDeviceOperations::mnuData_Click);
+    connect(&window, &frmMain::clockRequested, this, &QtDeviceOperations::mnuTime_Click);
+    connect(&window, &frmMain::settingsRequested, this, &QtDeviceOperations::mnuFunc_Click);
+    connect(&window, &frmMain::clearMemoryRequested, this, &QtDeviceOperations::mnuClear_Click);
+    connect(&window, &frmMain::resetDeviceRequested, this, &QtDeviceOperations::mnuReset_Click);
+    connect(&window, &frmMain::portChosen, this, &QtDeviceOperations::portChosen);
 }
 
-bool DeviceOperations::runConnection(ConnectionMode mode) {
+bool QtDeviceOperations::runConnection(ConnectionMode mode) {
     if (!runner_.openPort()) {
         return false;
     }
@@ -48,11 +49,11 @@ bool DeviceOperations::runConnection(ConnectionMode mode) {
     return true;
 }
 
-void DeviceOperations::reportCommResult(CommResult result) {
+void QtDeviceOperations::reportCommResult(CommResult result) {
     ShowCommResult(messages_, result);
 }
 
-void DeviceOperations::mnuData_Click() {
+void QtDeviceOperations::mnuData_Click() {
     if (!window_.confirmDiscardUnsaved() || !runner_.openPort()) {
         return;
     }
@@ -70,28 +71,28 @@ void DeviceOperations::mnuData_Click() {
     window_.commitLoadedData(true);
 }
 
-void DeviceOperations::mnuTime_Click() {
+void QtDeviceOperations::mnuTime_Click() {
     frmTime dialog(
         window_.store(), runner_, messages_,
         [this](CommResult result) { reportCommResult(result); }, DateTime::Now(), &window_);
     dialog.exec();
 }
 
-void DeviceOperations::mnuFunc_Click() {
+void QtDeviceOperations::mnuFunc_Click() {
     frmSet dialog(
         window_.store(), window_.unit(), messages_, runner_,
         [this](CommResult result) { reportCommResult(result); }, &window_);
     dialog.exec();
 }
 
-void DeviceOperations::mnuClear_Click() {
+void QtDeviceOperations::mnuClear_Click() {
     if (messages_.askYesNo("本体のﾒﾓﾘﾃﾞｰﾀを全て消去します。よろしいですか?") &&
         runConnection(ConnectionMode::ModeClearMemory)) {
         messages_.showMessage(ClearCompletedText(), MessageIcon::Information);
     }
 }
 
-void DeviceOperations::mnuReset_Click() {
+void QtDeviceOperations::mnuReset_Click() {
     if (messages_.askYesNo("本体を工場出荷状態に戻します。\r\n"
                            "ﾒﾓﾘﾃﾞｰﾀも消去されますが、よろしいですか?") &&
         runConnection(ConnectionMode::ModeResetDevice)) {
@@ -99,14 +100,14 @@ void DeviceOperations::mnuReset_Click() {
     }
 }
 
-void DeviceOperations::portChosen(int portNumber) {
+void QtDeviceOperations::portChosen(int portNumber) {
     state_.PortNumber = portNumber;
 }
 
-DeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
-                                          std::map<int, std::string>& portMap,
-                                          const PortSurvey& survey) {
-    return new DeviceOperations(window, messages, portMap, survey);
+QtDeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
+                                            std::map<int, std::string>& portMap,
+                                            const PortSurvey& survey) {
+    return new QtDeviceOperations(window, messages, portMap, survey);
 }
 
 } // namespace vestra

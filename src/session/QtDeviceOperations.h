@@ -17,14 +17,14 @@ class frmMain;
 // memory, the clock dialog, the settings editor, clearing the memory, the factory reset, and
 // following the port choice. Each connection opens the chosen port, runs the communication
 // window and then reports its result or tells the user it is done.
-class DeviceOperations : public QObject {
+class QtDeviceOperations : public QObject {
     Q_OBJECT
 public:
     // portMap: the [Ports] section of the settings file (port number -> device); adapters of
     // the survey that it does not name yet are added to it (AssignNewAdapters), to be saved
     // with the settings. Each port's device becomes the status and tool tip of its menu item.
-    DeviceOperations(frmMain& window, MessageSink& messages, std::map<int, std::string>& portMap,
-                     const PortSurvey& survey);
+    QtDeviceOperations(frmMain& window, MessageSink& messages, std::map<int, std::string>& portMap,
+                       const PortSurvey& survey);
 
 public slots:
     void mnuData_Click();
@@ -43,12 +43,12 @@ private:
     frmMain& window_;
     MessageSink& messages_;
     CommState state_;
-    CommWindowRunner runner_;
+    QtCommWindowRunner runner_;
 };
 
 // Connects the device commands to the window; they live as long as the window does.
-DeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
-                                          std::map<int, std::string>& portMap,
-                                          const PortSurvey& survey);
+QtDeviceOperations* InstallDeviceOperations(frmMain& window, MessageSink& messages,
+                                            std::map<int, std::string>& portMap,
+                                            const PortSurvey& survey);
 
 } // namespace vestra

@@ -7,16 +7,16 @@
 
 namespace vestra {
 
-FileCommandHandler::FileCommandHandler(frmMain& window, FileDialogs& dialogs,
-                                       std::string& currentFilePath, OutputPlace& outputs,
-                                       MessageSink& messages)
+QtFileCommandHandler::QtFileCommandHandler(frmMain& window, FileDialogs& dialogs,
+                                           std::string& currentFilePath, OutputPlace& outputs,
+                                           MessageSink& messages)
     : QObject(&window), window_(window), dialogs_(dialogs), currentFilePath_(currentFilePath),
       outputs_(outputs), messages_(messages) {
-    connect(&window, &frmMain::openRequested, this, &FileCommandHandler::open);
-    connect(&window, &frmMain::saveRequested, this, &FileCommandHandler::save);
+    connect(&window, &frmMain::openRequested, this, &QtFileCommandHandler::open);
+    connect(&window, &frmMain::saveRequested, this, &QtFileCommandHandler::save);
 }
 
-void FileCommandHandler::open() {
+void QtFileCommandHandler::open() {
     if (!window_.confirmDiscardUnsaved() ||
         !ChooseOpenFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
         return;
@@ -24,14 +24,14 @@ void FileCommandHandler::open() {
     load();
 }
 
-void FileCommandHandler::openGiven(const std::string& path) {
+void QtFileCommandHandler::openGiven(const std::string& path) {
     if (window_.confirmDiscardUnsaved() &&
         AcceptOpenName(path, currentFilePath_, window_.unit(), messages_)) {
         load();
     }
 }
 
-void FileCommandHandler::load() {
+void QtFileCommandHandler::load() {
     DataStore& store = window_.store();
     if (LoadDataFile(currentFilePath_, store, window_.unit(), messages_)) {
         window_.commitLoadedData(false);
@@ -44,7 +44,7 @@ void FileCommandHandler::load() {
 
 // No question about unsaved data here: saving is what keeps it. The writers replace an
 // existing file only once the new one is complete, so a failed save loses nothing.
-void FileCommandHandler::save() {
+void QtFileCommandHandler::save() {
     if (ChooseSaveFile(dialogs_, currentFilePath_, window_.unit(), messages_)) {
         if (SaveToFile(currentFilePath_, window_.store(), window_.unit(), messages_) ==
             SaveResult::Saved) {

@@ -14,11 +14,11 @@ class frmMain;
 // Carries out the main window's Open and Save commands. It lives as long as the window and
 // keeps currentFilePath, the file last chosen in either dialog, up to date; each file saved is
 // reported to outputs, and the window's title names the data file.
-class FileCommandHandler : public QObject {
+class QtFileCommandHandler : public QObject {
     Q_OBJECT
 public:
-    FileCommandHandler(frmMain& window, FileDialogs& dialogs, std::string& currentFilePath,
-                       OutputPlace& outputs, MessageSink& messages);
+    QtFileCommandHandler(frmMain& window, FileDialogs& dialogs, std::string& currentFilePath,
+                         OutputPlace& outputs, MessageSink& messages);
 
 public slots:
     // Asks about unsaved data, lets the user choose a data file of the current unit and shows

@@ -36,12 +36,12 @@ constexpr int kGroupBoxTopMargin = 3;
 
 } // namespace
 
-AppStyle::AppStyle(const QString& baseKey)
+QtAppStyle::QtAppStyle(const QString& baseKey)
     : QProxyStyle(baseKey),
       fusion_(baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {}
 
-QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
-                             const QWidget* widget) const {
+QIcon QtAppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                               const QWidget* widget) const {
     if (fusion_ && (icon == SP_ToolBarHorizontalExtensionButton ||
                     icon == SP_ToolBarVerticalExtensionButton)) {
         bool rightToLeft = option != nullptr ? option->direction == Qt::RightToLeft
@@ -56,8 +56,8 @@ QIcon AppStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
 
 // Fusion's own group-box frame: its image drawn as a nine-part border below the title (just
 // below the top when the box has neither title nor check box).
-void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                             QPainter* painter, const QWidget* widget) const {
+void QtAppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
     if (fusion_ && element == PE_FrameGroupBox) {
         if (groupBoxFrame_.isNull()) {
             groupBoxFrame_ =

@@ -9,9 +9,9 @@ namespace vestra {
 // in look. Under Fusion, the only two images a window shows at start, the menu and tool bars'
 // overflow arrows and the group boxes' frame, are read without loading Qt's image plug-ins
 // (start/QtBuiltInImages). Under another style everything is that style's own.
-class AppStyle : public QProxyStyle {
+class QtAppStyle : public QProxyStyle {
 public:
-    explicit AppStyle(const QString& baseKey);
+    explicit QtAppStyle(const QString& baseKey);
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                        const QWidget* widget) const override;

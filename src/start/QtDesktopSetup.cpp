@@ -24,7 +24,7 @@ void SetUpDesktopApplication(QApplication& app) {
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     LoadQtJapanese(app);
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QApplication::setStyle(new AppStyle(QApplication::style()->name()));
+    QApplication::setStyle(new QtAppStyle(QApplication::style()->name()));
     QStringList icons;
     for (int size : {16, 32, 64, 128}) {
         icons << QStringLiteral(":/icons/vestra-%1.png").arg(size);

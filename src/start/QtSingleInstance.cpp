@@ -22,7 +22,7 @@ QString lockPathFor(const QString& settingsFile) {
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& settingsFile) {
+QtSingleInstance::QtSingleInstance(const QString& settingsFile) {
     QString path = lockPathFor(settingsFile);
     QDir().mkpath(QFileInfo(path).absolutePath());
     lock_ = std::make_unique<QLockFile>(path);
@@ -38,9 +38,9 @@ SingleInstance::SingleInstance(const QString& settingsFile) {
                       .value_or(std::string());
 }
 
-SingleInstance::~SingleInstance() = default;
+QtSingleInstance::~QtSingleInstance() = default;
 
-void SingleInstance::listen(std::function<void(const QString& file)> take) {
+void QtSingleInstance::listen(std::function<void(const QString& file)> take) {
     if (state_ != InstanceLock::Acquired || socketPath_.empty()) {
         return;
     }
@@ -57,7 +57,7 @@ void SingleInstance::listen(std::function<void(const QString& file)> take) {
                      });
 }
 
-bool SingleInstance::handOver(const QString& file) const {
+bool QtSingleInstance::handOver(const QString& file) const {
     return state_ == InstanceLock::HeldByRunningCopy && !socketPath_.empty() &&
            SendHandOver(socketPath_, file.toStdString(), kHandOverMs);
 }

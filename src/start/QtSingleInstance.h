@@ -22,12 +22,12 @@ enum class InstanceLock {
 // start that would write the same settings file can tell, whatever its runtime folder or
 // environment. A lock left by a crashed run is taken over. The copy that holds it listens for
 // files that later starts hand over (HandOver).
-class SingleInstance {
+class QtSingleInstance {
 public:
-    explicit SingleInstance(const QString& settingsFile);
-    ~SingleInstance();
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
+    explicit QtSingleInstance(const QString& settingsFile);
+    ~QtSingleInstance();
+    QtSingleInstance(const QtSingleInstance&) = delete;
+    QtSingleInstance& operator=(const QtSingleInstance&) = delete;
 
     InstanceLock state() const { return state_; }
     // False when another running instance holds the lock.

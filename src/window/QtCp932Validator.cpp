@@ -4,7 +4,7 @@
 
 namespace vestra {
 
-QValidator::State Cp932Validator::validate(QString& input, int& position) const {
+QValidator::State QtCp932Validator::validate(QString& input, int& position) const {
     if (IsTypableAnnotation(input.toStdString())) {
         return Acceptable;
     }
@@ -22,7 +22,7 @@ QValidator::State Cp932Validator::validate(QString& input, int& position) const 
     input = kept;
     position = cursor;
     // validate is const for the line edit; telling about a refusal changes nothing in it.
-    emit const_cast<Cp932Validator*>(this)->refused();
+    emit const_cast<QtCp932Validator*>(this)->refused();
     return Acceptable;
 }
 

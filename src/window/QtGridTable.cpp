@@ -32,7 +32,7 @@ Qt::Alignment alignmentOf(const QString& text) {
 
 } // namespace
 
-GridTable::GridTable(QWidget* parent) : QTableWidget(parent) {
+QtGridTable::QtGridTable(QWidget* parent) : QTableWidget(parent) {
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -47,7 +47,7 @@ GridTable::GridTable(QWidget* parent) : QTableWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void GridTable::setColumnTwips(std::span<const int> twips) {
+void QtGridTable::setColumnTwips(std::span<const int> twips) {
     double dpi = logicalDpiX();
     columnPixels_.clear();
     for (int w : twips) {
@@ -63,7 +63,7 @@ void GridTable::setColumnTwips(std::span<const int> twips) {
 }
 
 // With the vertical scroll bar on, the last column gives up its width so that nothing is cut.
-void GridTable::fitWidth() {
+void QtGridTable::fitWidth() {
     int total = 0;
     int scroll = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn
                      ? verticalScrollBar()->sizeHint().width()
@@ -79,7 +79,7 @@ void GridTable::fitWidth() {
     setFixedWidth(total + 2 * frameWidth());
 }
 
-void GridTable::showTable(const TableView& table) {
+void QtGridTable::showTable(const TableView& table) {
     clearContents();
     setRowCount(std::max(0, table.rowCount() - 1));
     for (int c = 0; c < table.columnCount(); ++c) {
@@ -111,19 +111,19 @@ void GridTable::showTable(const TableView& table) {
     scrollToTop();
 }
 
-void GridTable::setCurrentGridCell(int row, int column) {
+void QtGridTable::setCurrentGridCell(int row, int column) {
     setCurrentCell(row - 1, column, QItemSelectionModel::ClearAndSelect);
     if (!hasFocus()) {
         clearSelection();
     }
 }
 
-QString GridTable::gridText(int row, int column) const {
+QString QtGridTable::gridText(int row, int column) const {
     const QTableWidgetItem* cell = item(row - 1, column);
     return cell ? cell->text() : QString();
 }
 
-void GridTable::setGridText(int row, int column, const QString& text) {
+void QtGridTable::setGridText(int row, int column, const QString& text) {
     QTableWidgetItem* cell = item(row - 1, column);
     if (!cell) {
         cell = new QTableWidgetItem;
@@ -132,11 +132,11 @@ void GridTable::setGridText(int row, int column, const QString& text) {
     cell->setText(text);
 }
 
-QRect GridTable::gridCellRect(int row, int column) const {
+QRect QtGridTable::gridCellRect(int row, int column) const {
     return visualRect(model()->index(row - 1, column));
 }
 
-void GridTable::keyPressEvent(QKeyEvent* event) {
+void QtGridTable::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         emit enterPressed();
         return;
@@ -145,14 +145,14 @@ void GridTable::keyPressEvent(QKeyEvent* event) {
 }
 
 // Only the table that has the focus marks its current cell.
-void GridTable::focusInEvent(QFocusEvent* event) {
+void QtGridTable::focusInEvent(QFocusEvent* event) {
     QTableWidget::focusInEvent(event);
     if (currentIndex().isValid()) {
         selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
     }
 }
 
-void GridTable::focusOutEvent(QFocusEvent* event) {
+void QtGridTable::focusOutEvent(QFocusEvent* event) {
     QTableWidget::focusOutEvent(event);
     clearSelection();
 }

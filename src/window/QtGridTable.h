@@ -10,10 +10,10 @@ namespace vestra {
 // The grid of the main window's tables. Rows are counted like the grid they replace: row 0 is
 // the fixed heading row (the header of the view, so it stays when the rows scroll), rows from 1
 // hold data; column 0 holds the row numbers in the look of a heading.
-class GridTable : public QTableWidget {
+class QtGridTable : public QTableWidget {
     Q_OBJECT
 public:
-    explicit GridTable(QWidget* parent = nullptr);
+    explicit QtGridTable(QWidget* parent = nullptr);
 
     // Column widths in twips; the table is sized to show its headings and 15 rows.
     void setColumnTwips(std::span<const int> twips);

@@ -21,7 +21,7 @@ class QTreeWidgetItem;
 
 namespace vestra {
 
-class GridTable;
+class QtGridTable;
 
 // The settings the main window reads at start and changes while it runs; whoever owns the
 // settings file writes them back after the window has closed.
@@ -186,7 +186,7 @@ private:
     QLineEdit* txtInfo_ = nullptr;
     QLabel* lblVESTRA_ = nullptr;
     QLabel* lblTime_ = nullptr;
-    GridTable* vsfgAll_ = nullptr;
+    QtGridTable* vsfgAll_ = nullptr;
     QLineEdit* txtTarget_ = nullptr;
     QLineEdit* txtName_ = nullptr;
     QLabel* lblTag_ = nullptr;
@@ -197,7 +197,7 @@ private:
     QLabel* lblMax_ = nullptr;
     QLabel* lblMin_ = nullptr;
     QLabel* lblAve_ = nullptr;
-    GridTable* vsfgGrp_ = nullptr;
+    QtGridTable* vsfgGrp_ = nullptr;
     QLineEdit* txtEdit_ = nullptr;
     QLabel* lblUnit_ = nullptr;
     QWidget* chartArea_ = nullptr;

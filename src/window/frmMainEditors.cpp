@@ -32,7 +32,7 @@ bool isEnter(int key) {
 } // namespace
 
 void frmMain::setUpEditors() {
-    auto* validator = new Cp932Validator(this);
+    auto* validator = new QtCp932Validator(this);
     for (Annotation which : kBoxes) {
         QLineEdit* box = boxFor(which);
         box->setMaxLength(AnnotationTypingLimit(which));
@@ -41,9 +41,9 @@ void frmMain::setUpEditors() {
     }
     txtEdit_->setValidator(validator);
     txtEdit_->installEventFilter(this);
-    connect(validator, &Cp932Validator::refused, this,
+    connect(validator, &QtCp932Validator::refused, this,
             [this] { noteRefusedInput(QStringLiteral("この文字は入力できません。")); });
-    connect(vsfgGrp_, &GridTable::enterPressed, this, &frmMain::startRemarkEdit);
+    connect(vsfgGrp_, &QtGridTable::enterPressed, this, &frmMain::startRemarkEdit);
     connect(vsfgGrp_, &QTableWidget::cellDoubleClicked, this, &frmMain::startRemarkEdit);
     // Scrolling or moving to another cell ends an open remark edit, so the editor never
     // stands over a cell it does not belong to.

@@ -101,7 +101,7 @@ QWidget* frmMain::buildOverviewPanel() {
     addPair(header, 1, 2, "日時", lblTime_);
     header->setColumnStretch(4, 1);
     panel->addLayout(header);
-    vsfgAll_ = new GridTable;
+    vsfgAll_ = new QtGridTable;
     vsfgAll_->setObjectName("vsfgAll");
     panel->addWidget(vsfgAll_);
     return fraAll_;
@@ -140,7 +140,7 @@ QWidget* frmMain::buildGroupPanel() {
     addPair(labels, 3, 2, "平均値", lblAve_);
     labels->setColumnStretch(4, 1);
     panel->addLayout(labels);
-    vsfgGrp_ = new GridTable;
+    vsfgGrp_ = new QtGridTable;
     vsfgGrp_->setObjectName("vsfgGrp");
     panel->addWidget(vsfgGrp_);
     txtEdit_ = new QLineEdit(vsfgGrp_->viewport());

@@ -58,8 +58,8 @@ class ChartWindowTest : public QObject {
         window->commitLoadedData(true);
         QCoreApplication::processEvents();
     }
-    chart::ChartView* chartView() { return window->findChild<chart::ChartView*>("chartView"); }
-    GridTable* detail() { return window->findChild<GridTable*>("vsfgGrp"); }
+    chart::QtChartView* chartView() { return window->findChild<chart::QtChartView*>("chartView"); }
+    QtGridTable* detail() { return window->findChild<QtGridTable*>("vsfgGrp"); }
     QLineEdit* box(const char* name) { return window->findChild<QLineEdit*>(name); }
     QLabel* note() { return window->findChild<QLabel*>("Note"); }
     // Where reading no of the shown group is drawn, in the chart's coordinates.

@@ -111,7 +111,7 @@ private slots:
     void arrowsContinueFromTheTypedNumber() {
         open();
         box("txtEP1")->setText("0.50");
-        auto* arrows = dialog->findChild<UpDownButtons*>("UpDownEP1");
+        auto* arrows = dialog->findChild<QtUpDownButtons*>("UpDownEP1");
         QTest::mouseClick(arrows->findChild<QToolButton*>("up"), Qt::LeftButton);
         QCOMPARE(text("txtEP1"), QString("0.51"));
         QCOMPARE(store.deviceSettings.group(1).emissivity, 0.51f);

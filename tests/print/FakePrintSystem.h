@@ -30,7 +30,7 @@ public:
 
     QStringList printerNames() override { return names_; }
     QString defaultPrinterName() override { return defaultName; }
-    std::unique_ptr<QPagedPaintDevice> openPrinter(const PrintDestination& destination) override {
+    std::unique_ptr<QPagedPaintDevice> openPrinter(const QtPrintDestination& destination) override {
         if (!names_.contains(destination.printerName) || unreachable) {
             return nullptr;
         }

@@ -41,21 +41,21 @@ int main(int argc, char* argv[]) {
 
     PrintSettings settings;
     settings.PrintDataOption = true;
-    PrintDestination destination; // no printer: the PDF file
+    QtPrintDestination destination; // no printer: the PDF file
     testing::FakePrintSystem system({}, folder);
     testing::FakeFileDialogs dialogs;
     std::string currentFile;
     OutputPlace outputs{""};
     testing::RecordingMessages messages;
-    PrintJob job{store.currentData,
-                 TemperatureUnit::Celsius,
-                 settings,
-                 {destination, system, dialogs, currentFile, outputs},
-                 messages};
+    QtPrintJob job{store.currentData,
+                   TemperatureUnit::Celsius,
+                   settings,
+                   {destination, system, dialogs, currentFile, outputs},
+                   messages};
 
     frmPrnMenu menu(job);
     bool ok = saveShot(menu, folder + "/screenshot-print-menu.png");
-    auto report = PreparedReport::Prepare(job);
+    auto report = QtPreparedReport::Prepare(job);
     if (!report) {
         return 1;
     }

@@ -45,8 +45,8 @@ struct Bench {
         store =
             testing::SampleStore({{{SampleTime(0), 22.5f, ""}}, {}, {{SampleTime(1), 40.f, ""}}});
     }
-    PrintPlace place() { return {destination, system, dialogs, currentFile, outputs}; }
-    PrintJob job() {
+    QtPrintPlace place() { return {destination, system, dialogs, currentFile, outputs}; }
+    QtPrintJob job() {
         return {store.currentData, TemperatureUnit::Fahrenheit, settings, place(), messages};
     }
     std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
@@ -56,7 +56,7 @@ struct Bench {
     QTemporaryDir dir;
     DataStore store;
     PrintSettings settings;
-    PrintDestination destination;
+    QtPrintDestination destination;
     FakePrintSystem system;
     testing::FakeFileDialogs dialogs;
     std::string currentFile;
@@ -186,7 +186,7 @@ void PrintWindowsTest::runStartsOnTheDefaultPrinterElseThePdfFile() {
     QFETCH(QString, chosen);
     Bench b(printers);
     b.system.defaultName = systemDefault;
-    PrintDestination start = InitialDestination(b.system);
+    QtPrintDestination start = InitialDestination(b.system);
     QCOMPARE(start.printerName, chosen);
     QCOMPARE(start.orientation, QPageLayout::Portrait);
 }
@@ -255,7 +255,7 @@ void PrintWindowsTest::pdfRunWritesTheChosenFileAndNamesIt() {
 // The same from the main window's print command, as the application connects it.
 void PrintWindowsTest::mainWindowPrintsAPdfWithoutAPrinter() {
     Bench b;
-    AppSession session(SettingsDocument::Load(b.file("VESTRA.INI")), Settings{}, b.messages);
+    QtAppSession session(SettingsDocument::Load(b.file("VESTRA.INI")), Settings{}, b.messages);
     auto dialogs = std::make_unique<testing::FakeFileDialogs>();
     dialogs->answers.push_back(b.file("report.pdf"));
     session.fileDialogs = std::move(dialogs);

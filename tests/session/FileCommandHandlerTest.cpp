@@ -30,7 +30,7 @@ private:
     OutputPlace outputs{"/documents/"};
     std::vector<std::string> written;
     std::unique_ptr<frmMain> window;
-    FileCommandHandler* handler = nullptr;
+    QtFileCommandHandler* handler = nullptr;
 
     void importDemo() {
         testing::StageDemoImport(store.importBuffer);
@@ -67,7 +67,7 @@ private slots:
         written.clear();
         outputs.onWritten = [this](const std::string& path) { written.push_back(path); };
         window = std::make_unique<frmMain>(store, TemperatureUnit::Celsius, settings, messages);
-        handler = new FileCommandHandler(*window, dialogs, currentFilePath, outputs, messages);
+        handler = new QtFileCommandHandler(*window, dialogs, currentFilePath, outputs, messages);
     }
     void cleanup() {
         store.modified = false;
@@ -112,7 +112,7 @@ private slots:
         QVERIFY(!store.modified);
         QCOMPARE(store.currentData.subject, std::string("demo file"));
         QVERIFY(window->findChild<QAction*>("mnuSave")->isEnabled());
-        auto* detail = window->findChild<GridTable*>("vsfgGrp");
+        auto* detail = window->findChild<QtGridTable*>("vsfgGrp");
         QCOMPARE(detail->gridText(8, 2), QStringLiteral("-3.4"));
         QVERIFY(store.importBuffer.group(1).recordValues.empty());
         QCOMPARE(dialogs.opened[0].defaultExtension, std::string("qmc"));

@@ -71,7 +71,7 @@ private slots:
         testing::RecordingMessages messages;
         frmSplash splash(TemperatureUnit::Celsius, false);
         splash.grab();
-        AppSession session(PrepareSettings(config.file("VESTRA.INI")), Settings{}, messages);
+        QtAppSession session(PrepareSettings(config.file("VESTRA.INI")), Settings{}, messages);
         session.window().show();
         session.window().grab();
         QVERIFY(!mapped("/imageformats/"));
@@ -92,7 +92,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(bool, checkable);
         std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-        AppStyle style(QStringLiteral("Fusion"));
+        QtAppStyle style(QStringLiteral("Fusion"));
         QCOMPARE(groupBox(&style, title, checkable), groupBox(fusion.get(), title, checkable));
 
         QStyleOption rightToLeft;

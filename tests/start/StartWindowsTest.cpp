@@ -86,12 +86,12 @@ private slots:
     void aSecondInstanceIsRefusedUntilTheFirstEnds() {
         QTemporaryDir folder;
         QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
-        auto first = std::make_unique<SingleInstance>(name);
+        auto first = std::make_unique<QtSingleInstance>(name);
         QVERIFY(first->acquired());
-        SingleInstance second(name);
+        QtSingleInstance second(name);
         QVERIFY(!second.acquired());
         first.reset();
-        SingleInstance third(name);
+        QtSingleInstance third(name);
         QVERIFY(third.acquired());
     }
 
@@ -100,8 +100,8 @@ private slots:
     void aLaterStartHandsItsFileToTheRunningCopy() {
         QTemporaryDir folder;
         QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
-        SingleInstance first(name);
-        SingleInstance second(name);
+        QtSingleInstance first(name);
+        QtSingleInstance second(name);
         QCOMPARE(second.state(), InstanceLock::HeldByRunningCopy);
         QVERIFY(!second.handOver(QStringLiteral("/data/early.qmc")));
         QStringList taken;
@@ -120,7 +120,7 @@ private slots:
     void aFolderThatCannotHoldTheLockIsNoRunningCopy() {
         QTemporaryDir folder;
         QFile(folder.filePath(QStringLiteral("Config"))).open(QIODevice::WriteOnly);
-        SingleInstance instance(folder.filePath(QStringLiteral("Config/VESTRA.INI")));
+        QtSingleInstance instance(folder.filePath(QStringLiteral("Config/VESTRA.INI")));
         QCOMPARE(instance.state(), InstanceLock::Unavailable);
         QVERIFY(!instance.handOver(QString()));
     }
@@ -132,11 +132,11 @@ private slots:
         QString link = folder.filePath(QStringLiteral("linked.INI"));
         QFile(real).open(QIODevice::WriteOnly);
         QVERIFY(QFile::link(real, link));
-        SingleInstance first(real);
+        QtSingleInstance first(real);
         QVERIFY(first.acquired());
-        SingleInstance second(link);
+        QtSingleInstance second(link);
         QVERIFY(!second.acquired());
-        SingleInstance other(folder.filePath(QStringLiteral("other/VESTRA.INI")));
+        QtSingleInstance other(folder.filePath(QStringLiteral("other/VESTRA.INI")));
         QVERIFY(other.acquired());
     }
 };

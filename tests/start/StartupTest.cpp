@@ -151,7 +151,7 @@ private slots:
                        .PrintGroupOption = 2,
                        .CurrentFilePath = {},
                        .Ports = {}};
-        AppSession session(PrepareSettings(settingsFile()), start, messages);
+        QtAppSession session(PrepareSettings(settingsFile()), start, messages);
         QCOMPARE(session.window().unit(), TemperatureUnit::Fahrenheit);
         QCOMPARE(session.window().portNumber(), 5);
         QVERIFY(session.print.PrintDataOption);

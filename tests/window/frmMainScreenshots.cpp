@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     window.findChild<QLineEdit*>("txtTarget")->setText(QStringLiteral("2号炉 炉壁"));
     window.findChild<QLineEdit*>("txtName")->setText(QStringLiteral("山田 太郎"));
     window.commitPendingEdits();
-    auto* table = window.findChild<GridTable*>("vsfgGrp");
+    auto* table = window.findChild<QtGridTable*>("vsfgGrp");
     table->setFocus();
     table->setCurrentGridCell(2, 1);
     window.startRemarkEdit();

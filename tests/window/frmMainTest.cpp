@@ -62,8 +62,8 @@ private:
     }
     QString text(const char* label) { return find<QLabel>(label)->text(); }
     QString box(const char* name) { return find<QLineEdit>(name)->text(); }
-    GridTable* summary() { return find<GridTable>("vsfgAll"); }
-    GridTable* detail() { return find<GridTable>("vsfgGrp"); }
+    QtGridTable* summary() { return find<QtGridTable>("vsfgAll"); }
+    QtGridTable* detail() { return find<QtGridTable>("vsfgGrp"); }
     QAction* action(const char* name) { return find<QAction>(name); }
     QString lastMessage() {
         return messages.entries.empty() ? QString()
