@@ -56,7 +56,8 @@ int main(int argc, char* argv[]) {
         return 3;
     }
     state.CurrentMode = ConnectionMode::ModeImportMemory;
-    CommResult result = RunCommWindow(port, state, store, TemperatureUnit::Celsius, &mainWindow);
+    CommResult result =
+        RunCommWindow(port, state, store, TemperatureUnit::Celsius, &mainWindow).result;
     double cpu = CpuSeconds() - cpuBefore;
     std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
     if (result != CommResult::ResultOk) {

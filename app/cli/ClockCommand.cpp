@@ -45,7 +45,8 @@ int setClock(const CliContext& context, const std::string& port, const std::stri
         return kExitUsage;
     }
     DataStore store;
-    int status = RunDeviceConnection(context, port, ConnectionMode::ModeSetClock, store, *clock);
+    int status =
+        RunDeviceConnection(context, port, ConnectionMode::ModeSetClock, store, *clock).status;
     if (status == kExitOk) {
         context.messages.showMessage(ClockSetCompletedText(), MessageIcon::Information);
     }
@@ -69,11 +70,11 @@ int RunClock(const CliContext& context, const CommandArgs& args) {
         return setClock(context, port, *text);
     }
     DataStore store;
-    int status = RunDeviceConnection(context, port, ConnectionMode::ModeReadClock, store);
-    if (status != kExitOk) {
-        return status;
+    DeviceRun run = RunDeviceConnection(context, port, ConnectionMode::ModeReadClock, store);
+    if (run.status != kExitOk) {
+        return run.status;
     }
-    const DateTime& clock = store.importBuffer.importedAt;
+    const DateTime& clock = run.outcome.received->importedAt;
     if (flags.json) {
         return PrintText(context, ClockJson(clock));
     }

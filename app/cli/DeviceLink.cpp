@@ -62,14 +62,14 @@ std::map<int, std::string> KnownPorts(const PortSurvey& survey) {
     return ports;
 }
 
-int RunDeviceConnection(const CliContext& context, const std::string& port, ConnectionMode mode,
-                        DataStore& store, const DateTime& clockToSet) {
+DeviceRun RunDeviceConnection(const CliContext& context, const std::string& port,
+                              ConnectionMode mode, DataStore& store, const DateTime& clockToSet) {
     LineTrace& trace = context.trace;
     if (!context.tracePath.empty() && !trace.isOpen()) {
         std::string reason;
         if (!trace.open(context.tracePath, reason)) {
             ShowSaveError(context.messages, context.tracePath, reason);
-            return kExitFileError;
+            return {kExitFileError, {}};
         }
     }
     StopSignals signals;
@@ -80,7 +80,7 @@ int RunDeviceConnection(const CliContext& context, const std::string& port, Conn
     trace.note("port " + device);
     if (!OpenCommPort(serial, state, context.messages)) {
         trace.note("the port could not be opened");
-        return kExitPortError;
+        return {kExitPortError, {}};
     }
     state.CurrentMode = mode;
     state.ClockToSet = clockToSet;
@@ -91,15 +91,15 @@ int RunDeviceConnection(const CliContext& context, const std::string& port, Conn
         signals.drain();
         connection.cancel();
     });
-    connection.runFromStart();
-    if (state.LastResult != CommResult::ResultOk) {
+    ConnectionOutcome outcome = connection.runFromStart();
+    if (!outcome.ok()) {
         // Every result is a failure of the command, the abort too (whose message box carries
         // the information icon): standard output may be the data, and stays empty.
         ConsoleMessages failures(STDERR_FILENO);
-        ShowCommResult(failures, state.LastResult);
-        return kExitLinkFailure;
+        ShowCommResult(failures, outcome.result);
+        return {kExitLinkFailure, std::move(outcome)};
     }
-    return kExitOk;
+    return {kExitOk, std::move(outcome)};
 }
 
 int RunPortCommand(const CliContext& context, const CommandArgs& args, ConnectionMode mode,
@@ -108,7 +108,7 @@ int RunPortCommand(const CliContext& context, const CommandArgs& args, Connectio
         return kBadArguments;
     }
     DataStore store;
-    int status = RunDeviceConnection(context, *args.option("--port"), mode, store);
+    int status = RunDeviceConnection(context, *args.option("--port"), mode, store).status;
     if (status == kExitOk) {
         context.messages.showMessage(completed, MessageIcon::Information);
     }

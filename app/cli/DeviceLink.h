@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "data/DataSet.h"
 #include "device/CommState.h"
+#include "device/ConnectionOutcome.h"
 #include "serial/PortSurvey.h"
 
 #include <map>
@@ -24,10 +25,16 @@ std::map<int, std::string> KnownPorts(const PortSurvey& survey);
 // One connection to the thermometer at port, as the application runs it: opens the port
 // (telling why when it cannot), wakes and greets the thermometer, does the operation of mode,
 // says goodbye, closes the port, and tells why the connection failed if it did. The reading
-// modes fill store.importBuffer; ModeSetClock sends clockToSet, ModeSendSettings
-// store.deviceSettings. Returns kExitOk, kExitPortError or kExitLinkFailure.
-int RunDeviceConnection(const CliContext& context, const std::string& port, ConnectionMode mode,
-                        DataStore& store, const DateTime& clockToSet = {});
+// modes fill store.importBuffer (the outcome's received data set); ModeSetClock sends
+// clockToSet, ModeSendSettings store.deviceSettings. status is kExitOk, kExitPortError or
+// kExitLinkFailure; a port that could not be opened has run no connection.
+struct DeviceRun {
+    int status;
+    ConnectionOutcome outcome;
+};
+DeviceRun RunDeviceConnection(const CliContext& context, const std::string& port,
+                              ConnectionMode mode, DataStore& store,
+                              const DateTime& clockToSet = {});
 
 // A command whose only option is --port (required, so present): runs one connection in mode and,
 // when it succeeded, shows completed. Returns an exit status, or kBadArguments.

@@ -66,13 +66,13 @@ int RunImport(const CliContext& context, const CommandArgs& args) {
         return kExitUsage;
     }
     DataStore store;
-    int status = RunDeviceConnection(context, *args.option("--port"),
-                                     ConnectionMode::ModeImportMemory, store);
-    if (status != kExitOk) {
-        return status;
+    DeviceRun run = RunDeviceConnection(context, *args.option("--port"),
+                                        ConnectionMode::ModeImportMemory, store);
+    if (run.status != kExitOk) {
+        return run.status;
     }
     commit(store);
-    std::string completed = ImportCompletedText(store.importBuffer.totalCount);
+    std::string completed = ImportCompletedText(run.outcome.received->totalCount);
     store.clearImportReadings();
     if (!output) {
         int printed = printData(context, store.currentData, flags.json, encoding);

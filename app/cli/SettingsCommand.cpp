@@ -27,14 +27,15 @@ std::string describeFault(const std::string& file, const SettingsTextFault& faul
 
 int printSettings(const CliContext& context, const std::string& port, bool json) {
     DataStore store;
-    int status = RunDeviceConnection(context, port, ConnectionMode::ModeReadSettings, store);
-    if (status != kExitOk) {
-        return status;
+    DeviceRun run = RunDeviceConnection(context, port, ConnectionMode::ModeReadSettings, store);
+    if (run.status != kExitOk) {
+        return run.status;
     }
+    const DataSet& settings = *run.outcome.received;
     if (json) {
-        return PrintText(context, SettingsJson(store.importBuffer, context.unit));
+        return PrintText(context, SettingsJson(settings, context.unit));
     }
-    return PrintLines(context, SettingsTextLines(store.importBuffer));
+    return PrintLines(context, SettingsTextLines(settings));
 }
 
 // Checks the file as the settings editor checks its boxes, then resets the thermometer and
@@ -54,7 +55,7 @@ int sendSettings(const CliContext& context, const std::string& port, const std::
         context.messages.showMessage(describeFault(file, *fault), MessageIcon::Exclamation);
         return kExitUsage;
     }
-    int status = RunDeviceConnection(context, port, ConnectionMode::ModeSendSettings, store);
+    int status = RunDeviceConnection(context, port, ConnectionMode::ModeSendSettings, store).status;
     if (status == kExitOk) {
         context.messages.showMessage(SendCompletedText(), MessageIcon::Information);
     }

@@ -40,6 +40,13 @@ struct CommState {
     DateTime ClockToSet;
 };
 
+// The modes that read the thermometer's memory, clock or settings into the import area: all
+// but the four that send (a value of no mode reads the memory, as the import does).
+inline bool IsReadingMode(ConnectionMode mode) {
+    return mode != ConnectionMode::ModeSetClock && mode != ConnectionMode::ModeSendSettings &&
+           mode != ConnectionMode::ModeClearMemory && mode != ConnectionMode::ModeResetDevice;
+}
+
 // Only the reading modes that can take long offer a cancel button: importing memory and
 // reading the settings. The other connections are short and must not stop half-way.
 inline bool IsCancellable(ConnectionMode mode) {

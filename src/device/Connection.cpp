@@ -3,6 +3,7 @@
 #include "device/CommCtl.h"
 #include "device/DeviceCommands.h"
 #include "device/ReadDump.h"
+#include "device/ReadingProgress.h"
 
 namespace vestra {
 namespace {
@@ -44,9 +45,9 @@ void Connection::wakeUp() {
     port_.pause(kBreakMs);
 }
 
-void Connection::run() {
+ConnectionOutcome Connection::run() {
     if (started_) {
-        return;
+        return outcome_;
     }
     started_ = true;
     session_.StepProgress();
@@ -62,14 +63,28 @@ void Connection::run() {
     session_.StepProgress();
     CloseCommPort(port_);
     session_.traceNote("result " + std::to_string(static_cast<int>(state_.LastResult)));
+    outcome_ = outcome();
+    return outcome_;
+}
+
+ConnectionOutcome Connection::outcome() const {
+    ConnectionOutcome o;
+    o.result = state_.LastResult;
+    if (IsReadingMode(state_.CurrentMode)) {
+        o.soFar = ReceivedWhole(data_.importBuffer, o.ok());
+        if (o.ok()) {
+            o.received = data_.importBuffer;
+        }
+    }
+    return o;
 }
 
 // The start delay counts from the beginning of the wake-up, as the window's start timer does
 // (it is started just before the break): the greeting goes out kStartDelayMs after the break.
-void Connection::runFromStart() {
+ConnectionOutcome Connection::runFromStart() {
     wakeUp();
     port_.pause(kStartDelayMs - kWakeUpMs);
-    run();
+    return run();
 }
 
 void Connection::runOperation() {

@@ -16,8 +16,8 @@ struct ConnectionOutcome {
     // What a reading mode received, when its whole answer arrived (result ResultOk); empty for
     // the other modes and after a failure.
     std::optional<DataSet> received;
-    // How much of the memory had arrived when the connection ended, whole or cut off: an import
-    // cut half-way keeps the readings of the groups before the cut.
+    // How much of the memory had arrived whole when a reading mode ended, complete or cut off:
+    // for an import cut half-way, the readings of the groups before the cut and the group cut.
     ReceivedReadings soFar;
 
     bool ok() const { return result == CommResult::ResultOk; }

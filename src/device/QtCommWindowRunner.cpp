@@ -81,20 +81,20 @@ bool QtCommWindowRunner::openPort() {
     return true;
 }
 
-CommResult QtCommWindowRunner::run(ConnectionMode mode, const DateTime& clockToSet) {
+ConnectionOutcome QtCommWindowRunner::run(ConnectionMode mode, const DateTime& clockToSet) {
     if (!port_) {
         // Only a caller that skipped openPort gets here; nothing was sent.
-        return CommResult::ResultLineError;
+        return {CommResult::ResultLineError, {}, {}};
     }
     state_.CurrentMode = mode;
     state_.ClockToSet = clockToSet;
     // The clock dialog and the settings editor own the window of their own connections.
     QWidget* owner = QApplication::activeModalWidget();
-    CommResult result =
+    ConnectionOutcome outcome =
         RunCommWindow(*port_, state_, store_, unit_, owner ? owner : mainWindow_, trace_.get());
     port_.reset();
     flushTrace();
-    return result;
+    return outcome;
 }
 
 } // namespace vestra

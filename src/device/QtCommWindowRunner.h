@@ -29,7 +29,7 @@ public:
     ~QtCommWindowRunner() override;
 
     bool openPort() override;
-    CommResult run(ConnectionMode mode, const DateTime& clockToSet) override;
+    ConnectionOutcome run(ConnectionMode mode, const DateTime& clockToSet) override;
 
     // The device serial port number n stands for.
     std::string deviceOf(int portNumber) const { return PortDeviceName(portNumber, ports_); }

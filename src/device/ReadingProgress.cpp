@@ -15,6 +15,14 @@ ReceivedReadings ReceivedSoFar(const DataSet& importBuffer) {
     return so;
 }
 
+ReceivedReadings ReceivedWhole(const DataSet& importBuffer, bool dumpComplete) {
+    ReceivedReadings so = ReceivedSoFar(importBuffer);
+    if (!dumpComplete && so.group > 0) {
+        so.readings -= importBuffer.group(so.group).recordValues.size();
+    }
+    return so;
+}
+
 std::string ReadingProgressText(const DataSet& importBuffer) {
     ReceivedReadings so = ReceivedSoFar(importBuffer);
     return std::to_string(so.readings) + "件 (ｸﾞﾙｰﾌﾟ " + std::to_string(so.group) + "/" +

@@ -14,6 +14,9 @@ struct ReceivedReadings {
     int group = 0;
 };
 ReceivedReadings ReceivedSoFar(const DataSet& importBuffer);
+// What an import had received whole when it ended: the readings of every group when the dump
+// was complete, else those of the groups before the one being sent, whose readings were cut off.
+ReceivedReadings ReceivedWhole(const DataSet& importBuffer, bool dumpComplete);
 
 // The readings of an import received so far and the group the thermometer is sending, as
 // "37件 (ｸﾞﾙｰﾌﾟ 5/15)". The thermometer announces a group's count only when the group starts,

@@ -72,7 +72,7 @@ void frmTerm::cmdTermStart_Click() {
     }
     tmrTermStart->stop();
     cmdTermStart->setEnabled(false);
-    connection_->run();
+    outcome_ = connection_->run();
     ReleaseCloseCommand(this);
     accept();
 }
@@ -105,14 +105,14 @@ void frmTerm::keyPressEvent(QKeyEvent* event) {
 // Esc and the window manager must not end a running connection; only the connection does.
 void frmTerm::reject() {}
 
-CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
-                         QWidget* owner, LineTrace* trace) {
+ConnectionOutcome RunCommWindow(SerialPort& port, CommState& state, DataStore& data,
+                                TemperatureUnit unit, QWidget* owner, LineTrace* trace) {
     frmTerm window(port, state, data, unit, owner, trace);
     window.exec();
     if (owner) {
         owner->activateWindow();
     }
-    return state.LastResult;
+    return window.outcome();
 }
 
 } // namespace vestra

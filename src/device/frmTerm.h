@@ -27,6 +27,8 @@ public:
 
     void showStatus(const std::string& text) override;
     void showProgress(int value) override;
+    // How the connection ended, once the window has closed.
+    const ConnectionOutcome& outcome() const { return outcome_; }
 
     QLabel* lblTermInf;
     QProgressBar* PBarTerm;
@@ -45,14 +47,15 @@ protected:
 
 private:
     std::unique_ptr<Connection> connection_;
+    ConnectionOutcome outcome_;
     const DataSet& importBuffer_;
     bool countsReadings_ = false; // an import shows its readings on the bar
     bool woken_ = false;
 };
 
 // Runs one connection in the communication window, modal over owner, once the caller has
-// opened the port and set CurrentMode. Returns LastResult.
-CommResult RunCommWindow(SerialPort& port, CommState& state, DataStore& data, TemperatureUnit unit,
-                         QWidget* owner, LineTrace* trace = nullptr);
+// opened the port and set CurrentMode. Returns how the connection ended.
+ConnectionOutcome RunCommWindow(SerialPort& port, CommState& state, DataStore& data,
+                                TemperatureUnit unit, QWidget* owner, LineTrace* trace = nullptr);
 
 } // namespace vestra

@@ -43,9 +43,9 @@ QPushButton* buildButton(const char* caption) {
 
 } // namespace
 
-frmTime::frmTime(DataStore& store, ConnectionRunner& runner, MessageSink& messages,
-                 CommResultReporter showCommResult, const DateTime& now, QWidget* parent)
-    : QDialog(parent), store_(store), runner_(runner), messages_(messages),
+frmTime::frmTime(ConnectionRunner& runner, MessageSink& messages, CommResultReporter showCommResult,
+                 const DateTime& now, QWidget* parent)
+    : QDialog(parent), runner_(runner), messages_(messages),
       showCommResult_(std::move(showCommResult)) {
     setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(" 本体時計設定"));
 
@@ -90,22 +90,22 @@ void frmTime::showClock(const DateTime& t) {
 }
 
 // The dialog takes no input while its connection runs.
-CommResult frmTime::runConnection(ConnectionMode mode, const DateTime& clockToSet) {
+ConnectionOutcome frmTime::runConnection(ConnectionMode mode, const DateTime& clockToSet) {
     setEnabled(false);
-    CommResult result = runner_.run(mode, clockToSet);
+    ConnectionOutcome outcome = runner_.run(mode, clockToSet);
     activateWindow();
-    return result;
+    return outcome;
 }
 
 void frmTime::cmdRead_Click() {
     if (!runner_.openPort()) {
         return;
     }
-    CommResult result = runConnection(ConnectionMode::ModeReadClock, DateTime{});
-    if (result != CommResult::ResultOk) {
-        showCommResult_(result);
+    ConnectionOutcome outcome = runConnection(ConnectionMode::ModeReadClock, DateTime{});
+    if (!outcome.ok()) {
+        showCommResult_(outcome.result);
     } else {
-        showClock(store_.importBuffer.importedAt);
+        showClock(outcome.received->importedAt);
     }
     setEnabled(true);
 }
@@ -119,9 +119,9 @@ void frmTime::cmdOK_Click() {
     if (!clock || !runner_.openPort()) {
         return;
     }
-    CommResult result = runConnection(ConnectionMode::ModeSetClock, *clock);
-    if (result != CommResult::ResultOk) {
-        showCommResult_(result);
+    ConnectionOutcome outcome = runConnection(ConnectionMode::ModeSetClock, *clock);
+    if (!outcome.ok()) {
+        showCommResult_(outcome.result);
         setEnabled(true);
         return;
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/MessageSink.h"
-#include "data/DataSet.h"
 #include "device/ConnectionRunner.h"
 
 #include <QDialog>
@@ -15,9 +14,8 @@ namespace vestra {
 class frmTime : public QDialog {
     Q_OBJECT
 public:
-    frmTime(DataStore& store, ConnectionRunner& runner, MessageSink& messages,
-            CommResultReporter showCommResult, const DateTime& now = DateTime::Now(),
-            QWidget* parent = nullptr);
+    frmTime(ConnectionRunner& runner, MessageSink& messages, CommResultReporter showCommResult,
+            const DateTime& now = DateTime::Now(), QWidget* parent = nullptr);
 
 public slots:
     void cmdRead_Click();
@@ -26,9 +24,8 @@ public slots:
 
 private:
     void showClock(const DateTime& t);
-    CommResult runConnection(ConnectionMode mode, const DateTime& clockToSet);
+    ConnectionOutcome runConnection(ConnectionMode mode, const DateTime& clockToSet);
 
-    DataStore& store_;
     ConnectionRunner& runner_;
     MessageSink& messages_;
     CommResultReporter showCommResult_;

@@ -191,13 +191,13 @@ void frmSet::cmdGet_Click() {
     if (!runner_.openPort()) {
         return;
     }
-    CommResult result = runner_.run(ConnectionMode::ModeReadSettings, DateTime{});
+    ConnectionOutcome outcome = runner_.run(ConnectionMode::ModeReadSettings, DateTime{});
     activateWindow();
-    if (result != CommResult::ResultOk) {
-        showCommResult_(result);
+    if (!outcome.ok()) {
+        showCommResult_(outcome.result);
         return;
     }
-    form_.loadFrom(store_.importBuffer);
+    form_.loadFrom(*outcome.received);
     showAll();
 }
 
@@ -216,10 +216,10 @@ void frmSet::cmdSet_Click() {
     if (!validateSettings() || !messages_.askYesNo(SendConfirmationText()) || !runner_.openPort()) {
         return;
     }
-    CommResult result = runner_.run(ConnectionMode::ModeSendSettings, DateTime{});
+    ConnectionOutcome outcome = runner_.run(ConnectionMode::ModeSendSettings, DateTime{});
     activateWindow();
-    if (result != CommResult::ResultOk) {
-        showCommResult_(result);
+    if (!outcome.ok()) {
+        showCommResult_(outcome.result);
         return;
     }
     messages_.showMessage(SendCompletedText(), MessageIcon::Information);

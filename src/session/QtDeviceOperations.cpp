@@ -41,9 +41,9 @@ bool QtDeviceOperations::runConnection(ConnectionMode mode) {
     if (!runner_.openPort()) {
         return false;
     }
-    CommResult result = runner_.run(mode, DateTime{});
-    if (result != CommResult::ResultOk) {
-        reportCommResult(result);
+    ConnectionOutcome outcome = runner_.run(mode, DateTime{});
+    if (!outcome.ok()) {
+        reportCommResult(outcome.result);
         return false;
     }
     return true;
@@ -58,23 +58,23 @@ void QtDeviceOperations::mnuData_Click() {
         return;
     }
     DataStore& store = window_.store();
-    CommResult result = runner_.run(ConnectionMode::ModeImportMemory, DateTime{});
-    if (result != CommResult::ResultOk) {
+    ConnectionOutcome outcome = runner_.run(ConnectionMode::ModeImportMemory, DateTime{});
+    if (!outcome.ok()) {
         // The shown data and its unsaved state stay; only what the failed dump left goes.
-        reportCommResult(result);
+        reportCommResult(outcome.result);
         window_.updateFileCommands();
         store.clearImportReadings();
         return;
     }
-    messages_.showMessage(ImportCompletedText(store.importBuffer.totalCount),
+    messages_.showMessage(ImportCompletedText(outcome.received->totalCount),
                           MessageIcon::Information);
     window_.commitLoadedData(true);
 }
 
 void QtDeviceOperations::mnuTime_Click() {
     frmTime dialog(
-        window_.store(), runner_, messages_,
-        [this](CommResult result) { reportCommResult(result); }, DateTime::Now(), &window_);
+        runner_, messages_, [this](CommResult result) { reportCommResult(result); },
+        DateTime::Now(), &window_);
     dialog.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "device/CommCtl.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace vestra {
 namespace {
@@ -26,12 +27,12 @@ Lines okThen(Lines dump) {
 class ConnectionTest : public ::testing::Test {
 protected:
     // Opens the port as a caller does, runs the whole connection without a window.
-    void runMode(ConnectionMode mode) {
+    ConnectionOutcome runMode(ConnectionMode mode) {
         std::string reason;
-        ASSERT_TRUE(port.open(reason));
+        EXPECT_TRUE(port.open(reason));
         state.CurrentMode = mode;
         Connection connection(port, state, data, TemperatureUnit::Celsius, observer);
-        connection.runFromStart();
+        return connection.runFromStart();
     }
     void expectClosedAfterBye() {
         ASSERT_FALSE(port.lines.empty());
@@ -87,6 +88,59 @@ TEST_F(ConnectionTest, FullMemoryOf150ReadingsArrivesLineByLine) {
     EXPECT_EQ(state.LastResult, CommResult::ResultOk);
     EXPECT_EQ(data.importBuffer.totalCount, 150);
     EXPECT_FLOAT_EQ(data.importBuffer.group(15).recordValues[49], 15.0f);
+}
+
+// The outcome names the result, hands back a reading mode's whole answer, and counts what had
+// arrived whole when the line went silent: the 3 readings of group 1, then group 5 begun with 1
+// of its 2, which does not count.
+TEST_F(ConnectionTest, TheOutcomeCarriesTheWholeAnswerOrWhatArrivedBeforeACut) {
+    std::array<int, 15> counts{};
+    counts[0] = 3;
+    counts[4] = 2;
+    Lines whole = MemoryDump(counts);
+    Lines cut(whole.begin(), whole.begin() + 36);
+    struct Case {
+        const char* name;
+        ConnectionMode mode;
+        Lines answer;
+        CommResult result;
+        std::optional<int> receivedCount;
+        ReceivedReadings soFar;
+    } cases[] = {
+        {"whole import",
+         ConnectionMode::ModeImportMemory,
+         okThen(whole),
+         CommResult::ResultOk,
+         5,
+         {5, 15}},
+        {"import cut",
+         ConnectionMode::ModeImportMemory,
+         okThen(cut),
+         CommResult::ResultNoResponse,
+         std::nullopt,
+         {3, 5}},
+        {"clear", ConnectionMode::ModeClearMemory, {"OK"}, CommResult::ResultOk, std::nullopt, {}},
+    };
+    for (const Case& c : cases) {
+        port = ScriptedPort{};
+        data = DataStore{};
+        state = CommState{};
+        port.answer("OK\r\n");
+        if (IsReadingMode(c.mode)) {
+            port.answerLines(c.answer);
+        } else {
+            port.answer(c.answer.front() + "\r\n");
+        }
+        ConnectionOutcome outcome = runMode(c.mode);
+        EXPECT_EQ(outcome.result, c.result) << c.name;
+        EXPECT_EQ(state.LastResult, c.result) << c.name;
+        ASSERT_EQ(outcome.received.has_value(), c.receivedCount.has_value()) << c.name;
+        if (c.receivedCount) {
+            EXPECT_EQ(outcome.received->totalCount, *c.receivedCount) << c.name;
+        }
+        EXPECT_EQ(outcome.soFar.readings, c.soFar.readings) << c.name;
+        EXPECT_EQ(outcome.soFar.group, c.soFar.group) << c.name;
+    }
 }
 
 TEST_F(ConnectionTest, SilentThermometerStillGetsByeAndThePortCloses) {

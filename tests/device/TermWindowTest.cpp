@@ -22,7 +22,8 @@ private slots:
         CommState state;
         state.CurrentMode = ConnectionMode::ModeClearMemory;
         DataStore data;
-        CommResult result = RunCommWindow(port, state, data, TemperatureUnit::Celsius, nullptr);
+        CommResult result =
+            RunCommWindow(port, state, data, TemperatureUnit::Celsius, nullptr).result;
         QCOMPARE(int(result), int(CommResult::ResultOk));
         QCOMPARE(QString::fromStdString(port.written), QStringLiteral("HEL\r\nCLR\r\nBYE\r\n"));
         QVERIFY(!port.isOpen());

@@ -35,10 +35,11 @@ private slots:
     void init() {
         store = DataStore{};
         runner = testing::FakeConnectionRunner{};
+        runner.importArea = &store.importBuffer;
         messages = testing::RecordingMessages{};
         reported.clear();
         dialog = std::make_unique<frmTime>(
-            store, runner, messages, [this](CommResult result) { reported.push_back(result); },
+            runner, messages, [this](CommResult result) { reported.push_back(result); },
             DateTime{2008, 5, 2, 9, 3, 7});
         dialog->show();
     }

@@ -61,6 +61,7 @@ private slots:
     void init() {
         store = DataStore{};
         runner = testing::FakeConnectionRunner{};
+        runner.importArea = &store.importBuffer;
         runner.onRun = [this](ConnectionMode mode) {
             if (mode != ConnectionMode::ModeSendSettings) {
                 return;
