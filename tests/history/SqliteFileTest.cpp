@@ -1,3 +1,4 @@
+#include "base/FileFault.h"
 #include "base/TemperatureUnit.h"
 #include "history/BackendModules.h"
 #include "history/HistoryData.h"
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vestra::history {
 namespace {
@@ -110,6 +113,24 @@ TEST_F(SqliteFileTest, ReadingWritesNothing) {
     std::string odd = folder_.file("履歴 ?#%41.sqlite"); // read as a URI, escaped
     ASSERT_NE(open(odd), nullptr) << reason_;
     EXPECT_NE(open(odd, HistoryAccess::ReadOnly), nullptr) << reason_;
+}
+
+// A FIFO as the database would hold SQLite in a read until a writer came. Each open runs in a
+// child that an alarm ends, so that one that blocks fails the test.
+TEST_F(SqliteFileTest, AFifoAsTheDatabaseIsRefusedAtOnce) {
+    std::string fifo = folder_.file("a\t.sqlite");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    for (HistoryAccess access : {HistoryAccess::ReadOnly, HistoryAccess::ReadWrite}) {
+        pid_t child = fork();
+        if (child == 0) {
+            alarm(5);
+            bool refused = open(fifo, access) == nullptr;
+            _exit(refused && reason_ == folder_.file("a\\t.sqlite: ") + kNotRegularFile ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0) << (WIFSIGNALED(status) ? "blocked" : "not refused");
+    }
 }
 
 TEST_F(SqliteFileTest, TheDatabaseKeepsItsJournalBesideIt) {
