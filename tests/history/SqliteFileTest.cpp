@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -38,6 +39,24 @@ protected:
         AddOutcome outcome{};
         return store_->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc", outcome,
                            reason_);
+    }
+
+    // check in a child that an alarm ends, so that a call that blocks fails the test; as the
+    // superuser, the child runs as a user, whom permissions bind. The child's exit status.
+    int inChild(const std::function<bool()>& check) {
+        pid_t child = fork();
+        if (child == 0) {
+            alarm(5);
+            bool user = ::geteuid() != 0 ||
+                        (setgroups(0, nullptr) == 0 && setresgid(4242, 4242, 4242) == 0 &&
+                         setresuid(4242, 4242, 4242) == 0);
+            bool passed = user && check();
+            std::fputs(passed ? "" : (reason_ + "\n").c_str(), stderr);
+            _exit(passed ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return status;
     }
 
     std::string count() {
@@ -118,57 +137,39 @@ TEST_F(SqliteFileTest, ReadingWritesNothing) {
     EXPECT_NE(open(odd, HistoryAccess::ReadOnly), nullptr) << reason_;
 }
 
-// A FIFO as the database would hold SQLite in a read until a writer came. Each open runs in a
-// child that an alarm ends, so that one that blocks fails the test.
+// A FIFO as the database would hold SQLite in a read until a writer came.
 TEST_F(SqliteFileTest, AFifoAsTheDatabaseIsRefusedAtOnce) {
     std::string fifo = folder_.file("a\t.sqlite");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
     for (HistoryAccess access : {HistoryAccess::ReadOnly, HistoryAccess::ReadWrite}) {
-        pid_t child = fork();
-        if (child == 0) {
-            alarm(5);
-            bool refused = open(fifo, access) == nullptr;
-            _exit(refused && reason_ == folder_.file("a\\t.sqlite: ") + kNotRegularFile ? 0 : 1);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_EQ(status, 0) << (WIFSIGNALED(status) ? "blocked" : "not refused");
+        EXPECT_EQ(inChild([&] {
+                      return open(fifo, access) == nullptr &&
+                             reason_ == folder_.file("a\\t.sqlite: ") + kNotRegularFile;
+                  }),
+                  0);
     }
 }
 
 // SQLite says only "unable to open database file" or "attempt to write a readonly database".
-// Run as a user, since the superuser writes any folder and file.
 TEST_F(SqliteFileTest, AFolderOrFileThatCannotBeWrittenIsNamedWithTheCause) {
     std::string folder = folder_.file("ro");
-    std::string file = folder_.file("ro.sqlite");
     ASSERT_TRUE(std::filesystem::create_directory(folder));
-    ASSERT_NE(open(file), nullptr) << reason_;
-    const std::pair<std::string, std::string> cases[] = {
-        {folder + "/h.sqlite", folder + "/h.sqlite: フォルダ " + folder + " に書き込めません"},
-        {file, file + ": 書き込めません"},
-    };
+    store_.reset();
     ::chmod(folder_.path().c_str(), 0777);
     ::chmod(folder.c_str(), 0555);
-    ::chmod(file.c_str(), 0444);
+    ::chmod(path_.c_str(), ::geteuid() == 0 ? 0644 : 0444); // the superuser's, or marked
+    const std::pair<std::string, std::string> cases[] = {
+        {folder + "/h.sqlite", folder + "/h.sqlite: フォルダ " + folder + " に書き込めません"},
+        {path_, path_ + ": 書き込めません"},
+    };
     for (const auto& [database, place] : cases) {
-        pid_t child = fork();
-        if (child == 0) {
-            if (::geteuid() == 0 &&
-                (setgroups(0, nullptr) != 0 || setresgid(4242, 4242, 4242) != 0 ||
-                 setresuid(4242, 4242, 4242) != 0)) {
-                _exit(2);
-            }
-            store_ = open(database);
-            bool added = store_ != nullptr && addRound(2);
-            if (!added && reason_ == place + " (" + FileFaultText(EACCES) + ")") {
-                _exit(0);
-            }
-            std::fprintf(stderr, "%s\n", reason_.c_str());
-            _exit(1);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        EXPECT_EQ(status, 0) << database;
+        EXPECT_EQ(inChild([&] {
+                      store_ = open(database);
+                      return !(store_ && addRound(2)) &&
+                             reason_ == place + " (" + FileFaultText(EACCES) + ")";
+                  }),
+                  0)
+            << database;
     }
     ::chmod(folder.c_str(), 0755);
 }
