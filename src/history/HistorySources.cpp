@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <set>
 #include <sys/stat.h>
 #include <system_error>
 
@@ -26,24 +27,35 @@ bool isDataFileName(const fs::path& path) {
 struct FolderId {
     dev_t device;
     ino_t inode;
-    bool operator==(const FolderId&) const = default;
+    auto operator<=>(const FolderId&) const = default;
 };
 
 constexpr const char* kFolderLoop = "上のフォルダへ戻るリンクです (ループ)";
 
+struct FolderWalk {
+    std::vector<FolderId> inside; // the folders the walk is in, outermost first
+    // Every folder walked: folders that link to each other would otherwise be walked once per
+    // path, twice as often at every level.
+    std::set<FolderId> visited;
+    std::vector<std::string> found;
+    SourceList& list;
+};
+
 // Walks one folder and the folders below it, links to folders included. A folder that cannot
-// be listed, and a link back to a folder the walk is inside of, are named once and skipped; the
-// walk goes on with the rest.
-void walk(const fs::path& folder, std::vector<FolderId>& inside, std::vector<std::string>& found,
-          SourceList& list) {
+// be listed, and a link back to a folder the walk is inside of, are named once and skipped; a
+// folder already walked by another path is skipped quietly. The walk goes on with the rest.
+void walk(const fs::path& folder, FolderWalk& state) {
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0) {
-        list.unreadable.emplace_back(folder.string(), FileFaultText(errno));
+        state.list.unreadable.emplace_back(folder.string(), FileFaultText(errno));
         return;
     }
     FolderId id{info.st_dev, info.st_ino};
-    if (std::find(inside.begin(), inside.end(), id) != inside.end()) {
-        list.unreadable.emplace_back(folder.string(), kFolderLoop);
+    if (std::find(state.inside.begin(), state.inside.end(), id) != state.inside.end()) {
+        state.list.unreadable.emplace_back(folder.string(), kFolderLoop);
+        return;
+    }
+    if (!state.visited.insert(id).second) {
         return;
     }
     std::error_code error;
@@ -54,26 +66,25 @@ void walk(const fs::path& folder, std::vector<FolderId>& inside, std::vector<std
         if (it->is_directory(typeError)) {
             subfolders.push_back(it->path());
         } else if (isDataFileName(it->path())) {
-            found.push_back(it->path().string());
+            state.found.push_back(it->path().string());
         }
     }
     if (error) {
-        list.unreadable.emplace_back(folder.string(), FileFaultText(error.value()));
+        state.list.unreadable.emplace_back(folder.string(), FileFaultText(error.value()));
     }
     std::sort(subfolders.begin(), subfolders.end());
-    inside.push_back(id);
+    state.inside.push_back(id);
     for (const fs::path& subfolder : subfolders) {
-        walk(subfolder, inside, found, list);
+        walk(subfolder, state);
     }
-    inside.pop_back();
+    state.inside.pop_back();
 }
 
 void collectFolder(const fs::path& folder, SourceList& list) {
-    std::vector<FolderId> inside;
-    std::vector<std::string> found;
-    walk(folder, inside, found, list);
-    std::sort(found.begin(), found.end());
-    list.files.insert(list.files.end(), found.begin(), found.end());
+    FolderWalk state{{}, {}, {}, list};
+    walk(folder, state);
+    std::sort(state.found.begin(), state.found.end());
+    list.files.insert(list.files.end(), state.found.begin(), state.found.end());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "base/FileFault.h"
+#include "base/VisibleText.h"
 #include "history/BackendModules.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
@@ -6,10 +7,20 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace vestra::history {
 namespace {
+
+// SQLite would open a FIFO as the database and wait in a read for a writer; stat waits for
+// nothing. A link to a file counts as the file.
+void checkRegularFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        throw SqlError(FileFaultLine(VisibleText(path), kNotRegularFile));
+    }
+}
 
 std::unique_ptr<SqlConnection> connect(const DatabaseName& name, HistoryAccess access) {
     if (const auto* server = std::get_if<ServerAddress>(&name)) {
@@ -21,6 +32,7 @@ std::unique_ptr<SqlConnection> connect(const DatabaseName& name, HistoryAccess a
     if (file.makeFolder && access == HistoryAccess::ReadWrite && !folder.empty()) {
         std::filesystem::create_directories(folder, error); // a failure is reported by the open
     }
+    checkRegularFile(file.path);
     // What is missing is named before SQLite would say only that it cannot open the file.
     std::filesystem::path needed =
         access == HistoryAccess::ReadOnly ? std::filesystem::path(file.path) : folder;

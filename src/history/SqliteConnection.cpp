@@ -1,7 +1,10 @@
 #include "history/SqliteConnection.h"
 
+#include "base/FileFault.h"
+#include "base/VisibleText.h"
 #include "history/BackendModules.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -15,9 +18,13 @@ bool markedReadOnly(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
 }
 
-bool canWriteFolderOf(const std::string& path) {
+std::string folderOf(const std::string& path) {
     std::string folder = std::filesystem::path(path).parent_path().string();
-    return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+    return folder.empty() ? "." : folder;
+}
+
+bool canWriteFolderOf(const std::string& path) {
+    return ::access(folderOf(path).c_str(), W_OK) == 0;
 }
 
 bool exists(const std::string& path) {
@@ -45,9 +52,27 @@ std::string readOnlyUri(const std::string& path) {
     return uriOf(path) + (immutable ? "?mode=ro&immutable=1" : "?mode=ro");
 }
 
+// SQLite names a folder or a file it may not write only as "unable to open database file" or
+// "attempt to write a readonly database". Which of the two the system refuses, and why, is what
+// the user can change; empty when the system refuses neither.
+std::string refusedPlace(const std::string& path) {
+    std::string folder = folderOf(path);
+    if (::access(folder.c_str(), W_OK) != 0) {
+        return VisibleText(path) + ": フォルダ " + VisibleText(folder) + " に書き込めません (" +
+               FileFaultText(errno) + ")";
+    }
+    // A file without any write permission bit is opened read-only even for the superuser.
+    int error = markedReadOnly(path) ? EACCES : ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
+    if (error != 0 && error != ENOENT) {
+        return VisibleText(path) + ": 書き込めません (" + FileFaultText(error) + ")";
+    }
+    return {};
+}
+
 } // namespace
 
-SqliteConnection::SqliteConnection(const std::string& path, HistoryAccess access) : path_(path) {
+SqliteConnection::SqliteConnection(const std::string& path, HistoryAccess access)
+    : path_(path), access_(access) {
     bool readOnly = access == HistoryAccess::ReadOnly || markedReadOnly(path);
     std::string name = access == HistoryAccess::ReadOnly ? readOnlyUri(path) : path;
     int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
@@ -55,7 +80,7 @@ SqliteConnection::SqliteConnection(const std::string& path, HistoryAccess access
         flags |= SQLITE_OPEN_URI;
     }
     if (sqlite3_open_v2(name.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
-        std::string reason = path + ": " + sqlite3_errmsg(db_);
+        std::string reason = failure();
         sqlite3_close(db_);
         throw SqlError(reason);
     }
@@ -84,8 +109,19 @@ SqliteConnection::~SqliteConnection() {
     sqlite3_close(db_);
 }
 
+std::string SqliteConnection::failure() const {
+    int code = sqlite3_extended_errcode(db_) & 0xff;
+    if (access_ == HistoryAccess::ReadWrite &&
+        (code == SQLITE_CANTOPEN || code == SQLITE_READONLY)) {
+        if (std::string refused = refusedPlace(path_); !refused.empty()) {
+            return refused;
+        }
+    }
+    return path_ + ": " + sqlite3_errmsg(db_);
+}
+
 void SqliteConnection::fail() const {
-    throw SqlError(path_ + ": " + sqlite3_errmsg(db_));
+    throw SqlError(failure());
 }
 
 sqlite3_stmt* SqliteConnection::prepared(std::string_view sql) {
@@ -123,7 +159,7 @@ std::vector<SqlRow> SqliteConnection::query(std::string_view sql,
         }
     }
     if (step != SQLITE_DONE) {
-        std::string reason = path_ + ": " + sqlite3_errmsg(db_);
+        std::string reason = failure();
         sqlite3_reset(statement);
         throw SqlError(reason);
     }

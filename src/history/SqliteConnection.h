@@ -33,9 +33,13 @@ public:
 
 private:
     sqlite3_stmt* prepared(std::string_view sql);
+    // The reason of the last failure: the path with SQLite's words, or, where the connection
+    // writes, the folder or file the system refuses and why.
+    std::string failure() const;
     [[noreturn]] void fail() const;
 
     std::string path_;
+    HistoryAccess access_;
     sqlite3* db_ = nullptr;
     // Statements are prepared once; an add runs the same few thousands of times.
     std::map<std::string, sqlite3_stmt*, std::less<>> statements_;

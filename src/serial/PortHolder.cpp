@@ -84,7 +84,7 @@ PortHolder FindProcessUsing(dev_t device) {
                                 masterIndex(process.path(), fd.path().filename()) == ptyIndex);
         }
         if (holds && !farEnd) {
-            return {pid, ProcessName(pid), {}, {}};
+            return {pid, ProcessName(pid), {}, {}, {}};
         }
     }
     return {};

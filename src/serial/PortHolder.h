@@ -13,6 +13,9 @@ struct PortHolder {
     // a sticky lock folder), and the name of its owner; empty when the port is not held so.
     std::string staleLock;
     std::string staleLockOwner;
+    // A lock path that holds no regular file (a FIFO, a link, a folder, a socket). No serial
+    // program makes one, so it is neither read nor removed, and the port is not taken.
+    std::string unusableLock;
 };
 
 // True while the process exists (also when it belongs to another user).

@@ -1,10 +1,12 @@
 #include "serial/PortLock.h"
 
+#include "base/FileRead.h"
+
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
-#include <fstream>
 #include <pwd.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,14 +32,49 @@ std::string HostName() {
     return gethostname(host, sizeof host - 1) == 0 ? host : "";
 }
 
+// Longer than any lock file of the convention: a PID, a program name and a host name.
+constexpr std::size_t kMaxLockBytes = 1024;
+
+// What a lock path holds.
+struct LockContent {
+    bool regularFile = true; // false: a FIFO, a link, a folder, a socket, a device
+    pid_t owner = 0;         // the PID on its first line; 0 when there is none
+};
+
 // The PID on the first line; blanks around it are allowed (the older ten-column form has them).
-pid_t LockOwner(const std::string& path) {
-    std::ifstream in(path);
+pid_t LockOwner(const std::string& text) {
+    std::istringstream in(text);
     long long pid = 0;
     if (!(in >> pid) || pid <= 0 || pid > INT_MAX) {
         return 0;
     }
     return static_cast<pid_t>(pid);
+}
+
+// Anyone may plant something at a lock path in a shared lock folder. It is looked at without
+// being followed or waited for: reading a FIFO would block until a writer came, opening a
+// device could raise its lines, and a link could lead to any file. A path that is gone or that
+// this user may not read holds no lock, as before.
+LockContent ReadLock(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        return {};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {false, 0};
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return {errno != ELOOP, 0}; // ELOOP: a link put there since it was looked at
+    }
+    FileContents contents;
+    std::string ignored; // a lock that cannot be read holds no PID
+    bool regularFile = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regularFile) {
+        ReadDescriptor(fd, kMaxLockBytes, contents, ignored);
+    }
+    ::close(fd);
+    return {regularFile, LockOwner(contents.bytes)};
 }
 
 // The user name of the file's owner, or its number when it has none.
@@ -50,9 +87,12 @@ std::string FileOwnerName(const std::string& path) {
     return user != nullptr ? user->pw_name : std::to_string(st.st_uid);
 }
 
+// A folder holding something at the lock path is used even when this user cannot write it,
+// so that what is there is honoured or named; a link counts, wherever it leads.
 bool UsableFolder(const std::string& folder, const std::string& file) {
+    struct stat info {};
     return access(folder.c_str(), R_OK | X_OK) == 0 &&
-           (access(file.c_str(), F_OK) == 0 || access(folder.c_str(), W_OK) == 0);
+           (::lstat(file.c_str(), &info) == 0 || access(folder.c_str(), W_OK) == 0);
 }
 
 } // namespace
@@ -95,7 +135,7 @@ bool PortLock::acquire(const std::string& device, PortHolder& holder) {
         return true;
     }
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd >= 0) {
             bool written = WriteAll(fd, std::to_string(getpid()) + "\n" + OwnProgramName() + "\n" +
                                             HostName() + "\n");
@@ -110,13 +150,18 @@ bool PortLock::acquire(const std::string& device, PortHolder& holder) {
         if (errno != EEXIST) {
             return true; // a folder we may not write after all: nothing to honour
         }
-        pid_t owner = LockOwner(file);
+        LockContent lock = ReadLock(file);
+        if (!lock.regularFile) {
+            holder = {0, {}, {}, {}, file};
+            return false;
+        }
+        pid_t owner = lock.owner;
         if (IsProcessAlive(owner)) {
-            holder = {owner, ProcessName(owner), {}, {}};
+            holder = {owner, ProcessName(owner), {}, {}, {}};
             return false;
         }
         if (unlink(file.c_str()) != 0 && (errno == EACCES || errno == EPERM)) {
-            holder = {0, {}, file, FileOwnerName(file)};
+            holder = {0, {}, file, FileOwnerName(file), {}};
             return false;
         }
     }
@@ -125,7 +170,7 @@ bool PortLock::acquire(const std::string& device, PortHolder& holder) {
 }
 
 void PortLock::release() {
-    if (!path_.empty() && LockOwner(path_) == getpid()) {
+    if (!path_.empty() && ReadLock(path_).owner == getpid()) {
         unlink(path_.c_str());
     }
     path_.clear();

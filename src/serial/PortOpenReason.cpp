@@ -1,5 +1,7 @@
 #include "serial/PortOpenReason.h"
 
+#include "base/VisibleText.h"
+
 namespace vestra {
 
 std::string PortMissingReason(const std::string& port) {
@@ -31,6 +33,13 @@ std::string PortStaleLockReason(const std::string& port, const PortHolder& holde
            ") が残っています。そのﾌﾟﾛｸﾞﾗﾑは終了しています。所有者か root が削除して下さい: sudo "
            "rm " +
            holder.staleLock;
+}
+
+// Anyone may plant a FIFO or a link in a shared lock folder; its name may hold any byte.
+std::string PortUnusableLockReason(const std::string& port, const PortHolder& holder) {
+    return VisibleText(port) + " のﾛｯｸﾌｧｲﾙ " + VisibleText(holder.unusableLock) +
+           " は通常のﾌｧｲﾙではありません。ｼﾘｱﾙﾎﾟｰﾄのﾛｯｸﾌｧｲﾙではないので、所有者か root "
+           "が確かめて削除して下さい。";
 }
 
 std::string PortNotSerialReason(const std::string& port) {

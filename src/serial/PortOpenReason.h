@@ -15,6 +15,8 @@ std::string PortPermissionReason(const std::string& port, const std::string& gro
 std::string PortBusyReason(const std::string& port, const PortHolder& holder);
 // holder names a lock file left by an ended process that only its owner or root may remove.
 std::string PortStaleLockReason(const std::string& port, const PortHolder& holder);
+// holder names a lock path that holds something other than a regular file.
+std::string PortUnusableLockReason(const std::string& port, const PortHolder& holder);
 std::string PortNotSerialReason(const std::string& port);
 std::string PortOtherReason(const std::string& port, const std::string& detail);
 

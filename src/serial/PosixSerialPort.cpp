@@ -85,8 +85,9 @@ bool PosixSerialPort::open(std::string& reason) {
     std::string resolved = ResolvedDevice(path_);
     PortHolder holder;
     if (!lock_.acquire(resolved, holder)) {
-        reason = holder.staleLock.empty() ? PortBusyReason(path_, holder)
-                                          : PortStaleLockReason(path_, holder);
+        reason = !holder.unusableLock.empty() ? PortUnusableLockReason(path_, holder)
+                 : !holder.staleLock.empty()  ? PortStaleLockReason(path_, holder)
+                                              : PortBusyReason(path_, holder);
         return false;
     }
     // A program may hold the port with neither a lock file nor the exclusive mode; opening it

@@ -3,6 +3,7 @@ list(APPEND VESTRA_CORE_TESTS
     history/HistoryStoreTest.cpp
     history/HistoryTextTest.cpp
     history/HistoryJsonTest.cpp
+    history/HistorySourcesTest.cpp
     history/HistoryTrendTest.cpp
     history/SqliteFileTest.cpp
 )

@@ -7,6 +7,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -110,11 +111,45 @@ TEST(PortLockTest, AStaleLockThisUserMayNotRemoveIsNamedWithItsOwner) {
 }
 
 TEST(PortLockTest, AStaleLockIsExplainedWithTheWayOut) {
-    PortHolder holder{0, {}, "/var/lock/LCK..ttyS0", "alice"};
+    PortHolder holder{0, {}, "/var/lock/LCK..ttyS0", "alice", {}};
     EXPECT_EQ(PortStaleLockReason("/dev/ttyS0", holder),
               "/dev/ttyS0 のﾛｯｸﾌｧｲﾙ /var/lock/LCK..ttyS0 (所有者 alice) が残っています。"
               "そのﾌﾟﾛｸﾞﾗﾑは終了しています。所有者か root が削除して下さい: "
               "sudo rm /var/lock/LCK..ttyS0");
+}
+
+// No serial program makes any of these at a lock path; a FIFO would block the read, a link lead
+// anywhere. The lock is tried in a child that an alarm ends, so that blocking fails the test.
+TEST(PortLockTest, ALockPathThatIsNoRegularFileIsRefusedAtOnceAndKept) {
+    TempFolder folder("vestra-odd-lock");
+    const std::pair<std::string, int (*)(const std::string&)> cases[] = {
+        {"fifo", [](const std::string& path) { return ::mkfifo(path.c_str(), 0666); }},
+        {"link", [](const std::string& path) { return ::symlink("elsewhere", path.c_str()); }},
+        {"folder", [](const std::string& path) { return ::mkdir(path.c_str(), 0755); }},
+        {"socket", [](const std::string& path) { return ::mknod(path.c_str(), S_IFSOCK, 0); }},
+    };
+    for (const auto& [kind, make] : cases) {
+        std::string file = folder.file(LockFileName("/dev/" + kind));
+        ASSERT_EQ(make(file), 0) << kind;
+        pid_t child = fork();
+        if (child == 0) {
+            alarm(5);
+            PortHolder holder;
+            bool refused = !PortLock({folder.path().string()}).acquire("/dev/" + kind, holder);
+            _exit(refused && holder.unusableLock == file ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0) << kind << (WIFSIGNALED(status) ? ": blocked" : ": not refused");
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(file))) << kind;
+    }
+}
+
+TEST(PortLockTest, ALockThatIsNoFileIsNamedEscaped) {
+    PortHolder holder{0, {}, {}, {}, "/run/lock/LCK..pts_0\x1b"};
+    EXPECT_EQ(PortUnusableLockReason("/dev/pts/0", holder),
+              "/dev/pts/0 のﾛｯｸﾌｧｲﾙ /run/lock/LCK..pts_0\\x1b は通常のﾌｧｲﾙではありません。"
+              "ｼﾘｱﾙﾎﾟｰﾄのﾛｯｸﾌｧｲﾙではないので、所有者か root が確かめて削除して下さい。");
 }
 
 } // namespace
