@@ -26,6 +26,8 @@ list(APPEND VESTRA_CORE_SOURCES
     history/SqlHistoryStore.cpp
     history/SqlText.h
     history/SqlText.cpp
+    history/StoredContent.h
+    history/StoredContent.cpp
     history/StoredValue.h
     history/StoredValue.cpp
 )
