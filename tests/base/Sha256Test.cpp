@@ -1,18 +1,14 @@
 #include "base/Sha256.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace vestra {
 namespace {
 
 // The test messages of FIPS 180-2, appendix B, with their published digests.
-struct Vector {
-    std::string message;
-    const char* digest;
-};
-
 TEST(Sha256Test, PublishedVectors) {
-    const Vector vectors[] = {
+    const std::pair<std::string, const char*> vectors[] = {
         {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
         {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
         {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
@@ -20,8 +16,8 @@ TEST(Sha256Test, PublishedVectors) {
         {std::string(1000000, 'a'),
          "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
     };
-    for (const Vector& v : vectors) {
-        EXPECT_EQ(HexText(Sha256(v.message)), v.digest) << v.message.size() << " bytes";
+    for (const auto& [message, digest] : vectors) {
+        EXPECT_EQ(HexText(Sha256(message)), digest) << message.size() << " bytes";
     }
 }
 
