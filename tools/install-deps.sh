@@ -14,7 +14,7 @@ packages=(
     poppler-utils time
     locales-all
     cups printer-driver-cups-pdf
-    libsqlite3-dev libpq-dev postgresql sqlite3 libcli11-dev
+    libsqlite3-dev libpq-dev postgresql sqlite3 libcli11-dev nettle-dev
     nlohmann-json3-dev python3-jsonschema
     libcpp-httplib-dev
     dpkg-dev desktop-file-utils appstream shared-mime-info libxml2-utils

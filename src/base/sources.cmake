@@ -35,6 +35,8 @@ list(APPEND VESTRA_CORE_SOURCES
     base/Settings.cpp
     base/SettingsDocument.h
     base/SettingsDocument.cpp
+    base/Sha256.h
+    base/Sha256.cpp
     base/StartFolder.h
     base/StartFolder.cpp
     base/TemperatureUnit.h
@@ -46,6 +48,13 @@ list(APPEND VESTRA_CORE_SOURCES
     base/VisibleText.h
     base/VisibleText.cpp
 )
+# SHA-256 from each platform's own library: nettle here (src/CMakeLists.txt links it), CNG's
+# BCryptHash on Windows.
+if(WIN32)
+    list(APPEND VESTRA_CORE_SOURCES base/WindowsSha256.cpp)
+else()
+    list(APPEND VESTRA_CORE_SOURCES base/PosixSha256.cpp)
+endif()
 list(APPEND VESTRA_UI_SOURCES
     base/QtMessageSink.h
     base/QtMessageSink.cpp

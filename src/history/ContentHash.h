@@ -4,14 +4,17 @@
 #include "data/DataSet.h"
 
 #include <string>
-#include <string_view>
 
 namespace vestra::history {
 
-// A fingerprint of what the thermometer recorded: label, clock, unit, group settings and every
-// reading, but none of the user's annotations, so that an annotated copy of a data set is
-// recognised as the same data set. 128 bits of FNV-1a as 32 hex digits: it tells data sets
-// apart, it does not guard against forgery.
+// What the key covers: the native file's bytes of what the thermometer recorded (label, clock,
+// unit, group settings and every reading) with the user's annotations blanked, so that an
+// annotated copy of a data set is recognised as the same data set.
+std::string ContentBytes(const DataSet& data, TemperatureUnit unit);
+
+// The key of a data set in the history: SHA-256 of ContentBytes as 64 hex digits. A shared
+// database trusts it to tell data sets apart even when one was made to match another, which
+// takes a collision-resistant function.
 std::string ContentHash(const DataSet& data, TemperatureUnit unit);
 
 } // namespace vestra::history

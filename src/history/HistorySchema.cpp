@@ -1,5 +1,6 @@
 #include "history/HistorySchema.h"
 
+#include "history/ContentKeyMigration.h"
 #include "history/StoredValue.h"
 
 #include <limits>
@@ -55,8 +56,17 @@ std::vector<std::string> version2(SqlDialect) {
     };
 }
 
-std::vector<std::string> migration(int version, SqlDialect dialect) {
-    return version == 1 ? version1(dialect) : version2(dialect);
+// Brings the tables from the version before to version. Version 3 keys the data sets by SHA-256
+// (ContentKeyMigration); the tables stay as they are.
+void migrate(SqlConnection& connection, int version) {
+    if (version == 3) {
+        RekeyDataSets(connection);
+        return;
+    }
+    for (const std::string& statement :
+         version == 1 ? version1(connection.dialect()) : version2(connection.dialect())) {
+        connection.query(statement);
+    }
 }
 
 bool hasVersionTable(SqlConnection& connection) {
@@ -117,9 +127,7 @@ void PrepareSchema(SqlConnection& connection) {
         version = SchemaVersionOf(connection);
         refuseNewer(version);
         for (int next = version + 1; next <= kSchemaVersion; ++next) {
-            for (const std::string& statement : migration(next, connection.dialect())) {
-                connection.query(statement);
-            }
+            migrate(connection, next);
         }
         connection.query("UPDATE history_schema SET version = ?", {std::to_string(kSchemaVersion)});
         connection.commit();

@@ -6,7 +6,7 @@ namespace vestra::history {
 
 // The version of the tables this program writes. Each version is one migration from the one
 // before; a database is brought up to date in one transaction when it is opened.
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 // The database's version: 0 for a database without the history's tables.
 int SchemaVersionOf(SqlConnection& connection);

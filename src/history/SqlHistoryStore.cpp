@@ -1,8 +1,8 @@
 #include "history/SqlHistoryStore.h"
 
-#include "data/GroupStatistics.h"
 #include "history/ContentHash.h"
 #include "history/SqlText.h"
+#include "history/StoredContent.h"
 #include "history/StoredValue.h"
 
 #include <algorithm>
@@ -31,16 +31,10 @@ std::pair<std::string, std::string> timeSpan(const GroupSetting& g) {
     return {SqlTime(*span.first), SqlTime(*span.second)};
 }
 
-// A reading's row named by its key: data set, group and number, as the database holds them.
-StoredRow readingRow(const std::string& dataSet, const std::string& group,
-                     const std::string& number) {
-    return {"reading", dataSet + "/" + group + "/" + number};
-}
-
 HistoryReading readingOf(const SqlRow& row) {
     StoredRow dataSet{"data_set", row[16]};
     StoredRow group{"group_setting", row[16] + "/" + row[5]};
-    StoredRow reading = readingRow(row[16], row[5], row[11]);
+    StoredRow reading = ReadingRow(row[16], row[5], row[11]);
     HistoryReading r;
     r.dataSet = StoredInteger(dataSet, "id", row[16], 1, std::numeric_limits<long long>::max());
     r.sourceFile = row[0];
@@ -264,7 +258,7 @@ bool SqlHistoryStore::updateRemarks(const std::string& id, const DataSet& data) 
     auto rows = connection_->query(
         "SELECT group_number, number, remark FROM reading WHERE data_set_id = ?", {id});
     for (const SqlRow& row : rows) {
-        StoredRow where = readingRow(id, row[0], row[1]);
+        StoredRow where = ReadingRow(id, row[0], row[1]);
         const GroupSetting& group = data.group(StoredGroup(where, "group_number", row[0]));
         // The stored data set has the same content hash: its readings are the new copy's.
         MemoryRecord r = RecordAt(group, static_cast<int>(StoredInteger(where, "number", row[1], 1,
@@ -378,60 +372,11 @@ bool SqlHistoryStore::dataSet(long long id, StoredDataSet& stored, bool& found,
         }
         stored = {};
         stored.summary = summaryOf(rows.front());
-        stored.data.importedAt = stored.summary.clock;
-        stored.data.deviceLabel = stored.summary.label;
-        stored.data.subject = stored.summary.subject;
-        readGroups(id, stored.data);
-        readStoredReadings(id, stored.data);
+        ReadStoredContent(*connection_, id, stored.data);
         return true;
     } catch (const SqlError& e) {
         reason = e.what();
         return false;
-    }
-}
-
-void SqlHistoryStore::readGroups(long long id, DataSet& data) {
-    auto total = connection_->query("SELECT total_count FROM data_set WHERE id = ?", {number(id)});
-    data.totalCount = static_cast<std::int16_t>(
-        StoredInteger({"data_set", number(id)}, "total_count", total.at(0).at(0), 0, kMaxReadings));
-    auto rows = connection_->query("SELECT number, tag, object, measurer, emissivity, alarm_high,"
-                                   " alarm_low FROM group_setting WHERE data_set_id = ?",
-                                   {number(id)});
-    for (const SqlRow& row : rows) {
-        StoredRow where{"group_setting", number(id) + "/" + row[0]};
-        GroupSetting& g = data.group(StoredGroup(where, "number", row[0]));
-        g.tag = row[1];
-        g.target = row[2];
-        g.measurer = row[3];
-        g.emissivity = StoredFloat(where, "emissivity", row[4]);
-        g.alarmHigh = StoredFloat(where, "alarm_high", row[5]);
-        g.alarmLow = StoredFloat(where, "alarm_low", row[6]);
-    }
-}
-
-// The readings in their numbers' order, and each group's statistics computed as the window
-// computes them when a data set is opened.
-void SqlHistoryStore::readStoredReadings(long long id, DataSet& data) {
-    auto rows = connection_->query("SELECT group_number, number, taken_at, value, remark"
-                                   " FROM reading WHERE data_set_id = ?"
-                                   " ORDER BY group_number, number",
-                                   {number(id)});
-    for (const SqlRow& row : rows) {
-        StoredRow where = readingRow(number(id), row[0], row[1]);
-        GroupSetting& g = data.group(StoredGroup(where, "group_number", row[0]));
-        if (g.recordValues.size() >= static_cast<std::size_t>(kMaxReadings)) {
-            ThrowDamaged(where, "number", row[1], "は多すぎます");
-        }
-        g.recordTimes.push_back(StoredTime(where, "taken_at", row[2]));
-        g.recordValues.push_back(StoredFloat(where, "value", row[3]));
-        g.remarks.push_back(row[4]);
-    }
-    for (GroupSetting& g : data.groups) {
-        g.recordCount = static_cast<std::int16_t>(g.recordValues.size());
-        GroupStatistics stats = ComputeStatistics(g.recordValues);
-        g.maxIndex = stats.maxIndex;
-        g.minIndex = stats.minIndex;
-        g.average = stats.average;
     }
 }
 

@@ -28,9 +28,6 @@ public:
     bool dataSet(long long id, StoredDataSet& stored, bool& found, std::string& reason) override;
 
 private:
-    void readGroups(long long id, DataSet& data);
-    void readStoredReadings(long long id, DataSet& data);
-
     std::optional<std::string> storedId(const std::string& hash);
     // Empty when the data set was stored meanwhile by another program.
     std::optional<std::string> insertDataSet(const DataSet& data, TemperatureUnit unit,

@@ -23,6 +23,12 @@ struct StoredRow {
     std::string key;
 };
 
+// A reading's row named by its key: data set, group and number, as the database holds them.
+inline StoredRow ReadingRow(const std::string& dataSet, const std::string& group,
+                            const std::string& number) {
+    return {"reading", dataSet + "/" + group + "/" + number};
+}
+
 // The message of DamagedDatabase: "履歴データベースが壊れています: TABLE 行 KEY: COLUMN 'TEXT'
 // REASON".
 [[noreturn]] void ThrowDamaged(const StoredRow& row, std::string_view column, std::string_view text,

@@ -1,6 +1,8 @@
 list(APPEND VESTRA_CORE_SOURCES
     history/ContentHash.h
     history/ContentHash.cpp
+    history/ContentKeyMigration.h
+    history/ContentKeyMigration.cpp
     history/DatabaseName.h
     history/DatabaseName.cpp
     history/HistoryCsv.h
@@ -26,6 +28,8 @@ list(APPEND VESTRA_CORE_SOURCES
     history/SqlHistoryStore.cpp
     history/SqlText.h
     history/SqlText.cpp
+    history/StoredContent.h
+    history/StoredContent.cpp
     history/StoredValue.h
     history/StoredValue.cpp
 )

@@ -1,6 +1,7 @@
 #include "base/TemperatureUnit.h"
 #include "files/TempFolder.h"
 #include "history/BackendModules.h"
+#include "history/ContentKeyMigration.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryData.h"
 #include "history/HistoryStore.h"
@@ -58,7 +59,8 @@ void readEverything(const std::string& path, const std::string& what) {
 }
 
 // Any value in any column, written by another hand (NULL, text, blobs, numbers out of range,
-// not finite, random): every path works or names the damage; none throws anything else.
+// not finite, random): every path, and the migration to the current version, works or names the
+// damage; none throws anything else.
 TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
     testing::TempFolder folder{"vestra-damaged"};
     std::string pristine = folder.file("pristine.sqlite");
@@ -71,6 +73,10 @@ TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
     std::vector<std::pair<std::string, std::string>> columns;
     {
         auto raw = ConnectSqlite(pristine, HistoryAccess::ReadWrite);
+        // Of version 2, so that the writer migrates each damaged copy first.
+        raw->query("UPDATE data_set SET content_hash = ?",
+                   {Version2ContentHash(testing::RoundDataSet(1), TemperatureUnit::Celsius)});
+        raw->query("UPDATE history_schema SET version = 2");
         raw->query("PRAGMA writable_schema = ON"); // so that a column can be given NULL
         raw->query("UPDATE sqlite_master SET sql = replace(sql, 'NOT NULL', '') WHERE type = "
                    "'table'");

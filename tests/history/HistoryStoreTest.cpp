@@ -1,6 +1,7 @@
 #include "history/HistoryStore.h"
 
 #include "base/TemperatureUnit.h"
+#include "history/ContentKeyMigration.h"
 #include "history/HistoryData.h"
 #include "history/HistorySchema.h"
 #include "history/TestDatabase.h"
@@ -189,6 +190,28 @@ TEST_P(HistoryStoreTest, AnOlderDatabaseIsMigrated) {
     auto raw = testing::RawConnection(database_->location());
     EXPECT_EQ(SchemaVersionOf(*raw), kSchemaVersion);
     EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").size(), 3u);
+}
+
+// A version-2 database keyed its data sets by FNV-1a, which a crafted data set can match: a row
+// stored with the old key of a data set to come hid that data set. Version 3 recomputes each key
+// from the rows.
+TEST_P(HistoryStoreTest, AVersion2DatabaseIsRekeyedAndACraftedOldKeyHidesNothing) {
+    add(RoundDataSet(1));
+    add(RoundDataSet(2));
+    store_.reset();
+    {
+        auto raw = testing::RawConnection(database_->location());
+        for (auto [label, round] : {std::pair{"PLANT1", 1}, {"PLANT2", 4}}) {
+            raw->query("UPDATE data_set SET content_hash = ? WHERE label = ?",
+                       {Version2ContentHash(RoundDataSet(round), TemperatureUnit::Celsius), label});
+        }
+        raw->query("UPDATE history_schema SET version = 2");
+    }
+    store_ = open();
+    ASSERT_NE(store_, nullptr) << reason_;
+    EXPECT_EQ(SchemaVersionOf(*testing::RawConnection(database_->location())), kSchemaVersion);
+    EXPECT_EQ(add(RoundDataSet(1)), AddOutcome::Unchanged);
+    EXPECT_EQ(add(RoundDataSet(4)), AddOutcome::New);
 }
 
 TEST_P(HistoryStoreTest, AFailedAddLeavesNothingOfItsDataSet) {

@@ -1,5 +1,7 @@
 #include "base/InstallLayout.h"
+#include "base/Sha256.h"
 #include "base/TemperatureUnit.h"
+#include "files/DataFile.h"
 #include "files/SampleData.h"
 #include "history/BackendModules.h"
 #include "history/ContentHash.h"
@@ -132,7 +134,20 @@ TEST(ContentHashTest, WhatTheThermometerRecordedChangesIt) {
         EXPECT_NE(ContentHash(d, TemperatureUnit::Celsius), hash);
     }
     EXPECT_NE(ContentHash(base, TemperatureUnit::Fahrenheit), hash);
-    EXPECT_EQ(hash.size(), 32u);
+}
+
+// Two data sets share a key only when their bytes are the same, however either was made.
+TEST(ContentHashTest, ItIsTheSha256OfTheDataFileWithoutItsAnnotations) {
+    DataSet annotated = testing::SmallDataSet();
+    DataSet bare = annotated;
+    bare.subject.clear();
+    for (GroupSetting& g : bare.groups) {
+        g.target.clear();
+        g.measurer.clear();
+        g.remarks.assign(g.remarks.size(), "");
+    }
+    EXPECT_EQ(ContentHash(annotated, TemperatureUnit::Fahrenheit),
+              HexText(Sha256(EncodeDataFile(bare, TemperatureUnit::Fahrenheit))));
 }
 
 TEST(HistoryLocationTest, TheDefaultLivesInTheUsersDataFolder) {

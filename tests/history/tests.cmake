@@ -1,4 +1,5 @@
 list(APPEND VESTRA_CORE_TESTS
+    history/ContentKeyMigrationTest.cpp
     history/DamagedDatabaseTest.cpp
     history/HistoryStoreTest.cpp
     history/HistoryTextTest.cpp
@@ -7,6 +8,9 @@ list(APPEND VESTRA_CORE_TESTS
     history/HistoryTrendTest.cpp
     history/SqliteFileTest.cpp
 )
+# A database written by the release before the content key became SHA-256.
+set_source_files_properties(history/ContentKeyMigrationTest.cpp PROPERTIES
+    COMPILE_DEFINITIONS VESTRA_HISTORY_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/history")
 set_source_files_properties(history/HistoryTextTest.cpp PROPERTIES
     COMPILE_DEFINITIONS VESTRA_BUILD_TREE="${CMAKE_BINARY_DIR}")
 

@@ -1,0 +1,25 @@
+#include "base/Sha256.h"
+
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace vestra {
+namespace {
+
+// The test messages of FIPS 180-2, appendix B, with their published digests.
+TEST(Sha256Test, PublishedVectors) {
+    const std::pair<std::string, const char*> vectors[] = {
+        {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+        {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+        {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+         "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+        {std::string(1000000, 'a'),
+         "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+    };
+    for (const auto& [message, digest] : vectors) {
+        EXPECT_EQ(HexText(Sha256(message)), digest) << message.size() << " bytes";
+    }
+}
+
+} // namespace
+} // namespace vestra
