@@ -1,5 +1,6 @@
 #include "history/QtHistoryRecorder.h"
 
+#include "base/InstallLayout.h"
 #include "base/MessageSink.h"
 #include "base/VisibleText.h"
 #include "files/DataFile.h"
@@ -110,8 +111,10 @@ void QtHistoryRecorder::startNext() {
             });
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
-            finish(false,
-                   process->program().toStdString() + ": " + process->errorString().toStdString());
+            finish(false, run_.program.empty()
+                              ? NotFoundWithoutProgramPlace("vestra-history-record")
+                              : process->program().toStdString() + ": " +
+                                    process->errorString().toStdString());
         }
     });
     process->start(QString::fromStdString(run_.program), {});

@@ -28,7 +28,7 @@ class MessageSink;
 // together), and how long the window's close waits for all the data sets still open (a person
 // waits for the program to end; a server that does not answer would hold it for ever).
 struct RecorderRun {
-    std::string program = history::HistoryRecordProgram();
+    std::string program = history::HistoryRecordProgram(); // empty: its place is unknown
     std::chrono::milliseconds perDataSet{60'000};
     std::chrono::milliseconds atClose{30'000};
 };
