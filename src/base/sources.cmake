@@ -37,6 +37,8 @@ list(APPEND VESTRA_CORE_SOURCES
     base/SettingsDocument.cpp
     base/StartFolder.h
     base/StartFolder.cpp
+    base/UserFolders.h
+    base/UserFolders.cpp
     base/TemperatureUnit.h
     base/TemperatureUnit.cpp
     base/TextCodec.h

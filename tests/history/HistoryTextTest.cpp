@@ -141,6 +141,9 @@ TEST(HistoryLocationTest, TheDefaultLivesInTheUsersDataFolder) {
     ::unsetenv("XDG_DATA_HOME");
     ::setenv("HOME", "/home/kenji", 1);
     EXPECT_EQ(DefaultHistoryPath(), "/home/kenji/.local/share/MORVA/VESTRA2/history.sqlite");
+    ::setenv("XDG_DATA_HOME", "data", 1); // relative: ignored
+    EXPECT_EQ(DefaultHistoryPath(), "/home/kenji/.local/share/MORVA/VESTRA2/history.sqlite");
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST(PostgresConnectionTest, AnUnreachableServerGivesItsAddressAndTheReason) {
