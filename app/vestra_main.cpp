@@ -68,7 +68,12 @@ int main(int argc, char* argv[]) {
     }
     vestra::SetUpDesktopApplication(app);
     vestra::QtMessageSink messages;
-    std::string settingsFile = vestra::SettingsFilePath();
+    std::optional<std::string> settingsPath = vestra::SettingsFilePath();
+    if (!settingsPath) { // never a settings file under the current folder or "/"
+        messages.showMessage(vestra::NoSettingsFileText(), vestra::MessageIcon::Critical);
+        return 1;
+    }
+    const std::string& settingsFile = *settingsPath;
     vestra::QtSingleInstance instance(QString::fromStdString(settingsFile));
     // A copy runs already: it brings its window forward and opens the file; this one ends.
     QString given = args.file.empty()

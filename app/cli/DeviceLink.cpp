@@ -53,10 +53,10 @@ std::string PortDevicePath(const std::string& port) {
 }
 
 std::map<int, std::string> KnownPorts(const PortSurvey& survey) {
-    std::string settings = SettingsFilePath();
+    std::optional<std::string> settings = SettingsFilePath();
     std::map<int, std::string> ports;
-    if (FileExists(settings)) {
-        ports = ReadPortMap(settings);
+    if (settings && FileExists(*settings)) {
+        ports = ReadPortMap(*settings);
     }
     AssignNewAdapters(ports, survey);
     return ports;

@@ -25,8 +25,9 @@ std::optional<history::DatabaseName> databaseOf(const CommandArgs& args, std::st
     if (const std::string* db = args.option("--db")) {
         return history::ParseDatabaseName(*db, reason);
     }
-    return history::HistoryDatabase(history::ReadHistorySettings(IniFile::Load(SettingsFilePath())),
-                                    reason);
+    std::optional<std::string> settings = SettingsFilePath();
+    return history::HistoryDatabase(
+        history::ReadHistorySettings(settings ? IniFile::Load(*settings) : IniFile()), reason);
 }
 
 } // namespace

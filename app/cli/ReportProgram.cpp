@@ -18,10 +18,18 @@ namespace {
 constexpr const char* kProgramName = "vestra-report";
 
 // The build tree's lib/, or libexec/vestra of the installation (base/InstallLayout); never the
-// current folder or the search path.
-std::string findProgram() {
-    std::string candidate = PrivateProgramPath(RunningProgram(), kProgramName);
-    return ::access(candidate.c_str(), X_OK) == 0 ? candidate : std::string();
+// current folder or the search path. Empty with the reason when there is none.
+std::string findProgram(std::string& reason) {
+    std::optional<std::string> candidate = PrivateProgramPath(RunningProgram(), kProgramName);
+    if (!candidate) {
+        reason = NotFoundWithoutProgramPlace(kProgramName);
+        return {};
+    }
+    if (::access(candidate->c_str(), X_OK) != 0) {
+        reason = std::string(kProgramName) + " が見つかりません";
+        return {};
+    }
+    return *candidate;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -113,9 +121,8 @@ bool isWhole(ReportKind kind, std::string_view bytes) {
 
 bool RunReportProgram(ReportKind kind, const std::vector<std::string>& args, std::string_view input,
                       std::string& output, std::string& reason) {
-    std::string program = findProgram();
+    std::string program = findProgram(reason);
     if (program.empty()) {
-        reason = std::string(kProgramName) + " が見つかりません";
         return false;
     }
     Pipe in;

@@ -28,9 +28,9 @@ int print(const std::string& text) {
 // The unit stored by the application, Celsius when it has never run.
 TemperatureUnit storedUnit() {
     Settings settings;
-    std::string path = SettingsFilePath();
-    if (FileExists(path)) {
-        LoadSettings(path, settings);
+    std::optional<std::string> path = SettingsFilePath();
+    if (path && FileExists(*path)) {
+        LoadSettings(*path, settings);
     }
     return settings.CurrentUnit;
 }

@@ -6,13 +6,15 @@
 #include "SimSender.h"
 #include "base/FileFault.h"
 #include "base/FileRead.h"
+#include "base/OutputPath.h"
 #include "base/TextCodec.h"
+#include "base/VisibleText.h"
+#include "base/WriteAll.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <poll.h>
 #include <sys/signalfd.h>
 #include <sys/stat.h>
@@ -137,14 +139,40 @@ private:
     std::string path_;
 };
 
-class Conversation {
+// The commands' log (--log), opened before the simulator listens so that a log it may not or
+// cannot write ends it with the reason: through the output path's rule, so that another user's
+// link or file in a shared folder is neither followed nor emptied. A line the disk refuses later
+// is lost; the conversation goes on.
+class CommandLog {
 public:
-    Conversation(const SimOptions& options, SimDevice& device, SimSender& sender)
-        : options_(options), device_(device), sender_(sender) {
-        if (!options.logFile.empty()) {
-            log_.open(options.logFile, std::ios::trunc);
+    bool open(const std::string& path, std::string& error) {
+        std::string reason;
+        if (!path.empty() && (fd_ = OpenOutputFile(path, reason)) < 0) {
+            error = "ログファイルを開けません: " + FileFaultLine(VisibleText(path), reason);
+            return false;
+        }
+        return true;
+    }
+    ~CommandLog() {
+        if (fd_ >= 0) {
+            ::close(fd_);
         }
     }
+    void write(const std::string& line) const {
+        if (fd_ >= 0) {
+            WriteAll(fd_, line + '\n');
+        }
+    }
+
+private:
+    int fd_ = -1;
+};
+
+class Conversation {
+public:
+    Conversation(const SimOptions& options, SimDevice& device, SimSender& sender,
+                 const CommandLog& log)
+        : options_(options), device_(device), sender_(sender), log_(log) {}
 
     // False when the simulator was asked to stop while answering.
     bool handle(std::string_view wireLine) {
@@ -152,9 +180,7 @@ public:
         if (options_.verbose) {
             std::fprintf(stderr, "vestra-sim: < %s\n", line.c_str());
         }
-        if (log_.is_open()) {
-            log_ << line << std::endl;
-        }
+        log_.write(line);
         std::vector<std::string> replies = device_.answer(line);
         for (std::string& reply : replies) {
             if (options_.verbose) {
@@ -169,7 +195,7 @@ private:
     const SimOptions& options_;
     SimDevice& device_;
     SimSender& sender_;
-    std::ofstream log_;
+    const CommandLog& log_;
 };
 
 int Serve(int master, int stopFd, Conversation& conversation) {
@@ -210,8 +236,10 @@ int RunSimulator(const SimOptions& options) {
     std::string error;
     PseudoTerminal pty;
     Link link;
+    CommandLog log;
     int stopFd = StopSignals();
-    if (stopFd < 0 || !LoadMemory(options, memory, error) || !pty.open(error) ||
+    if (stopFd < 0 || !LoadMemory(options, memory, error) || !log.open(options.logFile, error) ||
+        !pty.open(error) ||
         (!options.linkPath.empty() && !link.make(options.linkPath, pty.slavePath(), error))) {
         std::fprintf(stderr, "vestra-sim: %s\n", error.empty() ? "signals" : error.c_str());
         return 1;
@@ -224,7 +252,7 @@ int RunSimulator(const SimOptions& options) {
     SimSender sender(
         [&](std::string_view bytes) { return WriteUnlessStopped(master, stopFd, bytes); },
         PacedSleep(stopFd), {options.pace, options.faults.slowMs, options.faults.slowPieces});
-    Conversation conversation(options, device, sender);
+    Conversation conversation(options, device, sender, log);
     int status = Serve(master, stopFd, conversation);
     close(stopFd);
     return status;

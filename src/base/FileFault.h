@@ -15,6 +15,7 @@ inline constexpr const char* kFileTooLarge = "ファイルが大きすぎます"
 inline constexpr const char* kNotDataFile = "データファイルではありません";
 inline constexpr const char* kForeignLink =
     "共有フォルダにある他のユーザーのシンボリックリンクです";
+inline constexpr const char* kForeignFile = "共有フォルダにある他のユーザーのファイルです";
 
 // The second line of a file error: the path and the reason.
 std::string FileFaultLine(const std::string& path, const std::string& reason);

@@ -14,8 +14,11 @@ namespace {
 // The build tree keeps modules and private programs in its lib/; an installation has them in
 // fromBin, relative to its bin/, which is the running program's folder or, for one of the private
 // programs (libexec/vestra), the bin/ of the same installation.
-std::string PrivateFilePath(const std::string& programPath, std::string_view name,
-                            const char* fromBin) {
+std::optional<std::string> PrivateFilePath(const std::string& programPath, std::string_view name,
+                                           const char* fromBin) {
+    if (!std::filesystem::path(programPath).is_absolute()) {
+        return std::nullopt; // relative to the current folder, which anybody may have made
+    }
     std::string buildTree = VESTRA_BUILD_TREE;
     if (programPath.starts_with(buildTree + "/")) {
         return buildTree + "/lib/" + std::string(name);
@@ -47,12 +50,18 @@ std::string RunningProgram() {
     return std::filesystem::read_symlink("/proc/self/exe", error).string();
 }
 
-std::string ModulePath(const std::string& programPath, std::string_view module) {
+std::optional<std::string> ModulePath(const std::string& programPath, std::string_view module) {
     return PrivateFilePath(programPath, module, VESTRA_MODULES_FROM_BIN);
 }
 
-std::string PrivateProgramPath(const std::string& programPath, std::string_view program) {
+std::optional<std::string> PrivateProgramPath(const std::string& programPath,
+                                              std::string_view program) {
     return PrivateFilePath(programPath, program, VESTRA_PROGRAMS_FROM_BIN);
+}
+
+std::string NotFoundWithoutProgramPlace(std::string_view name) {
+    return std::string(name) +
+           " が見つかりません: 実行中のプログラムの場所 (/proc/self/exe) がわかりません";
 }
 
 } // namespace vestra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,17 +11,24 @@ namespace vestra {
 // (share/vestra/help beside bin/).
 std::string HelpDocumentPath(const std::string& programFolder);
 
-// The running program's real path.
+// The running program's real path; empty when it cannot be known (no /proc, as in a chroot or a
+// mount namespace without it).
 std::string RunningProgram();
 
 // Where a program at programPath (its real path) finds the modules it loads (e.g.
 // "vestra-postgres.so"): the build tree's lib/ for a program of the build tree, else the
-// installation's library folder beside bin/. Never the current folder or the library path.
-std::string ModulePath(const std::string& programPath, std::string_view module);
+// installation's library folder beside bin/. Never the current folder or the library path: a
+// programPath that is not absolute (unknown, empty) gives none.
+std::optional<std::string> ModulePath(const std::string& programPath, std::string_view module);
 
 // Where it finds a private program of the installation: the build tree's lib/ for a program of
-// the build tree, else the installation's libexec/vestra. A private program finds the modules as
-// the programs of bin/ do.
-std::string PrivateProgramPath(const std::string& programPath, std::string_view program);
+// the build tree, else the installation's libexec/vestra; none for a programPath that is not
+// absolute. A private program finds the modules as the programs of bin/ do.
+std::optional<std::string> PrivateProgramPath(const std::string& programPath,
+                                              std::string_view program);
+
+// Why name (a module or a private program) is not looked for when the running program's own
+// place is unknown.
+std::string NotFoundWithoutProgramPlace(std::string_view name);
 
 } // namespace vestra

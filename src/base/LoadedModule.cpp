@@ -17,13 +17,15 @@ ModuleEntry LoadModuleEntry(const std::string& module, const char* entryName,
     if (!added) {
         return found->second;
     }
-    std::string path = ModulePath(RunningProgram(), module);
-    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
+    std::optional<std::string> path = ModulePath(RunningProgram(), module);
+    void* handle = path ? ::dlopen(path->c_str(), RTLD_NOW | RTLD_LOCAL) : nullptr;
+    if (!path) {
+        found->second.failure = NotFoundWithoutProgramPlace(module);
+    } else if (handle == nullptr) {
         found->second.failure =
             "the " + std::string(noun) + " cannot be loaded (" + std::string(::dlerror()) + ")";
     } else if ((found->second.entry = ::dlsym(handle, entryName)) == nullptr) {
-        found->second.failure = path + " is no " + std::string(noun) + " of this program";
+        found->second.failure = *path + " is no " + std::string(noun) + " of this program";
     }
     return found->second;
 }

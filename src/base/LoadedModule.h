@@ -6,7 +6,8 @@
 namespace vestra {
 
 // What loading a module's entry point gave: the entry, or null with the reason ("the NOUN
-// cannot be loaded (...)", "PATH is no NOUN of this program").
+// cannot be loaded (...)", "PATH is no NOUN of this program", or that the module is not looked
+// for since the program's own place is unknown).
 struct ModuleEntry {
     void* entry = nullptr;
     std::string failure;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -14,14 +15,15 @@ namespace {
 // The kernel's own limit on links followed while resolving one name.
 constexpr int kMaxLinkHops = 40;
 
-// The rule of fs.protected_symlinks, for a link found by lstat as link.
-bool mayFollow(const std::string& path, const struct stat& link) {
+// The rule of fs.protected_symlinks and fs.protected_regular, for a link or file at path
+// owned by owner: in a sticky folder writable by all, only this user's and the folder owner's.
+bool mayUse(const std::string& path, uid_t owner) {
     struct stat folder {};
     if (::stat(ContainingFolder(path).c_str(), &folder) != 0) {
         return false;
     }
     bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-    return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+    return !shared || owner == ::geteuid() || owner == folder.st_uid;
 }
 
 bool followLinks(std::string& path, std::string& reason) {
@@ -38,7 +40,7 @@ bool followLinks(std::string& path, std::string& reason) {
         if (!S_ISLNK(st.st_mode)) {
             return true;
         }
-        if (!mayFollow(path, st)) {
+        if (!mayUse(path, st.st_uid)) {
             reason = kForeignLink;
             return false;
         }
@@ -76,6 +78,32 @@ bool ResolveOutputPath(const std::string& path, std::string& target, std::string
     }
     reason = S_ISDIR(st.st_mode) ? FileFaultText(EISDIR) : kNotRegularFile;
     return false;
+}
+
+int OpenOutputFile(const std::string& path, std::string& reason) {
+    std::string target;
+    if (!ResolveOutputPath(path, target, reason)) {
+        return -1;
+    }
+    // Not emptied at the open: whose file it is is known only once it is open.
+    int fd = ::open(target.c_str(),
+                    O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        reason = FileFaultText(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        reason = kNotRegularFile;
+    } else if (!mayUse(target, st.st_uid)) {
+        reason = kForeignFile;
+    } else if (::ftruncate(fd, 0) != 0) {
+        reason = FileFaultText(errno);
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
 }
 
 } // namespace vestra

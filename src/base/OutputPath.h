@@ -16,6 +16,14 @@ namespace vestra {
 // reason in words (base/FileFault) otherwise.
 bool ResolveOutputPath(const std::string& path, std::string& target, std::string& reason);
 
+// Opens path for writing from its start, for a file written in place (a transcript, a log):
+// through ResolveOutputPath, then without following a last link, and what was opened is looked
+// at again (the name may have been swapped meanwhile). An existing file is emptied only where
+// the kernel's fs.protected_regular rule would open it: its folder is not both sticky and
+// writable by all, or the file belongs to this user or to the folder's owner; another user's
+// file in /tmp is refused and kept. The descriptor (close-on-exec), or -1 with the reason.
+int OpenOutputFile(const std::string& path, std::string& reason);
+
 // The folder a path names its file in ("." for a bare name).
 std::string ContainingFolder(const std::string& path);
 

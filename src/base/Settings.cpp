@@ -3,6 +3,7 @@
 #include "base/AtomicFile.h"
 #include "base/IniFile.h"
 #include "base/TextCodec.h"
+#include "base/UserFolders.h"
 
 #include <algorithm>
 #include <charconv>
@@ -143,16 +144,13 @@ std::map<int, std::string> portMap(const IniFile& ini) {
 
 } // namespace
 
-std::string SettingsFilePath() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string base;
-    if (config != nullptr && *config != '\0') {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home != nullptr ? home : "") + "/.config";
-    }
-    return base + "/MORVA/VESTRA2/Config/VESTRA.INI";
+std::optional<std::string> SettingsFilePath() {
+    std::optional<std::string> base = UserFolder("XDG_CONFIG_HOME", ".config");
+    return base ? std::optional(*base + "/MORVA/VESTRA2/Config/VESTRA.INI") : std::nullopt;
+}
+
+std::string NoSettingsFileText() {
+    return NoUserFolderText("設定ファイル", "XDG_CONFIG_HOME");
 }
 
 std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,12 @@ struct Settings {
     std::map<int, std::string> Ports;
 };
 
-// $XDG_CONFIG_HOME/MORVA/VESTRA2/Config/VESTRA.INI, with ~/.config when the variable is unset.
-std::string SettingsFilePath();
+// $XDG_CONFIG_HOME/MORVA/VESTRA2/Config/VESTRA.INI, with ~/.config when the variable is unset
+// or relative (base/UserFolders); none when the user has no home folder either.
+std::optional<std::string> SettingsFilePath();
+
+// Why SettingsFilePath gives none.
+std::string NoSettingsFileText();
 
 // The value of the key, or "???" when the file, the section or the key is missing.
 std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key);

@@ -39,6 +39,8 @@ list(APPEND VESTRA_CORE_SOURCES
     base/Sha256.cpp
     base/StartFolder.h
     base/StartFolder.cpp
+    base/UserFolders.h
+    base/UserFolders.cpp
     base/TemperatureUnit.h
     base/TemperatureUnit.cpp
     base/TextCodec.h

@@ -6,7 +6,7 @@
 namespace vestra::history {
 
 std::string HistoryRecordProgram() {
-    return PrivateProgramPath(RunningProgram(), "vestra-history-record");
+    return PrivateProgramPath(RunningProgram(), "vestra-history-record").value_or("");
 }
 
 std::unique_ptr<SqlConnection> ConnectPostgres(const ServerAddress& server, HistoryAccess access) {

@@ -18,7 +18,8 @@ namespace vestra::history {
 std::unique_ptr<SqlConnection> ConnectPostgres(const ServerAddress& server, HistoryAccess access);
 std::unique_ptr<SqlConnection> ConnectSqlite(const std::string& path, HistoryAccess access);
 
-// The program the window adds data sets to the history with (app/record).
+// The program the window adds data sets to the history with (app/record); empty when the
+// running program's own place is unknown, so that none is looked for.
 std::string HistoryRecordProgram();
 
 } // namespace vestra::history

@@ -1,23 +1,13 @@
 #include "history/HistoryLocation.h"
 
-#include <cstdlib>
+#include "base/UserFolders.h"
 
 namespace vestra::history {
-namespace {
+namespace {} // namespace
 
-std::string dataHome() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg != nullptr && *xdg != '\0') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.local/share";
-}
-
-} // namespace
-
-std::string DefaultHistoryPath() {
-    return dataHome() + "/MORVA/VESTRA2/history.sqlite";
+std::optional<std::string> DefaultHistoryPath() {
+    std::optional<std::string> dataHome = UserFolder("XDG_DATA_HOME", ".local/share");
+    return dataHome ? std::optional(*dataHome + "/MORVA/VESTRA2/history.sqlite") : std::nullopt;
 }
 
 HistorySettings ReadHistorySettings(const IniFile& ini) {
@@ -29,7 +19,12 @@ HistorySettings ReadHistorySettings(const IniFile& ini) {
 
 std::optional<DatabaseName> HistoryDatabase(const HistorySettings& settings, std::string& reason) {
     if (settings.database.empty()) {
-        return SqliteFile{DefaultHistoryPath(), true};
+        std::optional<std::string> path = DefaultHistoryPath();
+        if (!path) {
+            reason = NoUserFolderText("履歴データベース", "XDG_DATA_HOME");
+            return std::nullopt;
+        }
+        return SqliteFile{*path, true};
     }
     return ParseDatabaseName(settings.database, reason);
 }

@@ -9,8 +9,9 @@
 namespace vestra::history {
 
 // The embedded database every user has: $XDG_DATA_HOME/MORVA/VESTRA2/history.sqlite, with
-// ~/.local/share when the variable is unset.
-std::string DefaultHistoryPath();
+// ~/.local/share when the variable is unset or relative (base/UserFolders); none when the user
+// has no home folder either.
+std::optional<std::string> DefaultHistoryPath();
 
 // Where the history lives and whether data sets flow into it, from section [History] of the
 // settings file: Database= a database name (ParseDatabaseName; missing or empty for the file
@@ -21,7 +22,8 @@ struct HistorySettings {
 };
 HistorySettings ReadHistorySettings(const IniFile& settings);
 
-// The database the settings name, or the default file, whose folder is made when missing.
+// The database the settings name, or the default file, whose folder is made when missing; none
+// with the reason when the name is refused or the default file has no place.
 std::optional<DatabaseName> HistoryDatabase(const HistorySettings& settings, std::string& reason);
 
 } // namespace vestra::history

@@ -46,13 +46,14 @@ PostgresConnection::PostgresConnection(const ServerAddress& server, HistoryAcces
     }
     PQsetNoticeProcessor(conn_, ignoreNotice, nullptr);
     PQsetClientEncoding(conn_, "UTF8");
-    if (access == HistoryAccess::ReadOnly) {
-        try {
+    try {
+        query("SET lock_timeout = '" + std::to_string(kLockSeconds) + "s'");
+        if (access == HistoryAccess::ReadOnly) {
             query("SET SESSION CHARACTERISTICS AS TRANSACTION READ ONLY");
-        } catch (const SqlError&) {
-            PQfinish(conn_);
-            throw;
         }
+    } catch (const SqlError&) {
+        PQfinish(conn_);
+        throw;
     }
 }
 

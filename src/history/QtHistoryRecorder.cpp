@@ -1,19 +1,22 @@
 #include "history/QtHistoryRecorder.h"
 
+#include "base/InstallLayout.h"
+#include "base/MessageSink.h"
+#include "base/VisibleText.h"
 #include "files/DataFile.h"
-#include "history/BackendModules.h"
 #include "window/frmMain.h"
 
 #include <QLabel>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace vestra {
 namespace {
 
-// Longer than any one data set takes: a server's connection time-out, a busy file's wait and
-// the writing itself. Only the data sets still open when the window goes are waited for.
-constexpr int kLastRecordMilliseconds = 60'000;
+// What a recorder is given after SIGTERM to end before SIGKILL: libpq and SQLite need no
+// clean-up of ours, the server rolls back the open transaction when the connection drops.
+constexpr int kTerminateMilliseconds = 1'000;
 
 // The reason the recorder wrote: its last line.
 std::string ReasonOf(QProcess& process) {
@@ -22,34 +25,55 @@ std::string ReasonOf(QProcess& process) {
     return text.mid(lastLine + 1).toStdString();
 }
 
+// "WHAT が N 秒以内に終わりませんでした", the time rounded up to whole seconds.
+std::string Overdue(const std::string& what, std::chrono::milliseconds allowed) {
+    return what + " が " +
+           std::to_string(std::chrono::ceil<std::chrono::seconds>(allowed).count()) +
+           " 秒以内に終わりませんでした";
+}
+
 } // namespace
 
-QtHistoryRecorder::QtHistoryRecorder(frmMain& window, history::HistorySettings settings)
-    : QObject(&window), window_(window), settings_(std::move(settings)), note_(new QLabel) {
+QtHistoryRecorder::QtHistoryRecorder(frmMain& window, history::HistorySettings settings,
+                                     MessageSink& messages, RecorderRun run)
+    : QObject(&window), window_(window), settings_(std::move(settings)), messages_(messages),
+      run_(std::move(run)), note_(new QLabel), deadline_(new QTimer(this)) {
     note_->setObjectName("HistoryNote");
     note_->hide();
     // A permanent widget at the right end: the specified panels keep their places.
     window.statusBar()->addPermanentWidget(note_);
+    deadline_->setSingleShot(true);
+    connect(deadline_, &QTimer::timeout, this,
+            [this] { endRunning(Overdue(run_.program, run_.perDataSet)); });
 }
 
-// The window is going, its status bar perhaps gone before this: what is open is finished
-// without a word.
 QtHistoryRecorder::~QtHistoryRecorder() {
-    if (running_ != nullptr) {
-        running_->disconnect(this);
-        running_->waitForFinished(kLastRecordMilliseconds);
+    finishAll();
+}
+
+void QtHistoryRecorder::finishAll() {
+    if (idle()) {
+        return;
     }
-    for (const std::string& request : waiting_) {
-        QProcess process;
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(QProcess::nullDevice());
-        process.start(QString::fromStdString(history::HistoryRecordProgram()), {});
-        if (!process.waitForStarted()) {
-            continue;
-        }
-        process.write(request.data(), qint64(request.size()));
-        process.closeWriteChannel();
-        process.waitForFinished(kLastRecordMilliseconds);
+    deadline_->stop();
+    closeBy_ = QDeadlineTimer(run_.atClose);
+    // Each answer starts the next data set while time is left (finish, startNext).
+    while (running_ != nullptr && running_->waitForFinished(int(closeBy_->remainingTime()))) {
+    }
+    std::string overdue = Overdue("履歴の記録", run_.atClose);
+    if (running_ != nullptr) {
+        endRunning(overdue);
+    }
+    if (!waiting_.empty()) {
+        lostAtClose_ += int(waiting_.size());
+        lostReason_ = overdue;
+        waiting_.clear();
+    }
+    if (lostAtClose_ > 0) {
+        messages_.showDetailedMessage("履歴に記録できませんでした", MessageIcon::Exclamation,
+                                      "記録されていないデータ: " + std::to_string(lostAtClose_) +
+                                          " 件 (" + VisibleText(lostReason_) + ")");
+        lostAtClose_ = 0;
     }
 }
 
@@ -72,7 +96,7 @@ void QtHistoryRecorder::record(const QString& sourceFile) {
 }
 
 void QtHistoryRecorder::startNext() {
-    if (running_ != nullptr || waiting_.empty()) {
+    if (running_ != nullptr || waiting_.empty() || (closeBy_ && closeBy_->hasExpired())) {
         return;
     }
     std::string request = std::move(waiting_.front());
@@ -87,30 +111,56 @@ void QtHistoryRecorder::startNext() {
             });
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
-            finish(false,
-                   process->program().toStdString() + ": " + process->errorString().toStdString());
+            finish(false, run_.program.empty()
+                              ? NotFoundWithoutProgramPlace("vestra-history-record")
+                              : process->program().toStdString() + ": " +
+                                    process->errorString().toStdString());
         }
     });
-    process->start(QString::fromStdString(history::HistoryRecordProgram()), {});
+    process->start(QString::fromStdString(run_.program), {});
     if (process->state() != QProcess::NotRunning) { // else the failure is told already
         process->write(request.data(), qint64(request.size()));
         process->closeWriteChannel();
+        if (!closeBy_) {
+            deadline_->start(run_.perDataSet);
+        }
     }
 }
 
+// A recorder past its deadline holds a lock or waits for a server: it is ended, and the data
+// set counts as not recorded.
+void QtHistoryRecorder::endRunning(const std::string& reason) {
+    running_->disconnect(this);
+    running_->terminate();
+    if (!running_->waitForFinished(kTerminateMilliseconds)) {
+        running_->kill();
+        running_->waitForFinished(kTerminateMilliseconds);
+    }
+    finish(false, reason);
+}
+
 void QtHistoryRecorder::finish(bool ok, const std::string& reason) {
+    deadline_->stop();
     running_->deleteLater();
     running_ = nullptr;
-    if (ok) {
+    if (ok && !note_.isNull()) {
         note_->hide();
-    } else {
-        showFailure(reason.empty() ? "vestra-history-record did not answer" : reason);
+    } else if (!ok) {
+        std::string said = reason.empty() ? "vestra-history-record did not answer" : reason;
+        showFailure(said);
+        if (closeBy_) {
+            ++lostAtClose_;
+            lostReason_ = said;
+        }
     }
     emit recorded(ok);
     startNext();
 }
 
 void QtHistoryRecorder::showFailure(const std::string& reason) {
+    if (note_.isNull()) { // the status bar went before the recorder
+        return;
+    }
     note_->setText(QString::fromUtf8("履歴に記録できません"));
     note_->setToolTip(QString::fromStdString(reason));
     note_->show();

@@ -7,8 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vestra {
@@ -29,23 +27,8 @@ LineTrace::~LineTrace() {
 }
 
 bool LineTrace::open(const std::string& path, std::string& reason) {
-    std::string target;
-    if (!ResolveOutputPath(path, target, reason)) {
-        return false;
-    }
-    // Non-blocking and without following a last link: the name may have been swapped since it
-    // was looked at; what was opened is looked at again.
-    int fd =
-        ::open(target.c_str(),
-               O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    int fd = OpenOutputFile(path, reason);
     if (fd < 0) {
-        reason = FileFaultText(errno);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        reason = kNotRegularFile;
         return false;
     }
     fd_ = fd;

@@ -12,6 +12,7 @@
 #include "session/QtHelpWindow.h"
 #include "session/frmAbout.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 
 namespace vestra {
@@ -54,8 +55,12 @@ void ConnectChartCommands(QtAppSession& session) {
 
 void ConnectHistory(QtAppSession& session, QtFileCommandHandler& files) {
     frmMain& window = session.window();
-    auto* recorder =
-        new QtHistoryRecorder(window, history::ReadHistorySettings(session.settingsDocument.ini()));
+    auto* recorder = new QtHistoryRecorder(
+        window, history::ReadHistorySettings(session.settingsDocument.ini()), session.messages);
+    // While the closed window still stands, so that a message about data sets the history did
+    // not get has its owner and the status bar is still there.
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, recorder,
+                     &QtHistoryRecorder::finishAll);
     QObject::connect(&window, &frmMain::dataCommitted, recorder, [recorder](bool fresh) {
         if (fresh) {
             recorder->record(QString()); // straight from the thermometer: no file yet

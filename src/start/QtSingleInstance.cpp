@@ -1,10 +1,11 @@
 #include "start/QtSingleInstance.h"
 
+#include "base/UserFolders.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSocketNotifier>
-#include <cstdlib>
 
 namespace vestra {
 namespace {
@@ -33,9 +34,10 @@ QtSingleInstance::QtSingleInstance(const QString& settingsFile) {
     } else if (lock_->error() == QLockFile::LockFailedError) {
         state_ = InstanceLock::HeldByRunningCopy;
     }
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    socketPath_ = HandOverSocketPath(path.toStdString(), runtime != nullptr ? runtime : "")
-                      .value_or(std::string());
+    // A relative runtime folder would put the socket under the current folder: none then.
+    std::optional<std::string> runtime = UserFolder("XDG_RUNTIME_DIR", std::nullopt);
+    socketPath_ =
+        HandOverSocketPath(path.toStdString(), runtime.value_or("")).value_or(std::string());
 }
 
 QtSingleInstance::~QtSingleInstance() = default;

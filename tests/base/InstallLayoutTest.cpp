@@ -42,5 +42,17 @@ TEST(InstallLayoutTest, WithoutAnyDocumentThePathNamesTheInstalledOne) {
               (folder.path() / "usr/share/vestra/help/index.html").lexically_normal());
 }
 
+// A program that does not know its own place (no /proc) looks for no module and no private
+// program: a relative path would be taken from the current folder, which anybody may have made.
+TEST(InstallLayoutTest, WithoutAnAbsoluteProgramPathNothingIsLookedFor) {
+    for (const char* program : {"", "vestra-cli", "bin/vestra-cli", "./vestra", "../bin/vestra"}) {
+        EXPECT_EQ(ModulePath(program, "vestra-sqlite.so"), std::nullopt) << program;
+        EXPECT_EQ(PrivateProgramPath(program, "vestra-history-record"), std::nullopt) << program;
+    }
+    EXPECT_EQ(NotFoundWithoutProgramPlace("vestra-sqlite.so"),
+              "vestra-sqlite.so が見つかりません: 実行中のプログラムの場所 (/proc/self/exe) "
+              "がわかりません");
+}
+
 } // namespace
 } // namespace vestra

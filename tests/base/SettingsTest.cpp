@@ -188,7 +188,7 @@ TEST(SettingsPath, FollowsTheConfigFolder) {
     ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
     EXPECT_EQ(SettingsFilePath(), "/cfg/MORVA/VESTRA2/Config/VESTRA.INI");
     ::setenv("XDG_CONFIG_HOME", "", 1); // empty counts as unset
-    std::string fallback = SettingsFilePath();
+    std::string fallback = SettingsFilePath().value();
     EXPECT_TRUE(fallback.ends_with("/.config/MORVA/VESTRA2/Config/VESTRA.INI")) << fallback;
     if (old != nullptr) {
         ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);

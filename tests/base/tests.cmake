@@ -15,6 +15,7 @@ list(APPEND VESTRA_CORE_TESTS
     base/ProgramVersionTest.cpp
     base/StartFolderTest.cpp
     base/Sha256Test.cpp
+    base/UserFoldersTest.cpp
 )
 set_source_files_properties(base/ProgramVersionTest.cpp PROPERTIES
     COMPILE_DEFINITIONS VESTRA_PROJECT_VERSION="${PROJECT_VERSION}")

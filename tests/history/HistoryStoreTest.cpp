@@ -4,6 +4,7 @@
 #include "history/ContentKeyMigration.h"
 #include "history/HistoryData.h"
 #include "history/HistorySchema.h"
+#include "history/PostgresConnection.h"
 #include "history/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -259,6 +260,17 @@ TEST_P(HistoryStoreTest, DataSetsComeNewestFirstAndReadBackWithTheirStatistics) 
     EXPECT_EQ(wall.remarks[2], "南面");
     ASSERT_TRUE(store_->dataSet(list[0].id + 100, stored, found, reason_)) << reason_;
     EXPECT_FALSE(found);
+}
+
+// A table another session holds (LOCK TABLE, a transaction left open) keeps a writer waiting
+// only so long: the server's session gives the wait up with its reason.
+TEST(PostgresSessionTest, AWaitForALockedTableIsGivenUp) {
+    if (!testing::TestServer()) {
+        GTEST_SKIP() << testing::kNoServer;
+    }
+    auto session =
+        ConnectPostgres({*testing::TestServer() + "/postgres"}, HistoryAccess::ReadWrite);
+    EXPECT_EQ(session->query("SHOW lock_timeout").at(0).at(0), std::to_string(kLockSeconds) + "s");
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, HistoryStoreTest,

@@ -156,6 +156,9 @@ TEST(HistoryLocationTest, TheDefaultLivesInTheUsersDataFolder) {
     ::unsetenv("XDG_DATA_HOME");
     ::setenv("HOME", "/home/kenji", 1);
     EXPECT_EQ(DefaultHistoryPath(), "/home/kenji/.local/share/MORVA/VESTRA2/history.sqlite");
+    ::setenv("XDG_DATA_HOME", "data", 1); // relative: ignored
+    EXPECT_EQ(DefaultHistoryPath(), "/home/kenji/.local/share/MORVA/VESTRA2/history.sqlite");
+    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST(PostgresConnectionTest, AnUnreachableServerGivesItsAddressAndTheReason) {
@@ -188,12 +191,12 @@ TEST(BackendModulesTest, TheBuildTreesProgramsUseItsModulesAnInstalledOneItsLibr
     EXPECT_EQ(ModulePath(tree + "/tests/vestra_core_tests", "vestra-sqlite.so"),
               tree + "/lib/vestra-sqlite.so");
     for (const std::string& bin : {std::string("/opt/v/bin"), tree + "-other/bin"}) {
-        std::string path = ModulePath(bin + "/vestra-cli", "vestra-postgres.so");
+        std::string path = ModulePath(bin + "/vestra-cli", "vestra-postgres.so").value();
         std::string root = bin.substr(0, bin.size() - 4);
         EXPECT_EQ(path.rfind(root + "/", 0), 0u) << path;
         EXPECT_TRUE(path.ends_with("/vestra/vestra-postgres.so")) << path;
         EXPECT_EQ(path.find(".."), std::string::npos) << path;
-        std::string record = PrivateProgramPath(bin + "/vestra", "vestra-history-record");
+        std::string record = PrivateProgramPath(bin + "/vestra", "vestra-history-record").value();
         EXPECT_EQ(record.rfind(root + "/", 0), 0u) << record;
         EXPECT_NE(record, bin + "/vestra-history-record");
         EXPECT_EQ(ModulePath(record, "vestra-postgres.so"), path) << record;

@@ -11,8 +11,10 @@
 #include "window/frmMain.h"
 
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
@@ -123,13 +125,13 @@ private slots:
         frmMain window(data, TemperatureUnit::Celsius, settings, messages);
         data.currentData = testing::RoundDataSet(3);
         testing::WriteBytes(folder.file("not-a-db"), "text");
-        QtHistoryRecorder failing(window, {folder.file("not-a-db"), true});
+        QtHistoryRecorder failing(window, {folder.file("not-a-db"), true}, messages);
         messages.entries.clear();
         recordAndWait(failing, "/plant/apr.qmc");
         QVERIFY(!failing.note()->isHidden());
         QVERIFY(failing.note()->toolTip().contains("not-a-db"));
         QVERIFY(messages.entries.empty());
-        QtHistoryRecorder working(window, {folder.file("h.sqlite"), true});
+        QtHistoryRecorder working(window, {folder.file("h.sqlite"), true}, messages);
         recordAndWait(working, "/plant/apr.qmc");
         QVERIFY(working.note()->isHidden());
         std::vector<history::HistoryReading> found;
@@ -151,7 +153,7 @@ private slots:
             history::ConnectSqlite(folder.file("h.sqlite"), history::HistoryAccess::ReadWrite);
         raw->query("PRAGMA foreign_keys = OFF");
         raw->query("UPDATE reading SET number = 100000 WHERE group_number = 2 AND number = 1");
-        QtHistoryRecorder recorder(window, {folder.file("h.sqlite"), true});
+        QtHistoryRecorder recorder(window, {folder.file("h.sqlite"), true}, messages);
         messages.entries.clear();
         recordAndWait(recorder, "/plant/feb.qmc");
         QVERIFY(!recorder.note()->isHidden());
@@ -168,7 +170,7 @@ private slots:
         MainWindowSettings settings;
         frmMain window(data, TemperatureUnit::Celsius, settings, messages);
         auto recorder = std::make_unique<QtHistoryRecorder>(
-            window, history::HistorySettings{folder.file("h.sqlite"), true});
+            window, history::HistorySettings{folder.file("h.sqlite"), true}, messages);
         QSignalSpy answered(recorder.get(), &QtHistoryRecorder::recorded);
         auto holder =
             history::ConnectSqlite(folder.file("h.sqlite"), history::HistoryAccess::ReadWrite);
@@ -188,12 +190,44 @@ private slots:
         QCOMPARE(total, 4LL);
     }
 
+    // A recorder that never answers (a server's table locked by another session) and shrugs off
+    // SIGTERM: it is ended at its deadline, and at the window's close after a bounded wait, and
+    // the data sets it could not record are told, not dropped.
+    void aRecorderThatNeverAnswersIsEndedAndWhatItLostIsTold() {
+        QTest::failOnWarning(QRegularExpression("Destroyed while process"));
+        std::string stuck = folder.file("stuck-recorder");
+        testing::WriteBytes(stuck, "#!/bin/sh\ntrap '' TERM\nexec sleep 600\n");
+        std::filesystem::permissions(stuck, std::filesystem::perms::owner_all);
+        DataStore data;
+        MainWindowSettings settings;
+        frmMain window(data, TemperatureUnit::Celsius, settings, messages);
+        data.currentData = testing::RoundDataSet(3);
+        auto recorder = std::make_unique<QtHistoryRecorder>(
+            window, history::HistorySettings{folder.file("h.sqlite"), true}, messages,
+            RecorderRun{stuck, std::chrono::milliseconds(300), std::chrono::milliseconds(500)});
+        messages.entries.clear();
+        QSignalSpy answered(recorder.get(), &QtHistoryRecorder::recorded);
+        recorder->record("/plant/apr.qmc");
+        QVERIFY(answered.wait(10'000));
+        QCOMPARE(answered.at(0).at(0).toBool(), false);
+        QVERIFY(recorder->note()->toolTip().contains(QString::fromStdString(stuck)));
+        recorder->record("/plant/apr.qmc");
+        recorder->record("/plant/may.qmc");
+        QElapsedTimer closing;
+        closing.start();
+        recorder.reset();
+        QVERIFY2(closing.elapsed() < 5'000, std::to_string(closing.elapsed()).c_str());
+        QCOMPARE(messages.entries.size(), std::size_t(1));
+        QCOMPARE(messages.entries[0].text, std::string("履歴に記録できませんでした"));
+        QVERIFY(messages.entries[0].detail.starts_with("記録されていないデータ: 2 件 ("));
+    }
+
     void theSettingTurnsRecordingOff() {
         DataStore data;
         MainWindowSettings settings;
         frmMain window(data, TemperatureUnit::Celsius, settings, messages);
         data.currentData = testing::RoundDataSet(4);
-        QtHistoryRecorder off(window, {folder.file("h.sqlite"), false});
+        QtHistoryRecorder off(window, {folder.file("h.sqlite"), false}, messages);
         off.record("/plant/may.qmc");
         QVERIFY(off.idle());
         std::vector<history::TagSummary> tags;

@@ -8,6 +8,7 @@
 #include "files/TempFolder.h"
 
 #include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/resource.h>
@@ -51,6 +52,35 @@ TEST(LineTraceTest, APlaceThatIsNoRegularFileIsRefusedWithItsReason) {
         std::string reason;
         EXPECT_FALSE(trace.open(path, reason)) << path;
         EXPECT_EQ(reason, why) << path;
+    }
+}
+
+// Another user's file in a sticky folder writable by all (/tmp) is neither written nor emptied:
+// the kernel's protected_regular rule, which the data files' writing path keeps as well.
+TEST(LineTraceTest, AnotherUsersFileInASharedFolderIsLeftAlone) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "a file of another user needs root";
+    }
+    namespace fs = std::filesystem;
+    const fs::perms shared = fs::perms::all | fs::perms::sticky_bit;
+    const std::tuple<fs::perms, uid_t, uid_t, bool> cases[] = {
+        {shared, 0, 4242, false}, // folder mode, folder owner, file owner, opened
+        {shared, 0, 0, true},
+        {shared, 4242, 4242, true},
+        {fs::perms::owner_all, 0, 4242, true},
+    };
+    for (const auto& [mode, folderOwner, fileOwner, opened] : cases) {
+        TempFolder folder("vestra-trace");
+        fs::permissions(folder.path(), mode);
+        ASSERT_EQ(::chown(folder.path().c_str(), folderOwner, 0), 0);
+        std::string path = folder.file("line.trace");
+        testing::WriteBytes(path, "precious");
+        ASSERT_EQ(::chown(path.c_str(), fileOwner, fileOwner), 0);
+        LineTrace trace;
+        std::string reason;
+        EXPECT_EQ(trace.open(path, reason), opened) << fileOwner;
+        EXPECT_EQ(ReadBytes(path), opened ? "" : "precious");
+        EXPECT_EQ(reason, opened ? "" : "共有フォルダにある他のユーザーのファイルです");
     }
 }
 

@@ -51,7 +51,7 @@ private:
     std::unique_ptr<testing::TempFolder> config;
     testing::RecordingMessages messages;
 
-    std::string settingsFile() const { return SettingsFilePath(); }
+    std::string settingsFile() const { return SettingsFilePath().value(); }
     void writeSettings(const std::string& bytes) {
         std::filesystem::create_directories(std::filesystem::path(settingsFile()).parent_path());
         testing::WriteBytes(settingsFile(), bytes);

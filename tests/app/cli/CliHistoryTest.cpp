@@ -1,4 +1,5 @@
 #include "base/FileFault.h"
+#include "base/InstallLayout.h"
 #include "base/TemperatureUnit.h"
 #include "base/TextCodec.h"
 #include "chart/SvgWriter.h"
@@ -366,6 +367,28 @@ TEST_P(CliHistoryTest, AHistoryThatWouldNotBeKeptIsRefused) {
                               "' add '" + file("a.qmc") + "' 2>/dev/null";
         EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1) << name;
     }
+}
+
+// Without /proc (a chroot, a mount namespace) the tool cannot know where it lies: a module in
+// the folder the current one's "../lib/vestra" names is never loaded, the tool says what it
+// could not find.
+TEST_P(CliHistoryTest, WithoutItsOwnPlaceTheToolLoadsNoModuleFromTheCurrentFolder) {
+    std::string hideProc = "unshare --user --map-root-user --mount ";
+    if (GetParam() == Backend::Postgresql ||
+        std::system((hideProc + "true 2>/dev/null").c_str()) != 0) {
+        GTEST_SKIP() << "one back end is enough; unshare of a user and mount namespace needed";
+    }
+    save("a.qmc", testing::RoundDataSet(1));
+    ASSERT_EQ(run("add '" + file("a.qmc") + "'").status, 0);
+    std::filesystem::create_directories(file("work"));
+    std::filesystem::create_directories(file("lib/vestra"));
+    std::filesystem::copy_file(ModulePath(VESTRA_CLI_PATH, "vestra-sqlite.so").value(),
+                               file("lib/vestra/vestra-sqlite.so"));
+    Outcome tags = run("tags", hideProc + "sh -c 'mount -t tmpfs none /proc && cd \"$0\" && " +
+                                   "exec \"$@\"' '" + file("work") + "' env ");
+    EXPECT_EQ(tags.status, 1) << tags.output;
+    EXPECT_NE(tags.errors.find("vestra-sqlite.so が見つかりません"), std::string::npos)
+        << tags.errors;
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, CliHistoryTest,

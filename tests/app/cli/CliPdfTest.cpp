@@ -170,7 +170,7 @@ TEST_F(CliPdfTest, AReportProgramWithoutAWholeFileIsASaveErrorAndKeepsTheOldFile
         {"printf 'PNG'", true},
     };
     for (const auto& [script, chart] : cases) {
-        std::string helper = PrivateProgramPath(bin + "/vestra-cli", "vestra-report");
+        std::string helper = PrivateProgramPath(bin + "/vestra-cli", "vestra-report").value();
         fs::create_directories(fs::path(helper).parent_path());
         fs::remove(helper);
         if (script != nullptr) {

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -108,6 +109,41 @@ TEST(SimProgramTest, AMemoryFileThatIsNoRegularFileIsRefused) {
                         ": 通常のファイルではありません\n");
     std::remove(fifo.c_str());
     std::remove(errors.c_str());
+}
+
+// A log the simulator may not or cannot write ends it before it listens: another user's link in
+// a shared sticky folder (its target kept whole), a folder that is not there.
+TEST(SimProgramTest, ALogThatCannotBeOpenedEndsTheSimulatorBeforeItStarts) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "a link of another user needs root";
+    }
+    namespace fs = std::filesystem;
+    fs::path shared = TempPath("vestra-sim-shared");
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    std::string precious = TempPath("vestra-sim-precious");
+    std::ofstream(precious) << "precious";
+    fs::create_symlink(precious, shared / "sim.log");
+    ASSERT_EQ(::lchown((shared / "sim.log").c_str(), 4242, 4242), 0);
+    std::string errors = shared.string() + ".err";
+    const std::pair<std::string, std::string> cases[] = {
+        {(shared / "sim.log").string(), "共有フォルダにある他のユーザーのシンボリックリンクです"},
+        {(shared / "missing/sim.log").string(), "ファイルまたはフォルダがありません"},
+    };
+    for (const auto& [log, why] : cases) {
+        std::string command = "timeout -s KILL 5 '" VESTRA_SIM_PROGRAM "' --log '" + log +
+                              "' >/dev/null 2>'" + errors + "'";
+        int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << log << " " << status;
+        std::ifstream in(errors);
+        std::string text((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(text, "vestra-sim: ログファイルを開けません: " + log + ": " + why + "\n");
+    }
+    std::ifstream kept(precious);
+    EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), "precious");
+    fs::remove_all(shared);
+    fs::remove(precious);
+    fs::remove(errors);
 }
 
 TEST(SimProgramTest, PacedOutputTakesTheTimeOfTheWire) {
