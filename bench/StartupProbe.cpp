@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -37,8 +38,12 @@ int main(int argc, char* argv[]) {
     vestra::SetUpDesktopApplication(app);
     bool import = argc > 1 && std::strcmp(argv[1], "--import") == 0;
     ConsoleSink messages;
-    std::string file = vestra::SettingsFilePath();
-    vestra::SettingsDocument document = vestra::PrepareSettings(file);
+    std::optional<std::string> file = vestra::SettingsFilePath();
+    if (!file) {
+        std::fprintf(stderr, "no home folder for the settings file\n");
+        return 2;
+    }
+    vestra::SettingsDocument document = vestra::PrepareSettings(*file);
     vestra::Settings settings = vestra::ReadSettings(document.ini());
     vestra::QtAppSession session(std::move(document), settings, messages);
     vestra::ConnectAllCommands(session);

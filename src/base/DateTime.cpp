@@ -1,5 +1,7 @@
 #include "base/DateTime.h"
 
+#include "base/LocalTime.h"
+
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -100,9 +102,7 @@ bool parseTime(std::string_view text, DateTime& t) {
 } // namespace
 
 DateTime DateTime::Now() {
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    std::tm local = LocalTime(std::time(nullptr));
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
 }

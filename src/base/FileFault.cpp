@@ -13,7 +13,9 @@ std::string FileFaultText(int error) {
     case EPERM:
         return "アクセス権がありません";
     case ENOSPC:
+#ifdef EDQUOT // quotas are a POSIX file system's; Windows reports a full quota as ENOSPC
     case EDQUOT:
+#endif
         return "ディスクの空きがありません";
     case EROFS:
         return "読み取り専用の場所です";

@@ -1,57 +1,9 @@
 #include "base/TextCodec.h"
 
-#include <cerrno>
-#include <iconv.h>
-#include <stdexcept>
+#include "base/CodePage932.h"
 
 namespace vestra {
 namespace {
-
-// One conversion descriptor per direction and thread: opening one costs far more than a
-// conversion of the short texts this program handles.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) {
-            throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
-        }
-    }
-    ~Converter() { iconv_close(cd_); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts the whole input; returns false (and the output so far) at the first sequence
-    // that the target cannot hold or the source does not encode.
-    bool convert(std::string_view in, std::string& out) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char* src = const_cast<char*>(in.data());
-        std::size_t srcLeft = in.size();
-        char buffer[256];
-        while (srcLeft > 0) {
-            char* dst = buffer;
-            std::size_t dstLeft = sizeof buffer;
-            std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-            out.append(buffer, dst);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    iconv_t cd_;
-};
-
-Converter& toCp932() {
-    thread_local Converter c("CP932", "UTF-8");
-    return c;
-}
-
-Converter& fromCp932() {
-    thread_local Converter c("UTF-8", "CP932");
-    return c;
-}
 
 std::size_t sequenceLength(unsigned char lead) {
     if (lead < 0x80) {
@@ -73,13 +25,14 @@ bool isContinuation(unsigned char c) {
     return (c & 0xC0) == 0x80;
 }
 
+using Conversion = std::optional<std::string> (*)(std::string_view);
+
 // Converts character by character so that one bad character costs one substitute, not the
 // rest of the text.
-std::string convertEach(Converter& conv, const std::vector<std::string_view>& pieces) {
+std::string convertEach(Conversion convert, const std::vector<std::string_view>& pieces) {
     std::string out;
     for (std::string_view piece : pieces) {
-        std::string one;
-        out += conv.convert(piece, one) ? one : std::string("?");
+        out += convert(piece).value_or("?");
     }
     return out;
 }
@@ -119,24 +72,21 @@ std::size_t CharacterCount(std::string_view utf8) {
 }
 
 std::string ToCp932(std::string_view utf8) {
-    std::string out;
-    if (toCp932().convert(utf8, out)) {
-        return out;
+    if (std::optional<std::string> whole = Utf8ToCp932(utf8)) {
+        return *whole;
     }
-    return convertEach(toCp932(), SplitCharacters(utf8));
+    return convertEach(Utf8ToCp932, SplitCharacters(utf8));
 }
 
 std::string FromCp932(std::string_view cp932) {
-    std::string out;
-    if (fromCp932().convert(cp932, out)) {
-        return out;
+    if (std::optional<std::string> whole = Cp932ToUtf8(cp932)) {
+        return *whole;
     }
-    return convertEach(fromCp932(), splitCp932(cp932));
+    return convertEach(Cp932ToUtf8, splitCp932(cp932));
 }
 
 bool IsCp932Representable(std::string_view utf8) {
-    std::string out;
-    return toCp932().convert(utf8, out);
+    return Utf8ToCp932(utf8).has_value();
 }
 
 std::size_t Cp932Length(std::string_view utf8) {
@@ -160,8 +110,8 @@ int FindWideChar(std::string_view utf8) {
     int position = 0;
     for (std::string_view ch : SplitCharacters(utf8)) {
         ++position;
-        std::string out;
-        if (toCp932().convert(ch, out) && out.size() == 2) {
+        std::optional<std::string> out = Utf8ToCp932(ch);
+        if (out && out->size() == 2) {
             return position;
         }
     }

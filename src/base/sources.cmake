@@ -45,18 +45,19 @@ list(APPEND VESTRA_CORE_SOURCES
     base/TemperatureUnit.cpp
     base/TextCodec.h
     base/TextCodec.cpp
+    base/CodePage932.h
+    base/LocalTime.h
     base/WriteAll.h
     base/WriteAll.cpp
     base/VisibleText.h
     base/VisibleText.cpp
 )
-# SHA-256 from each platform's own library: nettle here (src/CMakeLists.txt links it), CNG's
-# BCryptHash on Windows.
-if(WIN32)
-    list(APPEND VESTRA_CORE_SOURCES base/WindowsSha256.cpp)
-else()
-    list(APPEND VESTRA_CORE_SOURCES base/PosixSha256.cpp)
-endif()
+# The platform services, each in the file named for the platform: SHA-256 from nettle
+# (src/CMakeLists.txt links it) or CNG's BCryptHash, code page 932 from iconv or the system's
+# tables, the local time from localtime_r or localtime_s.
+foreach(service Sha256 CodePage932 LocalTime)
+    list(APPEND VESTRA_CORE_SOURCES base/${VESTRA_PLATFORM}${service}.cpp)
+endforeach()
 list(APPEND VESTRA_UI_SOURCES
     base/QtMessageSink.h
     base/QtMessageSink.cpp

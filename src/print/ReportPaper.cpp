@@ -2,9 +2,6 @@
 
 #include "base/FileFunc.h"
 
-#include <cstdint>
-#include <langinfo.h>
-#include <locale.h>
 #include <string>
 
 namespace vestra {
@@ -13,11 +10,6 @@ namespace {
 // Letter is 8.5 x 11 inches, which the locales give rounded to whole millimetres.
 constexpr int kLetterWidthMm = 216;
 constexpr int kLetterHeightMm = 279;
-
-// The paper items of a locale are numbers handed back in the place of the text pointer.
-int paperItem(nl_item item, locale_t locale) {
-    return static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo_l(item, locale)));
-}
 
 } // namespace
 
@@ -35,18 +27,6 @@ std::optional<ReportPaper> ParseReportPaper(std::string_view name) {
 ReportPaper PaperForSheet(int widthMm, int heightMm) {
     return widthMm == kLetterWidthMm && heightMm == kLetterHeightMm ? ReportPaper::Letter
                                                                     : ReportPaper::A4;
-}
-
-ReportPaper EnvironmentPaper() {
-    // A locale of its own, so that the answer does not hang on what the program set before.
-    locale_t locale = newlocale(LC_PAPER_MASK, "", static_cast<locale_t>(nullptr));
-    if (locale == static_cast<locale_t>(nullptr)) {
-        return ReportPaper::A4;
-    }
-    ReportPaper paper =
-        PaperForSheet(paperItem(_NL_PAPER_WIDTH, locale), paperItem(_NL_PAPER_HEIGHT, locale));
-    freelocale(locale);
-    return paper;
 }
 
 } // namespace vestra

@@ -11,6 +11,7 @@ list(APPEND VESTRA_CORE_SOURCES
     print/PrintSetRules.cpp
     print/ReportPaper.h
     print/ReportPaper.cpp
+    print/${VESTRA_PLATFORM}EnvironmentPaper.cpp
     print/PdfFileChoice.h
     print/PdfFileChoice.cpp
     print/PdfStamps.h

@@ -33,7 +33,9 @@ function(vestra_add_files_asan_tests)
                                                           $<TARGET_NAME_IF_EXISTS:PkgConfig::NETTLE>)
     gtest_discover_tests(vestra_files_asan_tests TEST_PREFIX "asan." DISCOVERY_TIMEOUT 60)
 endfunction()
-vestra_add_files_asan_tests()
+if(NOT WIN32) # MinGW has no sanitizers
+    vestra_add_files_asan_tests()
+endif()
 
 list(APPEND VESTRA_CORE_TESTS files/FileChoiceTest.cpp)
 
