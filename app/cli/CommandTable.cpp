@@ -101,7 +101,10 @@ std::span<const CliCommand> Commands() {
                    "time. export writes the readings of --tag TAG in the unit --unit names as CSV\n"
                    "(code page 932 unless --encoding utf-8; --format json: as JSON; - writes\n"
                    "standard output), chart their trend as SVG (800 x 400). tags takes --json\n"
-                   "and --header.\n",
+                   "and --header.\n"
+                   "--db names another database: a file, or a server as postgresql://... or\n"
+                   "host=...; a password here is visible to other users; use ~/.pgpass or "
+                   "PGPASSWORD.\n",
                    RunHistory},
     };
     return commands;
