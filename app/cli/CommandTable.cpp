@@ -39,7 +39,9 @@ std::span<const CliCommand> Commands() {
             "on the paper --paper names (default: the locale's paper: Letter where LC_PAPER\n"
             "says 216 x 279 mm, else A4).\n"
             "INPUT - reads standard input; OUTPUT - writes standard output in the\n"
-            "format --format names.\n",
+            "format --format names.\n"
+            "The data keeps the unit INPUT's first record names (.qmc C, .qmf F); --unit,\n"
+            "when given, must name the same.\n",
             RunConvert},
         CliCommand{"import",
                    {kPort, kFormat, kPaper, kEncoding, kJson},

@@ -85,9 +85,16 @@ OutputTarget OutputTargetOf(const std::string& operand, const std::string* forma
     return {operand, format != nullptr ? std::string("-.") + *format : std::string()};
 }
 
-int CheckOutputName(const CliContext& context, const OutputTarget& target) {
+int CheckOutputFormatNamed(const OutputTarget& target) {
     if (target.path == kStandardStream && target.formatName.empty()) {
         return RefuseUsage("standard output has no extension: name --format");
+    }
+    return kExitOk;
+}
+
+int CheckOutputName(const CliContext& context, const OutputTarget& target) {
+    if (int status = CheckOutputFormatNamed(target); status != kExitOk) {
+        return status;
     }
     bool unsupported = SaveFormatOf(target.formatName, context.unit) == SaveFormat::Unsupported;
     if (!isPdf(target) && !isJson(target) && unsupported) {

@@ -40,8 +40,8 @@ int runCommand(const CommandLine& line) {
     const std::string& trace = line.tracePath;
     ConsoleMessages messages(STDOUT_FILENO, line.quiet);
     LineTrace lineTrace;
-    CliContext context{line.unit ? *line.unit : storedUnit(), messages, line.quiet, trace,
-                       lineTrace};
+    CliContext context{
+        line.unit ? *line.unit : storedUnit(), messages, line.quiet, trace, lineTrace, line.unit};
     int status = command.run(context, line.args);
     if (status == kBadArguments) {
         return RefuseUsage("wrong operands for " + std::string(command.name) + "; see vestra-cli " +

@@ -68,8 +68,6 @@ TEST_F(CliConvertTest, BadInputIsAFileErrorAndWritesNothing) {
                                               ": データファイルではありません\n"));
     EXPECT_FALSE(testing::ReadBytes(folder_.file("out.csv")).size() > 0);
     EXPECT_EQ(run("convert " + quoted("missing.qmc") + " " + quoted("out.csv")).status, 1);
-    // A Celsius file read as Fahrenheit is refused too.
-    EXPECT_EQ(run("--unit F convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 1);
     EXPECT_EQ(folder_.entryCount(), 3); // in.qmc, bad.qmc, stderr
 }
 
@@ -258,14 +256,46 @@ TEST_F(CliConvertTest, AnotherUsersLinkInASharedFolderIsRefusedToAPlainUser) {
     }
 }
 
-TEST_F(CliConvertTest, DefaultUnitComesFromTheSettingsFile) {
+// A data file says its unit in its first record: without --unit it is read in that unit,
+// whatever the settings file's unit; a --unit that names the other is refused with the file's.
+TEST_F(CliConvertTest, TheFilesOwnUnitDecidesAndAGivenUnitMustMatchIt) {
+    DataStore store;
+    store.currentData = testing::SmallDataSet();
+    testing::RecordingMessages messages;
+    ASSERT_TRUE(SaveDataFile(folder_.file("in.qmf"), store, TemperatureUnit::Fahrenheit, messages));
     std::string settingsFolder = folder_.file("config/MORVA/VESTRA2/Config");
     std::filesystem::create_directories(settingsFolder);
-    Settings settings;
-    settings.CurrentUnit = TemperatureUnit::Fahrenheit;
-    ASSERT_TRUE(SaveSettings(settingsFolder + "/VESTRA.INI", settings));
-    EXPECT_EQ(run("convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 1);
-    EXPECT_EQ(run("--unit C convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 0);
+    struct Case {
+        const char* input;
+        const char* unit;
+        TemperatureUnit stored;
+        const char* output;
+        int status;
+        std::string errors;
+    };
+    const Case cases[] = {
+        {"in.qmc", "", TemperatureUnit::Celsius, "c.qmc", 0, ""},
+        {"in.qmc", "", TemperatureUnit::Fahrenheit, "cf.qmc", 0, ""},
+        {"in.qmf", "", TemperatureUnit::Celsius, "f.qmf", 0, ""},
+        {"in.qmf", "--unit C ", TemperatureUnit::Celsius, "x.csv", 2,
+         folder_.file("in.qmf") +
+             " はﾟF のデータファイルです。--unit は F にするか、省略してください"},
+        {"in.qmc", "--unit F ", TemperatureUnit::Fahrenheit, "y.csv", 2,
+         folder_.file("in.qmc") +
+             " はﾟC のデータファイルです。--unit は C にするか、省略してください"},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        settings.CurrentUnit = c.stored;
+        ASSERT_TRUE(SaveSettings(settingsFolder + "/VESTRA.INI", settings));
+        Outcome outcome =
+            run(std::string(c.unit) + "convert " + quoted(c.input) + " " + quoted(c.output));
+        EXPECT_EQ(outcome.status, c.status) << c.input << c.unit;
+        EXPECT_EQ(outcome.errors, c.errors.empty() ? "" : testing::ErrorLines(c.errors + "\n"));
+        EXPECT_TRUE(testing::ReadBytes(folder_.file(c.output)) ==
+                    (c.status == 0 ? testing::ReadBytes(folder_.file(c.input)) : ""))
+            << c.input << c.unit;
+    }
 }
 
 } // namespace
