@@ -4,10 +4,12 @@
 #include "OutputFile.h"
 #include "OutputOptions.h"
 #include "StandardOutput.h"
+#include "base/OutputPath.h"
 #include "base/TextCodec.h"
 #include "device/DeviceOperationTexts.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
+#include "files/FileErrors.h"
 #include "files/JsonExport.h"
 
 #include <optional>
@@ -59,6 +61,11 @@ int RunImport(const CliContext& context, const CommandArgs& args) {
         output->encoding = encoding;
         if (int status = CheckOutputName(context, *output); status != kExitOk) {
             return status;
+        }
+        std::string reason;
+        if (output->path != "-" && !CheckOutputPlace(output->path, reason)) {
+            ShowSaveError(context.messages, output->path, reason);
+            return kExitFileError;
         }
     }
     std::optional<ReportPaper> paper = OutputPaper(args, output ? &*output : nullptr);

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -76,6 +77,19 @@ bool ResolveOutputPath(const std::string& path, std::string& target, std::string
     }
     reason = S_ISDIR(st.st_mode) ? FileFaultText(EISDIR) : kNotRegularFile;
     return false;
+}
+
+bool CheckOutputPlace(const std::string& path, std::string& reason) {
+    std::string target;
+    if (!ResolveOutputPath(path, target, reason)) {
+        return false;
+    }
+    // By the effective user, as the writer's own open will be judged.
+    if (::faccessat(AT_FDCWD, ContainingFolder(target).c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        reason = FileFaultText(errno);
+        return false;
+    }
+    return true;
 }
 
 } // namespace vestra
