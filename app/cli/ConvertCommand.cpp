@@ -23,6 +23,9 @@ int RunConvert(const CliContext& context, const CommandArgs& args) {
     if (int status = CheckOutputFormatNamed(output); status != kExitOk) {
         return status;
     }
+    if (int status = CheckOutputEncoding(context, args, output); status != kExitOk) {
+        return status;
+    }
     DataInput input;
     if (!ReadDataInput(context, args.operands[0], input)) {
         return kExitFileError;

@@ -68,6 +68,13 @@ int RunImport(const CliContext& context, const CommandArgs& args) {
             return kExitFileError;
         }
     }
+    // Without OUTPUT, standard output shows the text report, or with --json the JSON document.
+    const std::string shown = flags.json ? "json" : "txt";
+    if (int status =
+            CheckOutputEncoding(context, args, output ? *output : OutputTargetOf("-", &shown));
+        status != kExitOk) {
+        return status;
+    }
     std::optional<ReportPaper> paper = OutputPaper(args, output ? &*output : nullptr);
     if (!paper) {
         return kExitUsage;

@@ -104,6 +104,16 @@ int CheckOutputName(const CliContext& context, const OutputTarget& target) {
     return kExitOk;
 }
 
+int CheckOutputEncoding(const CliContext& context, const CommandArgs& args,
+                        const OutputTarget& target) {
+    SaveFormat format = SaveFormatOf(target.formatName, context.unit);
+    bool encoded = !isJson(target) && (format == SaveFormat::Csv || format == SaveFormat::Text);
+    if (args.option("--encoding") != nullptr && !encoded) {
+        return RefuseUsage("--encoding applies to CSV and text outputs only");
+    }
+    return kExitOk;
+}
+
 std::optional<ReportPaper> OutputPaper(const CommandArgs& args, const OutputTarget* output) {
     const std::string* paper = args.option("--paper");
     if (paper == nullptr) {

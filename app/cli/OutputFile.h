@@ -31,6 +31,12 @@ int CheckOutputFormatNamed(const OutputTarget& target);
 // nothing is read or asked of the thermometer in vain.
 int CheckOutputName(const CliContext& context, const OutputTarget& target);
 
+// --encoding names the encoding of CSV and the text report; for any other output (a data file,
+// PDF, JSON) it would be silently dropped, so it is refused: kExitUsage after telling why, else
+// kExitOk.
+int CheckOutputEncoding(const CliContext& context, const CommandArgs& args,
+                        const OutputTarget& target);
+
 // The sheet of a PDF output: --paper ("a4" or "letter"), else the paper of the environment.
 // Empty, after telling why, for --paper without a PDF output (output null: no file); the
 // value itself the command line has checked.

@@ -207,6 +207,12 @@ TEST_F(CliConvertTest, BadUsageIsOneLineNamingTheMistake) {
              Case{"convert --encoding latin1 a.qmc b.csv",
                   "bad value for --encoding: 'latin1' (cp932|utf-8)"},
              Case{"convert a.qmc -", "standard output has no extension: name --format"},
+             Case{"convert --encoding utf-8 a.qmc b.qmc",
+                  "--encoding applies to CSV and text outputs only"},
+             Case{"convert --encoding=utf-8 a.qmc b.PDF",
+                  "--encoding applies to CSV and text outputs only"},
+             Case{"convert --encoding cp932 a.qmc - --format json",
+                  "--encoding applies to CSV and text outputs only"},
          }) {
         Outcome usage = run(c.args);
         EXPECT_EQ(usage.status, 2) << c.args;
