@@ -1,3 +1,4 @@
+#include "base/FileFault.h"
 #include "base/Settings.h"
 #include "base/TemperatureUnit.h"
 #include "base/TextCodec.h"
@@ -7,6 +8,7 @@
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -144,6 +146,14 @@ TEST_F(CliConvertTest, AClosedPipeEndsQuietly) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(testing::ReadBytes(status), "141\n");
     EXPECT_EQ(testing::ReadBytes(errors), "");
+}
+
+// A standard output the caller closed is a save error with the table's words for it.
+TEST_F(CliConvertTest, AClosedStandardOutputIsASaveErrorWithItsReason) {
+    Outcome closed = run("--unit C convert " + quoted("in.qmc") + " - --format csv >&-");
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.errors,
+              testing::ErrorLines("File Save Error !\n標準出力: " + FileFaultText(EBADF) + "\n"));
 }
 
 // JSON, and CSV or text in UTF-8, by the output's name or for standard output by --format.
