@@ -5,6 +5,7 @@
 #include "base/TemperatureUnit.h"
 #include "serial/LineTrace.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,7 @@ struct CliContext {
     bool quiet;
     std::string tracePath; // --trace: where the device commands record the line; empty: nowhere
     LineTrace& trace; // opened by the first connection; written and checked when the command ends
+    std::optional<TemperatureUnit> givenUnit = std::nullopt; // --unit; unit is else the stored one
 };
 
 // Returned by a command whose operands do not fit its usage: the tool then names the command

@@ -39,7 +39,9 @@ std::span<const CliCommand> Commands() {
             "on the paper --paper names (default: the locale's paper: Letter where LC_PAPER\n"
             "says 216 x 279 mm, else A4).\n"
             "INPUT - reads standard input; OUTPUT - writes standard output in the\n"
-            "format --format names.\n",
+            "format --format names.\n"
+            "The data keeps the unit INPUT's first record names (.qmc C, .qmf F); --unit,\n"
+            "when given, must name the same.\n",
             RunConvert},
         CliCommand{"import",
                    {kPort, kFormat, kPaper, kEncoding, kJson},
@@ -101,7 +103,10 @@ std::span<const CliCommand> Commands() {
                    "time. export writes the readings of --tag TAG in the unit --unit names as CSV\n"
                    "(code page 932 unless --encoding utf-8; --format json: as JSON; - writes\n"
                    "standard output), chart their trend as SVG (800 x 400). tags takes --json\n"
-                   "and --header.\n",
+                   "and --header.\n"
+                   "--db names another database: a file, or a server as postgresql://... or\n"
+                   "host=...; a password here is visible to other users; use ~/.pgpass or "
+                   "PGPASSWORD.\n",
                    RunHistory},
     };
     return commands;

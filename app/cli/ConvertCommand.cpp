@@ -1,37 +1,15 @@
 #include "CliCommand.h"
+#include "DataInput.h"
 #include "OutputFile.h"
 #include "OutputOptions.h"
-#include "base/FileRead.h"
-#include "files/DataFile.h"
 #include "files/FileCommands.h"
-#include "files/FileErrors.h"
-
-#include <unistd.h>
 
 namespace vestra::cli {
-namespace {
-
-constexpr const char* kStandardInputName = "標準入力";
-
-// A data file on standard input is read as the Open command reads a file.
-bool openInput(const CliContext& context, const std::string& input, DataStore& store) {
-    if (input != "-") {
-        return OpenDataFile(input, store, context.unit, context.messages);
-    }
-    FileContents contents;
-    std::string reason;
-    if (!ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes, contents, reason)) {
-        ShowLoadError(context.messages, kStandardInputName, reason);
-        return false;
-    }
-    return OpenDataBytes(contents.bytes, kStandardInputName, store, context.unit, context.messages);
-}
-
-} // namespace
 
 // Reads a native data file as the Open command does and writes it again as the Save command
 // would for the output's format (CSV and text in --encoding), as the printed report for ".pdf"
-// (on --paper), or as JSON for ".json". "-" stands for standard input or output.
+// (on --paper), or as JSON for ".json". "-" stands for standard input or output. The data keeps
+// the unit of its file, which decides the native extension the output may have.
 int RunConvert(const CliContext& context, const CommandArgs& args) {
     if (args.operands.size() != 2) {
         return kBadArguments;
@@ -42,14 +20,30 @@ int RunConvert(const CliContext& context, const CommandArgs& args) {
     if (!paper) {
         return kExitUsage;
     }
-    if (int status = CheckOutputName(context, output); status != kExitOk) {
+    if (int status = CheckOutputFormatNamed(output); status != kExitOk) {
+        return status;
+    }
+    if (int status = CheckOutputEncoding(context, args, output); status != kExitOk) {
+        return status;
+    }
+    DataInput input;
+    if (!ReadDataInput(context, args.operands[0], input)) {
+        return kExitFileError;
+    }
+    std::optional<TemperatureUnit> unit = DataInputUnit(context, input);
+    if (!unit) {
+        return kExitUsage;
+    }
+    CliContext data = context;
+    data.unit = *unit;
+    if (int status = CheckOutputName(data, output); status != kExitOk) {
         return status;
     }
     DataStore store;
-    if (!openInput(context, args.operands[0], store)) {
+    if (!OpenDataBytes(input.bytes, input.name, store, data.unit, data.messages)) {
         return kExitFileError;
     }
-    return WriteOutput(context, store, output, *paper);
+    return WriteOutput(data, store, output, *paper);
 }
 
 } // namespace vestra::cli

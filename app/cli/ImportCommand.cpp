@@ -4,10 +4,12 @@
 #include "OutputFile.h"
 #include "OutputOptions.h"
 #include "StandardOutput.h"
+#include "base/OutputPath.h"
 #include "base/TextCodec.h"
 #include "device/DeviceOperationTexts.h"
 #include "files/Export.h"
 #include "files/FileCommands.h"
+#include "files/FileErrors.h"
 #include "files/JsonExport.h"
 
 #include <optional>
@@ -60,6 +62,18 @@ int RunImport(const CliContext& context, const CommandArgs& args) {
         if (int status = CheckOutputName(context, *output); status != kExitOk) {
             return status;
         }
+        std::string reason;
+        if (output->path != "-" && !CheckOutputPlace(output->path, reason)) {
+            ShowSaveError(context.messages, output->path, reason);
+            return kExitFileError;
+        }
+    }
+    // Without OUTPUT, standard output shows the text report, or with --json the JSON document.
+    const std::string shown = flags.json ? "json" : "txt";
+    if (int status =
+            CheckOutputEncoding(context, args, output ? *output : OutputTargetOf("-", &shown));
+        status != kExitOk) {
+        return status;
     }
     std::optional<ReportPaper> paper = OutputPaper(args, output ? &*output : nullptr);
     if (!paper) {

@@ -85,14 +85,31 @@ OutputTarget OutputTargetOf(const std::string& operand, const std::string* forma
     return {operand, format != nullptr ? std::string("-.") + *format : std::string()};
 }
 
-int CheckOutputName(const CliContext& context, const OutputTarget& target) {
+int CheckOutputFormatNamed(const OutputTarget& target) {
     if (target.path == kStandardStream && target.formatName.empty()) {
         return RefuseUsage("standard output has no extension: name --format");
+    }
+    return kExitOk;
+}
+
+int CheckOutputName(const CliContext& context, const OutputTarget& target) {
+    if (int status = CheckOutputFormatNamed(target); status != kExitOk) {
+        return status;
     }
     bool unsupported = SaveFormatOf(target.formatName, context.unit) == SaveFormat::Unsupported;
     if (!isPdf(target) && !isJson(target) && unsupported) {
         ShowUnsupportedFileName(context.messages);
         return kExitUsage;
+    }
+    return kExitOk;
+}
+
+int CheckOutputEncoding(const CliContext& context, const CommandArgs& args,
+                        const OutputTarget& target) {
+    SaveFormat format = SaveFormatOf(target.formatName, context.unit);
+    bool encoded = !isJson(target) && (format == SaveFormat::Csv || format == SaveFormat::Text);
+    if (args.option("--encoding") != nullptr && !encoded) {
+        return RefuseUsage("--encoding applies to CSV and text outputs only");
     }
     return kExitOk;
 }

@@ -22,9 +22,20 @@ struct OutputTarget {
 // The target for an output operand and the command's --format value (null when not given).
 OutputTarget OutputTargetOf(const std::string& operand, const std::string* format);
 
-// Whether the tool can write such a target: kExitOk, or kExitUsage after telling why.
-// Checked before any work, so that nothing is read or asked of the thermometer in vain.
+// Whether the target's format is named (standard output has it from --format): kExitOk, or
+// kExitUsage after telling why. Needs no unit, so it comes before anything is read.
+int CheckOutputFormatNamed(const OutputTarget& target);
+
+// Whether the tool can write such a target for data in context.unit (the native extension is
+// the unit's): kExitOk, or kExitUsage after telling why. Checked before any work, so that
+// nothing is read or asked of the thermometer in vain.
 int CheckOutputName(const CliContext& context, const OutputTarget& target);
+
+// --encoding names the encoding of CSV and the text report; for any other output (a data file,
+// PDF, JSON) it would be silently dropped, so it is refused: kExitUsage after telling why, else
+// kExitOk.
+int CheckOutputEncoding(const CliContext& context, const CommandArgs& args,
+                        const OutputTarget& target);
 
 // The sheet of a PDF output: --paper ("a4" or "letter"), else the paper of the environment.
 // Empty, after telling why, for --paper without a PDF output (output null: no file); the

@@ -7,6 +7,7 @@
 #include "base/FileFunc.h"
 #include "base/ProgramVersion.h"
 #include "base/Settings.h"
+#include "base/SettingsDocument.h"
 #include "files/FileErrors.h"
 
 #include <vector>
@@ -25,14 +26,15 @@ int print(const std::string& text) {
     return kExitOk;
 }
 
-// The unit stored by the application, Celsius when it has never run.
-TemperatureUnit storedUnit() {
-    Settings settings;
+// The unit stored by the application, Celsius when it has never run or its file is not read.
+TemperatureUnit storedUnit(MessageSink& messages) {
     std::optional<std::string> path = SettingsFilePath();
-    if (path && FileExists(*path)) {
-        LoadSettings(*path, settings);
+    if (!path || !FileExists(*path)) {
+        return Settings().CurrentUnit;
     }
-    return settings.CurrentUnit;
+    SettingsDocument document = SettingsDocument::Load(*path);
+    ShowSettingsNotRead(messages, document);
+    return ReadSettings(document.ini()).CurrentUnit;
 }
 
 int runCommand(const CommandLine& line) {
@@ -40,8 +42,12 @@ int runCommand(const CommandLine& line) {
     const std::string& trace = line.tracePath;
     ConsoleMessages messages(STDOUT_FILENO, line.quiet);
     LineTrace lineTrace;
-    CliContext context{line.unit ? *line.unit : storedUnit(), messages, line.quiet, trace,
-                       lineTrace};
+    CliContext context{line.unit ? *line.unit : storedUnit(messages),
+                       messages,
+                       line.quiet,
+                       trace,
+                       lineTrace,
+                       line.unit};
     int status = command.run(context, line.args);
     if (status == kBadArguments) {
         return RefuseUsage("wrong operands for " + std::string(command.name) + "; see vestra-cli " +

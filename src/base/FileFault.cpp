@@ -31,7 +31,44 @@ std::string FileFaultText(int error) {
         return kFileTooLarge;
     case EIO:
         return "入出力エラーです";
+    case EBADF:
+        return "ファイル記述子が閉じられているか無効です";
+    case EPIPE:
+        return "読み手のいないパイプです";
+    case EINTR:
+        return "シグナルで中断されました";
+    case EAGAIN:
+        return "一時的に使用できません";
+    case EMFILE:
+        return "このプログラムが開いているファイルが多すぎます";
+    case ENFILE:
+        return "システム全体で開いているファイルが多すぎます";
+    case ETXTBSY:
+        return "実行中のプログラムのファイルです";
+    case EEXIST:
+        return "同じ名前のファイルまたはフォルダがあります";
+    case EXDEV:
+        return "別のファイルシステムをまたいでいます";
+    case ENODEV:
+        return "デバイスがありません";
+    case ENXIO:
+        return "デバイスまたはアドレスがありません";
+    case EOVERFLOW:
+        return "値が大きすぎて扱えません";
+    case ENOTEMPTY:
+        return "フォルダが空ではありません";
+    case EBUSY:
+        return "使用中です";
+    case ECONNREFUSED:
+        return "接続が拒否されました";
+    case ETIMEDOUT:
+        return "時間内に応答がありません";
+    case EINVAL:
+        return "引数が無効です";
+    case ENOMEM:
+        return "メモリが足りません";
     default:
+        // Numbers no file operation of the program meets: the C library's words.
         return std::strerror(error);
     }
 }

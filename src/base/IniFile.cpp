@@ -1,6 +1,7 @@
 #include "base/IniFile.h"
 
 #include "base/AtomicFile.h"
+#include "base/FileFault.h"
 #include "base/FileRead.h"
 #include "base/TextCodec.h"
 
@@ -85,15 +86,20 @@ IniFile IniFile::Parse(std::string_view cp932) {
 }
 
 IniFile IniFile::Load(const std::string& path) {
-    return LoadForRewrite(path).value_or(IniFile());
+    std::string ignored;
+    return LoadForRewrite(path, ignored).value_or(IniFile());
 }
 
-std::optional<IniFile> IniFile::LoadForRewrite(const std::string& path) {
-    // Read whole whatever its size: every line is written back at exit.
+std::optional<IniFile> IniFile::LoadForRewrite(const std::string& path, std::string& reason) {
+    // Read whole, since every line is written back at exit; a file too large to be read whole
+    // is never written back.
     FileContents contents;
-    std::string reason;
-    if (ReadRegularFile(path, kWholeFile, contents, reason)) {
-        return Parse(contents.bytes);
+    if (ReadRegularFile(path, kMaxIniFileBytes, contents, reason)) {
+        if (contents.whole) {
+            return Parse(contents.bytes);
+        }
+        reason = kFileTooLarge;
+        return std::nullopt;
     }
     // A missing file, or a link to one, is a new document.
     struct stat st {};

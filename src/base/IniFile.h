@@ -8,6 +8,11 @@
 
 namespace vestra {
 
+// A settings file holds a few hundred bytes; one beyond this is no settings file (a log written
+// over it, a wrong link), and reading it whole to find one key would cost every start its time
+// and memory.
+inline constexpr std::size_t kMaxIniFileBytes = 1024 * 1024;
+
 // An initialisation file: "[Section]" lines and "key=value" lines, in code page 932. Section
 // and key names match without regard to letter case. Changing a value rewrites only that line
 // (or adds it), so comments, unknown keys and foreign sections survive a save unchanged.
@@ -18,8 +23,9 @@ public:
     // An empty document when the file is missing or unreadable.
     static IniFile Load(const std::string& path);
     // For a file that will be written back: an empty document when the file does not exist,
-    // nothing when it exists but cannot be read (writing it back would lose its lines).
-    static std::optional<IniFile> LoadForRewrite(const std::string& path);
+    // nothing, with the reason, when it exists but cannot be read (writing it back would lose
+    // its lines) or is larger than kMaxIniFileBytes.
+    static std::optional<IniFile> LoadForRewrite(const std::string& path, std::string& reason);
 
     // The value in UTF-8 with blanks around it removed; nothing when the key is missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;

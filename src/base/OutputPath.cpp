@@ -106,4 +106,17 @@ int OpenOutputFile(const std::string& path, std::string& reason) {
     return -1;
 }
 
+bool CheckOutputPlace(const std::string& path, std::string& reason) {
+    std::string target;
+    if (!ResolveOutputPath(path, target, reason)) {
+        return false;
+    }
+    // By the effective user, as the writer's own open will be judged.
+    if (::faccessat(AT_FDCWD, ContainingFolder(target).c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        reason = FileFaultText(errno);
+        return false;
+    }
+    return true;
+}
+
 } // namespace vestra

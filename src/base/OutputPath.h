@@ -24,6 +24,12 @@ bool ResolveOutputPath(const std::string& path, std::string& target, std::string
 // file in /tmp is refused and kept. The descriptor (close-on-exec), or -1 with the reason.
 int OpenOutputFile(const std::string& path, std::string& reason);
 
+// Whether a write to path can succeed as far as can be told before it: what ResolveOutputPath
+// checks, then a folder that exists and in which this process may make the temporary. For a
+// result that takes long to come by (a 12-second import), so that it is not lost to a place
+// that could never hold it. False with the reason in words.
+bool CheckOutputPlace(const std::string& path, std::string& reason);
+
 // The folder a path names its file in ("." for a bare name).
 std::string ContainingFolder(const std::string& path);
 

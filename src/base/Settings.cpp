@@ -186,7 +186,8 @@ void WriteSettings(IniFile& ini, const Settings& settings) {
 }
 
 bool SaveSettings(const std::string& file, const Settings& settings) {
-    std::optional<IniFile> read = IniFile::LoadForRewrite(file);
+    std::string reason;
+    std::optional<IniFile> read = IniFile::LoadForRewrite(file, reason);
     if (!read) {
         return false;
     }

@@ -1,11 +1,19 @@
 #include "base/SettingsDocument.h"
 
+#include "base/FileFault.h"
+#include "base/VisibleText.h"
+
 namespace vestra {
 
 SettingsDocument SettingsDocument::Load(std::string path) {
-    std::optional<IniFile> read = IniFile::LoadForRewrite(path);
+    std::string reason;
+    std::optional<IniFile> read = IniFile::LoadForRewrite(path, reason);
     bool writable = read.has_value();
-    return SettingsDocument(std::move(path), std::move(read).value_or(IniFile{}), writable);
+    SettingsDocument document(path, std::move(read).value_or(IniFile{}), writable);
+    if (!writable) {
+        document.fault_ = FileFaultLine(VisibleText(path), reason);
+    }
+    return document;
 }
 
 SettingsDocument SettingsDocument::Written(std::string path, std::string_view cp932) {
@@ -14,6 +22,14 @@ SettingsDocument SettingsDocument::Written(std::string path, std::string_view cp
 
 bool SettingsDocument::save() const {
     return writable_ && ini_.save(path_);
+}
+
+void ShowSettingsNotRead(MessageSink& messages, const SettingsDocument& document) {
+    if (!document.fault().empty()) {
+        messages.showDetailedMessage(
+            "設定ﾌｧｲﾙを読み込めません。\r\n既定の設定で続け、このﾌｧｲﾙは変更しません。",
+            MessageIcon::Exclamation, document.fault());
+    }
 }
 
 } // namespace vestra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/IniFile.h"
+#include "base/MessageSink.h"
 
 #include <string>
 
@@ -12,12 +13,15 @@ namespace vestra {
 class SettingsDocument {
 public:
     // The file as it is now. A missing file is an empty document; a file that exists but cannot
-    // be read is an empty document that is never written (writing would lose its lines).
+    // be read, or is too large to be a settings file, is an empty document that is never
+    // written (writing would lose its lines): the run goes on with the defaults.
     static SettingsDocument Load(std::string path);
     // The document of a file just written with these contents (code page 932).
     static SettingsDocument Written(std::string path, std::string_view cp932);
 
     const std::string& path() const { return path_; }
+    // Why the file was not read, for the line under the message; empty when it was or was none.
+    const std::string& fault() const { return fault_; }
     const IniFile& ini() const { return ini_; }
     IniFile& ini() { return ini_; }
 
@@ -31,6 +35,11 @@ private:
     std::string path_;
     IniFile ini_;
     bool writable_;
+    std::string fault_;
 };
+
+// Says that the run goes on with the default settings and leaves the file alone, with the path
+// and the reason; nothing when the document was read.
+void ShowSettingsNotRead(MessageSink& messages, const SettingsDocument& document);
 
 } // namespace vestra

@@ -32,6 +32,9 @@ bool LoadDataFile(const std::string& path, DataStore& store, TemperatureUnit uni
 // a data file of that unit; nothing for a file that cannot be read or is none.
 std::optional<TemperatureUnit> DataFileUnitOf(const std::string& path);
 
+// The same for the bytes of a data file.
+std::optional<TemperatureUnit> DataBytesUnitOf(std::string_view bytes);
+
 // The same for a data file that arrives as bytes (standard input); name stands for it in the
 // message.
 bool LoadDataBytes(std::string_view bytes, const std::string& name, DataStore& store,

@@ -152,8 +152,12 @@ std::optional<TemperatureUnit> DataFileUnitOf(const std::string& path) {
     if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
         return std::nullopt;
     }
+    return DataBytesUnitOf(contents.bytes);
+}
+
+std::optional<TemperatureUnit> DataBytesUnitOf(std::string_view bytes) {
     for (TemperatureUnit unit : kTemperatureUnits) {
-        if (DecodeDataFile(contents.bytes, unit)) {
+        if (DecodeDataFile(bytes, unit)) {
             return unit;
         }
     }

@@ -98,30 +98,75 @@ bool startsWithKeyword(std::string_view text) {
            std::find(kKeywords.begin(), kKeywords.end(), text.substr(0, end)) != kKeywords.end();
 }
 
-// Where a password stands in a name: its first character and its length.
-struct Span {
-    std::size_t start;
-    std::size_t length;
-};
+// Keywords whose value is itself a secret.
+constexpr std::string_view kSecretKeywords[] = {"password", "sslpassword", "scram_client_key"};
 
-// The user information of a URL ends at the last '@' before the query: a password may hold an
-// '@' its writer did not encode, and hiding too much is better than showing any of it.
-std::vector<Span> urlPasswords(std::string_view text, std::size_t scheme) {
-    std::vector<Span> spans;
-    std::size_t query = text.find('?', scheme);
-    std::size_t at = text.rfind('@', query);
-    std::size_t colon = text.find(':', scheme);
-    if (at != std::string_view::npos && at >= scheme && colon < at) {
-        spans.push_back({colon + 1, at - colon - 1});
+// A value is hidden when its keyword names a secret or is none libpq knows: a misspelt
+// "passwd=" still holds the password its writer meant. "ssl" is the one parameter libpq takes
+// in a URL only ("ssl=true").
+bool hidesValue(std::string_view keyword, bool inUrl) {
+    bool known = std::find(kKeywords.begin(), kKeywords.end(), keyword) != kKeywords.end() ||
+                 (inUrl && keyword == "ssl");
+    return !known || std::find(std::begin(kSecretKeywords), std::end(kSecretKeywords), keyword) !=
+                         std::end(kSecretKeywords);
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
     }
-    for (std::size_t start = query; start != std::string_view::npos;
-         start = text.find('&', start + 1)) {
-        if (LowerCaseAscii(std::string(text.substr(start + 1, 9))) == "password=") {
-            std::size_t value = start + 1 + 9;
-            spans.push_back({value, std::min(text.find('&', value), text.size()) - value});
+    c = static_cast<char>(c | 0x20);
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+// A piece of a URL as libpq reads it: each "%XX" the byte it stands for.
+std::string percentDecoded(std::string_view text) {
+    std::string decoded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+            hexValue(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i];
         }
     }
-    return spans;
+    return decoded;
+}
+
+// Which characters of a name are hidden.
+using HiddenMask = std::vector<bool>;
+
+void hide(HiddenMask& hidden, std::size_t start, std::size_t end) {
+    std::fill(hidden.begin() + static_cast<std::ptrdiff_t>(std::min(start, hidden.size())),
+              hidden.begin() + static_cast<std::ptrdiff_t>(std::min(end, hidden.size())), true);
+}
+
+// libpq ends a URL's user information at its first '@', and finds none when a '/' comes first;
+// a writer who left an '@' or a '/' of the password unencoded meant it to end at the last '@'.
+// Both readings are hidden: from the ':' after the user name to the last '@'. Parameters are
+// looked for after every '?' and '&', since one in an unencoded password moves the start of
+// the query as libpq sees it.
+void hideUrlSecrets(std::string_view text, std::size_t scheme, HiddenMask& hidden) {
+    std::size_t colon = text.find_first_of(":@/", scheme);
+    std::size_t at = text.rfind('@');
+    if (colon != std::string_view::npos && text[colon] == ':' && at != std::string_view::npos &&
+        at > colon) {
+        hide(hidden, colon + 1, at);
+    }
+    for (std::size_t mark = text.find_first_of("?&", scheme); mark != std::string_view::npos;
+         mark = text.find_first_of("?&", mark + 1)) {
+        std::size_t end = std::min(text.find('&', mark + 1), text.size());
+        std::size_t equals = text.find('=', mark + 1);
+        if (equals >= end) {
+            continue;
+        }
+        std::string_view key = text.substr(mark + 1, equals - mark - 1);
+        if (key.find_first_of("?/@") == std::string_view::npos &&
+            hidesValue(percentDecoded(key), true)) {
+            hide(hidden, equals + 1, end);
+        }
+    }
 }
 
 // The value of a keyword: quoted with '\' escapes, or up to the next blank.
@@ -150,8 +195,7 @@ std::size_t skipBlanks(std::string_view text, std::size_t i) {
     return i;
 }
 
-std::vector<Span> keywordPasswords(std::string_view text) {
-    std::vector<Span> spans;
+void hideKeywordSecrets(std::string_view text, HiddenMask& hidden) {
     for (std::size_t i = skipBlanks(text, 0); i < text.size(); i = skipBlanks(text, i)) {
         std::size_t key = i;
         while (i < text.size() && !isSpace(text[i]) && text[i] != '=') {
@@ -164,19 +208,71 @@ std::vector<Span> keywordPasswords(std::string_view text) {
         }
         i = skipBlanks(text, i + 1);
         std::size_t end = valueEnd(text, i);
-        if (keyword == "password") {
-            spans.push_back({i, end - i});
+        if (hidesValue(keyword, false)) {
+            hide(hidden, i, end);
         }
         i = end;
     }
-    return spans;
 }
 
-std::vector<Span> passwordsOf(std::string_view text) {
+// The runs of hidden characters of a name, each as written.
+std::vector<std::string_view> secretsOf(std::string_view text) {
+    HiddenMask hidden(text.size(), false);
     if (std::size_t scheme = schemeLength(text)) {
-        return urlPasswords(text, scheme);
+        hideUrlSecrets(text, scheme, hidden);
+    } else if (startsWithKeyword(text)) {
+        hideKeywordSecrets(text, hidden);
     }
-    return startsWithKeyword(text) ? keywordPasswords(text) : std::vector<Span>{};
+    std::vector<std::string_view> runs;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t end = i;
+        while (end < text.size() && hidden[end]) {
+            ++end;
+        }
+        if (end > i) {
+            runs.push_back(text.substr(i, end - i));
+        }
+        i = end + 1;
+    }
+    return runs;
+}
+
+// A keyword value without its quotes and escapes, as libpq passes it on.
+std::string unquoted(std::string_view value) {
+    if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'') {
+        value = value.substr(1, value.size() - 2);
+    }
+    std::string plain;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            ++i;
+        }
+        plain += value[i];
+    }
+    return plain;
+}
+
+// Every form in which libpq may quote a secret or a piece of it: as written, without quotes
+// and escapes, percent-decoded, and each of these cut where libpq splits a URL (a password
+// with an unencoded '@' or '/' reaches it as a host, a port or a database name). Longest
+// first, so that a piece never breaks up a longer one before it is hidden.
+std::vector<std::string> formsOf(std::string_view secret) {
+    std::vector<std::string> forms;
+    for (const std::string& whole :
+         {std::string(secret), unquoted(secret), percentDecoded(secret)}) {
+        forms.push_back(whole);
+        for (std::size_t start = 0; start < whole.size();) {
+            std::size_t end = std::min(whole.find_first_of("@/:?&=,[]", start), whole.size());
+            forms.push_back(whole.substr(start, end - start));
+            start = end + 1;
+        }
+    }
+    std::erase(forms, std::string());
+    std::ranges::sort(forms, [](const std::string& a, const std::string& b) {
+        return a.size() != b.size() ? a.size() > b.size() : a < b;
+    });
+    forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
+    return forms;
 }
 
 } // namespace
@@ -201,24 +297,23 @@ std::optional<DatabaseName> ParseDatabaseName(std::string_view text, std::string
 }
 
 std::string RedactedDatabaseName(std::string_view text) {
-    std::string shown(text);
-    std::vector<Span> spans = passwordsOf(text);
-    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
-        shown.replace(span->start, span->length, kHidden);
+    std::string shown;
+    std::size_t from = 0;
+    for (std::string_view secret : secretsOf(text)) {
+        std::size_t start = static_cast<std::size_t>(secret.data() - text.data());
+        shown.append(text.substr(from, start - from)).append(kHidden);
+        from = start + secret.size();
     }
-    return shown;
+    return shown.append(text.substr(from));
 }
 
 std::string WithoutPasswords(std::string message, std::string_view name) {
-    for (Span span : passwordsOf(name)) {
-        std::string_view password = name.substr(span.start, span.length);
-        // A quoted keyword value reaches libpq's messages without its quotes.
-        if (password.size() >= 2 && password.front() == '\'' && password.back() == '\'') {
-            password = password.substr(1, password.size() - 2);
-        }
-        for (std::size_t at = password.empty() ? std::string::npos : message.find(password);
-             at != std::string::npos; at = message.find(password, at + kHidden.size())) {
-            message.replace(at, password.size(), kHidden);
+    for (std::string_view secret : secretsOf(name)) {
+        for (const std::string& form : formsOf(secret)) {
+            for (std::size_t at = message.find(form); at != std::string::npos;
+                 at = message.find(form, at + kHidden.size())) {
+                message.replace(at, form.size(), kHidden);
+            }
         }
     }
     return message;

@@ -28,12 +28,15 @@ using DatabaseName = std::variant<SqliteFile, ServerAddress>;
 // an empty name, and ":memory:" (a history that is gone when the program ends).
 std::optional<DatabaseName> ParseDatabaseName(std::string_view text, std::string& reason);
 
-// The name as messages and logs may show it: every password replaced by "***" (the user
-// information of a URL, a password parameter of a URL, a password keyword, quoted or not).
+// The name as messages and logs may show it: every secret replaced by "***". A secret is the
+// password of a URL's user information (up to the last '@', so an unencoded '@' or '/' of it
+// stays hidden however libpq splits the URL), and the value of a parameter or keyword, quoted
+// or not, that names a password or is none libpq knows (a misspelt "passwd=").
 std::string RedactedDatabaseName(std::string_view text);
 
-// A message about the database (libpq's may quote a piece of the name) with every password of
-// the name replaced by "***".
+// A message about the database (libpq's may quote a piece of the name: the piece of a password
+// it took for a port or a host) with every secret of the name, and every piece of one as libpq
+// may have split or decoded it, replaced by "***".
 std::string WithoutPasswords(std::string message, std::string_view name);
 
 } // namespace vestra::history

@@ -37,6 +37,7 @@ std::optional<StartedRun> StartUp(const std::string& settingsFile, bool lockAcqu
         return std::nullopt;
     }
     SettingsDocument document = PrepareSettings(settingsFile);
+    ShowSettingsNotRead(messages, document);
     Settings settings = ReadSettings(document.ini());
     if (!SettleModelType(settings, fileUnit)) {
         return std::nullopt;

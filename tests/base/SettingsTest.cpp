@@ -1,5 +1,8 @@
 #include "base/Settings.h"
 
+#include "base/SettingsDocument.h"
+#include "support/RecordingMessages.h"
+
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -164,7 +167,7 @@ TEST_F(SettingsTest, SaveIntoAMissingFolderFails) {
 // Every line of a large file is written back, also those far into it.
 TEST_F(SettingsTest, ALargeFileIsKeptWholeAndItsLateSectionsRead) {
     std::string comments;
-    while (comments.size() < 1400000) {
+    while (comments.size() < kMaxIniFileBytes - 1000) {
         comments += "; a comment that a user keeps in the settings file\r\n";
     }
     std::string tail = "[Ports]\r\nCOM3=/dev/ttyUSB0\r\n";
@@ -180,6 +183,32 @@ TEST_F(SettingsTest, AnUnreadableFileIsNotOverwritten) {
     ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0);
     EXPECT_FALSE(SaveSettings(path_, Settings()));
     EXPECT_TRUE(fs::is_fifo(path_));
+}
+
+// A file beyond 1 MiB is no settings file: the run takes the defaults and says so, and the file
+// is never written over.
+TEST_F(SettingsTest, AMebibyteIsASettingsFileAByteMoreIsNot) {
+    const std::string head = "[Setting]\r\nUnit=\xdf"
+                             "F\r\n;";
+    for (auto [size, read] : {std::pair{kMaxIniFileBytes, true}, {kMaxIniFileBytes + 1, false}}) {
+        const std::string bytes = head + std::string(size - head.size(), 'x');
+        std::ofstream(path_, std::ios::binary) << bytes;
+        SettingsDocument document = SettingsDocument::Load(path_);
+        EXPECT_EQ(ReadSettings(document.ini()).CurrentUnit == TemperatureUnit::Fahrenheit, read);
+        testing::RecordingMessages messages;
+        ShowSettingsNotRead(messages, document);
+        if (read) {
+            EXPECT_TRUE(messages.entries.empty());
+            continue;
+        }
+        ASSERT_EQ(messages.entries.size(), 1u);
+        EXPECT_EQ(messages.entries[0].text,
+                  "設定ﾌｧｲﾙを読み込めません。\r\n既定の設定で続け、このﾌｧｲﾙは変更しません。");
+        EXPECT_EQ(messages.entries[0].detail, path_ + ": ファイルが大きすぎます");
+        EXPECT_FALSE(document.save());
+        EXPECT_FALSE(SaveSettings(path_, Settings()));
+        EXPECT_TRUE(contents() == bytes);
+    }
 }
 
 TEST(SettingsPath, FollowsTheConfigFolder) {

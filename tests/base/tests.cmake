@@ -9,6 +9,7 @@ list(APPEND VESTRA_CORE_TESTS
     base/FileFuncTest.cpp
     base/AtomicFileTest.cpp
     base/FileReadTest.cpp
+    base/FileFaultTest.cpp
     base/IniFileTest.cpp
     base/SettingsTest.cpp
     base/InstallLayoutTest.cpp

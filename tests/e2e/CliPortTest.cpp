@@ -157,6 +157,23 @@ TEST_F(CliPortTest, TraceThatCannotBeWrittenIsRefusedBeforeThePortIsOpened) {
     EXPECT_FALSE(std::filesystem::exists(output()));
 }
 
+// An output that can never be written is refused before the 12-second import, as the trace
+// is: the thermometer hears nothing.
+TEST_F(CliPortTest, OutputThatCannotBeWrittenIsRefusedBeforeThePortIsOpened) {
+    startSim();
+    ASSERT_EQ(::mkfifo(folder.file("fifo.csv").c_str(), 0600), 0);
+    WriteBytes(folder.file("plain"), "x");
+    for (const std::string& output :
+         {folder.file("none/out.csv"), folder.file("fifo.csv"), folder.file("plain/out.csv")}) {
+        CliOutcome outcome = cli({"import", "--port", port(), output});
+        EXPECT_EQ(outcome.status, 1) << output;
+        EXPECT_EQ(
+            outcome.err.rfind("vestra-cli: File Save Error !\nvestra-cli: " + output + ": ", 0), 0u)
+            << outcome.err;
+        EXPECT_EQ(ReadBytes(folder.file("sim.log")), "") << output;
+    }
+}
+
 // A transcript lost on a full disk fails the command after the exchange; the data is saved.
 TEST_F(CliPortTest, TraceLostOnAFullDiskFailsTheToolAndKeepsTheData) {
     startSim();

@@ -1,3 +1,4 @@
+#include "base/FileFault.h"
 #include "base/Settings.h"
 #include "base/TemperatureUnit.h"
 #include "base/TextCodec.h"
@@ -7,6 +8,7 @@
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -68,8 +70,6 @@ TEST_F(CliConvertTest, BadInputIsAFileErrorAndWritesNothing) {
                                               ": データファイルではありません\n"));
     EXPECT_FALSE(testing::ReadBytes(folder_.file("out.csv")).size() > 0);
     EXPECT_EQ(run("convert " + quoted("missing.qmc") + " " + quoted("out.csv")).status, 1);
-    // A Celsius file read as Fahrenheit is refused too.
-    EXPECT_EQ(run("--unit F convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 1);
     EXPECT_EQ(folder_.entryCount(), 3); // in.qmc, bad.qmc, stderr
 }
 
@@ -148,6 +148,14 @@ TEST_F(CliConvertTest, AClosedPipeEndsQuietly) {
     EXPECT_EQ(testing::ReadBytes(errors), "");
 }
 
+// A standard output the caller closed is a save error with the table's words for it.
+TEST_F(CliConvertTest, AClosedStandardOutputIsASaveErrorWithItsReason) {
+    Outcome closed = run("--unit C convert " + quoted("in.qmc") + " - --format csv >&-");
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.errors,
+              testing::ErrorLines("File Save Error !\n標準出力: " + FileFaultText(EBADF) + "\n"));
+}
+
 // JSON, and CSV or text in UTF-8, by the output's name or for standard output by --format.
 TEST_F(CliConvertTest, JsonAndUtf8AreWrittenWhenAsked) {
     std::string out = folder_.file("stdout");
@@ -209,6 +217,12 @@ TEST_F(CliConvertTest, BadUsageIsOneLineNamingTheMistake) {
              Case{"convert --encoding latin1 a.qmc b.csv",
                   "bad value for --encoding: 'latin1' (cp932|utf-8)"},
              Case{"convert a.qmc -", "standard output has no extension: name --format"},
+             Case{"convert --encoding utf-8 a.qmc b.qmc",
+                  "--encoding applies to CSV and text outputs only"},
+             Case{"convert --encoding=utf-8 a.qmc b.PDF",
+                  "--encoding applies to CSV and text outputs only"},
+             Case{"convert --encoding cp932 a.qmc - --format json",
+                  "--encoding applies to CSV and text outputs only"},
          }) {
         Outcome usage = run(c.args);
         EXPECT_EQ(usage.status, 2) << c.args;
@@ -258,14 +272,46 @@ TEST_F(CliConvertTest, AnotherUsersLinkInASharedFolderIsRefusedToAPlainUser) {
     }
 }
 
-TEST_F(CliConvertTest, DefaultUnitComesFromTheSettingsFile) {
+// A data file says its unit in its first record: without --unit it is read in that unit,
+// whatever the settings file's unit; a --unit that names the other is refused with the file's.
+TEST_F(CliConvertTest, TheFilesOwnUnitDecidesAndAGivenUnitMustMatchIt) {
+    DataStore store;
+    store.currentData = testing::SmallDataSet();
+    testing::RecordingMessages messages;
+    ASSERT_TRUE(SaveDataFile(folder_.file("in.qmf"), store, TemperatureUnit::Fahrenheit, messages));
     std::string settingsFolder = folder_.file("config/MORVA/VESTRA2/Config");
     std::filesystem::create_directories(settingsFolder);
-    Settings settings;
-    settings.CurrentUnit = TemperatureUnit::Fahrenheit;
-    ASSERT_TRUE(SaveSettings(settingsFolder + "/VESTRA.INI", settings));
-    EXPECT_EQ(run("convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 1);
-    EXPECT_EQ(run("--unit C convert " + quoted("in.qmc") + " " + quoted("out.csv")).status, 0);
+    struct Case {
+        const char* input;
+        const char* unit;
+        TemperatureUnit stored;
+        const char* output;
+        int status;
+        std::string errors;
+    };
+    const Case cases[] = {
+        {"in.qmc", "", TemperatureUnit::Celsius, "c.qmc", 0, ""},
+        {"in.qmc", "", TemperatureUnit::Fahrenheit, "cf.qmc", 0, ""},
+        {"in.qmf", "", TemperatureUnit::Celsius, "f.qmf", 0, ""},
+        {"in.qmf", "--unit C ", TemperatureUnit::Celsius, "x.csv", 2,
+         folder_.file("in.qmf") +
+             " はﾟF のデータファイルです。--unit は F にするか、省略してください"},
+        {"in.qmc", "--unit F ", TemperatureUnit::Fahrenheit, "y.csv", 2,
+         folder_.file("in.qmc") +
+             " はﾟC のデータファイルです。--unit は C にするか、省略してください"},
+    };
+    for (const Case& c : cases) {
+        Settings settings;
+        settings.CurrentUnit = c.stored;
+        ASSERT_TRUE(SaveSettings(settingsFolder + "/VESTRA.INI", settings));
+        Outcome outcome =
+            run(std::string(c.unit) + "convert " + quoted(c.input) + " " + quoted(c.output));
+        EXPECT_EQ(outcome.status, c.status) << c.input << c.unit;
+        EXPECT_EQ(outcome.errors, c.errors.empty() ? "" : testing::ErrorLines(c.errors + "\n"));
+        EXPECT_TRUE(testing::ReadBytes(folder_.file(c.output)) ==
+                    (c.status == 0 ? testing::ReadBytes(folder_.file(c.input)) : ""))
+            << c.input << c.unit;
+    }
 }
 
 } // namespace

@@ -1,0 +1,47 @@
+#include "DataInput.h"
+
+#include "ErrorLines.h"
+#include "base/FileRead.h"
+#include "base/VisibleText.h"
+#include "files/DataFile.h"
+#include "files/FileErrors.h"
+
+#include <unistd.h>
+
+namespace vestra::cli {
+namespace {
+
+constexpr const char* kStandardInputName = "標準入力";
+
+} // namespace
+
+bool ReadDataInput(const CliContext& context, const std::string& operand, DataInput& input) {
+    FileContents contents;
+    std::string reason;
+    bool standardInput = operand == "-";
+    input.name = standardInput ? kStandardInputName : operand;
+    bool read = standardInput ? ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes, contents, reason)
+                              : ReadRegularFile(operand, kMaxDataFileBytes, contents, reason);
+    if (!read) {
+        ShowLoadError(context.messages, input.name, reason);
+        return false;
+    }
+    input.bytes = std::move(contents.bytes);
+    return true;
+}
+
+std::optional<TemperatureUnit> DataInputUnit(const CliContext& context, const DataInput& input) {
+    std::optional<TemperatureUnit> own = DataBytesUnitOf(input.bytes);
+    if (!own) {
+        return context.unit;
+    }
+    if (context.givenUnit && *context.givenUnit != *own) {
+        RefuseUsage(VisibleText(input.name) + " は" + UnitText(*own) +
+                    " のデータファイルです。--unit は " + UnitLetter(*own) +
+                    " にするか、省略してください");
+        return std::nullopt;
+    }
+    return own;
+}
+
+} // namespace vestra::cli
