@@ -1,6 +1,7 @@
 #include "start/HandOver.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <poll.h>
@@ -11,6 +12,10 @@
 
 namespace vestra {
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kLongestLine = 4096;
 
 // A path name longer than the address holds would be cut and reach another socket.
 bool fits(const std::string& path) {
@@ -24,20 +29,38 @@ sockaddr_un addressOf(const std::string& path) {
     return address;
 }
 
-bool waitFor(int fd, short events, int timeoutMs) {
+int msUntil(Clock::time_point deadline) {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+bool waitFor(int fd, short events, Clock::time_point deadline) {
     pollfd entry{fd, events, 0};
     int ready;
     do {
-        ready = ::poll(&entry, 1, timeoutMs);
+        ready = ::poll(&entry, 1, msUntil(deadline));
     } while (ready < 0 && errno == EINTR);
     return ready == 1;
 }
 
-// One line of at most 4096 bytes, without its end; nothing when it does not come in time.
-std::optional<std::string> readLine(int fd, int timeoutMs) {
+// A connection to a listener whose queue is full is refused at once (EAGAIN) rather than
+// waited for, so that the deadline holds; it is tried again until then.
+bool connectBy(int fd, const std::string& socketPath, Clock::time_point deadline) {
+    sockaddr_un address = addressOf(socketPath);
+    while (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        if ((errno != EAGAIN && errno != EINTR) || Clock::now() >= deadline) {
+            return false;
+        }
+        ::poll(nullptr, 0, 10);
+    }
+    return true;
+}
+
+// One line of at most 4096 bytes, without its end, whole by the deadline.
+std::optional<std::string> readLineBy(int fd, Clock::time_point deadline) {
     std::string line;
     char c;
-    while (line.size() < 4096 && waitFor(fd, POLLIN, timeoutMs)) {
+    while (line.size() < kLongestLine && waitFor(fd, POLLIN, deadline)) {
         if (::read(fd, &c, 1) != 1) {
             return std::nullopt;
         }
@@ -50,7 +73,8 @@ std::optional<std::string> readLine(int fd, int timeoutMs) {
 }
 
 bool writeAll(int fd, const std::string& text) {
-    return ::send(fd, text.data(), text.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(text.size());
+    return ::send(fd, text.data(), text.size(), MSG_NOSIGNAL | MSG_DONTWAIT) ==
+           static_cast<ssize_t>(text.size());
 }
 
 } // namespace
@@ -75,15 +99,50 @@ bool SendHandOver(const std::string& socketPath, const std::string& file, int ti
     if (!fits(socketPath) || file.find('\n') != std::string::npos) {
         return false;
     }
-    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) {
         return false;
     }
-    sockaddr_un address = addressOf(socketPath);
-    bool taken = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                 writeAll(fd, file + "\n") && readLine(fd, timeoutMs) == "ok";
+    Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool taken = connectBy(fd, socketPath, deadline) && writeAll(fd, file + "\n") &&
+                 readLineBy(fd, deadline) == "ok";
     ::close(fd);
     return taken;
+}
+
+HandOverConnection::HandOverConnection(int fd) : fd_(fd) {}
+
+HandOverConnection::~HandOverConnection() {
+    ::close(fd_);
+}
+
+HandOverConnection::Progress HandOverConnection::readAvailable() {
+    char chunk[512];
+    for (;;) {
+        ssize_t got = ::read(fd_, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            return Progress::Waiting;
+        }
+        if (got <= 0) {
+            return Progress::Broken;
+        }
+        std::string_view bytes(chunk, static_cast<std::size_t>(got));
+        std::size_t end = bytes.find('\n');
+        line_.append(bytes.substr(0, end));
+        if (line_.size() > kLongestLine) {
+            return Progress::Broken;
+        }
+        if (end != std::string_view::npos) {
+            return Progress::Whole;
+        }
+    }
+}
+
+bool HandOverConnection::answer() {
+    return writeAll(fd_, "ok\n");
 }
 
 HandOverListener::HandOverListener(const std::string& socketPath) : path_(socketPath) {
@@ -113,23 +172,20 @@ HandOverListener::~HandOverListener() {
     }
 }
 
-std::optional<std::string> HandOverListener::takeOne() {
-    int peer = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (peer < 0) {
-        return std::nullopt;
-    }
-    ucred credentials{};
-    socklen_t size = sizeof credentials;
-    std::optional<std::string> file;
-    if (::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
-        credentials.uid == ::geteuid()) {
-        file = readLine(peer, 1000);
-        if (file && !writeAll(peer, "ok\n")) {
-            file.reset();
+std::unique_ptr<HandOverConnection> HandOverListener::accept() {
+    for (;;) {
+        int peer = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (peer < 0) {
+            return nullptr;
         }
+        ucred credentials{};
+        socklen_t size = sizeof credentials;
+        if (::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+            credentials.uid == ::geteuid()) {
+            return std::make_unique<HandOverConnection>(peer);
+        }
+        ::close(peer);
     }
-    ::close(peer);
-    return file;
 }
 
 } // namespace vestra

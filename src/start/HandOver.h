@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,14 +11,47 @@ namespace vestra {
 // answering only processes of the same user. A line with the absolute path (empty for none)
 // goes in; "ok" comes back once the running copy has taken it.
 
+// The whole line of a later start must arrive within this time after it connected: it writes
+// the line at once, and a second covers a loaded machine.
+inline constexpr int kHandOverLineMs = 1000;
+
 // The socket of the lock at lockPath: lockPath with ".sock" in place of ".lock"; where that is
 // longer than a socket address holds, a name of its own in the runtime folder; nothing when
 // neither fits.
 std::optional<std::string> HandOverSocketPath(const std::string& lockPath,
                                               const std::string& runtimeFolder);
 
-// Later start: true when the running copy answered within timeoutMs.
+// Later start: true when the running copy answered within timeoutMs, counted over the whole
+// exchange.
 bool SendHandOver(const std::string& socketPath, const std::string& file, int timeoutMs);
+
+// One connection of a later start in the running copy, read without blocking: the bytes are
+// gathered as they come until the line is whole.
+class HandOverConnection {
+public:
+    enum class Progress {
+        Waiting, // more is to come
+        Whole,   // the line is in: file()
+        Broken,  // closed before the line ended, or a line longer than 4096 bytes
+    };
+
+    explicit HandOverConnection(int fd);
+    ~HandOverConnection();
+    HandOverConnection(const HandOverConnection&) = delete;
+    HandOverConnection& operator=(const HandOverConnection&) = delete;
+
+    int descriptor() const { return fd_; }
+    // Takes what has arrived, never waiting for more.
+    Progress readAvailable();
+    // The line without its end, once it is whole: an absolute path, empty for none.
+    const std::string& file() const { return line_; }
+    // Tells the later start that its file was taken; false when it cannot hear it any more.
+    bool answer();
+
+private:
+    int fd_;
+    std::string line_;
+};
 
 // Running copy: the listening socket, replacing a socket file a crashed run left (the caller
 // holds the lock, so no other copy listens there).
@@ -30,9 +64,9 @@ public:
 
     // The descriptor to watch for a connection; -1 when the socket could not be made.
     int descriptor() const { return fd_; }
-    // Takes one connection: its file (empty for none), answered with "ok". Nothing for a
-    // process of another user, a connection that sends no line within a second, or none at all.
-    std::optional<std::string> takeOne();
+    // The next waiting connection of a process of this user, made non-blocking; nothing when
+    // none waits. One of another user's process is closed unread on the way.
+    std::unique_ptr<HandOverConnection> accept();
 
 private:
     std::string path_;

@@ -1,9 +1,10 @@
 #include "start/QtSingleInstance.h"
 
+#include "start/QtHandOverReceiver.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSocketNotifier>
 #include <cstdlib>
 
 namespace vestra {
@@ -44,17 +45,10 @@ void SingleInstance::listen(std::function<void(const QString& file)> take) {
     if (state_ != InstanceLock::Acquired || socketPath_.empty()) {
         return;
     }
-    listener_ = std::make_unique<HandOverListener>(socketPath_);
-    if (listener_->descriptor() < 0) {
-        return;
+    auto listener = std::make_unique<HandOverListener>(socketPath_);
+    if (listener->descriptor() >= 0) {
+        receiver_ = std::make_unique<HandOverReceiver>(std::move(listener), std::move(take));
     }
-    notifier_ = std::make_unique<QSocketNotifier>(listener_->descriptor(), QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                     [this, take = std::move(take)] {
-                         if (std::optional<std::string> file = listener_->takeOne()) {
-                             take(QString::fromStdString(*file));
-                         }
-                     });
 }
 
 bool SingleInstance::handOver(const QString& file) const {

@@ -7,9 +7,10 @@
 #include <memory>
 
 class QLockFile;
-class QSocketNotifier;
 
 namespace vestra {
+
+class HandOverReceiver;
 
 // What became of the lock beside the settings file.
 enum class InstanceLock {
@@ -44,8 +45,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
     InstanceLock state_ = InstanceLock::Unavailable;
     std::string socketPath_;
-    std::unique_ptr<HandOverListener> listener_;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<HandOverReceiver> receiver_;
 };
 
 } // namespace vestra

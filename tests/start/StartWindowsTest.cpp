@@ -4,15 +4,44 @@
 #include "start/frmSplash.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <atomic>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
 
 using namespace vestra;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A later start that sends a byte of its line every 300 ms, for six seconds at most: the
+// milliseconds after which the running copy dropped it, -1 when it did not.
+int dripUntilDropped(const QString& socket) {
+    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{AF_UNIX, {}};
+    socket.toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+    QElapsedTimer clock;
+    clock.start();
+    int dropped = -1;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        for (int i = 0; i < 20 && dropped < 0; ++i, std::this_thread::sleep_for(300ms)) {
+            if (::send(fd, "/", 1, MSG_NOSIGNAL) != 1) {
+                dropped = int(clock.elapsed());
+            }
+        }
+    }
+    ::close(fd);
+    return dropped;
+}
+
+} // namespace
 
 class ShellWindowsTest : public QObject {
     Q_OBJECT
@@ -114,6 +143,37 @@ private slots:
             QVERIFY(handed);
             QCOMPARE(taken.last(), file);
         }
+    }
+
+    // A later start that sends its line slowly is dropped once its second is up, without
+    // holding up the window's events or another start meanwhile.
+    void aSlowLaterStartHoldsUpNeitherTheWindowNorAnother() {
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
+        SingleInstance first(name);
+        SingleInstance second(name);
+        QStringList taken;
+        first.listen([&taken](const QString& file) { taken << file; });
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(20);
+        std::atomic<int> droppedAfterMs = -2;
+        std::jthread slow(
+            [&] { droppedAfterMs = dripUntilDropped(name + QStringLiteral(".sock")); });
+        bool handed = false;
+        std::jthread later([&] {
+            std::this_thread::sleep_for(100ms);
+            handed = second.handOver(QStringLiteral("/data/pump.qmc"));
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(taken.size(), 1, 800);
+        QTRY_VERIFY_WITH_TIMEOUT(droppedAfterMs != -2, 3000);
+        later.join();
+        slow.join();
+        QVERIFY(handed);
+        QVERIFY2(droppedAfterMs >= 900 && droppedAfterMs < 2000,
+                 qPrintable(QString::number(droppedAfterMs)));
+        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
     }
 
     // A folder that cannot hold the lock is not taken for a running copy.
