@@ -188,4 +188,16 @@ std::unique_ptr<HandOverConnection> HandOverListener::accept() {
     }
 }
 
+void HandOverQueue::offer(std::string file) {
+    if (!file.empty() || !waiting_) {
+        waiting_ = std::move(file);
+    }
+}
+
+std::optional<std::string> HandOverQueue::next() {
+    std::optional<std::string> file = std::move(waiting_);
+    waiting_.reset();
+    return file;
+}
+
 } // namespace vestra

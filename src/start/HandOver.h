@@ -73,4 +73,17 @@ private:
     int fd_ = -1;
 };
 
+// Files handed over while another is being taken (a question of the window open). The window
+// shows one file at a time, so a file taken before a later one would only be replaced by it:
+// only the newest waits. A hand-over without a file only brings the window forward, which the
+// waiting one does as well, so it never replaces a file.
+class HandOverQueue {
+public:
+    void offer(std::string file);
+    std::optional<std::string> next();
+
+private:
+    std::optional<std::string> waiting_;
+};
+
 } // namespace vestra

@@ -68,10 +68,8 @@ void HandOverReceiver::readFrom(Pending& pending) {
     case HandOverConnection::Progress::Whole:
         // Answered before it is taken, so that the later start ends while the window asks.
         if (pending.connection().answer()) {
-            std::string file = pending.connection().file();
-            drop(pending);
-            take_(QString::fromStdString(file));
-            return;
+            queue_.offer(pending.connection().file());
+            QTimer::singleShot(0, this, &HandOverReceiver::takeQueued);
         }
         break;
     case HandOverConnection::Progress::Broken:
@@ -88,6 +86,17 @@ void HandOverReceiver::drop(Pending& pending) {
     pending.deleteLater();
     --open_;
     waiting_.setEnabled(true);
+}
+
+void HandOverReceiver::takeQueued() {
+    if (taking_) {
+        return; // the loop below, further down the stack, takes it next
+    }
+    taking_ = true;
+    while (std::optional<std::string> file = queue_.next()) {
+        take_(QString::fromStdString(*file));
+    }
+    taking_ = false;
 }
 
 } // namespace vestra

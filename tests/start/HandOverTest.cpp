@@ -48,5 +48,23 @@ TEST(HandOverTest, ALineIsGatheredUntilItsEndAndNoFurther) {
     }
 }
 
+TEST(HandOverTest, OnlyTheNewestFileWaitsAndNoFileReplacesNone) {
+    const std::pair<std::vector<std::string>, std::optional<std::string>> cases[] = {
+        {{}, std::nullopt},
+        {{""}, ""},
+        {{"/a.qmc", "/b.qmc", "/c.qmc"}, "/c.qmc"},
+        {{"/a.qmc", ""}, "/a.qmc"},
+        {{"", "/a.qmc"}, "/a.qmc"},
+    };
+    for (const auto& [offered, taken] : cases) {
+        HandOverQueue queue;
+        for (const std::string& file : offered) {
+            queue.offer(file);
+        }
+        EXPECT_EQ(queue.next(), taken);
+        EXPECT_EQ(queue.next(), std::nullopt);
+    }
+}
+
 } // namespace
 } // namespace vestra

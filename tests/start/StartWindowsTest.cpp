@@ -4,6 +4,7 @@
 #include "start/frmSplash.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -174,6 +175,43 @@ private slots:
         QVERIFY2(droppedAfterMs >= 900 && droppedAfterMs < 2000,
                  qPrintable(QString::number(droppedAfterMs)));
         QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+    }
+
+    // While the window asks about one hand-over, forty more come: no second question is
+    // stacked on the first, every later start gets its answer, and only the newest is taken.
+    void handOversWhileAQuestionIsOpenAreTakenOneAtATime() {
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
+        SingleInstance first(name);
+        SingleInstance second(name);
+        std::atomic<int> handed = 0;
+        QStringList taken;
+        int open = 0, mostOpen = 0;
+        first.listen([&](const QString& file) {
+            taken << file;
+            mostOpen = std::max(mostOpen, ++open);
+            QDialog question;
+            QTimer answer;
+            connect(&answer, &QTimer::timeout, [&] {
+                if (handed == 41) {
+                    question.accept();
+                }
+            });
+            answer.start(10);
+            question.exec();
+            --open;
+        });
+        std::jthread later([&] {
+            for (int i = 0; i <= 40; ++i) {
+                handed += second.handOver(QStringLiteral("/data/%1.qmc").arg(i));
+            }
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(handed.load(), 41, 30000);
+        later.join();
+        QTRY_COMPARE(open, 0);
+        QCOMPARE(mostOpen, 1);
+        QCOMPARE(taken,
+                 QStringList({QStringLiteral("/data/0.qmc"), QStringLiteral("/data/40.qmc")}));
     }
 
     // A folder that cannot hold the lock is not taken for a running copy.
