@@ -1,5 +1,8 @@
 #include "start/HandOver.h"
 
+#include "base/FileFault.h"
+#include "base/VisibleText.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -27,6 +30,13 @@ sockaddr_un addressOf(const std::string& path) {
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     return address;
+}
+
+bool ofThisUser(int fd) {
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == ::geteuid();
 }
 
 int msUntil(Clock::time_point deadline) {
@@ -77,22 +87,48 @@ bool writeAll(int fd, const std::string& text) {
            static_cast<ssize_t>(text.size());
 }
 
+std::string faultReason(const HandOverFault& fault) {
+    switch (fault.cause) {
+    case HandOverFaultCause::NameTooLong:
+        return FileFaultText(ENAMETOOLONG);
+    case HandOverFaultCause::SharedFolder:
+        return "他のユーザーも書き込めるフォルダです";
+    case HandOverFaultCause::SocketNotMade:
+        return fault.error == EADDRINUSE ? "他のプロセスが使っています"
+                                         : FileFaultText(fault.error);
+    }
+    return {};
+}
+
 } // namespace
 
-std::optional<std::string> HandOverSocketPath(const std::string& lockPath,
-                                              const std::string& runtimeFolder) {
+std::string HandOverFaultMessage(const HandOverFault& fault) {
+    return "ﾌｧｲﾙの受け渡し用ｿｹｯﾄを作れません。\r\n" +
+           FileFaultLine(VisibleText(fault.path), faultReason(fault)) +
+           "\r\n後から起動してもﾌｧｲﾙはこのｳｨﾝﾄﾞｳに渡されません。";
+}
+
+HandOverPlace HandOverPlaceFor(const std::string& lockPath, const std::string& runtimeFolder) {
     std::string beside = lockPath.ends_with(".lock")
                              ? lockPath.substr(0, lockPath.size() - 5) + ".sock"
                              : lockPath + ".sock";
     if (fits(beside)) {
-        return beside;
+        return {beside, std::nullopt};
     }
     if (runtimeFolder.empty()) {
-        return std::nullopt;
+        return {"", HandOverFault{HandOverFaultCause::NameTooLong, beside}};
+    }
+    struct stat folder {};
+    if (::stat(runtimeFolder.c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
+        folder.st_uid != ::geteuid() || (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+        return {"", HandOverFault{HandOverFaultCause::SharedFolder, runtimeFolder}};
     }
     std::string own =
         runtimeFolder + "/vestra-" + std::to_string(std::hash<std::string>{}(lockPath)) + ".sock";
-    return fits(own) ? std::optional<std::string>(own) : std::nullopt;
+    if (!fits(own)) {
+        return {"", HandOverFault{HandOverFaultCause::NameTooLong, own}};
+    }
+    return {own, std::nullopt};
 }
 
 bool SendHandOver(const std::string& socketPath, const std::string& file, int timeoutMs) {
@@ -104,8 +140,9 @@ bool SendHandOver(const std::string& socketPath, const std::string& file, int ti
         return false;
     }
     Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    bool taken = connectBy(fd, socketPath, deadline) && writeAll(fd, file + "\n") &&
-                 readLineBy(fd, deadline) == "ok";
+    // The path is told only to a listener of this user: another user may have taken the name.
+    bool taken = connectBy(fd, socketPath, deadline) && ofThisUser(fd) &&
+                 writeAll(fd, file + "\n") && readLineBy(fd, deadline) == "ok";
     ::close(fd);
     return taken;
 }
@@ -147,10 +184,12 @@ bool HandOverConnection::answer() {
 
 HandOverListener::HandOverListener(const std::string& socketPath) : path_(socketPath) {
     if (!fits(path_)) {
+        fault_ = HandOverFault{HandOverFaultCause::NameTooLong, path_};
         return;
     }
     int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0) {
+        fault_ = HandOverFault{HandOverFaultCause::SocketNotMade, path_, errno};
         return;
     }
     ::unlink(path_.c_str());
@@ -159,6 +198,7 @@ HandOverListener::HandOverListener(const std::string& socketPath) : path_(socket
     bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     ::umask(old);
     if (!bound || ::listen(fd, 4) != 0) {
+        fault_ = HandOverFault{HandOverFaultCause::SocketNotMade, path_, errno};
         ::close(fd);
         return;
     }
@@ -178,10 +218,7 @@ std::unique_ptr<HandOverConnection> HandOverListener::accept() {
         if (peer < 0) {
             return nullptr;
         }
-        ucred credentials{};
-        socklen_t size = sizeof credentials;
-        if (::getsockopt(peer, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
-            credentials.uid == ::geteuid()) {
+        if (ofThisUser(peer)) {
             return std::make_unique<HandOverConnection>(peer);
         }
         ::close(peer);

@@ -35,25 +35,29 @@ SingleInstance::SingleInstance(const QString& settingsFile) {
         state_ = InstanceLock::HeldByRunningCopy;
     }
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    socketPath_ = HandOverSocketPath(path.toStdString(), runtime != nullptr ? runtime : "")
-                      .value_or(std::string());
+    place_ = HandOverPlaceFor(path.toStdString(), runtime != nullptr ? runtime : "");
 }
 
 SingleInstance::~SingleInstance() = default;
 
-void SingleInstance::listen(std::function<void(const QString& file)> take) {
-    if (state_ != InstanceLock::Acquired || socketPath_.empty()) {
-        return;
+std::optional<HandOverFault> SingleInstance::listen(std::function<void(const QString& file)> take) {
+    if (state_ != InstanceLock::Acquired) {
+        return std::nullopt;
     }
-    auto listener = std::make_unique<HandOverListener>(socketPath_);
-    if (listener->descriptor() >= 0) {
-        receiver_ = std::make_unique<HandOverReceiver>(std::move(listener), std::move(take));
+    if (place_.fault) {
+        return place_.fault;
     }
+    auto listener = std::make_unique<HandOverListener>(place_.socketPath);
+    if (listener->fault()) {
+        return listener->fault();
+    }
+    receiver_ = std::make_unique<HandOverReceiver>(std::move(listener), std::move(take));
+    return std::nullopt;
 }
 
 bool SingleInstance::handOver(const QString& file) const {
-    return state_ == InstanceLock::HeldByRunningCopy && !socketPath_.empty() &&
-           SendHandOver(socketPath_, file.toStdString(), kHandOverMs);
+    return state_ == InstanceLock::HeldByRunningCopy && !place_.socketPath.empty() &&
+           SendHandOver(place_.socketPath, file.toStdString(), kHandOverMs);
 }
 
 } // namespace vestra

@@ -214,6 +214,33 @@ private slots:
                  QStringList({QStringLiteral("/data/0.qmc"), QStringLiteral("/data/40.qmc")}));
     }
 
+    // A running copy that cannot listen says why, and a later start then hands nothing over:
+    // a socket name taken by a folder, a runtime folder others may write in.
+    void aRunningCopyThatCannotListenSaysWhy() {
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
+        QDir().mkpath(name + QStringLiteral(".sock"));
+        QString deep =
+            folder.filePath(QString(120, QLatin1Char('d')) + QStringLiteral("/VESTRA.INI"));
+        QString shared = folder.filePath(QStringLiteral("shared"));
+        QDir().mkpath(shared);
+        QFile::setPermissions(shared, QFileDevice::Permissions(0x7777));
+        qputenv("XDG_RUNTIME_DIR", shared.toUtf8());
+        const std::pair<QString, HandOverFaultCause> cases[] = {
+            {name, HandOverFaultCause::SocketNotMade},
+            {deep, HandOverFaultCause::SharedFolder},
+        };
+        for (const auto& [settings, cause] : cases) {
+            SingleInstance first(settings);
+            SingleInstance second(settings);
+            std::optional<HandOverFault> fault = first.listen([](const QString&) {});
+            QVERIFY(fault.has_value());
+            QCOMPARE(fault->cause, cause);
+            QVERIFY(!second.handOver(QString()));
+        }
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+
     // A folder that cannot hold the lock is not taken for a running copy.
     void aFolderThatCannotHoldTheLockIsNoRunningCopy() {
         QTemporaryDir folder;
