@@ -96,15 +96,21 @@ int main(int argc, char* argv[]) {
     vestra::QtAppSession session(std::move(run->document), std::move(run->settings), messages);
     vestra::ConnectAllCommands(session);
     session.window().show();
-    instance.listen([&session](const QString& file) {
-        vestra::frmMain& window = session.window();
-        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
-        window.raise();
-        window.activateWindow();
-        if (!file.isEmpty()) {
-            vestra::OpenGivenFile(session, file.toStdString());
-        }
-    });
+    std::optional<vestra::HandOverFault> noHandOver =
+        instance.listen([&session](const QString& file) {
+            vestra::frmMain& window = session.window();
+            window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+            window.raise();
+            window.activateWindow();
+            if (!file.isEmpty()) {
+                vestra::OpenGivenFile(session, file.toStdString());
+            }
+        });
+    if (noHandOver) {
+        QTimer::singleShot(0, &session.window(), [&messages, fault = *noHandOver] {
+            vestra::ShowNoHandOver(fault, messages);
+        });
+    }
     if (instance.state() == InstanceLock::Unavailable) {
         QTimer::singleShot(0, &session.window(),
                            [&messages] { vestra::ShowSettingsNotSaved(messages); });

@@ -1,11 +1,11 @@
 #include "start/QtSingleInstance.h"
 
 #include "base/UserFolders.h"
+#include "start/QtHandOverReceiver.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSocketNotifier>
 
 namespace vestra {
 namespace {
@@ -36,32 +36,29 @@ QtSingleInstance::QtSingleInstance(const QString& settingsFile) {
     }
     // A relative runtime folder would put the socket under the current folder: none then.
     std::optional<std::string> runtime = UserFolder("XDG_RUNTIME_DIR", std::nullopt);
-    socketPath_ =
-        HandOverSocketPath(path.toStdString(), runtime.value_or("")).value_or(std::string());
+    place_ = HandOverPlaceFor(path.toStdString(), runtime.value_or(""));
 }
 
 QtSingleInstance::~QtSingleInstance() = default;
 
-void QtSingleInstance::listen(std::function<void(const QString& file)> take) {
-    if (state_ != InstanceLock::Acquired || socketPath_.empty()) {
-        return;
+std::optional<HandOverFault> QtSingleInstance::listen(std::function<void(const QString& file)> take) {
+    if (state_ != InstanceLock::Acquired) {
+        return std::nullopt;
     }
-    listener_ = std::make_unique<HandOverListener>(socketPath_);
-    if (listener_->descriptor() < 0) {
-        return;
+    if (place_.fault) {
+        return place_.fault;
     }
-    notifier_ = std::make_unique<QSocketNotifier>(listener_->descriptor(), QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                     [this, take = std::move(take)] {
-                         if (std::optional<std::string> file = listener_->takeOne()) {
-                             take(QString::fromStdString(*file));
-                         }
-                     });
+    auto listener = std::make_unique<HandOverListener>(place_.socketPath);
+    if (listener->fault()) {
+        return listener->fault();
+    }
+    receiver_ = std::make_unique<HandOverReceiver>(std::move(listener), std::move(take));
+    return std::nullopt;
 }
 
 bool QtSingleInstance::handOver(const QString& file) const {
-    return state_ == InstanceLock::HeldByRunningCopy && !socketPath_.empty() &&
-           SendHandOver(socketPath_, file.toStdString(), kHandOverMs);
+    return state_ == InstanceLock::HeldByRunningCopy && !place_.socketPath.empty() &&
+           SendHandOver(place_.socketPath, file.toStdString(), kHandOverMs);
 }
 
 } // namespace vestra

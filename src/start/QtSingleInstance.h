@@ -5,11 +5,13 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLockFile;
-class QSocketNotifier;
 
 namespace vestra {
+
+class HandOverReceiver;
 
 // What became of the lock beside the settings file.
 enum class InstanceLock {
@@ -34,8 +36,9 @@ public:
     bool acquired() const { return state_ == InstanceLock::Acquired; }
 
     // In the running copy: from now on, a file handed over by a later start (an absolute path,
-    // empty for none) is given to take in the event loop.
-    void listen(std::function<void(const QString& file)> take);
+    // empty for none) is given to take in the event loop. Why no file will come, when the
+    // running copy cannot listen; nothing when it listens or is no running copy.
+    std::optional<HandOverFault> listen(std::function<void(const QString& file)> take);
     // In a later start: gives the file to the running copy; false when it did not take it within
     // a few seconds.
     bool handOver(const QString& file) const;
@@ -43,9 +46,8 @@ public:
 private:
     std::unique_ptr<QLockFile> lock_;
     InstanceLock state_ = InstanceLock::Unavailable;
-    std::string socketPath_;
-    std::unique_ptr<HandOverListener> listener_;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    HandOverPlace place_;
+    std::unique_ptr<HandOverReceiver> receiver_;
 };
 
 } // namespace vestra

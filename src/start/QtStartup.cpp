@@ -17,6 +17,10 @@ void ShowSettingsNotSaved(MessageSink& messages) {
                          MessageIcon::Exclamation);
 }
 
+void ShowNoHandOver(const HandOverFault& fault, MessageSink& messages) {
+    messages.showMessage(HandOverFaultMessage(fault), MessageIcon::Exclamation);
+}
+
 bool SettleModelType(Settings& settings, const std::optional<TemperatureUnit>& fileUnit) {
     frmSplash splash(fileUnit.value_or(settings.CurrentUnit),
                      settings.AskModelType && !fileUnit.has_value());

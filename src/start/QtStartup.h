@@ -3,6 +3,7 @@
 #include "base/MessageSink.h"
 #include "base/Settings.h"
 #include "base/SettingsDocument.h"
+#include "start/HandOver.h"
 
 #include <optional>
 #include <string>
@@ -15,6 +16,9 @@ bool RefuseSecondInstance(bool lockAcquired, MessageSink& messages);
 
 // Tells that the settings folder cannot hold the lock, so this run's settings are not saved.
 void ShowSettingsNotSaved(MessageSink& messages);
+
+// Tells that later starts cannot hand their files to this run, and why.
+void ShowNoHandOver(const HandOverFault& fault, MessageSink& messages);
 
 // Shows the start-up form: the question about the thermometer type, or the stored type for two
 // seconds. On OK the chosen type and the "do not ask again" box go into settings; false when

@@ -7,6 +7,8 @@ list(APPEND VESTRA_UI_SOURCES
     start/QtAppStyle.cpp
     start/QtBuiltInImages.h
     start/QtBuiltInImages.cpp
+    start/QtHandOverReceiver.h
+    start/QtHandOverReceiver.cpp
     start/QtSingleInstance.h
     start/QtSingleInstance.cpp
     start/QtStartup.h

@@ -4,15 +4,21 @@
 #include "start/frmSplash.h"
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <atomic>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
 
 using namespace vestra;
+using namespace std::chrono_literals;
 
 class ShellWindowsTest : public QObject {
     Q_OBJECT
@@ -114,6 +120,80 @@ private slots:
             QVERIFY(handed);
             QCOMPARE(taken.last(), file);
         }
+    }
+
+    // A later start that sends its line a byte every 300 ms is dropped once its second is up,
+    // holding up neither the window's events (a real start is taken meanwhile) nor the start.
+    void aSlowLaterStartHoldsUpNeitherTheWindowNorAnother() {
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
+        QtSingleInstance first(name), second(name);
+        QStringList taken;
+        first.listen([&taken](const QString& file) { taken << file; });
+        QElapsedTimer clock;
+        clock.start();
+        std::atomic<bool> dropped = false, handed = false;
+        std::jthread slow([&] {
+            int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{AF_UNIX, {}};
+            (name + QStringLiteral(".sock")).toStdString().copy(address.sun_path, 100);
+            ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            for (int i = 0; i < 20 && !dropped; ++i, std::this_thread::sleep_for(300ms)) {
+                dropped = ::send(fd, "/", 1, MSG_NOSIGNAL) != 1;
+            }
+            ::close(fd);
+        });
+        std::jthread later([&] {
+            std::this_thread::sleep_for(100ms);
+            handed = second.handOver(QStringLiteral("/data/pump.qmc"));
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(taken.size(), 1, 800);
+        QTRY_VERIFY_WITH_TIMEOUT(dropped && handed, 3000);
+        QVERIFY(clock.elapsed() >= 900 && clock.elapsed() < 2000);
+    }
+
+    // Forty hand-overs while the window asks about one: no question is stacked on it, each start
+    // is answered, only the newest file is taken (the last start, without a file, replaces none).
+    void handOversWhileAQuestionIsOpenAreTakenOneAtATime() {
+        QTemporaryDir folder;
+        QString name = folder.filePath(QStringLiteral("Config/VESTRA.INI"));
+        QtSingleInstance first(name), second(name);
+        std::atomic<int> handed = 0;
+        QStringList taken;
+        int open = 0, mostOpen = 0;
+        first.listen([&](const QString& file) {
+            taken << file;
+            mostOpen = std::max(mostOpen, ++open);
+            QDialog question;
+            QTimer answer;
+            answer.callOnTimeout([&] { question.setVisible(handed < 41); });
+            answer.start(10);
+            question.exec();
+            --open;
+        });
+        std::jthread later([&] {
+            for (int i = 0; i <= 40; ++i) {
+                handed += second.handOver(i < 40 ? QStringLiteral("/data/%1.qmc").arg(i) : "");
+            }
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(handed.load(), 41, 30000);
+        QTRY_COMPARE(open, 0);
+        QCOMPARE(mostOpen, 1);
+        QCOMPARE(taken.join(u' '), QStringLiteral("/data/0.qmc /data/39.qmc"));
+    }
+
+    // In a runtime folder others may write in, a running copy does not listen and says why,
+    // and a later start hands nothing over.
+    void aRunningCopyInASharedRuntimeFolderSaysItDoesNotListen() {
+        QTemporaryDir folder;
+        QFile::setPermissions(folder.path(), QFileDevice::Permissions(0x7777));
+        qputenv("XDG_RUNTIME_DIR", folder.path().toUtf8());
+        QString deep = folder.filePath(QString(120, QLatin1Char('d')) + QStringLiteral("/V.INI"));
+        QtSingleInstance first(deep), second(deep);
+        QCOMPARE(first.listen([](const QString&) {}).value().cause,
+                 HandOverFaultCause::SharedFolder);
+        QVERIFY(!second.handOver(QString()));
+        qunsetenv("XDG_RUNTIME_DIR");
     }
 
     // A folder that cannot hold the lock is not taken for a running copy.

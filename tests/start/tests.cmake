@@ -1,4 +1,4 @@
-list(APPEND VESTRA_CORE_TESTS start/AppArgumentsTest.cpp)
+list(APPEND VESTRA_CORE_TESTS start/AppArgumentsTest.cpp start/HandOverTest.cpp)
 
 # The type question, the single-instance lock, the about box and the close guard.
 vestra_add_window_tests(vestra_start_window_tests start/StartWindowsTest.cpp start_windows)
