@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need; with --tests also what
 # only the test run and the benchmarks need (the browser that walks through the web view, the
-# HTTP load generator, the package checks' lintian and hardening-check), so that the first
-# command of the README stays small.
+# HTTP load generator, the package checks' lintian and hardening-check, the Windows build's
+# compiler and Wine), so that the first command of the README stays small; with --windows what
+# the Windows build needs (tools/build-windows.sh).
 set -euo pipefail
 
 packages=(
@@ -22,10 +23,15 @@ packages=(
 # Installed without what they recommend for a Debian developer's other work (keyrings, upload
 # tools).
 lean_packages=()
-if [ "${1:-}" = "--tests" ]; then
-    packages+=(chromium chromium-driver python3-selenium wrk)
+# The Windows build's compiler and Wine, which runs its tests.
+windows_packages=(g++-mingw-w64-x86-64-posix wine wine64)
+case "${1:-}" in
+--tests)
+    packages+=(chromium chromium-driver python3-selenium wrk "${windows_packages[@]}")
     lean_packages+=(lintian devscripts)
-fi
+    ;;
+--windows) packages+=("${windows_packages[@]}") ;;
+esac
 
 missing() {
     for p in "$@"; do

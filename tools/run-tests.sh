@@ -23,6 +23,8 @@ bash tests/smoke/second-start-hands-over.sh
 # they must give the same results with and without one.
 bash tools/with-cups-pdf.sh bash -c \
     'cd build && ctest --output-on-failure --timeout 300 -R "Print|ReportPdf|CliPdf|file_commands"'
+# The Windows build's tests under Wine.
+bash tools/run-windows-tests.sh
 # The Debian package, installed into a scratch root and checked.
 bash tools/package-check.sh
 # The fuzz harnesses, about a minute each (FUZZ_SECONDS), in their own clang build.

@@ -1,8 +1,11 @@
 #include "base/Sha256.h"
 
-#include <bcrypt.h>
 #include <stdexcept>
+// bcrypt.h needs the types windows.h declares before it.
+// clang-format off
 #include <windows.h>
+#include <bcrypt.h>
+// clang-format on
 
 namespace vestra {
 
