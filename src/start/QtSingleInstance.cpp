@@ -41,7 +41,8 @@ QtSingleInstance::QtSingleInstance(const QString& settingsFile) {
 
 QtSingleInstance::~QtSingleInstance() = default;
 
-std::optional<HandOverFault> QtSingleInstance::listen(std::function<void(const QString& file)> take) {
+std::optional<HandOverFault>
+QtSingleInstance::listen(std::function<void(const QString& file)> take) {
     if (state_ != InstanceLock::Acquired) {
         return std::nullopt;
     }
