@@ -3,6 +3,7 @@
 #include "ReportProgram.h"
 #include "base/AtomicFile.h"
 #include "base/FileFunc.h"
+#include "base/VisibleText.h"
 #include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
 #include "chart/SvgWriter.h"
@@ -80,12 +81,13 @@ int RunChart(const CliContext& context, const CommandArgs& args) {
     auto width = number(args.option("--width"), kDefaultWidth, kSmallestSide, kLargestSide);
     auto height = number(args.option("--height"), kDefaultHeight, kSmallestSide, kLargestSide);
     if (!group) {
-        return RefuseUsage("bad value for GROUP: '" + args.operands[1] + "' (1 to 15)");
+        return RefuseUsage("bad value for GROUP: '" + VisibleText(args.operands[1]) +
+                           "' (1 to 15)");
     }
     for (auto [name, value] : {std::pair{"--width", width}, std::pair{"--height", height}}) {
         if (!value) {
-            return RefuseUsage(std::string("bad value for ") + name + ": '" + *args.option(name) +
-                               "' (100 to 10000)");
+            return RefuseUsage(std::string("bad value for ") + name + ": '" +
+                               VisibleText(*args.option(name)) + "' (100 to 10000)");
         }
     }
     std::optional<chart::ChartFormat> format = formatOf(output);

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <spawn.h>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -272,6 +273,23 @@ TEST_P(CliHistoryTest, TagsReachTheTerminalWithoutControlCharacters) {
     Outcome tags = run("tags");
     EXPECT_EQ(tags.output.find('\x1b'), std::string::npos) << tags.output;
     EXPECT_NE(tags.output.find("\\x1b]0;X\\x07\\x1b[2J\t"), std::string::npos) << tags.output;
+}
+
+// The names of a shared folder's files reach the terminal as text: neither a control sequence
+// nor a line of their own.
+TEST_P(CliHistoryTest, FileNamesOfAFolderReachTheTerminalAsText) {
+    std::filesystem::create_directories(file("shared"));
+    testing::WriteBytes(file("shared/evil\x1b]2;OWNED\a\x1b[2J.qmc"), "not a data file");
+    testing::WriteBytes(file("shared/x\nvestra-cli: 40 new data sets\n.qmc"), "not a data file");
+    Outcome outcome = run("add '" + file("shared") + "'");
+    std::string both = outcome.output + outcome.errors;
+    EXPECT_EQ(both.find_first_of("\x1b\a"), std::string::npos) << both;
+    std::istringstream lines(outcome.errors);
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        EXPECT_TRUE(line.starts_with("vestra-cli: skipped " + file("shared/"))) << line;
+    }
+    EXPECT_EQ(count, 2) << outcome.errors;
 }
 
 // Values of a damaged or hand-edited database: exit 1, the database as it was, never an abort.
