@@ -107,5 +107,20 @@ TEST_F(CliChartTest, AnUnreadableInputIsAFileError) {
     EXPECT_TRUE(bytes("x.svg").empty());
 }
 
+// The file's own unit decides, as for convert: a Fahrenheit file is drawn in ﾟF without --unit,
+// and refused with --unit C before anything is written.
+TEST_F(CliChartTest, AFahrenheitFileIsDrawnInItsOwnUnit) {
+    DataStore store;
+    store.currentData = testing::SmallDataSet();
+    testing::RecordingMessages messages;
+    ASSERT_TRUE(SaveDataFile(folder_.file("in.qmf"), store, TemperatureUnit::Fahrenheit, messages));
+    Outcome own = testing::RunTool(folder_, VESTRA_CLI_PATH,
+                                   "chart " + quoted("in.qmf") + " 1 " + quoted("f.svg"));
+    EXPECT_EQ(own.status, 0) << own.errors;
+    EXPECT_NE(bytes("f.svg").find(UnitText(TemperatureUnit::Fahrenheit)), std::string::npos);
+    EXPECT_EQ(run(quoted("in.qmf") + " 1 " + quoted("c.svg")).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("c.svg")));
+}
+
 } // namespace
 } // namespace vestra
