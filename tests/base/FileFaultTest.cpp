@@ -28,12 +28,5 @@ TEST(FileFaultTest, EveryErrorTheProgramMeetsHasItsOwnWords) {
     EXPECT_EQ(texts.size(), std::size(errors) - 2);
 }
 
-TEST(FileFaultTest, TheLineShowsThePathEscapedAndTheReasonAsItIs) {
-    EXPECT_EQ(FileFaultLine("/home/山田/ポンプ室 1.qmc", kNotDataFile),
-              "/home/山田/ポンプ室 1.qmc: データファイルではありません");
-    EXPECT_EQ(FileFaultLine("a\x1b[2J\nb.qmc", kNotDataFile),
-              "a\\x1b[2J\\nb.qmc: データファイルではありません");
-}
-
 } // namespace
 } // namespace vestra

@@ -26,6 +26,8 @@ protected:
         testing::RecordingMessages messages;
         ASSERT_TRUE(
             SaveDataFile(folder_.file("in.qmc"), store, TemperatureUnit::Celsius, messages));
+        ASSERT_TRUE(
+            SaveDataFile(folder_.file("in.qmf"), store, TemperatureUnit::Fahrenheit, messages));
     }
 
     // The tool's settings live under the test's folder, so the user's own never decide the unit.
@@ -107,13 +109,8 @@ TEST_F(CliChartTest, AnUnreadableInputIsAFileError) {
     EXPECT_TRUE(bytes("x.svg").empty());
 }
 
-// The file's own unit decides, as for convert: a Fahrenheit file is drawn in ﾟF without --unit,
-// and refused with --unit C before anything is written.
+// The file's own unit decides, as for convert; --unit C with a Fahrenheit file is refused.
 TEST_F(CliChartTest, AFahrenheitFileIsDrawnInItsOwnUnit) {
-    DataStore store;
-    store.currentData = testing::SmallDataSet();
-    testing::RecordingMessages messages;
-    ASSERT_TRUE(SaveDataFile(folder_.file("in.qmf"), store, TemperatureUnit::Fahrenheit, messages));
     Outcome own = testing::RunTool(folder_, VESTRA_CLI_PATH,
                                    "chart " + quoted("in.qmf") + " 1 " + quoted("f.svg"));
     EXPECT_EQ(own.status, 0) << own.errors;
