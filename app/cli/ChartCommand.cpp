@@ -1,8 +1,10 @@
 #include "CliCommand.h"
+#include "DataInput.h"
 #include "ErrorLines.h"
 #include "ReportProgram.h"
 #include "base/AtomicFile.h"
 #include "base/FileFunc.h"
+#include "base/VisibleText.h"
 #include "chart/ChartFormat.h"
 #include "chart/GroupChart.h"
 #include "chart/SvgWriter.h"
@@ -69,23 +71,24 @@ bool pngOf(const CliContext& context, const DataSet& data, ChartRequest request,
 } // namespace
 
 // Draws the chart of one group of a native data file as the main window does, into an SVG or
-// PNG file of the given size. The same input gives the same bytes.
+// PNG file of the given size, in the unit of the file ("-" is standard input). The same input
+// gives the same bytes.
 int RunChart(const CliContext& context, const CommandArgs& args) {
     if (args.operands.size() != 3) {
         return kBadArguments;
     }
-    const std::string& input = args.operands[0];
     const std::string& output = args.operands[2];
     auto group = number(&args.operands[1], 0, 1, kGroupCount);
     auto width = number(args.option("--width"), kDefaultWidth, kSmallestSide, kLargestSide);
     auto height = number(args.option("--height"), kDefaultHeight, kSmallestSide, kLargestSide);
     if (!group) {
-        return RefuseUsage("bad value for GROUP: '" + args.operands[1] + "' (1 to 15)");
+        return RefuseUsage("bad value for GROUP: '" + VisibleText(args.operands[1]) +
+                           "' (1 to 15)");
     }
     for (auto [name, value] : {std::pair{"--width", width}, std::pair{"--height", height}}) {
         if (!value) {
-            return RefuseUsage(std::string("bad value for ") + name + ": '" + *args.option(name) +
-                               "' (100 to 10000)");
+            return RefuseUsage(std::string("bad value for ") + name + ": '" +
+                               VisibleText(*args.option(name)) + "' (100 to 10000)");
         }
     }
     std::optional<chart::ChartFormat> format = formatOf(output);
@@ -93,17 +96,27 @@ int RunChart(const CliContext& context, const CommandArgs& args) {
         ShowUnsupportedFileName(context.messages);
         return kExitUsage;
     }
+    DataInput input;
+    if (!ReadDataInput(context, args.operands[0], input)) {
+        return kExitFileError;
+    }
+    std::optional<TemperatureUnit> unit = DataInputUnit(context, input);
+    if (!unit) {
+        return kExitUsage;
+    }
+    CliContext data = context;
+    data.unit = *unit;
     DataStore store;
-    if (!OpenDataFile(input, store, context.unit, context.messages)) {
+    if (!OpenDataBytes(input.bytes, input.name, store, data.unit, data.messages)) {
         return kExitFileError;
     }
     std::string bytes;
     std::string reason;
     bool drawn = true;
     if (*format == chart::ChartFormat::Svg) {
-        bytes = svgOf(store.currentData, *group, context.unit, *width, *height);
+        bytes = svgOf(store.currentData, *group, data.unit, *width, *height);
     } else {
-        drawn = pngOf(context, store.currentData, {*group, *width, *height}, bytes, reason);
+        drawn = pngOf(data, store.currentData, {*group, *width, *height}, bytes, reason);
     }
     if (!drawn || !WriteFileAtomically(output, bytes, reason)) {
         ShowSaveError(context.messages, output, reason);

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "base/FileFunc.h"
+#include "base/VisibleText.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -42,9 +43,10 @@ std::optional<CommandLine> unknownArgument(const CLI::App& app) {
             continue;
         }
         if (word.starts_with("-")) {
-            return refused("unknown option '" + word.substr(0, word.find('=')) + "'", true);
+            return refused("unknown option '" + VisibleText(word.substr(0, word.find('='))) + "'",
+                           true);
         }
-        return refused("unknown command or argument '" + word + "'", true);
+        return refused("unknown command or argument '" + VisibleText(word) + "'", true);
     }
     return std::nullopt;
 }
@@ -72,8 +74,8 @@ std::optional<CommandLine> commandOptions(const CliCommand& command, const CLI::
         }
         const std::string& value = storage.values[{command.name, option.name}];
         if (!isChoice(value, option.choices)) {
-            return refused("bad value for " + std::string(option.name) + ": '" + value + "' (" +
-                           std::string(option.value) + ")");
+            return refused("bad value for " + std::string(option.name) + ": '" +
+                           VisibleText(value) + "' (" + std::string(option.value) + ")");
         }
         args.options[std::string(option.name)] = value;
     }
@@ -126,7 +128,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (unitOption->count() > 0) {
         parsed.unit = unitOfLetter(unit);
         if (!parsed.unit) {
-            return refused("bad value for --unit: '" + unit + "' (C|F)");
+            return refused("bad value for --unit: '" + VisibleText(unit) + "' (C|F)");
         }
     }
     if (traceOption->count() > 0 && parsed.tracePath.empty()) {

@@ -83,6 +83,8 @@ std::span<const CliCommand> Commands() {
             "window does: readings against time, alarm limits, average, maximum and\n"
             "minimum; SVG or PNG by OUTPUT's extension, W x H pixels (100 to 10000; default\n"
             "800 x 400).\n"
+            "The chart is in the unit INPUT's first record names (.qmc C, .qmf F); --unit,\n"
+            "when given, must name the same.\n"
             "The same input gives the same bytes.\n",
             RunChart},
         CliCommand{"history",

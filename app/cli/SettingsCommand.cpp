@@ -18,7 +18,7 @@ namespace {
 constexpr std::size_t kMaxSettingsFileBytes = 64 * 1024;
 
 std::string describeFault(const std::string& file, const SettingsTextFault& fault) {
-    std::string where = file + " " + std::to_string(fault.line) + "行目";
+    std::string where = VisibleText(file) + " " + std::to_string(fault.line) + "行目";
     if (fault.text.empty()) {
         return where + "がありません。ｸﾞﾙｰﾌﾟ15までの行が必要です。";
     }

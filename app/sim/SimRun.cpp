@@ -8,7 +8,6 @@
 #include "base/FileRead.h"
 #include "base/OutputPath.h"
 #include "base/TextCodec.h"
-#include "base/VisibleText.h"
 #include "base/WriteAll.h"
 
 #include <cerrno>
@@ -123,7 +122,7 @@ public:
             unlink(path.c_str());
         }
         if (symlink(target.c_str(), path.c_str()) != 0) {
-            error = "cannot link " + path + ": " + std::strerror(errno);
+            error = "cannot link " + FileFaultLine(path, std::strerror(errno));
             return false;
         }
         path_ = path;
@@ -148,7 +147,7 @@ public:
     bool open(const std::string& path, std::string& error) {
         std::string reason;
         if (!path.empty() && (fd_ = OpenOutputFile(path, reason)) < 0) {
-            error = "ログファイルを開けません: " + FileFaultLine(VisibleText(path), reason);
+            error = "ログファイルを開けません: " + FileFaultLine(path, reason);
             return false;
         }
         return true;

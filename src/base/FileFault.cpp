@@ -1,5 +1,7 @@
 #include "base/FileFault.h"
 
+#include "base/VisibleText.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -74,7 +76,7 @@ std::string FileFaultText(int error) {
 }
 
 std::string FileFaultLine(const std::string& path, const std::string& reason) {
-    return path + ": " + reason;
+    return VisibleText(path) + ": " + reason;
 }
 
 } // namespace vestra

@@ -17,7 +17,8 @@ inline constexpr const char* kForeignLink =
     "共有フォルダにある他のユーザーのシンボリックリンクです";
 inline constexpr const char* kForeignFile = "共有フォルダにある他のユーザーのファイルです";
 
-// The second line of a file error: the path and the reason.
+// The second line of a file error: the path, escaped for display (VisibleText), and the reason.
+// Callers pass the path as it is.
 std::string FileFaultLine(const std::string& path, const std::string& reason);
 
 } // namespace vestra

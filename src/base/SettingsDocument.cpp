@@ -1,7 +1,6 @@
 #include "base/SettingsDocument.h"
 
 #include "base/FileFault.h"
-#include "base/VisibleText.h"
 
 namespace vestra {
 
@@ -11,7 +10,7 @@ SettingsDocument SettingsDocument::Load(std::string path) {
     bool writable = read.has_value();
     SettingsDocument document(path, std::move(read).value_or(IniFile{}), writable);
     if (!writable) {
-        document.fault_ = FileFaultLine(VisibleText(path), reason);
+        document.fault_ = FileFaultLine(path, reason);
     }
     return document;
 }

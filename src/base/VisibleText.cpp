@@ -3,12 +3,13 @@
 #include "base/TextCodec.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace vestra {
 namespace {
 
 std::string escaped(const char* format, unsigned value) {
-    char text[8];
+    char text[12];
     std::snprintf(text, sizeof text, format, value);
     return text;
 }
@@ -33,10 +34,27 @@ std::string visibleByte(unsigned char c) {
     return std::string(1, static_cast<char>(c));
 }
 
-// U+0080 to U+009F, the C1 controls, are 0xC2 0x80 to 0xC2 0x9F in UTF-8.
-bool isC1(std::string_view character) {
-    return character.size() == 2 && static_cast<unsigned char>(character[0]) == 0xc2 &&
-           static_cast<unsigned char>(character[1]) <= 0x9f;
+// The code point of a character of two to four bytes; empty for a sequence UTF-8 forbids (a
+// longer form than needed, a surrogate, beyond U+10FFFF), which a lenient decoder could read
+// as a control character.
+std::optional<char32_t> codePoint(std::string_view character) {
+    static constexpr char32_t kLeadMask[] = {0, 0, 0x1f, 0x0f, 0x07};
+    static constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    std::size_t n = character.size();
+    char32_t value = static_cast<unsigned char>(character[0]) & kLeadMask[n];
+    for (std::size_t i = 1; i < n; ++i) {
+        value = value << 6 | (static_cast<unsigned char>(character[i]) & 0x3f);
+    }
+    if (value < kShortest[n] || (value >= 0xd800 && value <= 0xdfff) || value > 0x10ffff) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Characters that are not shown but act: the C1 controls, the line and paragraph separators and
+// the bidirectional embeddings, overrides and isolates, which show a name's end before its start.
+bool actsUnseen(char32_t c) {
+    return (c >= 0x80 && c <= 0x9f) || (c >= 0x2028 && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
 }
 
 } // namespace
@@ -47,8 +65,15 @@ std::string VisibleText(std::string_view utf8) {
     for (std::string_view character : SplitCharacters(utf8)) {
         if (character.size() == 1) {
             visible += visibleByte(static_cast<unsigned char>(character[0]));
-        } else if (isC1(character)) {
-            visible += escaped("\\u%04x", static_cast<unsigned char>(character[1]));
+            continue;
+        }
+        std::optional<char32_t> c = codePoint(character);
+        if (!c) {
+            for (char byte : character) {
+                visible += visibleByte(static_cast<unsigned char>(byte));
+            }
+        } else if (actsUnseen(*c)) {
+            visible += escaped("\\u%04x", static_cast<unsigned>(*c));
         } else {
             visible += character;
         }

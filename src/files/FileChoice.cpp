@@ -3,6 +3,7 @@
 #include "base/FileFunc.h"
 #include "base/StartFolder.h"
 #include "base/TemperatureUnit.h"
+#include "base/VisibleText.h"
 #include "files/FileCommands.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ std::string folderPart(const std::string& path) {
 bool confirmReplace(const std::string& path, MessageSink& messages) {
     std::error_code ec;
     return !std::filesystem::exists(path, ec) ||
-           messages.askYesNo(lastPart(path) + " は既に存在します。\n上書きしますか?");
+           messages.askYesNo(VisibleText(lastPart(path)) + " は既に存在します。\n上書きしますか?");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "files/OutputPlace.h"
 
 #include "base/AsciiText.h"
+#include "base/VisibleText.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -35,7 +36,7 @@ std::string SuggestedFileName(std::string text) {
 }
 
 std::string WrittenNote(const std::string& path) {
-    return "保存しました: " + std::filesystem::path(path).filename().string();
+    return "保存しました: " + VisibleText(std::filesystem::path(path).filename().string());
 }
 
 } // namespace vestra

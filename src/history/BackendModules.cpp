@@ -1,5 +1,6 @@
 #include "history/BackendModules.h"
 
+#include "base/FileFault.h"
 #include "base/InstallLayout.h"
 #include "base/LoadedModule.h"
 
@@ -23,7 +24,7 @@ std::unique_ptr<SqlConnection> ConnectSqlite(const std::string& path, HistoryAcc
     ModuleEntry loaded =
         LoadModuleEntry("vestra-sqlite.so", "vestra_sqlite_connect", "SQLite back end");
     if (loaded.entry == nullptr) {
-        throw SqlError(path + ": " + loaded.failure);
+        throw SqlError(FileFaultLine(path, loaded.failure));
     }
     auto connect = reinterpret_cast<decltype(&vestra_sqlite_connect)>(loaded.entry);
     return std::unique_ptr<SqlConnection>(connect(path, access));

@@ -1,5 +1,4 @@
 #include "base/FileFault.h"
-#include "base/VisibleText.h"
 #include "history/BackendModules.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
@@ -18,7 +17,7 @@ namespace {
 void checkRegularFile(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        throw SqlError(FileFaultLine(VisibleText(path), kNotRegularFile));
+        throw SqlError(FileFaultLine(path, kNotRegularFile));
     }
 }
 
@@ -37,7 +36,7 @@ std::unique_ptr<SqlConnection> connect(const DatabaseName& name, HistoryAccess a
     std::filesystem::path needed =
         access == HistoryAccess::ReadOnly ? std::filesystem::path(file.path) : folder;
     if (!needed.empty() && !std::filesystem::exists(needed, error)) {
-        throw SqlError(needed.string() + ": " + FileFaultText(ENOENT));
+        throw SqlError(FileFaultLine(needed.string(), FileFaultText(ENOENT)));
     }
     return ConnectSqlite(file.path, access);
 }

@@ -58,13 +58,13 @@ std::string readOnlyUri(const std::string& path) {
 std::string refusedPlace(const std::string& path) {
     std::string folder = folderOf(path);
     if (::access(folder.c_str(), W_OK) != 0) {
-        return VisibleText(path) + ": フォルダ " + VisibleText(folder) + " に書き込めません (" +
-               FileFaultText(errno) + ")";
+        return FileFaultLine(path, "フォルダ " + VisibleText(folder) + " に書き込めません (" +
+                                       FileFaultText(errno) + ")");
     }
     // A file without any write permission bit is opened read-only even for the superuser.
     int error = markedReadOnly(path) ? EACCES : ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
     if (error != 0 && error != ENOENT) {
-        return VisibleText(path) + ": 書き込めません (" + FileFaultText(error) + ")";
+        return FileFaultLine(path, "書き込めません (" + FileFaultText(error) + ")");
     }
     return {};
 }
@@ -117,7 +117,7 @@ std::string SqliteConnection::failure() const {
             return refused;
         }
     }
-    return path_ + ": " + sqlite3_errmsg(db_);
+    return FileFaultLine(path_, sqlite3_errmsg(db_));
 }
 
 void SqliteConnection::fail() const {

@@ -1,6 +1,7 @@
 #include "print/QtPrintJob.h"
 
 #include "base/AtomicFile.h"
+#include "base/VisibleText.h"
 #include "files/FileErrors.h"
 #include "print/PdfFileChoice.h"
 #include "print/QtPreparedReport.h"
@@ -23,7 +24,8 @@ void deliverPdf(const QtPreparedReport& report, const std::string& path, OutputP
         return;
     }
     outputs.written(path);
-    messages.showMessage("PDFファイルを出力しました。\n" + path, MessageIcon::Information);
+    messages.showMessage("PDFファイルを出力しました。\n" + VisibleText(path),
+                         MessageIcon::Information);
 }
 
 void runPrepared(QDialog& from, const QtPrintJob& job, QtPreparedReport& report) {

@@ -1,7 +1,6 @@
 #include "start/HandOver.h"
 
 #include "base/FileFault.h"
-#include "base/VisibleText.h"
 
 #include <cerrno>
 #include <chrono>
@@ -104,7 +103,7 @@ std::string faultReason(const HandOverFault& fault) {
 
 std::string HandOverFaultMessage(const HandOverFault& fault) {
     return "ﾌｧｲﾙの受け渡し用ｿｹｯﾄを作れません。\r\n" +
-           FileFaultLine(VisibleText(fault.path), faultReason(fault)) +
+           FileFaultLine(fault.path, faultReason(fault)) +
            "\r\n後から起動してもﾌｧｲﾙはこのｳｨﾝﾄﾞｳに渡されません。";
 }
 

@@ -28,5 +28,21 @@ TEST(VisibleText, ControlCharactersBecomeEscapesAndTextStaysText) {
     EXPECT_EQ(VisibleText("\x83\x5c"), "\\x83\\\\"); // bytes of no UTF-8
 }
 
+// File names as a terminal or a window would take them; the neighbours of each range stay.
+TEST(VisibleText, WhatActsUnseenIsShownAndPrintablePathsStayAsTheyAre) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"evil\x1b]2;OWNED\a\x1b[2J.qmc", "evil\\x1b]2;OWNED\\x07\\x1b[2J.qmc"},
+        {"a\nvestra-cli: 40 new data sets\r\x7f", "a\\nvestra-cli: 40 new data sets\\r\\x7f"},
+        {"\xc2\x85\xc2\x9breport\xe2\x80\xaegpj.qmc", "\\u0085\\u009breport\\u202egpj.qmc"},
+        {"\xe2\x80\xa8\xe2\x80\xaa\xe2\x81\xa6\xe2\x81\xa9", "\\u2028\\u202a\\u2066\\u2069"},
+        {"\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5", "\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5"},
+        {"\xc0\x9b\xed\xa0\x80", "\\xc0\\x9b\\xed\\xa0\\x80"}, // ESC too long, a surrogate
+        {"/home/yamada/点検/pump room ﾃﾞｰﾀ ①.qmf", "/home/yamada/点検/pump room ﾃﾞｰﾀ ①.qmf"},
+    };
+    for (const auto& [name, shown] : cases) {
+        EXPECT_EQ(VisibleText(name), shown);
+    }
+}
+
 } // namespace
 } // namespace vestra

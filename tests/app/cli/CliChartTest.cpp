@@ -26,6 +26,8 @@ protected:
         testing::RecordingMessages messages;
         ASSERT_TRUE(
             SaveDataFile(folder_.file("in.qmc"), store, TemperatureUnit::Celsius, messages));
+        ASSERT_TRUE(
+            SaveDataFile(folder_.file("in.qmf"), store, TemperatureUnit::Fahrenheit, messages));
     }
 
     // The tool's settings live under the test's folder, so the user's own never decide the unit.
@@ -105,6 +107,16 @@ TEST_F(CliChartTest, AnUnreadableInputIsAFileError) {
               0u)
         << missing.errors;
     EXPECT_TRUE(bytes("x.svg").empty());
+}
+
+// The file's own unit decides, as for convert; --unit C with a Fahrenheit file is refused.
+TEST_F(CliChartTest, AFahrenheitFileIsDrawnInItsOwnUnit) {
+    Outcome own = testing::RunTool(folder_, VESTRA_CLI_PATH,
+                                   "chart " + quoted("in.qmf") + " 1 " + quoted("f.svg"));
+    EXPECT_EQ(own.status, 0) << own.errors;
+    EXPECT_NE(bytes("f.svg").find(UnitText(TemperatureUnit::Fahrenheit)), std::string::npos);
+    EXPECT_EQ(run(quoted("in.qmf") + " 1 " + quoted("c.svg")).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder_.file("c.svg")));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "support/RecordingMessages.h"
 #include "support/ToolRun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -272,6 +273,19 @@ TEST_P(CliHistoryTest, TagsReachTheTerminalWithoutControlCharacters) {
     Outcome tags = run("tags");
     EXPECT_EQ(tags.output.find('\x1b'), std::string::npos) << tags.output;
     EXPECT_NE(tags.output.find("\\x1b]0;X\\x07\\x1b[2J\t"), std::string::npos) << tags.output;
+}
+
+// A shared folder's file names reach the terminal as text, on the line that names them.
+TEST_P(CliHistoryTest, FileNamesOfAFolderReachTheTerminalAsText) {
+    std::filesystem::create_directories(file("shared"));
+    testing::WriteBytes(file("shared/evil\x1b]2;OWNED\a\x1b[2J.qmc"), "not a data file");
+    testing::WriteBytes(file("shared/x\nvestra-cli: 40 new data sets\n.qmc"), "not a data file");
+    Outcome outcome = run("add '" + file("shared") + "'");
+    EXPECT_EQ((outcome.output + outcome.errors).find_first_of("\x1b\a"), std::string::npos);
+    std::string skipped = "vestra-cli: skipped " + file("shared/");
+    EXPECT_EQ(outcome.errors.rfind(skipped, 0), 0u) << outcome.errors;
+    EXPECT_NE(outcome.errors.find('\n' + skipped), std::string::npos);
+    EXPECT_EQ(std::count(outcome.errors.begin(), outcome.errors.end(), '\n'), 2);
 }
 
 // Values of a damaged or hand-edited database: exit 1, the database as it was, never an abort.
