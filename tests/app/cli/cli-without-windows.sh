@@ -5,7 +5,7 @@
 # save error saying that the report program is not built.
 #   bash tests/app/cli/cli-without-windows.sh BUILD_DIR GENERATOR CXX [LAUNCHER]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/../../.." && pwd)
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 # A packager's flags (_FORTIFY_SOURCE) would warn without optimisation.
 unset CXXFLAGS LDFLAGS
