@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # How often the window's start ends abnormally on a busy machine: starts the built application
-# RUNS times (offscreen, settings of its own without the start-up question) while one busy loop
-# per core runs beside it. A start counts as reached once the main window is up, which the
+# RUNS times (offscreen unless QT_QPA_PLATFORM says otherwise, e.g. xcb on an X server, settings
+# of its own without the start-up question) while one busy loop per core runs beside it. A start counts as reached once the main window is up, which the
 # hand-over socket beside the lock shows (it is made right after the window is shown); it is
 # then ended with SIGTERM. A start that ends by itself before, or does not get there within
 # LIMIT seconds, is kept: its Qt debug log (QT_LOGGING_RULES=*.debug=true) and core dump go to
@@ -39,7 +39,7 @@ for _ in $(seq "$(nproc)"); do
     loads+=($!)
 done
 
-export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='*.debug=true'
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} QT_LOGGING_RULES='*.debug=true'
 reached=0 aborted=0 other=0 stuck=0
 for run in $(seq "$runs"); do
     home=$work/run$run
