@@ -34,7 +34,6 @@ set(VESTRA_WINDOWS_PENDING_TESTS
     base/SettingsTest.cpp
     serial/PortLockTest.cpp serial/LineTraceTest.cpp serial/PortSurveyTest.cpp
     serial/PortListingJsonTest.cpp
-    print/PdfFileChoiceTest.cpp window/WindowPlacementTest.cpp
     history/SqliteFileTest.cpp history/HistoryTextTest.cpp history/HistoryStoreTest.cpp
     history/DamagedDatabaseTest.cpp history/ContentKeyMigrationTest.cpp
     history/HistorySourcesTest.cpp start/HandOverTest.cpp)
