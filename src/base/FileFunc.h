@@ -1,13 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vestra {
 
+// The separator the program writes, and every one it reads: Windows takes '/' as well.
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
+inline constexpr std::string_view kPathSeparators = "\\/";
 #else
 inline constexpr char kPathSeparator = '/';
+inline constexpr std::string_view kPathSeparators = "/";
 #endif
 
 // True when the path names a file that can be opened for reading; false for the empty string,

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace vestra {
 
@@ -21,6 +22,10 @@ bool ReadRegularFile(const std::string& path, std::size_t maxBytes, FileContents
 
 // The same bound for what arrives on an open descriptor (standard input).
 bool ReadDescriptor(int fd, std::size_t maxBytes, FileContents& contents, std::string& reason);
+
+// For the platforms' read loops: adds one piece read to contents, up to maxBytes in all. False
+// once the piece holds more than fits (contents.whole is then false): no further read is needed.
+bool TakePiece(FileContents& contents, std::string_view piece, std::size_t maxBytes);
 
 inline constexpr std::size_t kWholeFile = std::numeric_limits<std::size_t>::max();
 

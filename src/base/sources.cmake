@@ -24,7 +24,7 @@ list(APPEND VESTRA_CORE_SOURCES
     base/LoadedModule.cpp
     base/MessageSink.h
     base/OutputPath.h
-    base/OutputPath.cpp
+    base/FileReplace.h
     base/TemporaryFile.h
     base/TemporaryFile.cpp
     base/NumberFormat.h
@@ -54,10 +54,22 @@ list(APPEND VESTRA_CORE_SOURCES
 )
 # The platform services, each in the file named for the platform: SHA-256 from nettle
 # (src/CMakeLists.txt links it) or CNG's BCryptHash, code page 932 from iconv or the system's
-# tables, the local time from localtime_r or localtime_s.
-foreach(service Sha256 CodePage932 LocalTime)
+# tables, the local time from localtime_r or localtime_s; the file services (the replace of a
+# saved file and its temporaries, the output's checks, the bounded read, the program's folder)
+# from the POSIX calls or the Windows API's wide functions.
+foreach(service Sha256 CodePage932 LocalTime FileReplace TemporaryFile OutputPath FileRead
+        FileFunc)
     list(APPEND VESTRA_CORE_SOURCES base/${VESTRA_PLATFORM}${service}.cpp)
 endforeach()
+# What the platform's files share: the POSIX temporary file; on Windows the UTF-16 of its API,
+# its error codes in the program's words and what a name leads to.
+if(WIN32)
+    foreach(helper WindowsText WindowsFileFault WindowsPathKind)
+        list(APPEND VESTRA_CORE_SOURCES base/${helper}.h base/${helper}.cpp)
+    endforeach()
+else()
+    list(APPEND VESTRA_CORE_SOURCES base/PosixTemporaryFile.h)
+endif()
 list(APPEND VESTRA_UI_SOURCES
     base/QtMessageSink.h
     base/QtMessageSink.cpp

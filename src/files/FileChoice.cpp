@@ -13,7 +13,7 @@ namespace vestra {
 namespace {
 
 std::string lastPart(const std::string& path) {
-    std::size_t separator = path.rfind(kPathSeparator);
+    std::size_t separator = path.find_last_of(kPathSeparators);
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
@@ -39,7 +39,7 @@ std::string initialName(const std::string& currentFilePath, const std::string& n
 }
 
 std::string folderPart(const std::string& path) {
-    std::size_t separator = path.rfind(kPathSeparator);
+    std::size_t separator = path.find_last_of(kPathSeparators);
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 

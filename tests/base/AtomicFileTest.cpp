@@ -8,11 +8,15 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <tuple>
+#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <tuple>
-#include <unistd.h>
+#endif
 
 namespace vestra {
 namespace {
@@ -43,11 +47,11 @@ protected:
     std::string path_;
 };
 
-TEST_F(AtomicFileTest, ReplacesTheFileAndKeepsItsPermissions) {
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
-    ASSERT_TRUE(WriteFileAtomically(path_, std::string("new\0bytes", 9)));
-    EXPECT_EQ(contents(), std::string("new\0bytes", 9));
-    EXPECT_EQ(fs::status(path_).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+// The bytes land as given on every platform: no CR is added to a LF, none is taken away.
+TEST_F(AtomicFileTest, ReplacesTheFileWithTheBytesAsGiven) {
+    const std::string bytes("new\0bytes\r\nline\n\x1a", 20);
+    ASSERT_TRUE(WriteFileAtomically(path_, bytes));
+    EXPECT_EQ(contents(), bytes);
     EXPECT_EQ(entries(), 1);
 }
 
@@ -64,6 +68,76 @@ TEST_F(AtomicFileTest, FolderInPlaceOfTheFileIsNotReplaced) {
     EXPECT_FALSE(WriteFileAtomically((folder_ / "dir.qmc").string(), "new"));
     EXPECT_TRUE(fs::is_directory(folder_ / "dir.qmc"));
     EXPECT_EQ(entries(), 2);
+}
+
+// The temporary's name is short and fixed, so a target may use the whole name length.
+TEST_F(AtomicFileTest, TheLongestValidNameCanBeSaved) {
+    std::string name(255 - 4, 'n');
+    ASSERT_TRUE(WriteFileAtomically((folder_ / (name + ".csv")).string(), "x"));
+    EXPECT_EQ(entries(), 2);
+}
+
+// Only a temporary of this program, this user and this host, of an ended process and old
+// enough that no save can still be writing it, is removed; a user's own file is never touched.
+TEST_F(AtomicFileTest, OnlyStaleTemporariesOfEndedProcessesAreRemoved) {
+    const std::string ended = "999999999"; // above any process number the system gives
+    std::string ours = std::string(kTemporaryPrefix) + TemporaryHostPart() + ".";
+    std::string dead = ours + ended + ".aB3xYz";
+    const std::tuple<std::string, bool, bool> cases[] = {
+        {dead, true, true}, // name, old, removed
+        {dead, false, false},
+        {".vestra-backup", true, false},
+        {ours + std::to_string(::getpid()) + ".aB3xYz", true, false},
+        {std::string(kTemporaryPrefix) + "other." + ended + ".aB3xYz", true, false},
+    };
+    auto longAgo =
+        fs::file_time_type::clock::now() - std::chrono::seconds(kStaleTemporarySeconds + 60);
+    for (const auto& [name, old, removed] : cases) {
+        std::string file = (folder_ / name).string();
+        std::ofstream(file) << "left";
+        if (old) {
+            fs::last_write_time(file, longAgo);
+        }
+        ASSERT_TRUE(WriteFileAtomically(path_, "new"));
+        EXPECT_EQ(fs::exists(file), !removed) << name;
+        fs::remove(file);
+    }
+}
+
+TEST_F(AtomicFileTest, TheReasonNamesTheCause) {
+    std::string reason;
+    EXPECT_FALSE(WriteFileAtomically((folder_ / "missing" / "x.qmc").string(), "x", reason));
+    EXPECT_EQ(reason, "ファイルまたはフォルダがありません");
+}
+
+#ifndef _WIN32
+TEST_F(AtomicFileTest, ReplacesTheFileAndKeepsItsPermissions) {
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(WriteFileAtomically(path_, "new"));
+    EXPECT_EQ(fs::status(path_).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Windows reports a file in place of a folder as a missing path.
+TEST_F(AtomicFileTest, AFileInPlaceOfAFolderIsNamed) {
+    std::string reason;
+    EXPECT_FALSE(WriteFileAtomically((folder_ / "data.qmc" / "x.qmc").string(), "x", reason));
+    EXPECT_EQ(reason, "途中の名前がフォルダではありません");
+}
+
+// Another user's temporary is kept, whatever else holds.
+TEST_F(AtomicFileTest, AnotherUsersStaleTemporaryIsKept) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving a file away needs root";
+    }
+    std::string file =
+        (folder_ / (std::string(kTemporaryPrefix) + TemporaryHostPart() + ".999999999.aB3xYz"))
+            .string();
+    std::ofstream(file) << "left";
+    ASSERT_EQ(::lchown(file.c_str(), 4242, static_cast<gid_t>(-1)), 0);
+    fs::last_write_time(file, fs::file_time_type::clock::now() -
+                                  std::chrono::seconds(kStaleTemporarySeconds + 60));
+    ASSERT_TRUE(WriteFileAtomically(path_, "new"));
+    EXPECT_TRUE(fs::exists(file));
 }
 
 // A full disk: the file size limit makes the write fail half way, as ENOSPC would.
@@ -114,45 +188,6 @@ TEST_F(AtomicFileTest, NewFilesFollowTheUmask) {
     ASSERT_TRUE(written);
     EXPECT_EQ(fs::status(folder_ / "new.csv").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-// The temporary's name is short and fixed, so a target may use the whole name length.
-TEST_F(AtomicFileTest, TheLongestValidNameCanBeSaved) {
-    std::string name(255 - 4, 'n');
-    ASSERT_TRUE(WriteFileAtomically((folder_ / (name + ".csv")).string(), "x"));
-    EXPECT_EQ(entries(), 2);
-}
-
-// Only a temporary of this program, this user and this host, of an ended process and old
-// enough that no save can still be writing it, is removed; a user's own file is never touched.
-TEST_F(AtomicFileTest, OnlyStaleTemporariesOfEndedProcessesAreRemoved) {
-    const std::string ended = "999999999"; // above any PID the kernel gives
-    std::string ours = std::string(kTemporaryPrefix) + TemporaryHostPart() + ".";
-    std::string dead = ours + ended + ".aB3xYz";
-    uid_t me = ::geteuid();
-    const std::tuple<std::string, bool, uid_t, bool> cases[] = {
-        {dead, true, me, true}, // name, old, owner, removed
-        {".vestra-backup", true, me, false},
-        {ours + std::to_string(::getpid()) + ".aB3xYz", true, me, false},
-        {std::string(kTemporaryPrefix) + "other." + ended + ".aB3xYz", true, me, false},
-        {dead, true, 4242, false},
-    };
-    auto longAgo =
-        fs::file_time_type::clock::now() - std::chrono::seconds(kStaleTemporarySeconds + 60);
-    for (const auto& [name, old, owner, removed] : cases) {
-        if (owner != me && me != 0) {
-            continue; // giving a file away needs root
-        }
-        std::string file = (folder_ / name).string();
-        std::ofstream(file) << "left";
-        ASSERT_EQ(::lchown(file.c_str(), owner, static_cast<gid_t>(-1)), 0);
-        if (old) {
-            fs::last_write_time(file, longAgo);
-        }
-        ASSERT_TRUE(WriteFileAtomically(path_, "new"));
-        EXPECT_EQ(fs::exists(file), !removed) << name;
-        fs::remove(file);
-    }
 }
 
 // A save killed while it writes (here by the file size limit's signal) leaves nothing behind.
@@ -214,13 +249,47 @@ TEST_F(AtomicFileTest, TheReplacedFileKeepsItsOwnerAndGroup) {
               std::tuple(4242u, 4243u, 0640u));
 }
 
-TEST_F(AtomicFileTest, TheReasonNamesTheCause) {
-    std::string reason;
-    EXPECT_FALSE(WriteFileAtomically((folder_ / "missing" / "x.qmc").string(), "x", reason));
-    EXPECT_EQ(reason, "ファイルまたはフォルダがありません");
-    EXPECT_FALSE(WriteFileAtomically((folder_ / "data.qmc" / "x.qmc").string(), "x", reason));
-    EXPECT_EQ(reason, "途中の名前がフォルダではありません");
+#else
+// Devices have names in every folder; a save to one is refused before anything is written.
+TEST_F(AtomicFileTest, ADeviceInPlaceOfTheFileIsRefused) {
+    for (const std::string device : {"NUL", "COM1", "\\\\.\\NUL"}) {
+        std::string reason;
+        EXPECT_FALSE(WriteFileAtomically(device, "new", reason)) << device;
+        EXPECT_EQ(reason, "通常のファイルではありません") << device;
+    }
+    EXPECT_EQ(entries(), 1);
 }
+
+// A replace would replace the link itself; Windows has no rule that tells a planted one.
+TEST_F(AtomicFileTest, AReparsePointAtTheTargetIsRefused) {
+    std::error_code made;
+    fs::create_symlink(path_, folder_ / "link.csv", made);
+    if (made) {
+        GTEST_SKIP() << "no symbolic links here: " << made.message();
+    }
+    std::string reason;
+    EXPECT_FALSE(WriteFileAtomically((folder_ / "link.csv").string(), "new", reason));
+    EXPECT_EQ(reason, "シンボリックリンクまたはジャンクションです");
+    EXPECT_EQ(contents(), "old");
+}
+
+// Another program holding the file open without sharing its deletion makes the replace fail.
+TEST_F(AtomicFileTest, ABusyFileIsKeptAndTheTemporaryRemoved) {
+    HANDLE held = CreateFileW(fs::path(path_).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::string reason;
+    bool written = WriteFileAtomically(path_, "new", reason);
+    CloseHandle(held);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(reason, "使用中です");
+    EXPECT_EQ(contents(), "old");
+    // Counted by name: Wine's ReplaceFileW leaves a file of its own (rf*.tmp) beside.
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(kTemporaryPrefix));
+    }
+}
+#endif
 
 } // namespace
 } // namespace vestra

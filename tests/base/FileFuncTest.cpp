@@ -10,6 +10,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef _WIN32
+constexpr const char* kExecutableSuffix = ".exe";
+#else
+constexpr const char* kExecutableSuffix = "";
+#endif
+
 class FileFuncTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -25,20 +31,31 @@ protected:
 };
 
 TEST_F(FileFuncTest, FileExistsOnlyForReadableFiles) {
+    const std::string folder = folder_.string() + kPathSeparator;
     EXPECT_TRUE(FileExists(file_));
     EXPECT_FALSE(FileExists(""));
     EXPECT_FALSE(FileExists(folder_.string()));
-    EXPECT_FALSE(FileExists(folder_.string() + "/"));
-    EXPECT_FALSE(FileExists(folder_.string() + "/missing.qmc"));
-    EXPECT_TRUE(FileExists(file_ + "/"));
+    EXPECT_FALSE(FileExists(folder));
+    EXPECT_FALSE(FileExists(folder + "missing.qmc"));
+    EXPECT_TRUE(FileExists(file_ + kPathSeparator));
 }
 
 TEST_F(FileFuncTest, FolderOfAnExistingFileKeepsItsSeparator) {
-    EXPECT_EQ(FolderOf(file_), folder_.string() + "/");
-    EXPECT_EQ(FolderOf(folder_.string() + "/missing.qmc"), ProgramFolder());
+    const std::string folder = folder_.string() + kPathSeparator;
+    EXPECT_EQ(FolderOf(folder + "data.qmc"), folder);
+    EXPECT_EQ(FolderOf(folder + "missing.qmc"), ProgramFolder());
     EXPECT_EQ(FolderOf(""), ProgramFolder());
-    EXPECT_FALSE(ProgramFolder().empty());
-    EXPECT_NE(ProgramFolder().back(), '/');
+}
+
+// The program's own folder, wherever it is started from.
+TEST_F(FileFuncTest, TheProgramFolderIsTheProgramsNotTheCurrentOne) {
+    fs::path started = fs::current_path();
+    fs::current_path(folder_);
+    std::string program = ProgramFolder();
+    fs::current_path(started);
+    EXPECT_TRUE(fs::exists(fs::path(program) / "vestra_core_tests" += kExecutableSuffix))
+        << program;
+    EXPECT_NE(program.back(), kPathSeparator);
 }
 
 TEST_F(FileFuncTest, RemoveFileIgnoresMissingFiles) {
@@ -49,16 +66,26 @@ TEST_F(FileFuncTest, RemoveFileIgnoresMissingFiles) {
 }
 
 TEST(PathParts, NameAndExtension) {
+    const std::string data = std::string(1, kPathSeparator) + "data" + kPathSeparator;
     EXPECT_EQ(FileNameOf("data.qmc"), "");
-    EXPECT_EQ(FileNameOf("/data/"), "");
+    EXPECT_EQ(FileNameOf(data), "");
     EXPECT_EQ(FileNameOf(""), "");
-    EXPECT_EQ(FileNameOf("/data/data.qmc"), "data.qmc");
+    EXPECT_EQ(FileNameOf(data + "data.qmc"), "data.qmc");
     EXPECT_EQ(ExtensionOf("/data/data.qmc"), "qmc");
     EXPECT_EQ(ExtensionOf("/data/readme"), "");
     EXPECT_EQ(ExtensionOf("/a.b/file"), "b/file");
     EXPECT_EQ(ExtensionOf(""), "");
     EXPECT_EQ(ExtensionOf("report.TXT"), "TXT");
 }
+
+#ifdef _WIN32
+// Windows takes '/' as a separator too, also mixed with its own.
+TEST(PathParts, SlashesSeparateOnWindowsToo) {
+    EXPECT_EQ(FileNameOf("C:/data/data.qmc"), "data.qmc");
+    EXPECT_EQ(FileNameOf("C:\\data/sub\\report.csv"), "report.csv");
+    EXPECT_EQ(FileNameOf("C:\\data/sub/"), "");
+}
+#endif
 
 } // namespace
 } // namespace vestra

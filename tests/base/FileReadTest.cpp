@@ -3,7 +3,10 @@
 #include "files/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <vector>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace vestra {
 namespace {
@@ -40,17 +43,25 @@ TEST_F(FileReadTest, ReadsUpToTheLimitAndTellsWhetherMoreFollows) {
     }
 }
 
-// A FIFO would block the program until someone writes to it; it is refused at once.
+// A FIFO would block the program until someone writes to it, a serial port would raise its
+// lines; they are refused at once.
 TEST_F(FileReadTest, OnlyRegularFilesAreRead) {
-    ASSERT_EQ(::mkfifo(folder_.file("fifo").c_str(), 0600), 0);
     struct Case {
         std::string path;
         std::string reason;
     };
-    for (const Case& c : {Case{folder_.file("fifo"), "通常のファイルではありません"},
-                          Case{"/dev/null", "通常のファイルではありません"},
-                          Case{folder_.path().string(), "フォルダです"},
-                          Case{folder_.file("missing"), "ファイルまたはフォルダがありません"}}) {
+    std::vector<Case> cases = {{folder_.path().string(), "フォルダです"},
+                               {folder_.file("missing"), "ファイルまたはフォルダがありません"}};
+#ifdef _WIN32
+    for (const char* device : {"NUL", "COM1", "\\\\.\\COM1"}) {
+        cases.push_back({device, "通常のファイルではありません"});
+    }
+#else
+    ASSERT_EQ(::mkfifo(folder_.file("fifo").c_str(), 0600), 0);
+    cases.push_back({folder_.file("fifo"), "通常のファイルではありません"});
+    cases.push_back({"/dev/null", "通常のファイルではありません"});
+#endif
+    for (const Case& c : cases) {
         EXPECT_FALSE(read(c.path, 100)) << c.path;
         EXPECT_EQ(reason_, c.reason) << c.path;
     }

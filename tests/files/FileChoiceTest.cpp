@@ -18,7 +18,7 @@ protected:
         testing::WriteBytes(folder_.file(name), "x");
         return folder_.file(name);
     }
-    std::string folderWithSlash() const { return folder_.path().string() + "/"; }
+    std::string folderWithSlash() const { return folder_.path().string() + kPathSeparator; }
 
     testing::TempFolder folder_{"vestra-filechoice"};
     testing::FakeFileDialogs dialogs_;

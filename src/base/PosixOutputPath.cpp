@@ -1,6 +1,5 @@
-#include "base/OutputPath.h"
-
 #include "base/FileFault.h"
+#include "base/OutputPath.h"
 
 #include <cerrno>
 #include <climits>
