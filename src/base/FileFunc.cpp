@@ -1,5 +1,8 @@
 #include "base/FileFunc.h"
 
+#include "base/InstallLayout.h"
+#include "base/PathText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -56,10 +59,10 @@ void RemoveFile(const std::string& path) {
 }
 
 std::string ProgramFolder() {
+    std::string program = RunningProgram();
     std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    fs::path folder = ec ? fs::current_path(ec) : exe.parent_path();
-    return folder.string();
+    fs::path folder = program.empty() ? fs::current_path(ec) : PathOfText(program).parent_path();
+    return TextOfPath(folder);
 }
 
 } // namespace vestra

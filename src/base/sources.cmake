@@ -22,9 +22,11 @@ list(APPEND VESTRA_CORE_SOURCES
     base/InstallLayout.cpp
     base/LoadedModule.h
     base/LoadedModule.cpp
+    base/ModuleLibrary.h
     base/MessageSink.h
     base/OutputPath.h
     base/OutputPath.cpp
+    base/PathText.h
     base/TemporaryFile.h
     base/TemporaryFile.cpp
     base/NumberFormat.h
@@ -54,10 +56,25 @@ list(APPEND VESTRA_CORE_SOURCES
 )
 # The platform services, each in the file named for the platform: SHA-256 from nettle
 # (src/CMakeLists.txt links it) or CNG's BCryptHash, code page 932 from iconv or the system's
-# tables, the local time from localtime_r or localtime_s.
-foreach(service Sha256 CodePage932 LocalTime)
+# tables, the local time from localtime_r or localtime_s; the user's folders by the XDG rule or
+# the system's known folders, the program's own path from /proc/self/exe or
+# GetModuleFileNameW, modules through dlopen or LoadLibraryExW, the documents folder and whether
+# the program's folder may be written.
+foreach(service Sha256 CodePage932 LocalTime UserFolders InstallLayout ModuleLibrary StartFolder)
     list(APPEND VESTRA_CORE_SOURCES base/${VESTRA_PLATFORM}${service}.cpp)
 endforeach()
+if(VESTRA_PLATFORM STREQUAL Windows)
+    # What the Windows files share: UTF-16 at the system's calls, its error numbers in words,
+    # its known folders.
+    list(APPEND VESTRA_CORE_SOURCES
+        base/WindowsText.h
+        base/WindowsText.cpp
+        base/WindowsFault.h
+        base/WindowsFault.cpp
+        base/WindowsKnownFolder.h
+        base/WindowsKnownFolder.cpp
+    )
+endif()
 list(APPEND VESTRA_UI_SOURCES
     base/QtMessageSink.h
     base/QtMessageSink.cpp
@@ -70,14 +87,23 @@ list(APPEND VESTRA_UI_SOURCES
 # An installed program finds its help document in the data folder, its modules in the library
 # folder and the private programs in libexec/vestra, each at a path relative to its own folder;
 # a program of the build tree finds modules and private programs in the build tree's lib/.
-file(RELATIVE_PATH help_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
-     ${CMAKE_INSTALL_FULL_DATADIR}/vestra/help)
-file(RELATIVE_PATH modules_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
-     ${CMAKE_INSTALL_FULL_LIBDIR}/vestra)
-file(RELATIVE_PATH programs_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
-     ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vestra)
-file(RELATIVE_PATH bin_from_programs ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vestra
-     ${CMAKE_INSTALL_FULL_BINDIR})
+# Installed on Windows, the programs, their modules and the private programs share one folder,
+# as Windows finds a program's libraries beside it, and the help is in help/ there.
+if(VESTRA_PLATFORM STREQUAL Windows)
+    set(help_from_bin help)
+    set(modules_from_bin .)
+    set(programs_from_bin .)
+    set(bin_from_programs .)
+else()
+    file(RELATIVE_PATH help_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_DATADIR}/vestra/help)
+    file(RELATIVE_PATH modules_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_LIBDIR}/vestra)
+    file(RELATIVE_PATH programs_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vestra)
+    file(RELATIVE_PATH bin_from_programs ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vestra
+         ${CMAKE_INSTALL_FULL_BINDIR})
+endif()
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/InstallLayout.cpp PROPERTIES
     COMPILE_DEFINITIONS
     "VESTRA_HELP_FROM_BIN=\"${help_from_bin}\";VESTRA_BUILD_TREE=\"${CMAKE_BINARY_DIR}\";VESTRA_MODULES_FROM_BIN=\"${modules_from_bin}\";VESTRA_PROGRAMS_FROM_BIN=\"${programs_from_bin}\";VESTRA_BIN_FROM_PROGRAMS=\"${bin_from_programs}\"")
