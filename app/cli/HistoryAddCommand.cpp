@@ -5,6 +5,7 @@
 #include "base/FileRead.h"
 #include "files/DataFile.h"
 #include "history/HistorySources.h"
+#include "history/SourceFolders.h"
 
 #include <algorithm>
 #include <unistd.h>

@@ -1,7 +1,11 @@
 #include "base/FileFunc.h"
 
+#include "base/InstallLayout.h"
+#include "base/PathText.h"
+
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace vestra {
 
@@ -27,6 +31,16 @@ std::string LowerCaseAscii(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
+}
+
+// The folder of the program's own path (base/InstallLayout); the current folder only when the
+// system cannot tell it.
+std::string ProgramFolder() {
+    std::string program = RunningProgram();
+    std::error_code ec;
+    std::filesystem::path folder =
+        program.empty() ? std::filesystem::current_path(ec) : PathOfText(program).parent_path();
+    return TextOfPath(folder);
 }
 
 } // namespace vestra

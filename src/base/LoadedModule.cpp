@@ -1,30 +1,33 @@
 #include "base/LoadedModule.h"
 
 #include "base/InstallLayout.h"
+#include "base/ModuleLibrary.h"
 
-#include <dlfcn.h>
 #include <map>
 #include <mutex>
 
 namespace vestra {
 
-ModuleEntry LoadModuleEntry(const std::string& module, const char* entryName,
-                            std::string_view noun) {
+ModuleEntry LoadModuleEntry(std::string_view module, const char* entryName, std::string_view noun) {
     static std::mutex mutex;
-    static std::map<std::string, ModuleEntry> loaded;
+    static std::map<std::string, ModuleEntry, std::less<>> loaded;
     std::lock_guard lock(mutex);
-    auto [found, added] = loaded.try_emplace(module);
+    auto [found, added] = loaded.try_emplace(std::string(module));
     if (!added) {
         return found->second;
     }
-    std::optional<std::string> path = ModulePath(RunningProgram(), module);
-    void* handle = path ? ::dlopen(path->c_str(), RTLD_NOW | RTLD_LOCAL) : nullptr;
+    std::string file = ModuleFileName(module);
+    std::optional<std::string> path = ModulePath(RunningProgram(), file);
     if (!path) {
-        found->second.failure = NotFoundWithoutProgramPlace(module);
-    } else if (handle == nullptr) {
+        found->second.failure = NotFoundWithoutProgramPlace(file);
+        return found->second;
+    }
+    LibraryEntry library = OpenLibraryEntry(*path, entryName);
+    found->second.entry = library.entry;
+    if (library.fault == LibraryFault::NotLoaded) {
         found->second.failure =
-            "the " + std::string(noun) + " cannot be loaded (" + std::string(::dlerror()) + ")";
-    } else if ((found->second.entry = ::dlsym(handle, entryName)) == nullptr) {
+            "the " + std::string(noun) + " cannot be loaded (" + library.reason + ")";
+    } else if (library.fault == LibraryFault::NoEntry) {
         found->second.failure = *path + " is no " + std::string(noun) + " of this program";
     }
     return found->second;

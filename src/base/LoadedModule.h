@@ -13,9 +13,9 @@ struct ModuleEntry {
     std::string failure;
 };
 
-// Loads module once from ModulePath(RunningProgram(), module) and keeps it loaded (what it makes
-// lives on its code), then looks up entryName. noun names the module in a failure.
-ModuleEntry LoadModuleEntry(const std::string& module, const char* entryName,
-                            std::string_view noun);
+// Loads module ("vestra-sqlite": its file is ModuleFileName's) once from
+// ModulePath(RunningProgram(), file) and keeps it loaded (what it makes lives on its code), then
+// looks up entryName. noun names the module in a failure.
+ModuleEntry LoadModuleEntry(std::string_view module, const char* entryName, std::string_view noun);
 
 } // namespace vestra

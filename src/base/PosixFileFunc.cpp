@@ -29,11 +29,4 @@ void RemoveFile(const std::string& path) {
     fs::remove(path, ec);
 }
 
-std::string ProgramFolder() {
-    std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    fs::path folder = ec ? fs::current_path(ec) : exe.parent_path();
-    return folder.string();
-}
-
 } // namespace vestra

@@ -145,12 +145,11 @@ std::map<int, std::string> portMap(const IniFile& ini) {
 } // namespace
 
 std::optional<std::string> SettingsFilePath() {
-    std::optional<std::string> base = UserFolder("XDG_CONFIG_HOME", ".config");
-    return base ? std::optional(*base + "/MORVA/VESTRA2/Config/VESTRA.INI") : std::nullopt;
+    return UserFilePath(UserFolderKind::Settings, "MORVA/VESTRA2/Config/VESTRA.INI");
 }
 
 std::string NoSettingsFileText() {
-    return NoUserFolderText("設定ファイル", "XDG_CONFIG_HOME");
+    return NoUserFolderText("設定ファイル", UserFolderKind::Settings);
 }
 
 std::string ReadIniString(const std::string& file, std::string_view section, std::string_view key) {

@@ -25,7 +25,8 @@ struct Settings {
 };
 
 // $XDG_CONFIG_HOME/MORVA/VESTRA2/Config/VESTRA.INI, with ~/.config when the variable is unset
-// or relative (base/UserFolders); none when the user has no home folder either.
+// or relative (base/UserFolders); none when the user has no home folder either. In %APPDATA%
+// on Windows.
 std::optional<std::string> SettingsFilePath();
 
 // Why SettingsFilePath gives none.

@@ -1,26 +1,20 @@
 #include "base/StartFolder.h"
 
 #include "base/FileFunc.h"
+#include "base/PathText.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <unistd.h>
 
 namespace vestra {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
 bool isFolder(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && fs::is_directory(path, ec);
+    return !path.empty() && fs::is_directory(PathOfText(path), ec);
 }
 
 // The value of a line XDG_DOCUMENTS_DIR="$HOME/Documents", with $HOME put in. The file is
@@ -56,14 +50,6 @@ std::string DocumentsFolder(const std::string& configHome, const std::string& ho
     }
     std::string documents = home + "/Documents";
     return isFolder(documents) ? documents : home;
-}
-
-StartFolders CurrentStartFolders() {
-    std::string home = environment("HOME");
-    std::string configHome = environment("XDG_CONFIG_HOME");
-    std::string program = ProgramFolder();
-    return {program, ::access(program.c_str(), W_OK) == 0,
-            DocumentsFolder(configHome.empty() ? home + "/.config" : configHome, home)};
 }
 
 std::string DialogStartFolder(const std::string& currentFilePath, const StartFolders& folders) {

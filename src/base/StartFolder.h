@@ -7,12 +7,12 @@ namespace vestra {
 // What decides where a file dialog starts when the last chosen file is gone.
 struct StartFolders {
     std::string program;   // the program's own folder
-    bool programWritable;  // false for an installed copy (/usr/bin)
+    bool programWritable;  // false for an installed copy (/usr/bin, Program Files)
     std::string documents; // the user's documents folder
 };
 
 // The folders of this run: the program's, whether the user may write there, and the documents
-// folder of the XDG user directories.
+// folder of the XDG user directories, or the Documents known folder on Windows.
 StartFolders CurrentStartFolders();
 
 // The folder a file dialog starts in. The folder of the last chosen file when that file still

@@ -1,33 +1,14 @@
 #include "base/UserFolders.h"
 
-#include <cstdlib>
-#include <pwd.h>
-#include <unistd.h>
-#include <vector>
+#include "base/FileFunc.h"
+
+#include <algorithm>
 
 namespace vestra {
 namespace {
 
 bool absolute(const std::optional<std::string>& path) {
     return path && path->starts_with('/');
-}
-
-std::optional<std::string> environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-}
-
-// The home folder of the process's user in the passwd database (files, LDAP, ...).
-std::optional<std::string> passwdHome() {
-    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-    std::vector<char> buffer(size > 0 ? std::size_t(size) : 16'384);
-    passwd entry{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
-        found == nullptr || found->pw_dir == nullptr) {
-        return std::nullopt;
-    }
-    return std::string(found->pw_dir);
 }
 
 } // namespace
@@ -48,18 +29,14 @@ std::optional<std::string> ChooseUserFolder(const UserEnvironment& environment,
     return std::nullopt;
 }
 
-std::optional<std::string> UserFolder(const char* variable,
-                                      std::optional<std::string_view> underHome) {
-    UserEnvironment found{environment(variable), environment("HOME"), std::nullopt};
-    if (!absolute(found.variable) && underHome && !absolute(found.home)) {
-        found.passwdHome = passwdHome();
+std::optional<std::string> UserFilePath(UserFolderKind kind, std::string_view relativePath) {
+    std::optional<std::string> folder = UserFolder(kind);
+    if (!folder) {
+        return std::nullopt;
     }
-    return ChooseUserFolder(found, underHome);
-}
-
-std::string NoUserFolderText(std::string_view what, std::string_view variable) {
-    return std::string(what) + "の場所がわかりません: " + std::string(variable) +
-           " も HOME も絶対パスではなく、ユーザーのホームフォルダもわかりません";
+    std::string relative(relativePath);
+    std::replace(relative.begin(), relative.end(), '/', kPathSeparator);
+    return *folder + kPathSeparator + relative;
 }
 
 } // namespace vestra

@@ -6,6 +6,13 @@
 
 namespace vestra {
 
+// The user's folders the program keeps its own files in.
+enum class UserFolderKind {
+    Settings, // the settings file: XDG_CONFIG_HOME (~/.config); %APPDATA% on Windows
+    Data,     // the history: XDG_DATA_HOME (~/.local/share); %LOCALAPPDATA% on Windows
+    Runtime,  // the hand-over socket: XDG_RUNTIME_DIR, without a default; none on Windows
+};
+
 // What the XDG base-directory rule reads, each absent when unset: the variable that names the
 // folder (XDG_DATA_HOME, XDG_CONFIG_HOME, XDG_RUNTIME_DIR), HOME, and the home folder of the
 // user's passwd entry.
@@ -22,12 +29,16 @@ struct UserEnvironment {
 std::optional<std::string> ChooseUserFolder(const UserEnvironment& environment,
                                             std::optional<std::string_view> underHome);
 
-// ChooseUserFolder from this process's environment and its user's passwd entry (getpwuid_r).
-std::optional<std::string> UserFolder(const char* variable,
-                                      std::optional<std::string_view> underHome);
+// The folder of that kind for this process's user: by the XDG rule from the environment and the
+// passwd entry (getpwuid_r), or the system's known folder on Windows (SHGetKnownFolderPath).
+// None when the system names no absolute folder: never the current folder.
+std::optional<std::string> UserFolder(UserFolderKind kind);
 
-// Why what (the settings file, the history) has no place: variable and HOME are no absolute
-// paths and the user has no home folder.
-std::string NoUserFolderText(std::string_view what, std::string_view variable);
+// The file at relativePath ("MORVA/VESTRA2/history.sqlite", written with '/') inside the user's
+// folder of that kind, in the platform's separators; none when that folder is unknown.
+std::optional<std::string> UserFilePath(UserFolderKind kind, std::string_view relativePath);
+
+// Why what (the settings file, the history) has no place: the folder of that kind is unknown.
+std::string NoUserFolderText(std::string_view what, UserFolderKind kind);
 
 } // namespace vestra

@@ -34,22 +34,4 @@ void RemoveFile(const std::string& path) {
     }
 }
 
-// The module's own path, never the current folder, which the user or a shortcut chooses.
-std::string ProgramFolder() {
-    std::wstring name(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-        if (length == 0) {
-            return std::string();
-        }
-        if (length < name.size()) {
-            name.resize(length);
-            break;
-        }
-        name.resize(name.size() * 2);
-    }
-    std::size_t last = name.find_last_of(L"\\/");
-    return Utf8Path(last == std::wstring::npos ? name : name.substr(0, last));
-}
-
 } // namespace vestra

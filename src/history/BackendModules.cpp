@@ -12,7 +12,7 @@ std::string HistoryRecordProgram() {
 
 std::unique_ptr<SqlConnection> ConnectPostgres(const ServerAddress& server, HistoryAccess access) {
     ModuleEntry loaded =
-        LoadModuleEntry("vestra-postgres.so", "vestra_postgres_connect", "PostgreSQL back end");
+        LoadModuleEntry("vestra-postgres", "vestra_postgres_connect", "PostgreSQL back end");
     if (loaded.entry == nullptr) {
         throw SqlError(RedactedDatabaseName(server.conninfo) + ": " + loaded.failure);
     }
@@ -22,7 +22,7 @@ std::unique_ptr<SqlConnection> ConnectPostgres(const ServerAddress& server, Hist
 
 std::unique_ptr<SqlConnection> ConnectSqlite(const std::string& path, HistoryAccess access) {
     ModuleEntry loaded =
-        LoadModuleEntry("vestra-sqlite.so", "vestra_sqlite_connect", "SQLite back end");
+        LoadModuleEntry("vestra-sqlite", "vestra_sqlite_connect", "SQLite back end");
     if (loaded.entry == nullptr) {
         throw SqlError(FileFaultLine(path, loaded.failure));
     }

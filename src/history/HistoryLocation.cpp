@@ -3,11 +3,8 @@
 #include "base/UserFolders.h"
 
 namespace vestra::history {
-namespace {} // namespace
-
 std::optional<std::string> DefaultHistoryPath() {
-    std::optional<std::string> dataHome = UserFolder("XDG_DATA_HOME", ".local/share");
-    return dataHome ? std::optional(*dataHome + "/MORVA/VESTRA2/history.sqlite") : std::nullopt;
+    return UserFilePath(UserFolderKind::Data, "MORVA/VESTRA2/history.sqlite");
 }
 
 HistorySettings ReadHistorySettings(const IniFile& ini) {
@@ -21,7 +18,7 @@ std::optional<DatabaseName> HistoryDatabase(const HistorySettings& settings, std
     if (settings.database.empty()) {
         std::optional<std::string> path = DefaultHistoryPath();
         if (!path) {
-            reason = NoUserFolderText("履歴データベース", "XDG_DATA_HOME");
+            reason = NoUserFolderText("履歴データベース", UserFolderKind::Data);
             return std::nullopt;
         }
         return SqliteFile{*path, true};

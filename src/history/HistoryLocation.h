@@ -9,8 +9,8 @@
 namespace vestra::history {
 
 // The embedded database every user has: $XDG_DATA_HOME/MORVA/VESTRA2/history.sqlite, with
-// ~/.local/share when the variable is unset or relative (base/UserFolders); none when the user
-// has no home folder either.
+// ~/.local/share when the variable is unset or relative (base/UserFolders), none when the user
+// has no home folder either; in %LOCALAPPDATA% on Windows.
 std::optional<std::string> DefaultHistoryPath();
 
 // Where the history lives and whether data sets flow into it, from section [History] of the

@@ -16,6 +16,10 @@ list(APPEND VESTRA_CORE_SOURCES
     history/HistorySchema.cpp
     history/HistorySources.h
     history/HistorySources.cpp
+    history/SourceFolders.h
+    history/SourceFolders.cpp
+    history/FolderReading.h
+    history/${VESTRA_PLATFORM}FolderReading.cpp
     history/HistoryTrend.h
     history/HistoryTrend.cpp
     history/HistoryStore.h

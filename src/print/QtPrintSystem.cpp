@@ -30,7 +30,7 @@ PrintSystem* QtPrintSystem::loaded() {
     if (!tried_) {
         tried_ = true;
         ModuleEntry entry =
-            LoadModuleEntry("vestra-print.so", "vestra_print_system", "printing module");
+            LoadModuleEntry("vestra-print", "vestra_print_system", "printing module");
         if (entry.entry != nullptr) {
             module_.reset(reinterpret_cast<decltype(&vestra_print_system)>(entry.entry)());
         }

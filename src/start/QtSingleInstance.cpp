@@ -35,7 +35,7 @@ QtSingleInstance::QtSingleInstance(const QString& settingsFile) {
         state_ = InstanceLock::HeldByRunningCopy;
     }
     // A relative runtime folder would put the socket under the current folder: none then.
-    std::optional<std::string> runtime = UserFolder("XDG_RUNTIME_DIR", std::nullopt);
+    std::optional<std::string> runtime = UserFolder(UserFolderKind::Runtime);
     place_ = HandOverPlaceFor(path.toStdString(), runtime.value_or(""));
 }
 

@@ -1,5 +1,6 @@
 #include "base/StartFolder.h"
 
+#include "base/InstallLayout.h"
 #include "files/TempFolder.h"
 
 #include <filesystem>
@@ -19,7 +20,10 @@ protected:
         }
         testing::WriteBytes(path("data/plant.qmc"), "x");
     }
-    std::string path(const std::string& name) const { return folder_.file(name); }
+    // In the platform's separators, as the folder of a chosen file is cut at the last of them.
+    std::string path(const std::string& name) const {
+        return (folder_.path() / fs::path(name).make_preferred()).string();
+    }
 
     testing::TempFolder folder_{"vestra-startfolder"};
 };
@@ -48,6 +52,7 @@ TEST_F(StartFolderTest, DialogsStartWhereTheUserCanWorkOnlyWhenTheProgramFolderI
     }
 }
 
+#ifndef _WIN32
 struct DocumentsCase {
     std::optional<std::string> userDirs; // contents of user-dirs.dirs; none: no such file
     const char* expected;                // under home
@@ -74,6 +79,24 @@ TEST_F(StartFolderTest, DocumentsFolderFollowsTheUserDirectories) {
     fs::remove(folder_.path() / "home/Documents");
     EXPECT_EQ(DocumentsFolder(path("no-config"), home), home);
 }
+#else
+// The program's folder is the running program's, never the current one; the documents are the
+// user's known folder. Trying whether the folder may be written leaves nothing behind.
+TEST_F(StartFolderTest, TheFoldersAreTheProgramsOwnAndTheUsersDocuments) {
+    fs::path current = fs::current_path();
+    fs::current_path(folder_.path());
+    StartFolders folders = CurrentStartFolders();
+    fs::current_path(current);
+    fs::path program = RunningProgram();
+    EXPECT_EQ(folders.program, program.parent_path().string());
+    EXPECT_TRUE(folders.programWritable); // the build tree
+    EXPECT_TRUE(fs::path(folders.documents).is_absolute()) << folders.documents;
+    EXPECT_TRUE(fs::is_directory(folders.documents)) << folders.documents;
+    for (const fs::directory_entry& entry : fs::directory_iterator(program.parent_path())) {
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".vestra-write-probe"));
+    }
+}
+#endif
 
 } // namespace
 } // namespace vestra

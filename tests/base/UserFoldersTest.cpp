@@ -1,6 +1,11 @@
 #include "base/UserFolders.h"
 
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include "base/WindowsText.h"
+
+#include <cstdlib>
+#endif
 
 namespace vestra {
 namespace {
@@ -31,10 +36,41 @@ TEST(UserFoldersTest, OnlyAbsoluteValuesNameAFolder) {
             << c.environment.variable.value_or("(unset)") << " "
             << c.environment.home.value_or("(unset)");
     }
-    EXPECT_EQ(NoUserFolderText("設定ファイル", "XDG_CONFIG_HOME"),
+}
+
+#ifndef _WIN32
+TEST(UserFoldersTest, TheRefusalNamesTheVariableAndTheHome) {
+    EXPECT_EQ(NoUserFolderText("設定ファイル", UserFolderKind::Settings),
               "設定ファイルの場所がわかりません: XDG_CONFIG_HOME も HOME も絶対パスではなく、"
               "ユーザーのホームフォルダもわかりません");
 }
+#else
+// The settings roam with the user; the history, a database of this machine, stays local. The
+// files keep the names they have under Linux.
+TEST(UserFoldersTest, SettingsRoamAndTheHistoryStaysOnThisMachine) {
+    struct Case {
+        UserFolderKind kind;
+        const wchar_t* variable; // what the system sets for the same folder
+        const char* file;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {UserFolderKind::Settings, L"APPDATA", "MORVA/VESTRA2/Config/VESTRA.INI",
+         "\\MORVA\\VESTRA2\\Config\\VESTRA.INI"},
+        {UserFolderKind::Data, L"LOCALAPPDATA", "MORVA/VESTRA2/history.sqlite",
+         "\\MORVA\\VESTRA2\\history.sqlite"},
+    };
+    for (const Case& c : cases) {
+        const wchar_t* folder = _wgetenv(c.variable);
+        ASSERT_NE(folder, nullptr);
+        EXPECT_EQ(UserFilePath(c.kind, c.file), Utf8Path(folder) + c.expected);
+    }
+    EXPECT_EQ(UserFolder(UserFolderKind::Runtime), std::nullopt);
+    EXPECT_EQ(NoUserFolderText("履歴データベース", UserFolderKind::Data),
+              "履歴データベースの場所がわかりません: ユーザーの AppData\\Local "
+              "フォルダがわかりません");
+}
+#endif
 
 } // namespace
 } // namespace vestra

@@ -13,6 +13,7 @@ list(APPEND VESTRA_CORE_TESTS
     base/IniFileTest.cpp
     base/SettingsTest.cpp
     base/InstallLayoutTest.cpp
+    base/LoadedModuleTest.cpp
     base/ProgramVersionTest.cpp
     base/StartFolderTest.cpp
     base/Sha256Test.cpp
