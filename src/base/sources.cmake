@@ -58,6 +58,10 @@ list(APPEND VESTRA_CORE_SOURCES
 foreach(service Sha256 CodePage932 LocalTime)
     list(APPEND VESTRA_CORE_SOURCES base/${VESTRA_PLATFORM}${service}.cpp)
 endforeach()
+# UTF-8 inside the program, UTF-16 at the Windows API: the one conversion every Windows file uses.
+if(VESTRA_PLATFORM STREQUAL Windows)
+    list(APPEND VESTRA_CORE_SOURCES base/WindowsText.h base/WindowsText.cpp)
+endif()
 list(APPEND VESTRA_UI_SOURCES
     base/QtMessageSink.h
     base/QtMessageSink.cpp
