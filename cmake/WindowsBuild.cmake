@@ -28,13 +28,11 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 set(VESTRA_WINDOWS_PENDING_SOURCES
     base/AtomicFile.cpp base/FileRead.cpp base/InstallLayout.cpp base/LoadedModule.cpp
     base/OutputPath.cpp base/TemporaryFile.cpp base/UserFolders.cpp
-    serial/PosixSerialPort.cpp serial/PortLock.cpp serial/PortSurvey.cpp serial/PortHolder.cpp
-    serial/PortWaiter.cpp history/HistorySources.cpp start/HandOver.cpp)
+    history/HistorySources.cpp start/HandOver.cpp)
 set(VESTRA_WINDOWS_PENDING_TESTS
     base/AtomicFileTest.cpp base/FileReadTest.cpp base/SettingsTest.cpp base/InstallLayoutTest.cpp
     base/UserFoldersTest.cpp base/StartFolderTest.cpp base/IniFileTest.cpp base/FileFuncTest.cpp
-    serial/PortLockTest.cpp serial/LineTraceTest.cpp serial/PortSurveyTest.cpp
-    serial/PortListingJsonTest.cpp
+    serial/LineTraceTest.cpp
     device/CommSessionTest.cpp device/ConnectionTest.cpp device/DeviceCommandsTest.cpp
     files/DataFileRobustnessTest.cpp files/DataFileTest.cpp files/ExportTest.cpp
     files/FileChoiceTest.cpp files/FileCommandsTest.cpp files/GoldenNativeFileTest.cpp
