@@ -13,9 +13,6 @@
 #include "serial/PortSurvey.h"
 #include "serial/PosixSerialPort.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace vestra::cli {
 namespace {
 
@@ -26,26 +23,10 @@ public:
     void showProgress(int) override {}
 };
 
-// The n of "COMn", or 0 when the text is not a port name.
-int comPortNumber(const std::string& port) {
-    if (port.size() < 4 || port.size() > 6) {
-        return 0;
-    }
-    std::string prefix = port.substr(0, 3);
-    std::transform(prefix.begin(), prefix.end(), prefix.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    std::string digits = port.substr(3);
-    if (prefix != "COM" || !std::all_of(digits.begin(), digits.end(),
-                                        [](unsigned char c) { return std::isdigit(c) != 0; })) {
-        return 0;
-    }
-    return std::stoi(digits);
-}
-
 } // namespace
 
 std::string PortDevicePath(const std::string& port) {
-    int number = comPortNumber(port);
+    int number = ComPortNumber(port);
     if (number < 1) {
         return port;
     }

@@ -30,8 +30,7 @@ std::string PortListingJson(const std::map<int, std::string>& portMap, const Por
     }
     document["detected"] = json::array();
     for (int n : survey.builtIn) {
-        document["detected"].push_back(
-            {{"device", "/dev/ttyS" + std::to_string(n - 1)}, {"builtIn", true}});
+        document["detected"].push_back({{"device", BuiltInPortName(n)}, {"builtIn", true}});
     }
     for (const UsbSerialPort& adapter : survey.adapters) {
         document["detected"].push_back({{"device", adapter.device},

@@ -23,7 +23,21 @@ std::string PortDeviceName(int portNumber, const PortEntries& entries) {
             }
         }
     }
-    return "/dev/ttyS" + std::to_string(portNumber - 1);
+    return BuiltInPortName(portNumber);
+}
+
+int ComPortNumber(std::string_view name) {
+    if (name.size() < 4 || name.size() > 6 || !ascii::StartsWithKeyword(name, "COM")) {
+        return 0;
+    }
+    int number = 0;
+    for (char c : name.substr(3)) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        number = number * 10 + (c - '0');
+    }
+    return number;
 }
 
 } // namespace vestra

@@ -4,76 +4,13 @@
 #include "serial/PortNames.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace vestra {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string FirstLine(const fs::path& file) {
-    std::ifstream in(file);
-    std::string line;
-    std::getline(in, line);
-    return line;
-}
-
-std::string Resolved(const std::string& path) {
-    std::error_code error;
-    fs::path real = fs::canonical(path, error);
-    return error ? path : real.string();
-}
-
-// The USB device above a tty in sysfs is the first folder upwards with an idVendor file.
-void DescribeFromSysfs(UsbSerialPort& port, const SystemFolders& folders) {
-    std::error_code error;
-    std::string name = fs::path(port.device).filename();
-    fs::path at = fs::canonical(fs::path(folders.ttyClass) / name / "device", error);
-    for (; !error && at.has_relative_path(); at = at.parent_path()) {
-        if (fs::exists(at / "idVendor")) {
-            port.vendorId = FirstLine(at / "idVendor");
-            port.productId = FirstLine(at / "idProduct");
-            port.serial = FirstLine(at / "serial");
-            std::string maker = FirstLine(at / "manufacturer");
-            std::string product = FirstLine(at / "product");
-            port.description = maker.empty() ? product : maker + " " + product;
-            return;
-        }
-    }
-}
-
-std::vector<UsbSerialPort> UsbAdapters(const SystemFolders& folders) {
-    std::vector<UsbSerialPort> adapters;
-    std::error_code error;
-    for (const fs::directory_entry& link : fs::directory_iterator(folders.byId, error)) {
-        UsbSerialPort port;
-        port.byIdPath = link.path().string();
-        port.device = Resolved(port.byIdPath);
-        DescribeFromSysfs(port, folders);
-        adapters.push_back(std::move(port));
-    }
-    std::sort(adapters.begin(), adapters.end(),
-              [](const auto& a, const auto& b) { return a.byIdPath < b.byIdPath; });
-    return adapters;
-}
-
-// The serial core marks a ttyS without a UART as type 0 (unknown).
-std::set<int> BuiltInPorts(const SystemFolders& folders) {
-    std::set<int> present;
-    for (int n = 1; n <= kPortCount; ++n) {
-        fs::path type = fs::path(folders.ttyClass) / ("ttyS" + std::to_string(n - 1)) / "type";
-        std::string value = FirstLine(type);
-        if (!value.empty() && value != "0") {
-            present.insert(n);
-        }
-    }
-    return present;
-}
-
 bool Named(const std::map<int, std::string>& portMap, const UsbSerialPort& adapter) {
     return std::any_of(portMap.begin(), portMap.end(), [&](const auto& entry) {
-        return entry.second == adapter.byIdPath || Resolved(entry.second) == adapter.device;
+        return entry.second == adapter.byIdPath || ResolvedPortPath(entry.second) == adapter.device;
     });
 }
 
@@ -87,10 +24,6 @@ int LowestFreeNumber(const std::map<int, std::string>& portMap, const std::set<i
 }
 
 } // namespace
-
-PortSurvey SurveyPorts(const SystemFolders& folders) {
-    return {UsbAdapters(folders), BuiltInPorts(folders)};
-}
 
 std::vector<int> AssignNewAdapters(std::map<int, std::string>& portMap, const PortSurvey& survey) {
     std::vector<int> given;
@@ -109,7 +42,7 @@ std::vector<int> AssignNewAdapters(std::map<int, std::string>& portMap, const Po
 }
 
 const UsbSerialPort* FindAdapter(const PortSurvey& survey, const std::string& path) {
-    std::string device = Resolved(path);
+    std::string device = ResolvedPortPath(path);
     for (const UsbSerialPort& adapter : survey.adapters) {
         if (adapter.byIdPath == path || adapter.device == device) {
             return &adapter;
@@ -150,7 +83,7 @@ std::vector<std::string> PortListing(const std::map<int, std::string>& portMap,
     }
     lines.emplace_back("Detected serial ports:");
     for (int n : survey.builtIn) {
-        lines.push_back("/dev/ttyS" + std::to_string(n - 1) + "\tbuilt-in");
+        lines.push_back(BuiltInPortName(n) + "\tbuilt-in");
     }
     for (const UsbSerialPort& adapter : survey.adapters) {
         // Names and descriptions come from the adapters' own USB descriptors.

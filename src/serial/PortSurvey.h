@@ -23,16 +23,12 @@ struct UsbSerialPort {
 // The serial ports of this machine: the USB adapters and the built-in ports with hardware.
 struct PortSurvey {
     std::vector<UsbSerialPort> adapters;
-    std::set<int> builtIn; // port numbers n whose /dev/ttyS(n-1) has a UART behind it
+    std::set<int> builtIn; // port numbers n whose BuiltInPortName(n) has a port behind it
 };
 
-// Where the system shows its ports; tests lay out their own.
-struct SystemFolders {
-    std::string byId = "/dev/serial/by-id";
-    std::string ttyClass = "/sys/class/tty";
-};
-
-PortSurvey SurveyPorts(const SystemFolders& folders = {});
+// The ports the system knows now: from /dev/serial/by-id and sysfs on Linux
+// (PosixPortSurvey.cpp), from the registry on Windows (WindowsPortSurvey.cpp).
+PortSurvey SurveyPorts();
 
 // Gives every adapter that no [Ports] entry names yet (by its link or by its device) the
 // lowest port number from 1 to 16 that is neither an entry nor a built-in port, and adds it to

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "serial/WaitOutcome.h"
+
 #include <chrono>
 #include <functional>
 
 namespace vestra {
-
-enum class WaitOutcome {
-    Ready,       // the descriptor is readable, or reports an error or a hang-up
-    TimedOut,    // the time passed without either
-    Interrupted, // the program was asked to stop waiting (a cancel); the caller looks again
-};
 
 // How the serial port sleeps while it waits for the line. The tool and the tests sleep in
 // poll(2); the application also keeps its windows alive meanwhile. Either way the process is

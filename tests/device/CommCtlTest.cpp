@@ -1,7 +1,6 @@
 #include "device/CommCtl.h"
 
 #include "ScriptedPort.h"
-#include "serial/PortNames.h"
 #include "support/RecordingMessages.h"
 
 #include <cerrno>
@@ -50,18 +49,6 @@ TEST(CloseCommPortTest, ClosesAndDropsTheLinesOnlyWhenOpen) {
     CloseCommPort(port);
     EXPECT_EQ(port.calls, (Lines{"open", "close", "dtr off", "rts off"}));
     EXPECT_FALSE(port.isOpen());
-}
-
-TEST(PortNamesTest, BuiltInPortsUnlessTheSettingsNameAnother) {
-    PortEntries none;
-    EXPECT_EQ(PortDeviceName(1, none), "/dev/ttyS0");
-    EXPECT_EQ(PortDeviceName(16, none), "/dev/ttyS15");
-
-    PortEntries entries{{"com3", "/dev/ttyUSB0"}, {"COM31", "/dev/ttyACM9"}, {"COM4", "  "}};
-    EXPECT_EQ(PortDeviceName(3, entries), "/dev/ttyUSB0");
-    EXPECT_EQ(PortDeviceName(4, entries), "/dev/ttyS3"); // an empty entry names nothing
-    EXPECT_EQ(PortDeviceName(13, entries), "/dev/ttyS12");
-    EXPECT_EQ(PortDeviceName(31, entries), "/dev/ttyACM9");
 }
 
 } // namespace

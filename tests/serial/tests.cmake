@@ -1,9 +1,16 @@
 list(APPEND VESTRA_CORE_TESTS
-    serial/PortLockTest.cpp
     serial/LineTraceTest.cpp
+    serial/PortNamesTest.cpp
     serial/PortSurveyTest.cpp
     serial/PortListingJsonTest.cpp
 )
+# The platform's own side: the lock file and sysfs, or the COM port (its line cases run where
+# VESTRA_TEST_COM names a port with the simulator behind it: tests/serial/wine-com-port.sh).
+if(WIN32)
+    list(APPEND VESTRA_CORE_TESTS serial/WindowsSerialPortTest.cpp serial/WindowsPortSurveyTest.cpp)
+else()
+    list(APPEND VESTRA_CORE_TESTS serial/PortLockTest.cpp serial/PosixPortSurveyTest.cpp)
+endif()
 
 # The serial port with the tool's waiter and the window's, one suite on pseudo-terminals.
 if(VESTRA_BUILD_UI)
