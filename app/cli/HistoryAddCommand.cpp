@@ -87,13 +87,14 @@ int RunHistoryAdd(const HistoryRequest& request) {
             reportSkipped(path, reason, counts);
             continue;
         }
-        history::AddOutcome outcome{};
-        if (!request.store.add(source.data, source.unit, source.path, outcome, reason)) {
-            ShowHistoryFailure(reason);
+        Expected<history::AddOutcome> outcome =
+            request.store.add(source.data, source.unit, source.path);
+        if (!outcome) {
+            ShowHistoryFailure(outcome.error().text);
             PrintLines(request.context, {summary(counts)});
             return kExitFileError;
         }
-        count(outcome, counts);
+        count(*outcome, counts);
     }
     int status = PrintLines(request.context, {summary(counts)});
     return status == kExitOk && counts.skipped > 0 ? kExitFileError : status;

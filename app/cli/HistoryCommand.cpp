@@ -57,12 +57,16 @@ int RunHistory(const CliContext& context, const CommandArgs& args) {
         }
         std::string reason;
         auto name = databaseOf(parsed, reason);
-        auto store = name ? history::OpenHistoryStore(*name, subcommand.access, reason) : nullptr;
-        if (!store) {
+        if (!name) {
             ShowHistoryFailure(reason);
             return kExitFileError;
         }
-        return subcommand.run({context, parsed, *store, flags});
+        auto store = history::OpenHistoryStore(*name, subcommand.access);
+        if (!store) {
+            ShowHistoryFailure(store.error().text);
+            return kExitFileError;
+        }
+        return subcommand.run({context, parsed, **store, flags});
     }
     return kBadArguments;
 }

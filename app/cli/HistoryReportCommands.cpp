@@ -21,11 +21,12 @@ namespace {
 // an empty file would look like a tag that was never measured.
 bool readTag(const HistoryRequest& request, const std::string& tag, TemperatureUnit unit,
              std::vector<history::HistoryReading>& readings) {
-    std::string reason;
-    if (!request.store.readings({history::HistoryKey::Tag, tag, unit}, readings, reason)) {
-        ShowHistoryFailure(reason);
+    auto read = request.store.readings({history::HistoryKey::Tag, tag, unit});
+    if (!read) {
+        ShowHistoryFailure(read.error().text);
         return false;
     }
+    readings = std::move(*read);
     if (readings.empty()) {
         ShowHistoryFailure("タグ '" + VisibleText(tag) + "' の記録がありません (単位 " +
                            UnitText(unit) + ")");
@@ -46,20 +47,19 @@ int RunHistoryTags(const HistoryRequest& request) {
         (request.flags.json && request.flags.header)) {
         return kBadArguments;
     }
-    std::vector<history::TagSummary> tags;
-    std::string reason;
-    if (!request.store.tags(tags, reason)) {
-        ShowHistoryFailure(reason);
+    auto tags = request.store.tags();
+    if (!tags) {
+        ShowHistoryFailure(tags.error().text);
         return kExitFileError;
     }
     if (request.flags.json) {
-        return PrintText(request.context, history::TagsJson(tags));
+        return PrintText(request.context, history::TagsJson(*tags));
     }
     std::vector<std::string> lines;
     if (request.flags.header) {
         lines.emplace_back(kTagsHeader);
     }
-    for (const history::TagSummary& t : tags) {
+    for (const history::TagSummary& t : *tags) {
         lines.push_back(VisibleText(t.tag) + '\t' + VisibleText(t.object) + '\t' +
                         UnitText(t.unit) + '\t' + std::to_string(t.readings) + '\t' +
                         FormatTimestamp(t.first) + '\t' + FormatTimestamp(t.last));

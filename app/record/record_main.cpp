@@ -61,11 +61,15 @@ int main() {
         return fail("the data set sent is no data file");
     }
     auto name = history::HistoryDatabase({std::string(database), true}, reason);
-    auto store = name ? history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite, reason)
-                      : nullptr;
-    history::AddOutcome outcome{};
-    if (!store || !store->add(*data, *unit, std::string(source), outcome, reason)) {
+    if (!name) {
         return fail(reason);
+    }
+    auto store = history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite);
+    if (!store) {
+        return fail(store.error().text);
+    }
+    if (auto outcome = (*store)->add(*data, *unit, std::string(source)); !outcome) {
+        return fail(outcome.error().text);
     }
     return 0;
 }

@@ -28,7 +28,7 @@ bool identity(const history::DatabaseName& name, dev_t& device, ino_t& inode) {
 
 } // namespace
 
-history::HistoryStore* WorkerStores::store(std::string& reason) {
+Expected<history::HistoryStore*> WorkerStores::store() {
     dev_t device = 0;
     ino_t inode = 0;
     bool isFile = std::holds_alternative<history::SqliteFile>(name_);
@@ -38,7 +38,11 @@ history::HistoryStore* WorkerStores::store(std::string& reason) {
         tWorker.store.reset();
     }
     if (!tWorker.store) {
-        tWorker.store = history::OpenHistoryStore(name_, history::HistoryAccess::ReadOnly, reason);
+        auto opened = history::OpenHistoryStore(name_, history::HistoryAccess::ReadOnly);
+        if (!opened) {
+            return unexpected(std::move(opened).error());
+        }
+        tWorker.store = std::move(*opened);
         tWorker.device = device;
         tWorker.inode = inode;
     }

@@ -13,7 +13,7 @@ class WorkerStores : public web::StoreAccess {
 public:
     explicit WorkerStores(history::DatabaseName name) : name_(std::move(name)) {}
 
-    history::HistoryStore* store(std::string& reason) override;
+    Expected<history::HistoryStore*> store() override;
     void lost() override;
 
 private:

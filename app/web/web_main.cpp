@@ -107,10 +107,10 @@ int main(int argc, char** argv) {
     web::WebSite site({options.basePath, options.rise, token}, stores);
     std::fprintf(stderr, "vestra-web: serving %s\n",
                  history::RedactedDatabaseName(options.db).c_str());
-    if (!site.prepare(error)) {
+    if (Expected<void> prepared = site.prepare(); !prepared) {
         // The pages say so too, and each request tries again.
         std::fprintf(stderr, "vestra-web: the history cannot be read yet: %s\n",
-                     VisibleText(error).c_str());
+                     VisibleText(prepared.error().text).c_str());
     }
     bool served = webapp::Serve(site, {options.host, options.port}, error);
     gServed = true;

@@ -10,6 +10,8 @@ list(APPEND VESTRA_CORE_SOURCES
     base/DateTime.cpp
     base/JsonText.h
     base/JsonText.cpp
+    base/Error.h
+    base/Expected.h
     base/FileFault.h
     base/FileFault.cpp
     base/FileFunc.h

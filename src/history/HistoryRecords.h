@@ -65,6 +65,12 @@ struct DataSetSummary {
     long long readings = 0;
 };
 
+// One page of the list of data sets and the number of data sets in the history.
+struct DataSetPage {
+    std::vector<DataSetSummary> list;
+    long long total = 0;
+};
+
 // One data set as it was added: its line of the list and its 15 groups with their readings and
 // statistics.
 struct StoredDataSet {

@@ -43,8 +43,8 @@ std::unique_ptr<SqlConnection> connect(const DatabaseName& name, HistoryAccess a
 
 } // namespace
 
-std::unique_ptr<HistoryStore> OpenHistoryStore(const DatabaseName& name, HistoryAccess access,
-                                               std::string& reason) {
+Expected<std::unique_ptr<HistoryStore>> OpenHistoryStore(const DatabaseName& name,
+                                                         HistoryAccess access) {
     try {
         std::unique_ptr<SqlConnection> connection = connect(name, access);
         if (access == HistoryAccess::ReadWrite) {
@@ -54,8 +54,7 @@ std::unique_ptr<HistoryStore> OpenHistoryStore(const DatabaseName& name, History
         }
         return std::make_unique<SqlHistoryStore>(std::move(connection));
     } catch (const SqlError& e) {
-        reason = e.what();
-        return nullptr;
+        return unexpected(Error{e.what()});
     }
 }
 

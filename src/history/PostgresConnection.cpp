@@ -96,8 +96,11 @@ std::vector<SqlRow> PostgresConnection::query(std::string_view sql,
 
 } // namespace vestra::history
 
-vestra::history::SqlConnection*
-vestra_postgres_connect(const vestra::history::ServerAddress& server,
-                        vestra::history::HistoryAccess access) {
-    return new vestra::history::PostgresConnection(server, access);
+void vestra_postgres_connect(const vestra::history::ServerAddress& server,
+                             vestra::history::HistoryAccess access,
+                             vestra::history::ModuleConnection& connection) noexcept {
+    connection =
+        vestra::history::ConnectionOf(vestra::history::RedactedDatabaseName(server.conninfo), [&] {
+            return std::make_unique<vestra::history::PostgresConnection>(server, access);
+        });
 }

@@ -77,10 +77,13 @@ void QtHistoryRecorder::finishAll() {
     }
 }
 
-std::unique_ptr<history::HistoryStore> QtHistoryRecorder::openStore(std::string& reason) const {
+Expected<std::unique_ptr<history::HistoryStore>> QtHistoryRecorder::openStore() const {
+    std::string reason;
     auto name = history::HistoryDatabase(settings_, reason);
-    return name ? history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite, reason)
-                : nullptr;
+    if (!name) {
+        return unexpected(Error{reason});
+    }
+    return history::OpenHistoryStore(*name, history::HistoryAccess::ReadWrite);
 }
 
 void QtHistoryRecorder::record(const QString& sourceFile) {

@@ -50,9 +50,8 @@ public:
     ~QtHistoryRecorder() override;
 
     // The history for the history window, opened in this process for the window's life (a
-    // server restarted meanwhile is simply connected again); null with the reason when it cannot
-    // be opened.
-    std::unique_ptr<history::HistoryStore> openStore(std::string& reason) const;
+    // server restarted meanwhile is simply connected again); the error when it cannot be opened.
+    Expected<std::unique_ptr<history::HistoryStore>> openStore() const;
 
     // The status-bar note; hidden while the history works.
     QLabel* note() const { return note_; }

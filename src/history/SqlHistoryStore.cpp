@@ -87,20 +87,24 @@ std::string readingsSql(HistoryKey key) {
 }
 
 // The readings a statement of kReadingsSql's columns selects.
-bool readReadings(SqlConnection& connection, const std::string& sql,
-                  const std::vector<std::string>& parameters, std::vector<HistoryReading>& readings,
-                  std::string& reason) {
+std::vector<HistoryReading> readReadings(SqlConnection& connection, const std::string& sql,
+                                         const std::vector<std::string>& parameters) {
+    auto rows = connection.query(sql, parameters);
+    std::vector<HistoryReading> readings;
+    readings.reserve(rows.size());
+    for (const SqlRow& row : rows) {
+        readings.push_back(readingOf(row));
+    }
+    return readings;
+}
+
+// What read gives, or the failure of the SQL code (SqlError, DamagedDatabase) as the store's
+// error: the exceptions of the SQL code end here.
+template <typename Read> auto answer(Read read) -> Expected<decltype(read())> {
     try {
-        auto rows = connection.query(sql, parameters);
-        readings.clear();
-        readings.reserve(rows.size());
-        for (const SqlRow& row : rows) {
-            readings.push_back(readingOf(row));
-        }
-        return true;
+        return read();
     } catch (const SqlError& e) {
-        reason = e.what();
-        return false;
+        return unexpected(Error{e.what()});
     }
 }
 
@@ -128,36 +132,37 @@ DataSetSummary summaryOf(const SqlRow& row) {
 SqlHistoryStore::SqlHistoryStore(std::unique_ptr<SqlConnection> connection)
     : connection_(std::move(connection)) {}
 
-bool SqlHistoryStore::add(const DataSet& data, TemperatureUnit unit, const std::string& sourceFile,
-                          AddOutcome& outcome, std::string& reason) {
-    std::string hash = ContentHash(data, unit);
-    try {
-        connection_->beginWrite();
-        std::optional<std::string> id = storedId(hash);
-        if (!id) {
-            if (std::optional<std::string> inserted = insertDataSet(data, unit, sourceFile, hash)) {
-                insertGroups(*inserted, data, unit);
-                insertReadings(*inserted, data);
-                outcome = AddOutcome::New;
-                connection_->commit();
-                return true;
-            }
-            // Another program stored it between the look-up and the insert (a server does not
-            // hold the table for one writer): its copy is the stored one.
-            id = storedId(hash);
-            if (!id) {
-                throw SqlError("the data set was stored and removed by another program meanwhile");
-            }
-        }
-        bool changed = updateAnnotations(*id, data, sourceFile);
-        outcome = changed ? AddOutcome::Updated : AddOutcome::Unchanged;
-        connection_->commit();
-        return true;
-    } catch (const SqlError& e) {
+Expected<AddOutcome> SqlHistoryStore::add(const DataSet& data, TemperatureUnit unit,
+                                          const std::string& sourceFile) {
+    Expected<AddOutcome> outcome = answer([&] { return store(data, unit, sourceFile); });
+    if (!outcome) {
         connection_->rollback();
-        reason = e.what();
-        return false;
     }
+    return outcome;
+}
+
+AddOutcome SqlHistoryStore::store(const DataSet& data, TemperatureUnit unit,
+                                  const std::string& sourceFile) {
+    std::string hash = ContentHash(data, unit);
+    connection_->beginWrite();
+    std::optional<std::string> id = storedId(hash);
+    if (!id) {
+        if (std::optional<std::string> inserted = insertDataSet(data, unit, sourceFile, hash)) {
+            insertGroups(*inserted, data, unit);
+            insertReadings(*inserted, data);
+            connection_->commit();
+            return AddOutcome::New;
+        }
+        // Another program stored it between the look-up and the insert (a server does not
+        // hold the table for one writer): its copy is the stored one.
+        id = storedId(hash);
+        if (!id) {
+            throw SqlError("the data set was stored and removed by another program meanwhile");
+        }
+    }
+    bool changed = updateAnnotations(*id, data, sourceFile);
+    connection_->commit();
+    return changed ? AddOutcome::Updated : AddOutcome::Unchanged;
 }
 
 std::optional<std::string> SqlHistoryStore::storedId(const std::string& hash) {
@@ -288,96 +293,85 @@ void SqlHistoryStore::checkReadingCounts() {
     }
 }
 
-bool SqlHistoryStore::tags(std::vector<TagSummary>& tags, std::string& reason) {
-    try {
-        checkReadingCounts();
-        auto rows = connection_->query(
-            "SELECT tag, object, unit, sum(record_count), min(first_time), max(last_time)"
-            " FROM group_setting WHERE record_count > 0 GROUP BY tag, object, unit"
-            " ORDER BY tag, object, unit");
-        tags.clear();
-        for (const SqlRow& row : rows) {
-            // The sum of the group rows of one tag, object and unit, each of them counted.
-            StoredRow where{"group_setting", "tag " + row[0] + "/" + row[1] + "/" + row[2]};
-            tags.push_back({row[0], row[1], StoredUnit(where, "unit", row[2]),
-                            StoredInteger(where, "record_count", row[3], 1,
-                                          std::numeric_limits<long long>::max()),
-                            StoredTime(where, "first_time", row[4]),
-                            StoredTime(where, "last_time", row[5])});
-        }
-        return true;
-    } catch (const SqlError& e) {
-        reason = e.what();
-        return false;
-    }
+Expected<std::vector<TagSummary>> SqlHistoryStore::tags() {
+    return answer([this] { return readTags(); });
 }
 
-bool SqlHistoryStore::revision(std::string& revision, std::string& reason) {
-    try {
+std::vector<TagSummary> SqlHistoryStore::readTags() {
+    checkReadingCounts();
+    auto rows = connection_->query(
+        "SELECT tag, object, unit, sum(record_count), min(first_time), max(last_time)"
+        " FROM group_setting WHERE record_count > 0 GROUP BY tag, object, unit"
+        " ORDER BY tag, object, unit");
+    std::vector<TagSummary> tags;
+    for (const SqlRow& row : rows) {
+        // The sum of the group rows of one tag, object and unit, each of them counted.
+        StoredRow where{"group_setting", "tag " + row[0] + "/" + row[1] + "/" + row[2]};
+        tags.push_back(
+            {row[0], row[1], StoredUnit(where, "unit", row[2]),
+             StoredInteger(where, "record_count", row[3], 1, std::numeric_limits<long long>::max()),
+             StoredTime(where, "first_time", row[4]), StoredTime(where, "last_time", row[5])});
+    }
+    return tags;
+}
+
+Expected<std::string> SqlHistoryStore::revision() {
+    return answer([this] {
         auto rows = connection_->query("SELECT count(*), coalesce(max(id), 0) FROM data_set");
-        revision = rows.at(0).at(0) + " " + rows.at(0).at(1);
-        return true;
-    } catch (const SqlError& e) {
-        reason = e.what();
-        return false;
-    }
+        return rows.at(0).at(0) + " " + rows.at(0).at(1);
+    });
 }
 
-bool SqlHistoryStore::newestReadings(int groupsPerLine, std::vector<HistoryReading>& readings,
-                                     std::string& reason) {
+Expected<std::vector<HistoryReading>> SqlHistoryStore::newestReadings(int groupsPerLine) {
     // A number of our own, never text from outside: written into the statement, so that both
     // databases compare it as a number.
     std::string sql = kNewestReadingsSql;
     sql.replace(sql.find("%PLACES%"), 8, std::to_string(std::max(groupsPerLine, 1)));
-    return readReadings(*connection_, sql, {}, readings, reason);
+    return answer([&] { return readReadings(*connection_, sql, {}); });
 }
 
-bool SqlHistoryStore::readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
-                               std::string& reason) {
-    return readReadings(*connection_, readingsSql(query.key), {query.name, UnitText(query.unit)},
-                        readings, reason);
+Expected<std::vector<HistoryReading>> SqlHistoryStore::readings(const HistoryQuery& query) {
+    return answer([&] {
+        return readReadings(*connection_, readingsSql(query.key),
+                            {query.name, UnitText(query.unit)});
+    });
 }
 
-bool SqlHistoryStore::dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,
-                               long long& total, std::string& reason) {
-    try {
-        checkReadingCounts();
-        total = StoredInteger({"data_set", "count"}, "id",
-                              connection_->query("SELECT count(*) FROM data_set").at(0).at(0), 0,
-                              kLargestKey);
-        // The numbers are the caller's integers, written into the statement since neither
-        // database takes a text parameter for LIMIT in every version.
-        auto rows = connection_->query(
-            std::string(kDataSetsSql) + " ORDER BY d.clock DESC, d.id DESC LIMIT " +
-            number(std::max(0LL, limit)) + " OFFSET " + number(std::max(0LL, offset)));
-        list.clear();
-        for (const SqlRow& row : rows) {
-            list.push_back(summaryOf(row));
-        }
-        return true;
-    } catch (const SqlError& e) {
-        reason = e.what();
-        return false;
+Expected<DataSetPage> SqlHistoryStore::dataSets(long long offset, long long limit) {
+    return answer([&] { return readDataSets(offset, limit); });
+}
+
+DataSetPage SqlHistoryStore::readDataSets(long long offset, long long limit) {
+    checkReadingCounts();
+    DataSetPage page;
+    page.total = StoredInteger({"data_set", "count"}, "id",
+                               connection_->query("SELECT count(*) FROM data_set").at(0).at(0), 0,
+                               kLargestKey);
+    // The numbers are the caller's integers, written into the statement since neither
+    // database takes a text parameter for LIMIT in every version.
+    auto rows = connection_->query(
+        std::string(kDataSetsSql) + " ORDER BY d.clock DESC, d.id DESC LIMIT " +
+        number(std::max(0LL, limit)) + " OFFSET " + number(std::max(0LL, offset)));
+    for (const SqlRow& row : rows) {
+        page.list.push_back(summaryOf(row));
     }
+    return page;
 }
 
-bool SqlHistoryStore::dataSet(long long id, StoredDataSet& stored, bool& found,
-                              std::string& reason) {
-    try {
-        checkReadingCounts();
-        auto rows = connection_->query(std::string(kDataSetsSql) + " WHERE d.id = ?", {number(id)});
-        found = !rows.empty();
-        if (!found) {
-            return true;
-        }
-        stored = {};
-        stored.summary = summaryOf(rows.front());
-        ReadStoredContent(*connection_, id, stored.data);
-        return true;
-    } catch (const SqlError& e) {
-        reason = e.what();
-        return false;
+Expected<std::optional<StoredDataSet>> SqlHistoryStore::dataSet(long long id) {
+    return answer([&] { return readDataSet(id); });
+}
+
+std::optional<StoredDataSet> SqlHistoryStore::readDataSet(long long id) {
+    checkReadingCounts();
+    auto rows = connection_->query(std::string(kDataSetsSql) + " WHERE d.id = ?", {number(id)});
+    if (rows.empty()) {
+        return std::nullopt;
     }
+    StoredDataSet stored;
+    stored.summary = summaryOf(rows.front());
+    ReadStoredContent(*connection_, id, stored.data);
+    return stored;
 }
 
 } // namespace vestra::history

@@ -15,19 +15,17 @@ public:
     // The connection's schema must be prepared (PrepareSchema).
     explicit SqlHistoryStore(std::unique_ptr<SqlConnection> connection);
 
-    bool add(const DataSet& data, TemperatureUnit unit, const std::string& sourceFile,
-             AddOutcome& outcome, std::string& reason) override;
-    bool tags(std::vector<TagSummary>& tags, std::string& reason) override;
-    bool readings(const HistoryQuery& query, std::vector<HistoryReading>& readings,
-                  std::string& reason) override;
-    bool revision(std::string& revision, std::string& reason) override;
-    bool newestReadings(int groupsPerLine, std::vector<HistoryReading>& readings,
-                        std::string& reason) override;
-    bool dataSets(long long offset, long long limit, std::vector<DataSetSummary>& list,
-                  long long& total, std::string& reason) override;
-    bool dataSet(long long id, StoredDataSet& stored, bool& found, std::string& reason) override;
+    Expected<AddOutcome> add(const DataSet& data, TemperatureUnit unit,
+                             const std::string& sourceFile) override;
+    Expected<std::vector<TagSummary>> tags() override;
+    Expected<std::vector<HistoryReading>> readings(const HistoryQuery& query) override;
+    Expected<std::string> revision() override;
+    Expected<std::vector<HistoryReading>> newestReadings(int groupsPerLine) override;
+    Expected<DataSetPage> dataSets(long long offset, long long limit) override;
+    Expected<std::optional<StoredDataSet>> dataSet(long long id) override;
 
 private:
+    AddOutcome store(const DataSet& data, TemperatureUnit unit, const std::string& sourceFile);
     std::optional<std::string> storedId(const std::string& hash);
     // Empty when the data set was stored meanwhile by another program.
     std::optional<std::string> insertDataSet(const DataSet& data, TemperatureUnit unit,
@@ -40,6 +38,9 @@ private:
     bool updateGroupAnnotations(const std::string& id, const DataSet& data);
     bool updateRemarks(const std::string& id, const DataSet& data);
     void checkReadingCounts();
+    std::vector<TagSummary> readTags();
+    DataSetPage readDataSets(long long offset, long long limit);
+    std::optional<StoredDataSet> readDataSet(long long id);
 
     std::unique_ptr<SqlConnection> connection_;
 };

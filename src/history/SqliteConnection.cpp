@@ -175,7 +175,9 @@ void SqliteConnection::beginWrite() {
 
 } // namespace vestra::history
 
-vestra::history::SqlConnection* vestra_sqlite_connect(const std::string& path,
-                                                      vestra::history::HistoryAccess access) {
-    return new vestra::history::SqliteConnection(path, access);
+void vestra_sqlite_connect(const std::string& path, vestra::history::HistoryAccess access,
+                           vestra::history::ModuleConnection& connection) noexcept {
+    connection = vestra::history::ConnectionOf(vestra::VisibleText(path), [&] {
+        return std::make_unique<vestra::history::SqliteConnection>(path, access);
+    });
 }

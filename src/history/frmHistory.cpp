@@ -58,14 +58,14 @@ QStringList cells(const history::HistoryReading& r) {
 
 } // namespace
 
-frmHistory::frmHistory(history::HistoryStore* store, const std::string& reason,
-                       TemperatureUnit unit, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), store_(store), unit_(unit), messages_(messages) {
+frmHistory::frmHistory(Expected<history::HistoryStore*> store, TemperatureUnit unit,
+                       MessageSink& messages, QWidget* parent)
+    : QDialog(parent), store_(store.value_or(nullptr)), unit_(unit), messages_(messages) {
     setObjectName("frmHistory");
     setWindowTitle(QString::fromUtf8(kAppTitle) + QString::fromUtf8(" 履歴"));
     buildLayout();
-    if (store_ == nullptr) {
-        showFailure(reason);
+    if (!store) {
+        showFailure(store.error().text);
         return;
     }
     fillChoices();
@@ -111,15 +111,14 @@ void frmHistory::buildLayout() {
 // Every tag and every object of the current unit, tags first; values are never converted, so
 // data sets of the other unit are not offered.
 void frmHistory::fillChoices() {
-    std::vector<history::TagSummary> tags;
-    std::string reason;
-    if (!store_->tags(tags, reason)) {
-        showFailure(reason);
+    Expected<std::vector<history::TagSummary>> tags = store_->tags();
+    if (!tags) {
+        showFailure(tags.error().text);
         return;
     }
     std::set<std::string> tagNames;
     std::set<std::string> objects;
-    for (const history::TagSummary& t : tags) {
+    for (const history::TagSummary& t : *tags) {
         if (t.unit == unit_) {
             tagNames.insert(t.tag);
             if (!t.object.empty()) {
@@ -142,10 +141,13 @@ void frmHistory::choose(int index) {
         return;
     }
     cboKey_->setCurrentIndex(index);
-    std::string reason;
-    if (!store_->readings(choices_[static_cast<std::size_t>(index)], readings_, reason)) {
+    Expected<std::vector<history::HistoryReading>> readings =
+        store_->readings(choices_[static_cast<std::size_t>(index)]);
+    if (readings) {
+        readings_ = std::move(*readings);
+    } else {
         readings_.clear();
-        showFailure(reason);
+        showFailure(readings.error().text);
     }
     fillTable();
 }

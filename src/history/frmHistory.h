@@ -22,8 +22,8 @@ class QtTrendView;
 class frmHistory : public QDialog {
     Q_OBJECT
 public:
-    frmHistory(history::HistoryStore* store, const std::string& reason, TemperatureUnit unit,
-               MessageSink& messages, QWidget* parent = nullptr);
+    frmHistory(Expected<history::HistoryStore*> store, TemperatureUnit unit, MessageSink& messages,
+               QWidget* parent = nullptr);
 
     // The readings shown, for the export and the chart.
     const std::vector<history::HistoryReading>& readings() const { return readings_; }

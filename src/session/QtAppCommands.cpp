@@ -74,10 +74,10 @@ void ConnectHistory(QtAppSession& session, QtFileCommandHandler& files) {
                          recorder->record(native ? path : QString());
                      });
     QObject::connect(&window, &frmMain::historyRequested, &window, [recorder, &session, &files] {
-        std::string reason;
-        std::unique_ptr<history::HistoryStore> store = recorder->openStore(reason);
-        frmHistory dialog(store.get(), reason, session.settings.CurrentUnit, session.messages,
-                          &session.window());
+        Expected<std::unique_ptr<history::HistoryStore>> store = recorder->openStore();
+        Expected<history::HistoryStore*> shown =
+            store ? Expected<history::HistoryStore*>(store->get()) : unexpected(store.error());
+        frmHistory dialog(shown, session.settings.CurrentUnit, session.messages, &session.window());
         dialog.setOutputFolder(session.outputs.startFolder());
         QObject::connect(&dialog, &frmHistory::fileWritten, &dialog,
                          [&session](const std::string& path) { session.outputs.written(path); });

@@ -65,51 +65,51 @@ OverviewRow OverviewRowOf(const history::TagSummary& summary,
     return row;
 }
 
-bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
-                  std::string& reason) {
-    std::vector<history::TagSummary> tags;
-    std::vector<history::HistoryReading> readings;
-    if (!store.tags(tags, reason) || !store.newestReadings(kGroupsPerLine, readings, reason)) {
-        return false;
+Expected<std::vector<OverviewRow>> ReadOverview(history::HistoryStore& store) {
+    Expected<std::vector<history::TagSummary>> tags = store.tags();
+    if (!tags) {
+        return unexpected(std::move(tags).error());
+    }
+    Expected<std::vector<history::HistoryReading>> readings = store.newestReadings(kGroupsPerLine);
+    if (!readings) {
+        return unexpected(std::move(readings).error());
     }
     std::map<std::tuple<std::string, std::string, TemperatureUnit>,
              std::vector<history::HistoryReading>>
         lines;
-    for (history::HistoryReading& r : readings) {
+    for (history::HistoryReading& r : *readings) {
         lines[{r.tag, r.object, r.unit}].push_back(std::move(r));
     }
-    rows.clear();
-    for (const history::TagSummary& t : tags) {
+    std::vector<OverviewRow> rows;
+    for (const history::TagSummary& t : *tags) {
         auto line = lines.find({t.tag, t.object, t.unit});
         if (line != lines.end()) {
             rows.push_back(OverviewRowOf(t, line->second));
         }
     }
-    return true;
+    return rows;
 }
 
-bool OverviewCache::rows(history::HistoryStore& store, const std::string& revision,
-                         std::vector<OverviewRow>& rows, std::string& reason) {
+Expected<std::vector<OverviewRow>> OverviewCache::rows(history::HistoryStore& store,
+                                                       const std::string& revision) {
     std::unique_lock lock(mutex_);
     auto now = std::chrono::steady_clock::now();
     bool current = revision_ == revision;
     if (current && (now - readAt_ <= freshFor_ || refreshing_)) {
-        rows = rows_;
-        return true;
+        return rows_;
     }
-    std::vector<OverviewRow> fresh;
-    bool read = false;
+    Expected<std::vector<OverviewRow>> fresh = unexpected(Error{});
     if (current) {
         // Only old: the others go on with these lines while this request reads them again,
         // instead of all waiting a second or more every freshFor.
         refreshing_ = true;
         lock.unlock();
-        read = ReadOverview(store, fresh, reason);
+        fresh = ReadOverview(store);
         lock.lock();
         refreshing_ = false;
     } else {
         // A data set was added: the others wait for the new lines rather than show the old.
-        read = ReadOverview(store, fresh, reason);
+        fresh = ReadOverview(store);
     }
 #ifdef __GLIBC__
     // The read held every newest reading as text for a moment (some hundred megabytes for two
@@ -117,14 +117,13 @@ bool OverviewCache::rows(history::HistoryStore& store, const std::string& revisi
     // unless told to give it back.
     malloc_trim(0);
 #endif
-    if (!read) {
-        return false;
+    if (!fresh) {
+        return fresh;
     }
-    rows_ = std::move(fresh);
+    rows_ = std::move(*fresh);
     revision_ = revision;
     readAt_ = now;
-    rows = rows_;
-    return true;
+    return rows_;
 }
 
 bool IsNotable(const OverviewRow& row, float rise) {

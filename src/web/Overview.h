@@ -26,9 +26,8 @@ OverviewRow OverviewRowOf(const history::TagSummary& summary,
                           const std::vector<history::HistoryReading>& readings);
 
 // Every tag, object and unit of the history as a line: one query for the list and one for the
-// readings of each line's newest groups. False with the database's reason.
-bool ReadOverview(history::HistoryStore& store, std::vector<OverviewRow>& rows,
-                  std::string& reason);
+// readings of each line's newest groups.
+Expected<std::vector<OverviewRow>> ReadOverview(history::HistoryStore& store);
 
 // The overview's lines kept between requests, shared by the workers: read again when a data set
 // was added (the history's revision changed) or once they are older than freshFor, so that an
@@ -41,8 +40,8 @@ public:
         : freshFor_(freshFor) {}
     // The lines at the history's revision (HistoryStore::revision), read again when it is not
     // the one they were read at.
-    bool rows(history::HistoryStore& store, const std::string& revision,
-              std::vector<OverviewRow>& rows, std::string& reason);
+    Expected<std::vector<OverviewRow>> rows(history::HistoryStore& store,
+                                            const std::string& revision);
 
 private:
     std::mutex mutex_;

@@ -92,149 +92,123 @@ std::optional<OverviewView> overviewView(const WebRequest& request, float defaul
     return view;
 }
 
-void badRequest(const WebOptions& options, WebResponse& response) {
-    response = HtmlResponse(400, MessagePage(options.basePath, "要求が正しくありません",
-                                             "パラメーターが正しくありません。"));
-}
-
-void noReadings(const WebOptions& options, WebResponse& response) {
-    response = HtmlResponse(
-        404, MessagePage(options.basePath, "記録がありません", "この単位の記録はありません。"));
-}
-
-bool readOverview(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-                  std::vector<OverviewRow>& rows, std::optional<OverviewView>& view,
-                  std::string& reason) {
-    view = overviewView(request, site.options.rise);
-    return !view || site.overview.rows(store, site.revision, rows, reason);
+WebResponse badRequest(const WebOptions& options) {
+    return HtmlResponse(400, MessagePage(options.basePath, "要求が正しくありません",
+                                         "パラメーターが正しくありません。"));
 }
 
 // The overview as a page, or as the API's document.
 template <bool json>
-bool overview(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-              WebResponse& response, std::string& reason) {
-    std::vector<OverviewRow> rows;
-    std::optional<OverviewView> view;
-    if (!readOverview(store, request, site, rows, view, reason)) {
-        return false;
-    }
+Expected<WebResponse> overview(history::HistoryStore& store, const WebRequest& request,
+                               const SiteContext& site) {
+    std::optional<OverviewView> view = overviewView(request, site.options.rise);
     if (!view) {
-        badRequest(site.options, response);
-        return true;
+        return badRequest(site.options);
     }
-    RankOverview(rows, view->order, view->rise, view->text);
-    response = json ? JsonResponse(OverviewJson(rows, view->rise))
-                    : HtmlResponse(200, OverviewPage(site.options.basePath, rows, *view,
-                                                     WebSite::kPageSize));
-    return true;
+    Expected<std::vector<OverviewRow>> rows = site.overview.rows(store, site.revision);
+    if (!rows) {
+        return unexpected(std::move(rows).error());
+    }
+    RankOverview(*rows, view->order, view->rise, view->text);
+    return json ? JsonResponse(OverviewJson(*rows, view->rise))
+                : HtmlResponse(
+                      200, OverviewPage(site.options.basePath, *rows, *view, WebSite::kPageSize));
 }
 
-// The readings of the view, or the answer that there are none to show.
-bool readReadings(history::HistoryStore& store, const std::optional<ReadingsView>& view,
-                  const WebOptions& options, std::vector<history::HistoryReading>& readings,
-                  WebResponse& response, std::string& reason) {
+// The answer make gives from the readings of the view, or the answer that there are none to
+// show.
+template <typename Make>
+Expected<WebResponse> withReadings(history::HistoryStore& store,
+                                   const std::optional<ReadingsView>& view,
+                                   const WebOptions& options, Make make) {
     if (!view) {
-        badRequest(options, response);
-        return true;
+        return badRequest(options);
     }
-    if (!store.readings({view->key, view->name, view->unit}, readings, reason)) {
-        return false;
+    auto readings = store.readings({view->key, view->name, view->unit});
+    if (!readings) {
+        return unexpected(std::move(readings).error());
     }
-    if (readings.empty()) {
-        noReadings(options, response);
+    if (readings->empty()) {
+        return HtmlResponse(
+            404, MessagePage(options.basePath, "記録がありません", "この単位の記録はありません。"));
     }
-    return true;
+    return make(*view, *readings);
 }
 
 template <history::HistoryKey key>
-bool readingsPage(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-                  WebResponse& response, std::string& reason) {
+Expected<WebResponse> readingsPage(history::HistoryStore& store, const WebRequest& request,
+                                   const SiteContext& site) {
     const WebOptions& options = site.options;
-    std::optional<ReadingsView> view = readingsView(request, key);
-    std::vector<history::HistoryReading> readings;
-    if (!readReadings(store, view, options, readings, response, reason)) {
-        return false;
-    }
-    if (!readings.empty()) {
-        response = HtmlResponse(200, ReadingsPage(options.basePath, *view, readings));
-    }
-    return true;
+    return withReadings(store, readingsView(request, key), options,
+                        [&](const ReadingsView& view, const auto& readings) {
+                            return HtmlResponse(200,
+                                                ReadingsPage(options.basePath, view, readings));
+                        });
 }
 
 enum class ReadingsForm { Svg, Csv, Json };
 
 template <ReadingsForm form>
-bool readingsFile(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-                  WebResponse& response, std::string& reason) {
-    const WebOptions& options = site.options;
-    std::optional<ReadingsView> view = keyedView(request);
-    std::vector<history::HistoryReading> readings;
-    if (!readReadings(store, view, options, readings, response, reason)) {
-        return false;
-    }
-    if (readings.empty()) {
-        return true;
-    }
-    if constexpr (form == ReadingsForm::Svg) {
-        response =
-            Answer(200, "image/svg+xml",
-                   chart::WriteSvg(history::LayoutTrend(readings, kChartWidth, kChartHeight)));
-    } else if constexpr (form == ReadingsForm::Csv) {
-        // As `vestra-cli history export` writes it: code page 932, CR LF.
-        response = Answer(
-            200, "text/csv; charset=Shift_JIS",
-            EncodeCsvLines(history::HistoryCsvLines(readings, view->unit), TextEncoding::Cp932));
-        response.headers.emplace_back("Content-Disposition",
-                                      "attachment; filename=\"history.csv\"");
-    } else {
-        response = JsonResponse(history::HistoryReadingsJson(readings, view->unit));
-    }
-    return true;
+Expected<WebResponse> readingsFile(history::HistoryStore& store, const WebRequest& request,
+                                   const SiteContext& site) {
+    return withReadings(
+        store, keyedView(request), site.options,
+        [](const ReadingsView& view, const auto& readings) {
+            if constexpr (form == ReadingsForm::Svg) {
+                return Answer(
+                    200, "image/svg+xml",
+                    chart::WriteSvg(history::LayoutTrend(readings, kChartWidth, kChartHeight)));
+            } else if constexpr (form == ReadingsForm::Csv) {
+                // As `vestra-cli history export` writes it: code page 932, CR LF.
+                WebResponse response =
+                    Answer(200, "text/csv; charset=Shift_JIS",
+                           EncodeCsvLines(history::HistoryCsvLines(readings, view.unit),
+                                          TextEncoding::Cp932));
+                response.headers.emplace_back("Content-Disposition",
+                                              "attachment; filename=\"history.csv\"");
+                return response;
+            } else {
+                return JsonResponse(history::HistoryReadingsJson(readings, view.unit));
+            }
+        });
 }
 
 template <bool json>
-bool dataSets(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-              WebResponse& response, std::string& reason) {
+Expected<WebResponse> dataSets(history::HistoryStore& store, const WebRequest& request,
+                               const SiteContext& site) {
     const WebOptions& options = site.options;
     std::optional<long long> offset = integer(param(request, "offset"), 0);
     if (!offset) {
-        badRequest(options, response);
-        return true;
+        return badRequest(options);
     }
-    std::vector<history::DataSetSummary> list;
-    long long total = 0;
-    if (!store.dataSets(*offset, WebSite::kPageSize, list, total, reason)) {
-        return false;
+    Expected<history::DataSetPage> page = store.dataSets(*offset, WebSite::kPageSize);
+    if (!page) {
+        return unexpected(std::move(page).error());
     }
-    response = json ? JsonResponse(DataSetsJson(list, total, *offset))
-                    : HtmlResponse(200, DataSetsPage(options.basePath, list, total, *offset,
-                                                     WebSite::kPageSize));
-    return true;
+    return json ? JsonResponse(DataSetsJson(page->list, page->total, *offset))
+                : HtmlResponse(200, DataSetsPage(options.basePath, page->list, page->total, *offset,
+                                                 WebSite::kPageSize));
 }
 
 template <bool json>
-bool dataSet(history::HistoryStore& store, const WebRequest& request, const SiteContext& site,
-             WebResponse& response, std::string& reason) {
+Expected<WebResponse> dataSet(history::HistoryStore& store, const WebRequest& request,
+                              const SiteContext& site) {
     const WebOptions& options = site.options;
     std::optional<long long> id = integer(param(request, "id"), -1);
     if (!id || *id < 1) {
-        badRequest(options, response);
-        return true;
+        return badRequest(options);
     }
-    history::StoredDataSet stored;
-    bool found = false;
-    if (!store.dataSet(*id, stored, found, reason)) {
-        return false;
+    Expected<std::optional<history::StoredDataSet>> stored = store.dataSet(*id);
+    if (!stored) {
+        return unexpected(std::move(stored).error());
     }
-    if (!found) {
-        response = HtmlResponse(
+    if (!*stored) {
+        return HtmlResponse(
             404, MessagePage(options.basePath, "見つかりません", "このデータセットはありません。"));
-    } else if (json) {
-        response = JsonResponse(DataSetJson(stored.data, stored.summary.unit));
-    } else {
-        response = HtmlResponse(200, DataSetPage(options.basePath, stored));
     }
-    return true;
+    const history::StoredDataSet& found = **stored;
+    return json ? JsonResponse(DataSetJson(found.data, found.summary.unit))
+                : HtmlResponse(200, DataSetPage(options.basePath, found));
 }
 
 const std::map<std::string_view, HistoryRoute> kRoutes{

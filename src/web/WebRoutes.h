@@ -16,11 +16,11 @@ struct SiteContext {
     const std::string& revision;
 };
 
-// The answer of one path that reads the history. False with the database's reason when the
-// history could not be read; a request the path cannot answer (a bad parameter, a tag without
-// readings) is answered true with a 400 or 404 page that echoes nothing of it.
-using HistoryRoute = bool (*)(history::HistoryStore& store, const WebRequest& request,
-                              const SiteContext& site, WebResponse& response, std::string& reason);
+// The answer of one path that reads the history, or the database's error when the history could
+// not be read; a request the path cannot answer (a bad parameter, a tag without readings) is
+// answered with a 400 or 404 page that echoes nothing of it.
+using HistoryRoute = Expected<WebResponse> (*)(history::HistoryStore& store,
+                                               const WebRequest& request, const SiteContext& site);
 
 // The route of a path below the base path ("/", "/tag", "/api/tags", ...); null for a path
 // that is none of them.

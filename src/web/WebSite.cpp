@@ -26,26 +26,23 @@ void secure(WebResponse& response, bool cacheable) {
     response.headers.emplace_back("Cache-Control", cacheable ? "max-age=3600" : "no-store");
 }
 
-// The answer of a route from the store, kept or made; none with the reason when the history
-// could not be read.
-std::optional<WebResponse> answerFrom(history::HistoryStore& store, HistoryRoute route,
-                                      const std::string& path, const WebRequest& request,
-                                      const WebOptions& options, OverviewCache& overview,
-                                      PageCache& pages, std::string& reason) {
-    std::string revision;
-    if (!store.revision(revision, reason)) {
-        return std::nullopt;
+// The answer of a route from the store, kept or made; the error when the history could not be
+// read.
+Expected<WebResponse> answerFrom(history::HistoryStore& store, HistoryRoute route,
+                                 const std::string& path, const WebRequest& request,
+                                 const WebOptions& options, OverviewCache& overview,
+                                 PageCache& pages) {
+    Expected<std::string> revision = store.revision();
+    if (!revision) {
+        return unexpected(std::move(revision).error());
     }
     std::string key = PageKey(path, request.params);
-    if (std::optional<WebResponse> kept = pages.find(key, revision, request.received)) {
-        return kept;
+    if (std::optional<WebResponse> kept = pages.find(key, *revision, request.received)) {
+        return std::move(*kept);
     }
-    WebResponse response;
-    if (!route(store, request, {options, overview, revision}, response, reason)) {
-        return std::nullopt;
-    }
-    if (response.status == 200) {
-        pages.keep(key, revision, response, request.received);
+    Expected<WebResponse> response = route(store, request, {options, overview, *revision});
+    if (response && response->status == 200) {
+        pages.keep(key, *revision, *response, request.received);
     }
     return response;
 }
@@ -78,14 +75,26 @@ WebResponse WebSite::handle(const WebRequest& request) {
     return response;
 }
 
-bool WebSite::prepare(std::string& reason) {
-    history::HistoryStore* store = stores_.store(reason);
-    std::string revision;
-    std::vector<OverviewRow> rows;
-    bool read = store != nullptr && store->revision(revision, reason) &&
-                overview_.rows(*store, revision, rows, reason);
+Expected<void> WebSite::prepare() {
+    Expected<void> read = readOverview();
     stores_.lost(); // the connection of this thread, which serves no request
     return read;
+}
+
+Expected<void> WebSite::readOverview() {
+    Expected<history::HistoryStore*> store = stores_.store();
+    if (!store) {
+        return unexpected(std::move(store).error());
+    }
+    Expected<std::string> revision = (*store)->revision();
+    if (!revision) {
+        return unexpected(std::move(revision).error());
+    }
+    Expected<std::vector<OverviewRow>> rows = overview_.rows(**store, *revision);
+    if (!rows) {
+        return unexpected(std::move(rows).error());
+    }
+    return {};
 }
 
 WebResponse WebSite::route(const WebRequest& request, const std::string& path) {
@@ -176,19 +185,19 @@ WebResponse WebSite::withStore(const std::string& path, const WebRequest& reques
     }
     // A connection that a restarted server dropped fails its first query: the request is
     // answered through a new one, so that a restart costs no worker a failed page.
-    std::string reason;
     for (int attempt = 1;; ++attempt) {
-        history::HistoryStore* store = stores_.store(reason);
-        if (store == nullptr) {
-            return unavailable(path, reason);
+        Expected<history::HistoryStore*> store = stores_.store();
+        if (!store) {
+            return unavailable(path, store.error().text);
         }
-        if (std::optional<WebResponse> response =
-                answerFrom(*store, route, path, request, options_, overview_, pages_, reason)) {
+        Expected<WebResponse> response =
+            answerFrom(**store, route, path, request, options_, overview_, pages_);
+        if (response) {
             return std::move(*response);
         }
         stores_.lost();
         if (attempt == 2) {
-            return unavailable(path, reason);
+            return unavailable(path, response.error().text);
         }
     }
 }

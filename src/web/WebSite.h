@@ -16,8 +16,8 @@ namespace vestra::web {
 class StoreAccess {
 public:
     virtual ~StoreAccess() = default;
-    // Null with the reason when the database cannot be opened.
-    virtual history::HistoryStore* store(std::string& reason) = 0;
+    // The worker's store, or the error when the database cannot be opened.
+    virtual Expected<history::HistoryStore*> store() = 0;
     // The connection failed: the next request opens it again.
     virtual void lost() = 0;
 };
@@ -37,8 +37,8 @@ public:
     WebResponse handle(const WebRequest& request);
 
     // Reads the overview's lines ahead of the first request, which would otherwise wait for them
-    // (seconds at thousands of lines); false with the reason when the history cannot be read.
-    bool prepare(std::string& reason);
+    // (seconds at thousands of lines); the error when the history cannot be read.
+    Expected<void> prepare();
 
     static constexpr const char* kCookieName = "vestra_token";
     static constexpr long long kPageSize = 100;
@@ -48,6 +48,7 @@ private:
     std::optional<WebResponse> refusal(const WebRequest& request, const std::string& path);
     WebResponse login(const WebRequest& request);
     WebResponse withStore(const std::string& path, const WebRequest& request);
+    Expected<void> readOverview();
     WebResponse unavailable(const std::string& path, const std::string& reason);
     WebResponse notFound();
     WebResponse redirect(const std::string& to);

@@ -18,6 +18,7 @@ list(APPEND VESTRA_CORE_TESTS
     base/StartFolderTest.cpp
     base/Sha256Test.cpp
     base/UserFoldersTest.cpp
+    base/ExpectedTest.cpp
 )
 set_source_files_properties(base/ProgramVersionTest.cpp PROPERTIES
     COMPILE_DEFINITIONS VESTRA_PROJECT_VERSION="${PROJECT_VERSION}")

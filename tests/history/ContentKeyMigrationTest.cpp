@@ -17,9 +17,8 @@ TEST(ContentKeyMigrationTest, TheReleasedVersion2DatabaseLosesNothingAndKnowsIts
     testing::TempFolder folder{"vestra-rekey"};
     std::string path = folder.file("history.sqlite");
     testing::WriteBytes(path, testing::ReadBytes(VESTRA_HISTORY_FIXTURES "/version2.sqlite"));
-    std::string reason;
-    auto store = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite, reason);
-    ASSERT_NE(store, nullptr) << reason;
+    auto store = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite);
+    ASSERT_TRUE(store) << store.error().text;
     DataSet annotated = testing::RoundDataSet(1);
     annotated.subject = "再点検";
     annotated.group(2).remarks[1] = "要補修";
@@ -28,9 +27,9 @@ TEST(ContentKeyMigrationTest, TheReleasedVersion2DatabaseLosesNothingAndKnowsIts
         {testing::RoundDataSet(2), TemperatureUnit::Fahrenheit},
         {testing::FullRound(3), TemperatureUnit::Celsius}};
     for (const auto& [data, unit] : stored) {
-        AddOutcome outcome{};
-        ASSERT_TRUE(store->add(data, unit, "", outcome, reason)) << reason;
-        EXPECT_EQ(outcome, AddOutcome::Unchanged) << data.deviceLabel;
+        auto outcome = (*store)->add(data, unit, "");
+        ASSERT_TRUE(outcome) << outcome.error().text;
+        EXPECT_EQ(*outcome, AddOutcome::Unchanged) << data.deviceLabel;
     }
     auto raw = ConnectSqlite(path, HistoryAccess::ReadOnly);
     EXPECT_EQ(SchemaVersionOf(*raw), 3);

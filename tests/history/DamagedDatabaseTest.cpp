@@ -15,9 +15,11 @@ namespace vestra::history {
 namespace {
 
 // Working, or the damaged database named, or a newer program's database refused; nothing else.
-void expectWorksOrDamaged(bool worked, const std::string& reason, const std::string& what) {
+template <typename T>
+void expectWorksOrDamaged(const Expected<T>& result, const std::string& what) {
+    std::string reason = result ? "" : result.error().text;
     bool newer = reason.find("newer than this program's") != std::string::npos;
-    EXPECT_TRUE(worked || reason.starts_with("履歴データベースが壊れています: ") || newer)
+    EXPECT_TRUE(result || reason.starts_with("履歴データベースが壊れています: ") || newer)
         << what << ": " << reason;
 }
 
@@ -25,36 +27,31 @@ void expectWorksOrDamaged(bool worked, const std::string& reason, const std::str
 // trend, the overview's newest groups, the data sets and one of them), and an add of a stored and
 // of a new data set.
 void readEverything(const std::string& path, const std::string& what) {
-    std::string reason;
-    auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly, reason);
-    std::vector<TagSummary> tags;
-    expectWorksOrDamaged(reader && reader->tags(tags, reason), reason, what + " tags");
-    for (auto [key, name] : {std::pair{HistoryKey::Tag, "TAG2"}, {HistoryKey::Object, "ﾀﾞｸﾄ"}}) {
-        std::vector<HistoryReading> found;
-        bool worked =
-            reader && reader->readings({key, name, TemperatureUnit::Celsius}, found, reason);
-        expectWorksOrDamaged(worked, reason, what + " readings of " + name);
-        HistoryCsvLines(found, TemperatureUnit::Celsius);
-        LayoutTrend(found, 800, 400);
+    auto reader = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadOnly);
+    expectWorksOrDamaged(reader, what + " open");
+    if (reader) {
+        HistoryStore& store = **reader;
+        expectWorksOrDamaged(store.tags(), what + " tags");
+        for (auto [key, name] :
+             {std::pair{HistoryKey::Tag, "TAG2"}, {HistoryKey::Object, "ﾀﾞｸﾄ"}}) {
+            auto found = store.readings({key, name, TemperatureUnit::Celsius});
+            expectWorksOrDamaged(found, what + " readings of " + name);
+            if (found) {
+                HistoryCsvLines(*found, TemperatureUnit::Celsius);
+                LayoutTrend(*found, 800, 400);
+            }
+        }
+        expectWorksOrDamaged(store.newestReadings(8), what + " newest readings");
+        expectWorksOrDamaged(store.dataSets(0, 10), what + " data sets");
+        expectWorksOrDamaged(store.dataSet(1), what + " data set");
     }
-    std::vector<HistoryReading> newest;
-    expectWorksOrDamaged(reader && reader->newestReadings(8, newest, reason), reason,
-                         what + " newest readings");
-    std::vector<DataSetSummary> list;
-    long long total = 0;
-    expectWorksOrDamaged(reader && reader->dataSets(0, 10, list, total, reason), reason,
-                         what + " data sets");
-    StoredDataSet stored;
-    bool found = false;
-    expectWorksOrDamaged(reader && reader->dataSet(1, stored, found, reason), reason,
-                         what + " data set");
-    auto writer = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite, reason);
+    auto writer = OpenHistoryStore(SqliteFile{path}, HistoryAccess::ReadWrite);
     for (int round : {1, 3}) {
-        AddOutcome outcome{};
-        bool worked = writer && writer->add(testing::RoundDataSet(round), TemperatureUnit::Celsius,
-                                            "c", outcome, reason);
+        Expected<AddOutcome> added =
+            writer ? (*writer)->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, "c")
+                   : unexpected(writer.error());
         // Rows left without their data set may also meet the database's own keys.
-        EXPECT_TRUE(worked || !reason.empty()) << what << " add";
+        EXPECT_TRUE(added || !added.error().text.empty()) << what << " add";
     }
 }
 
@@ -65,11 +62,9 @@ TEST(DamagedDatabaseTest, EveryReadPathSurvivesAnyValueInAnyColumn) {
     testing::TempFolder folder{"vestra-damaged"};
     std::string pristine = folder.file("pristine.sqlite");
     std::string damaged = folder.file("damaged.sqlite");
-    std::string reason;
-    AddOutcome outcome{};
-    ASSERT_TRUE(
-        OpenHistoryStore(SqliteFile{pristine}, HistoryAccess::ReadWrite, reason)
-            ->add(testing::RoundDataSet(1), TemperatureUnit::Celsius, "a", outcome, reason));
+    ASSERT_TRUE(OpenHistoryStore(SqliteFile{pristine}, HistoryAccess::ReadWrite)
+                    .value()
+                    ->add(testing::RoundDataSet(1), TemperatureUnit::Celsius, "a"));
     std::vector<std::pair<std::string, std::string>> columns;
     {
         auto raw = ConnectSqlite(pristine, HistoryAccess::ReadWrite);

@@ -22,37 +22,37 @@ protected:
             GTEST_SKIP() << testing::kNoServer;
         }
         database_.emplace(GetParam());
-        store_ = open();
-        ASSERT_NE(store_, nullptr) << reason_;
+        ASSERT_NO_FATAL_FAILURE(reopen());
     }
 
-    std::unique_ptr<HistoryStore> open() {
-        return testing::OpenTestStore(database_->location(), reason_);
+    void reopen() {
+        auto opened = testing::OpenTestStore(database_->location());
+        ASSERT_TRUE(opened) << opened.error().text;
+        store_ = std::move(*opened);
     }
 
     AddOutcome add(const DataSet& data, const std::string& source = "round.qmc",
                    TemperatureUnit unit = TemperatureUnit::Celsius) {
-        AddOutcome outcome{};
-        EXPECT_TRUE(store_->add(data, unit, source, outcome, reason_)) << reason_;
-        return outcome;
+        auto outcome = store_->add(data, unit, source);
+        EXPECT_TRUE(outcome) << outcome.error().text;
+        return outcome.value_or(AddOutcome{});
     }
 
     std::vector<HistoryReading> readings(HistoryKey key, const std::string& name,
                                          TemperatureUnit unit = TemperatureUnit::Celsius) {
-        std::vector<HistoryReading> found;
-        EXPECT_TRUE(store_->readings({key, name, unit}, found, reason_)) << reason_;
-        return found;
+        auto found = store_->readings({key, name, unit});
+        EXPECT_TRUE(found) << found.error().text;
+        return found.value_or(std::vector<HistoryReading>());
     }
 
     std::vector<TagSummary> tags() {
-        std::vector<TagSummary> found;
-        EXPECT_TRUE(store_->tags(found, reason_)) << reason_;
-        return found;
+        auto found = store_->tags();
+        EXPECT_TRUE(found) << found.error().text;
+        return found.value_or(std::vector<TagSummary>());
     }
 
     std::optional<testing::TestDatabase> database_;
     std::unique_ptr<HistoryStore> store_;
-    std::string reason_;
 };
 
 TEST_P(HistoryStoreTest, TheSameDataSetIsStoredOnce) {
@@ -101,11 +101,11 @@ TEST_P(HistoryStoreTest, TheNewestGroupsOfEachLineComeOldestFirst) {
     for (int round : {1, 3, 2}) {
         add(RoundDataSet(round), "r" + std::to_string(round) + ".qmc");
     }
-    std::vector<HistoryReading> found;
-    ASSERT_TRUE(store_->newestReadings(2, found, reason_)) << reason_;
+    auto found = store_->newestReadings(2);
+    ASSERT_TRUE(found) << found.error().text;
     std::vector<float> wall;
     int duct = 0;
-    for (const HistoryReading& r : found) {
+    for (const HistoryReading& r : *found) {
         if (r.tag == "TAG2") {
             wall.push_back(r.value);
         }
@@ -170,8 +170,9 @@ TEST_P(HistoryStoreTest, ADatabaseOfANewerVersionIsRefusedAndKept) {
         auto raw = testing::RawConnection(database_->location());
         raw->query("UPDATE history_schema SET version = ?", {std::to_string(kSchemaVersion + 1)});
     }
-    EXPECT_EQ(open(), nullptr);
-    EXPECT_NE(reason_.find("newer"), std::string::npos) << reason_;
+    auto refused = testing::OpenTestStore(database_->location());
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().text.find("newer"), std::string::npos) << refused.error().text;
     auto raw = testing::RawConnection(database_->location());
     EXPECT_EQ(SchemaVersionOf(*raw), kSchemaVersion + 1);
     EXPECT_EQ(raw->query("SELECT count(*) FROM reading").at(0).at(0), "4");
@@ -186,8 +187,7 @@ TEST_P(HistoryStoreTest, AnOlderDatabaseIsMigrated) {
         raw->query("DROP INDEX group_setting_by_object");
         raw->query("UPDATE history_schema SET version = 1");
     }
-    store_ = open();
-    ASSERT_NE(store_, nullptr) << reason_;
+    ASSERT_NO_FATAL_FAILURE(reopen());
     auto raw = testing::RawConnection(database_->location());
     EXPECT_EQ(SchemaVersionOf(*raw), kSchemaVersion);
     EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").size(), 3u);
@@ -208,8 +208,7 @@ TEST_P(HistoryStoreTest, AVersion2DatabaseIsRekeyedAndACraftedOldKeyHidesNothing
         }
         raw->query("UPDATE history_schema SET version = 2");
     }
-    store_ = open();
-    ASSERT_NE(store_, nullptr) << reason_;
+    ASSERT_NO_FATAL_FAILURE(reopen());
     EXPECT_EQ(SchemaVersionOf(*testing::RawConnection(database_->location())), kSchemaVersion);
     EXPECT_EQ(add(RoundDataSet(1)), AddOutcome::Unchanged);
     EXPECT_EQ(add(RoundDataSet(4)), AddOutcome::New);
@@ -220,9 +219,9 @@ TEST_P(HistoryStoreTest, AFailedAddLeavesNothingOfItsDataSet) {
     testing::RefuseValue(database_->location(), 999.0f);
     DataSet bad = RoundDataSet(2);
     bad.group(2).recordValues[2] = 999.0f;
-    AddOutcome outcome{};
-    EXPECT_FALSE(store_->add(bad, TemperatureUnit::Celsius, "bad.qmc", outcome, reason_));
-    EXPECT_NE(reason_.find("refused"), std::string::npos) << reason_;
+    auto failed = store_->add(bad, TemperatureUnit::Celsius, "bad.qmc");
+    ASSERT_FALSE(failed);
+    EXPECT_NE(failed.error().text.find("refused"), std::string::npos) << failed.error().text;
     auto raw = testing::RawConnection(database_->location());
     EXPECT_EQ(raw->query("SELECT count(*) FROM data_set").at(0).at(0), "1");
     EXPECT_EQ(raw->query("SELECT count(*) FROM group_setting").at(0).at(0), "15");
@@ -240,26 +239,26 @@ TEST_P(HistoryStoreTest, TheSourceFileFollowsTheNewestCopyThatHasOne) {
 TEST_P(HistoryStoreTest, DataSetsComeNewestFirstAndReadBackWithTheirStatistics) {
     add(RoundDataSet(1), "jan.qmc");
     add(RoundDataSet(3), "mar.qmc");
-    std::vector<DataSetSummary> list;
-    long long total = 0;
-    ASSERT_TRUE(store_->dataSets(0, 1, list, total, reason_)) << reason_;
+    auto page = store_->dataSets(0, 1);
+    ASSERT_TRUE(page) << page.error().text;
+    const std::vector<DataSetSummary>& list = page->list;
     ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(total, 2);
+    EXPECT_EQ(page->total, 2);
     EXPECT_EQ(list[0].sourceFile, "mar.qmc");
     EXPECT_EQ(list[0].readings, 4);
     EXPECT_EQ(readings(HistoryKey::Tag, "TAG2").back().dataSet, list[0].id);
-    StoredDataSet stored;
-    bool found = false;
-    ASSERT_TRUE(store_->dataSet(list[0].id, stored, found, reason_)) << reason_;
-    ASSERT_TRUE(found);
-    const GroupSetting& wall = stored.data.group(2);
+    auto stored = store_->dataSet(list[0].id);
+    ASSERT_TRUE(stored) << stored.error().text;
+    ASSERT_TRUE(*stored);
+    const GroupSetting& wall = (*stored)->data.group(2);
     EXPECT_EQ(wall.target, "2号炉 炉壁");
     EXPECT_EQ(wall.recordCount, 3);
     EXPECT_EQ(wall.maxIndex, 2);
     EXPECT_EQ(wall.minIndex, 3);
     EXPECT_EQ(wall.remarks[2], "南面");
-    ASSERT_TRUE(store_->dataSet(list[0].id + 100, stored, found, reason_)) << reason_;
-    EXPECT_FALSE(found);
+    auto none = store_->dataSet(list[0].id + 100);
+    ASSERT_TRUE(none) << none.error().text;
+    EXPECT_FALSE(*none);
 }
 
 // A table another session holds (LOCK TABLE, a transaction left open) keeps a writer waiting

@@ -1,4 +1,5 @@
 #include "base/FileFault.h"
+#include "base/LoadedModule.h"
 #include "base/TemperatureUnit.h"
 #include "history/BackendModules.h"
 #include "history/HistoryData.h"
@@ -32,13 +33,13 @@ protected:
 
     std::unique_ptr<HistoryStore> open(const std::string& path,
                                        HistoryAccess access = HistoryAccess::ReadWrite) {
-        return OpenHistoryStore(SqliteFile{path}, access, reason_);
+        auto opened = OpenHistoryStore(SqliteFile{path}, access);
+        return testing::Holds(opened, reason_) ? std::move(*opened) : nullptr;
     }
 
     bool addRound(int round) {
-        AddOutcome outcome{};
-        return store_->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc", outcome,
-                           reason_);
+        return testing::Holds(
+            store_->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc"), reason_);
     }
 
     // check in a child that an alarm ends, so that a call that blocks fails the test; as the
@@ -90,8 +91,7 @@ TEST_F(SqliteFileTest, AReadOnlyDatabaseIsNeverWritten) {
     ASSERT_NE(store_, nullptr) << reason_;
     EXPECT_FALSE(addRound(2));
     EXPECT_EQ(reason_, path_ + ": 書き込めません (" + FileFaultText(EACCES) + ")");
-    std::vector<TagSummary> tags;
-    EXPECT_TRUE(store_->tags(tags, reason_)) << reason_;
+    EXPECT_TRUE(testing::Holds(store_->tags(), reason_)) << reason_;
     EXPECT_EQ(count(), "1");
 }
 
@@ -111,7 +111,8 @@ TEST_F(SqliteFileTest, OnlyTheDefaultFolderIsMade) {
     ::setenv("XDG_DATA_HOME", folder_.file("data").c_str(), 1);
     auto name = HistoryDatabase({}, reason_).value();
     ::unsetenv("XDG_DATA_HOME");
-    EXPECT_NE(OpenHistoryStore(name, HistoryAccess::ReadWrite, reason_), nullptr) << reason_;
+    EXPECT_TRUE(testing::Holds(OpenHistoryStore(name, HistoryAccess::ReadWrite), reason_))
+        << reason_;
     EXPECT_TRUE(std::filesystem::exists(folder_.file("data/MORVA/VESTRA2/history.sqlite")));
 }
 
@@ -125,9 +126,7 @@ TEST_F(SqliteFileTest, ReadingWritesNothing) {
     }
     auto reader = open(path_, HistoryAccess::ReadOnly);
     ASSERT_NE(reader, nullptr) << reason_;
-    AddOutcome outcome{};
-    EXPECT_FALSE(
-        reader->add(testing::RoundDataSet(2), TemperatureUnit::Celsius, "r.qmc", outcome, reason_));
+    EXPECT_FALSE(reader->add(testing::RoundDataSet(2), TemperatureUnit::Celsius, "r.qmc"));
     reader.reset();
     EXPECT_EQ(testing::ReadBytes(path_), bytes);
     EXPECT_EQ(testing::ReadBytes(folder_.file("empty.sqlite")), "");
@@ -172,6 +171,19 @@ TEST_F(SqliteFileTest, AFolderOrFileThatCannotBeWrittenIsNamedWithTheCause) {
             << database;
     }
     ::chmod(folder.c_str(), 0755);
+}
+
+// The module's entry point hands its failure back: no exception crosses the module's boundary.
+TEST_F(SqliteFileTest, TheModuleHandsItsFailureBackAsAValue) {
+    ModuleEntry loaded =
+        LoadModuleEntry("vestra-sqlite.so", "vestra_sqlite_connect", "SQLite back end");
+    ASSERT_NE(loaded.entry, nullptr) << loaded.failure;
+    auto connect = reinterpret_cast<decltype(&vestra_sqlite_connect)>(loaded.entry);
+    std::string missing = folder_.file("none/h.sqlite");
+    ModuleConnection connection;
+    connect(missing, HistoryAccess::ReadWrite, connection);
+    ASSERT_FALSE(connection);
+    EXPECT_TRUE(connection.error().text.starts_with(missing + ": ")) << connection.error().text;
 }
 
 TEST_F(SqliteFileTest, TheDatabaseKeepsItsJournalBesideIt) {

@@ -81,12 +81,20 @@ inline std::unique_ptr<history::SqlConnection> RawConnection(const std::string& 
     return history::ConnectSqlite(location, history::HistoryAccess::ReadWrite);
 }
 
+// Whether result holds a value; if not, its error's text is put in reason for the test to check.
+template <typename T> bool Holds(const Expected<T>& result, std::string& reason) {
+    if (!result) {
+        reason = result.error().text;
+    }
+    return result.has_value();
+}
+
 // The store at a database name as the tool takes it.
-inline std::unique_ptr<history::HistoryStore>
-OpenTestStore(const std::string& location, std::string& reason,
+inline Expected<std::unique_ptr<history::HistoryStore>>
+OpenTestStore(const std::string& location,
               history::HistoryAccess access = history::HistoryAccess::ReadWrite) {
-    auto name = history::ParseDatabaseName(location, reason);
-    return name ? history::OpenHistoryStore(*name, access, reason) : nullptr;
+    std::string reason;
+    return history::OpenHistoryStore(history::ParseDatabaseName(location, reason).value(), access);
 }
 
 // Makes the database refuse a reading of this value with the message "refused", so that a

@@ -17,19 +17,17 @@ int main(int argc, char* argv[]) {
     QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
     testing::TempFolder data("vestra-history-shot");
-    std::string reason;
     auto store = history::OpenHistoryStore(history::SqliteFile{data.file("history.sqlite")},
-                                           history::HistoryAccess::ReadWrite, reason);
+                                           history::HistoryAccess::ReadWrite);
     if (!store) {
         return 1;
     }
     for (int round = 1; round <= 8; ++round) {
-        history::AddOutcome outcome{};
         std::string source = "/home/plant/点検/2026-" + std::to_string(round + 1) + ".qmc";
-        store->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, source, outcome, reason);
+        (*store)->add(testing::RoundDataSet(round), TemperatureUnit::Celsius, source);
     }
     testing::RecordingMessages messages;
-    frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
+    frmHistory window(store->get(), TemperatureUnit::Celsius, messages);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         return 1;

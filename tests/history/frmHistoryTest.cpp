@@ -29,10 +29,8 @@ class frmHistoryTest : public QObject {
     std::unique_ptr<history::HistoryStore> store;
 
     void add(const DataSet& data, const std::string& source) {
-        history::AddOutcome outcome{};
-        std::string reason;
-        QVERIFY2(store->add(data, TemperatureUnit::Celsius, source, outcome, reason),
-                 reason.c_str());
+        auto outcome = store->add(data, TemperatureUnit::Celsius, source);
+        QVERIFY2(outcome, outcome ? "" : outcome.error().text.c_str());
     }
 
     // Records the shown data set and waits for the recorder's answer.
@@ -48,17 +46,17 @@ class frmHistoryTest : public QObject {
 
 private slots:
     void init() {
-        std::string reason;
         std::filesystem::remove(folder.file("h.sqlite"));
-        store = history::OpenHistoryStore(history::SqliteFile{folder.file("h.sqlite")},
-                                          history::HistoryAccess::ReadWrite, reason);
-        QVERIFY2(store, reason.c_str());
+        auto opened = history::OpenHistoryStore(history::SqliteFile{folder.file("h.sqlite")},
+                                                history::HistoryAccess::ReadWrite);
+        QVERIFY2(opened, opened ? "" : opened.error().text.c_str());
+        store = std::move(*opened);
         add(testing::RoundDataSet(1), "/plant/feb.qmc");
         add(testing::RoundDataSet(2), "/plant/mar.qmc");
     }
 
     void offersTagsThenObjectsOfTheUnit() {
-        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
+        frmHistory window(store.get(), TemperatureUnit::Celsius, messages);
         auto* choices = find<QComboBox>(window, "cboKey");
         QStringList items;
         for (int i = 0; i < choices->count(); ++i) {
@@ -69,7 +67,7 @@ private slots:
     }
 
     void showsEveryReadingOfTheChoiceWithItsSource() {
-        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
+        frmHistory window(store.get(), TemperatureUnit::Celsius, messages);
         window.choose(1);
         auto* table = find<QTableWidget>(window, "vsfgHistory");
         QCOMPARE(table->rowCount(), 6);
@@ -82,7 +80,7 @@ private slots:
     }
 
     void aDoubleClickAsksForTheSourceFile() {
-        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
+        frmHistory window(store.get(), TemperatureUnit::Celsius, messages);
         window.choose(1);
         QSignalSpy opened(&window, &frmHistory::openFileRequested);
         auto* table = find<QTableWidget>(window, "vsfgHistory");
@@ -92,7 +90,7 @@ private slots:
     }
 
     void exportsTheShownRowsAsTheToolDoes() {
-        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
+        frmHistory window(store.get(), TemperatureUnit::Celsius, messages);
         window.choose(2);
         std::string path = folder.file("wall.csv");
         QVERIFY(window.exportCsv(path));
@@ -102,7 +100,7 @@ private slots:
     }
 
     void aFailedExportShowsTheFileError() {
-        frmHistory window(store.get(), "", TemperatureUnit::Celsius, messages);
+        frmHistory window(store.get(), TemperatureUnit::Celsius, messages);
         window.choose(1);
         messages.entries.clear();
         QVERIFY(!window.exportCsv(folder.file("missing/wall.csv")));
@@ -111,7 +109,7 @@ private slots:
     }
 
     void withoutAHistoryItSaysWhyAndOffersNothing() {
-        frmHistory window(nullptr, "postgresql://db:1/h: Connection refused",
+        frmHistory window(unexpected(Error{"postgresql://db:1/h: Connection refused"}),
                           TemperatureUnit::Celsius, messages);
         QVERIFY(!find<QComboBox>(window, "cboKey")->isEnabled());
         QVERIFY(!find<QPushButton>(window, "cmdExport")->isEnabled());
@@ -134,11 +132,9 @@ private slots:
         QtHistoryRecorder working(window, {folder.file("h.sqlite"), true}, messages);
         recordAndWait(working, "/plant/apr.qmc");
         QVERIFY(working.note()->isHidden());
-        std::vector<history::HistoryReading> found;
-        std::string reason;
-        QVERIFY(store->readings({history::HistoryKey::Tag, "TAG2", TemperatureUnit::Celsius}, found,
-                                reason));
-        QCOMPARE(found.size(), std::size_t(9));
+        auto found = store->readings({history::HistoryKey::Tag, "TAG2", TemperatureUnit::Celsius});
+        QVERIFY(found);
+        QCOMPARE(found->size(), std::size_t(9));
     }
 
     // A reading numbered beyond any group's readings: the stored copy of the shown data set is
@@ -183,11 +179,9 @@ private slots:
         data.currentData = testing::RoundDataSet(4);
         recorder->record("/plant/may.qmc");
         recorder.reset();
-        std::vector<history::DataSetSummary> sets;
-        long long total = 0;
-        std::string reason;
-        QVERIFY(store->dataSets(0, 10, sets, total, reason));
-        QCOMPARE(total, 4LL);
+        auto sets = store->dataSets(0, 10);
+        QVERIFY(sets);
+        QCOMPARE(sets->total, 4LL);
     }
 
     // A recorder that never answers (a server's table locked by another session) and shrugs off
@@ -230,10 +224,9 @@ private slots:
         QtHistoryRecorder off(window, {folder.file("h.sqlite"), false}, messages);
         off.record("/plant/may.qmc");
         QVERIFY(off.idle());
-        std::vector<history::TagSummary> tags;
-        std::string reason;
-        QVERIFY(store->tags(tags, reason));
-        QCOMPARE(tags[1].readings, 6);
+        auto tags = store->tags();
+        QVERIFY(tags);
+        QCOMPARE((*tags)[1].readings, 6);
     }
 };
 

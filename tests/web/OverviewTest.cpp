@@ -72,12 +72,12 @@ std::vector<std::string> objectsOf(const std::vector<OverviewRow>& rows) {
 // than the cache keeps them.
 TEST(OverviewCache, ReadsAgainWhenADataSetIsAddedOrTheLinesAreOld) {
     testing::TestDatabase database(testing::Backend::Sqlite);
-    std::string reason;
-    auto store = testing::OpenTestStore(database.location(), reason);
-    ASSERT_NE(store, nullptr) << reason;
+    auto opened = testing::OpenTestStore(database.location());
+    ASSERT_TRUE(opened) << opened.error().text;
+    history::HistoryStore& store = **opened;
     auto add = [&](const DataSet& d) {
-        history::AddOutcome outcome{};
-        ASSERT_TRUE(store->add(d, TemperatureUnit::Celsius, "r.qmc", outcome, reason)) << reason;
+        auto outcome = store.add(d, TemperatureUnit::Celsius, "r.qmc");
+        ASSERT_TRUE(outcome) << outcome.error().text;
     };
     for (auto [freshFor, renamedShows] : {std::pair{std::chrono::seconds(3600), false},
                                           std::pair{std::chrono::seconds(-1), true}}) {
@@ -86,9 +86,11 @@ TEST(OverviewCache, ReadsAgainWhenADataSetIsAddedOrTheLinesAreOld) {
         add(round);
         std::vector<OverviewRow> rows;
         auto read = [&] {
-            std::string revision;
-            ASSERT_TRUE(store->revision(revision, reason)) << reason;
-            ASSERT_TRUE(cache.rows(*store, revision, rows, reason)) << reason;
+            auto revision = store.revision();
+            ASSERT_TRUE(revision) << revision.error().text;
+            auto read = cache.rows(store, *revision);
+            ASSERT_TRUE(read) << read.error().text;
+            rows = std::move(*read);
         };
         read();
         round.group(5).target = "ﾀﾞｸﾄ " + std::to_string(freshFor.count());

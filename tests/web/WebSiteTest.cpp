@@ -15,8 +15,10 @@ constexpr const char* kToken = "0123456789abcdef";
 class OneStore : public StoreAccess {
 public:
     explicit OneStore(history::HistoryStore* store) : store_(store) {}
-    history::HistoryStore* store(std::string& reason) override {
-        reason = "gone";
+    Expected<history::HistoryStore*> store() override {
+        if (store_ == nullptr) {
+            return unexpected(Error{"gone"});
+        }
         return store_;
     }
     void lost() override { ++lost_; }
@@ -29,16 +31,15 @@ private:
 class WebSiteTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string reason;
-        store_ = testing::OpenTestStore(database_.location(), reason);
-        ASSERT_NE(store_, nullptr) << reason;
+        auto opened = testing::OpenTestStore(database_.location());
+        ASSERT_TRUE(opened) << opened.error().text;
+        store_ = std::move(*opened);
         DataSet hostile = testing::RoundDataSet(2);
         hostile.group(2).tag = "<i>&";
         hostile.group(2).remarks[0] = "<script>x</script>";
         for (const DataSet& d : {testing::RoundDataSet(1), testing::RoundDataSet(2), hostile}) {
-            history::AddOutcome outcome{};
-            ASSERT_TRUE(store_->add(d, TemperatureUnit::Celsius, "r.qmc", outcome, reason))
-                << reason;
+            auto outcome = store_->add(d, TemperatureUnit::Celsius, "r.qmc");
+            ASSERT_TRUE(outcome) << outcome.error().text;
         }
     }
 
@@ -181,23 +182,23 @@ TEST_F(WebSiteTest, ADataSetAddedShowsOnTheNextRequest) {
     WebSite site({"", 5, std::nullopt}, stores);
     WebRequest tag;
     tag.params = {{"name", "TAG2"}, {"unit", "C"}};
-    std::string reason;
-    ASSERT_TRUE(site.prepare(reason)) << reason;
+    auto prepared = site.prepare();
+    ASSERT_TRUE(prepared) << prepared.error().text;
     std::string before = get(site, "/").body + get(site, "/tag", tag).body;
     ASSERT_EQ(before, get(site, "/").body + get(site, "/tag", tag).body);
     DataSet added = testing::RoundDataSet(3);
     added.group(2).tag = "NEWTAG";
-    history::AddOutcome outcome{};
-    ASSERT_TRUE(store_->add(added, TemperatureUnit::Celsius, "r.qmc", outcome, reason)) << reason;
+    auto outcome = store_->add(added, TemperatureUnit::Celsius, "r.qmc");
+    ASSERT_TRUE(outcome) << outcome.error().text;
     EXPECT_NE(get(site, "/").body.find("NEWTAG"), std::string::npos);
 }
 
 TEST_F(WebSiteTest, ADatabaseThatCannotBeReadGivesAPageAndTheReasonForTheLog) {
     OneStore stores(nullptr);
     WebSite site({"", 5, std::nullopt}, stores);
-    std::string reason;
-    EXPECT_FALSE(site.prepare(reason));
-    EXPECT_EQ(reason, "gone");
+    auto prepared = site.prepare();
+    ASSERT_FALSE(prepared);
+    EXPECT_EQ(prepared.error().text, "gone");
     WebResponse page = get(site, "/");
     EXPECT_EQ(page.status, 503);
     EXPECT_EQ(page.note, "gone");

@@ -207,12 +207,12 @@ TEST_P(CliHistoryTest, ChartDrawsTheTrendOfATagAsTheWindowDoes) {
     run("add '" + file("a.qmc") + "' '" + file("b.qmc") + "'");
     Outcome outcome = run("chart --tag TAG2 '" + file("trend.svg") + "'");
     EXPECT_EQ(outcome.status, 0) << outcome.errors;
-    auto store = testing::OpenTestStore(database_->location(), outcome.errors);
-    std::vector<HistoryReading> readings;
-    ASSERT_TRUE(store->readings({HistoryKey::Tag, "TAG2", TemperatureUnit::Celsius}, readings,
-                                outcome.errors));
+    auto readings = testing::OpenTestStore(database_->location())
+                        .value()
+                        ->readings({HistoryKey::Tag, "TAG2", TemperatureUnit::Celsius});
+    ASSERT_TRUE(readings);
     EXPECT_EQ(testing::ReadBytes(file("trend.svg")),
-              chart::WriteSvg(LayoutTrend(readings, 800, 400)));
+              chart::WriteSvg(LayoutTrend(*readings, 800, 400)));
 }
 
 TEST_P(CliHistoryTest, WrongUsageIsRefused) {
@@ -266,10 +266,9 @@ TEST_P(CliHistoryTest, AnUnknownTagEndsExportAndChartWithoutAFile) {
 TEST_P(CliHistoryTest, TagsReachTheTerminalWithoutControlCharacters) {
     DataSet round = testing::RoundDataSet(1);
     round.group(2).tag = "\x1b]0;X\a\x1b[2J";
-    std::string reason;
-    AddOutcome outcome{};
-    ASSERT_TRUE(testing::OpenTestStore(database_->location(), reason)
-                    ->add(round, TemperatureUnit::Celsius, "", outcome, reason));
+    ASSERT_TRUE(testing::OpenTestStore(database_->location())
+                    .value()
+                    ->add(round, TemperatureUnit::Celsius, ""));
     Outcome tags = run("tags");
     EXPECT_EQ(tags.output.find('\x1b'), std::string::npos) << tags.output;
     EXPECT_NE(tags.output.find("\\x1b]0;X\\x07\\x1b[2J\t"), std::string::npos) << tags.output;

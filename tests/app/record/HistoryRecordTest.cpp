@@ -36,13 +36,12 @@ protected:
     }
 
     std::vector<HistoryReading> storedReadings(const std::string& database) const {
-        std::string reason;
-        auto store = OpenHistoryStore(SqliteFile{database}, HistoryAccess::ReadOnly, reason);
-        std::vector<HistoryReading> readings;
-        EXPECT_TRUE(store && store->readings({HistoryKey::Tag, "TAG2", TemperatureUnit::Fahrenheit},
-                                             readings, reason))
-            << reason;
-        return readings;
+        auto store = OpenHistoryStore(SqliteFile{database}, HistoryAccess::ReadOnly);
+        auto readings =
+            store ? (*store)->readings({HistoryKey::Tag, "TAG2", TemperatureUnit::Fahrenheit})
+                  : unexpected(store.error());
+        EXPECT_TRUE(readings) << readings.error().text;
+        return readings.value_or(std::vector<HistoryReading>());
     }
 };
 

@@ -76,13 +76,10 @@ protected:
             GTEST_SKIP() << kNoServer;
         }
         database_.emplace(GetParam());
-        std::string reason;
-        auto store = OpenTestStore(database_->location(), reason);
-        ASSERT_NE(store, nullptr) << reason;
+        auto store = OpenTestStore(database_->location());
+        ASSERT_TRUE(store) << store.error().text;
         for (int round : {1, 2}) {
-            history::AddOutcome outcome{};
-            ASSERT_TRUE(store->add(RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc", outcome,
-                                   reason));
+            ASSERT_TRUE((*store)->add(RoundDataSet(round), TemperatureUnit::Celsius, "r.qmc"));
         }
         WriteBytes(folder_.file("token"), std::string(kToken) + "\n");
         chmod(folder_.file("token").c_str(), 0600);
