@@ -176,7 +176,7 @@ TEST_F(SqliteFileTest, AFolderOrFileThatCannotBeWrittenIsNamedWithTheCause) {
 // The module's entry point hands its failure back: no exception crosses the module's boundary.
 TEST_F(SqliteFileTest, TheModuleHandsItsFailureBackAsAValue) {
     ModuleEntry loaded =
-        LoadModuleEntry("vestra-sqlite.so", "vestra_sqlite_connect", "SQLite back end");
+        LoadModuleEntry("vestra-sqlite", "vestra_sqlite_connect", "SQLite back end");
     ASSERT_NE(loaded.entry, nullptr) << loaded.failure;
     auto connect = reinterpret_cast<decltype(&vestra_sqlite_connect)>(loaded.entry);
     std::string missing = folder_.file("none/h.sqlite");
