@@ -96,18 +96,13 @@ int RunChart(const CliContext& context, const CommandArgs& args) {
         ShowUnsupportedFileName(context.messages);
         return kExitUsage;
     }
-    DataInput input;
-    if (!ReadDataInput(context, args.operands[0], input)) {
-        return kExitFileError;
+    Expected<UnitDataInput, int> read = ReadDataInputInItsUnit(context, args.operands[0]);
+    if (!read) {
+        return read.error();
     }
-    std::optional<TemperatureUnit> unit = DataInputUnit(context, input);
-    if (!unit) {
-        return kExitUsage;
-    }
-    CliContext data = context;
-    data.unit = *unit;
+    const CliContext& data = read->context;
     DataStore store;
-    if (!OpenDataBytes(input.bytes, input.name, store, data.unit, data.messages)) {
+    if (!OpenDataBytes(read->input.bytes, read->input.name, store, data.unit, data.messages)) {
         return kExitFileError;
     }
     std::string bytes;

@@ -26,21 +26,16 @@ int RunConvert(const CliContext& context, const CommandArgs& args) {
     if (int status = CheckOutputEncoding(context, args, output); status != kExitOk) {
         return status;
     }
-    DataInput input;
-    if (!ReadDataInput(context, args.operands[0], input)) {
-        return kExitFileError;
+    Expected<UnitDataInput, int> read = ReadDataInputInItsUnit(context, args.operands[0]);
+    if (!read) {
+        return read.error();
     }
-    std::optional<TemperatureUnit> unit = DataInputUnit(context, input);
-    if (!unit) {
-        return kExitUsage;
-    }
-    CliContext data = context;
-    data.unit = *unit;
+    const CliContext& data = read->context;
     if (int status = CheckOutputName(data, output); status != kExitOk) {
         return status;
     }
     DataStore store;
-    if (!OpenDataBytes(input.bytes, input.name, store, data.unit, data.messages)) {
+    if (!OpenDataBytes(read->input.bytes, read->input.name, store, data.unit, data.messages)) {
         return kExitFileError;
     }
     return WriteOutput(data, store, output, *paper);

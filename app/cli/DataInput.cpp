@@ -30,6 +30,20 @@ bool ReadDataInput(const CliContext& context, const std::string& operand, DataIn
     return true;
 }
 
+Expected<UnitDataInput, int> ReadDataInputInItsUnit(const CliContext& context,
+                                                    const std::string& operand) {
+    UnitDataInput read{{}, context};
+    if (!ReadDataInput(context, operand, read.input)) {
+        return unexpected(kExitFileError);
+    }
+    std::optional<TemperatureUnit> unit = DataInputUnit(context, read.input);
+    if (!unit) {
+        return unexpected(kExitUsage);
+    }
+    read.context.unit = *unit;
+    return read;
+}
+
 std::optional<TemperatureUnit> DataInputUnit(const CliContext& context, const DataInput& input) {
     std::optional<TemperatureUnit> own = DataBytesUnitOf(input.bytes);
     if (!own) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliCommand.h"
+#include "base/Expected.h"
 
 #include <optional>
 #include <string>
@@ -22,5 +23,15 @@ bool ReadDataInput(const CliContext& context, const std::string& operand, DataIn
 // elsewhere. A --unit that names the other unit is refused with the file's unit: empty, after
 // telling why. A file of neither unit is read in the context's unit, which then names its fault.
 std::optional<TemperatureUnit> DataInputUnit(const CliContext& context, const DataInput& input);
+
+// A data file operand read (ReadDataInput) with the context that reads it in its unit
+// (DataInputUnit), or the exit status to end with: kExitFileError after "File Load Error !",
+// kExitUsage for a --unit of the other unit.
+struct UnitDataInput {
+    DataInput input;
+    CliContext context;
+};
+Expected<UnitDataInput, int> ReadDataInputInItsUnit(const CliContext& context,
+                                                    const std::string& operand);
 
 } // namespace vestra::cli

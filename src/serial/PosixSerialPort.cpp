@@ -19,7 +19,6 @@ namespace vestra {
 
 namespace {
 
-constexpr auto kTick = std::chrono::milliseconds(100);
 // A write that cannot go on for this long means the device stopped taking bytes; the next wait
 // reports the line error.
 constexpr int kWriteStallMs = 2000;
@@ -223,22 +222,16 @@ PortEvent PosixSerialPort::waitEvent() {
     if (fd_ < 0) {
         return PortEvent::LineError;
     }
-    if (!ticking_) {
-        ticking_ = true;
-        nextTick_ = Clock::now() + kTick;
-    }
+    ticks_.start();
     for (;;) {
         if (std::optional<PortEvent> state = lineState()) {
             return *state;
         }
-        auto now = Clock::now();
-        if (now >= nextTick_) {
-            // Ticks that fell due while the caller was busy are delivered one per call, so
-            // the caller's tick count always matches the time passed.
-            nextTick_ += kTick;
+        std::optional<std::chrono::milliseconds> wait = ticks_.untilNext();
+        if (!wait) {
             return PortEvent::Tick;
         }
-        waiter_.wait(fd_, std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - now));
+        waiter_.wait(fd_, *wait);
     }
 }
 

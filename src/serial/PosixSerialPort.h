@@ -1,6 +1,7 @@
 #pragma once
 
 #include "serial/PortLock.h"
+#include "serial/PortTicks.h"
 #include "serial/PortWaiter.h"
 #include "serial/SerialPort.h"
 
@@ -40,13 +41,11 @@ public:
     void drain() override;
 
     PortEvent waitEvent() override;
-    void resetTicks() override { ticking_ = false; }
+    void resetTicks() override { ticks_.reset(); }
 
     void pause(int milliseconds) override;
 
 private:
-    using Clock = std::chrono::steady_clock;
-
     bool configure(std::string& reason);
     void setModemLine(int line, bool on);
     bool waitWritable();
@@ -57,8 +56,7 @@ private:
     PortWaiter& waiter_;
     PortLock lock_;
     int fd_ = -1;
-    bool ticking_ = false;
-    Clock::time_point nextTick_;
+    PortTicks ticks_;
 };
 
 } // namespace vestra

@@ -10,7 +10,6 @@ namespace vestra {
 
 namespace {
 
-constexpr auto kTick = std::chrono::milliseconds(100);
 // A write that cannot go on for this long means the device stopped taking bytes; the next wait
 // reports the line error. At 4800 baud a byte (10 bits with start and stop) takes 2.1 ms.
 constexpr DWORD kWriteStallMs = 2000;
@@ -244,27 +243,20 @@ PortEvent WindowsSerialPort::waitEvent() {
     if (!line_) {
         return PortEvent::LineError;
     }
-    if (!ticking_) {
-        ticking_ = true;
-        nextTick_ = Clock::now() + kTick;
-    }
+    ticks_.start();
     for (;;) {
         if (std::optional<PortEvent> state = lineState()) {
             return *state;
         }
-        auto now = Clock::now();
-        if (now >= nextTick_) {
-            // Ticks that fell due while the caller was busy are delivered one per call, so
-            // the caller's tick count always matches the time passed.
-            nextTick_ += kTick;
+        std::optional<std::chrono::milliseconds> wait = ticks_.untilNext();
+        if (!wait) {
             return PortEvent::Tick;
         }
         if (!line_->reading) {
             line_->startRead(1);
             continue;
         }
-        waiter_.wait(line_->readEvent,
-                     std::chrono::ceil<std::chrono::milliseconds>(nextTick_ - now));
+        waiter_.wait(line_->readEvent, *wait);
     }
 }
 

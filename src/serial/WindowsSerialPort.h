@@ -1,5 +1,6 @@
 #pragma once
 
+#include "serial/PortTicks.h"
 #include "serial/SerialPort.h"
 #include "serial/WindowsPortWaiter.h"
 
@@ -41,12 +42,11 @@ public:
     void drain() override;
 
     PortEvent waitEvent() override;
-    void resetTicks() override { ticking_ = false; }
+    void resetTicks() override { ticks_.reset(); }
 
     void pause(int milliseconds) override;
 
 private:
-    using Clock = std::chrono::steady_clock;
     struct Line; // the handle, its events and the pending read
 
     bool configure(std::string& reason);
@@ -55,8 +55,7 @@ private:
     std::string name_;
     WindowsPortWaiter& waiter_;
     std::unique_ptr<Line> line_;
-    bool ticking_ = false;
-    Clock::time_point nextTick_;
+    PortTicks ticks_;
 };
 
 } // namespace vestra

@@ -2,6 +2,7 @@
 # the waits, the line trace. Nothing here knows the thermometer.
 list(APPEND VESTRA_CORE_SOURCES
     serial/SerialPort.h
+    serial/PortTicks.h
     serial/PortNames.h
     serial/PortNames.cpp
     serial/PortSurvey.h
