@@ -113,8 +113,12 @@ int RunChart(const CliContext& context, const CommandArgs& args) {
     } else {
         drawn = pngOf(data, store.currentData, {*group, *width, *height}, bytes, reason);
     }
-    if (!drawn || !WriteFileAtomically(output, bytes, reason)) {
+    if (!drawn) {
         ShowSaveError(context.messages, output, reason);
+        return kExitFileError;
+    }
+    if (Expected<void> written = WriteFileAtomically(output, bytes); !written) {
+        ShowSaveError(context.messages, output, written.error().text);
         return kExitFileError;
     }
     return kExitOk;

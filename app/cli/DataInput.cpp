@@ -16,17 +16,16 @@ constexpr const char* kStandardInputName = "標準入力";
 } // namespace
 
 bool ReadDataInput(const CliContext& context, const std::string& operand, DataInput& input) {
-    FileContents contents;
-    std::string reason;
     bool standardInput = operand == "-";
     input.name = standardInput ? kStandardInputName : operand;
-    bool read = standardInput ? ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes, contents, reason)
-                              : ReadRegularFile(operand, kMaxDataFileBytes, contents, reason);
-    if (!read) {
-        ShowLoadError(context.messages, input.name, reason);
+    Expected<FileContents> contents = standardInput
+                                          ? ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes)
+                                          : ReadRegularFile(operand, kMaxDataFileBytes);
+    if (!contents) {
+        ShowLoadError(context.messages, input.name, contents.error().text);
         return false;
     }
-    input.bytes = std::move(contents.bytes);
+    input.bytes = std::move(contents->bytes);
     return true;
 }
 

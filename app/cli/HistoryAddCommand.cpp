@@ -52,9 +52,12 @@ bool readSource(const std::string& path, history::SourceFile& source, std::strin
     if (path != kStandardInput) {
         return history::ReadSourceFile(path, source, reason);
     }
-    FileContents contents;
-    return ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes, contents, reason) &&
-           history::DecodeSourceBytes(contents.bytes, source, reason);
+    Expected<FileContents> contents = ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes);
+    if (!contents) {
+        reason = contents.error().text;
+        return false;
+    }
+    return history::DecodeSourceBytes(contents->bytes, source, reason);
 }
 
 } // namespace

@@ -83,15 +83,20 @@ int RunHistoryExport(const HistoryRequest& request) {
     }
     const std::string* format = request.args.option("--format");
     bool json = format != nullptr && LowerCaseAscii(*format) == "json";
-    std::string reason;
     std::string bytes = json ? history::HistoryReadingsJson(readings, unit)
                              : EncodeCsvLines(history::HistoryCsvLines(readings, unit), encoding);
     const std::string& out = request.args.operands.front();
     bool toStream = out == "-";
-    bool written = toStream ? WriteAllTo(STDOUT_FILENO, bytes, reason)
-                            : WriteFileAtomically(out, bytes, reason);
+    std::string reason;
+    Expected<void> written;
+    if (!toStream) {
+        written = WriteFileAtomically(out, bytes);
+    } else if (!WriteAllTo(STDOUT_FILENO, bytes, reason)) {
+        written = unexpected(Error{reason});
+    }
     if (!written) {
-        ShowSaveError(request.context.messages, toStream ? kStandardOutputName : out, reason);
+        ShowSaveError(request.context.messages, toStream ? kStandardOutputName : out,
+                      written.error().text);
         return kExitFileError;
     }
     return kExitOk;
@@ -116,11 +121,10 @@ int RunHistoryChart(const HistoryRequest& request) {
     if (!readTag(request, *tag, unit, readings)) {
         return kExitFileError;
     }
-    std::string reason;
     const std::string& out = request.args.operands.front();
     std::string svg = chart::WriteSvg(history::LayoutTrend(readings, kChartWidth, kChartHeight));
-    if (!WriteFileAtomically(out, svg, reason)) {
-        ShowSaveError(request.context.messages, out, reason);
+    if (Expected<void> written = WriteFileAtomically(out, svg); !written) {
+        ShowSaveError(request.context.messages, out, written.error().text);
         return kExitFileError;
     }
     return kExitOk;

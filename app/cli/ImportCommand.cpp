@@ -62,10 +62,11 @@ int RunImport(const CliContext& context, const CommandArgs& args) {
         if (int status = CheckOutputName(context, *output); status != kExitOk) {
             return status;
         }
-        std::string reason;
-        if (output->path != "-" && !CheckOutputPlace(output->path, reason)) {
-            ShowSaveError(context.messages, output->path, reason);
-            return kExitFileError;
+        if (output->path != "-") {
+            if (Expected<void> place = CheckOutputPlace(output->path); !place) {
+                ShowSaveError(context.messages, output->path, place.error().text);
+                return kExitFileError;
+            }
         }
     }
     // Without OUTPUT, standard output shows the text report, or with --json the JSON document.

@@ -28,12 +28,17 @@ bool isJson(const OutputTarget& target) {
 }
 
 int writeBytes(const CliContext& context, const std::string& path, const std::string& bytes) {
-    std::string reason;
     bool toStream = path == kStandardStream;
-    bool written = toStream ? WriteAllTo(STDOUT_FILENO, bytes, reason)
-                            : WriteFileAtomically(path, bytes, reason);
+    std::string reason;
+    Expected<void> written;
+    if (!toStream) {
+        written = WriteFileAtomically(path, bytes);
+    } else if (!WriteAllTo(STDOUT_FILENO, bytes, reason)) {
+        written = unexpected(Error{reason});
+    }
     if (!written) {
-        ShowSaveError(context.messages, toStream ? kStandardOutputName : path, reason);
+        ShowSaveError(context.messages, toStream ? kStandardOutputName : path,
+                      written.error().text);
         return kExitFileError;
     }
     return kExitOk;

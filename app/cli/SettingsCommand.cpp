@@ -41,13 +41,12 @@ int printSettings(const CliContext& context, const std::string& port, bool json)
 // Checks the file as the settings editor checks its boxes, then resets the thermometer and
 // sends the settings; nothing is sent when a line is at fault.
 int sendSettings(const CliContext& context, const std::string& port, const std::string& file) {
-    FileContents contents;
-    std::string reason;
-    if (!ReadRegularFile(file, kMaxSettingsFileBytes, contents, reason) || !contents.whole) {
-        ShowLoadError(context.messages, file, contents.whole ? reason : kFileTooLarge);
+    Expected<FileContents> contents = ReadRegularFile(file, kMaxSettingsFileBytes);
+    if (!contents || !contents->whole) {
+        ShowLoadError(context.messages, file, contents ? kFileTooLarge : contents.error().text);
         return kExitFileError;
     }
-    const std::string& text = contents.bytes;
+    const std::string& text = contents->bytes;
     DataStore store;
     SettingsForm form(store.deviceSettings, context.unit);
     if (auto fault = ReadSettingsText(text, form)) {

@@ -43,12 +43,12 @@ bool takeField(std::string_view& input, std::string_view& field) {
 } // namespace
 
 int main() {
-    FileContents request;
-    std::string reason;
-    if (!ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes + kMaxFieldsBytes, request, reason)) {
-        return fail(reason);
+    Expected<FileContents> request =
+        ReadDescriptor(STDIN_FILENO, kMaxDataFileBytes + kMaxFieldsBytes);
+    if (!request) {
+        return fail(request.error().text);
     }
-    std::string_view input = request.bytes;
+    std::string_view input = request->bytes;
     std::string_view database, letter, source;
     std::optional<TemperatureUnit> unit;
     if (!takeField(input, database) || !takeField(input, letter) || !takeField(input, source) ||
@@ -60,6 +60,7 @@ int main() {
     if (!data) {
         return fail("the data set sent is no data file");
     }
+    std::string reason;
     auto name = history::HistoryDatabase({std::string(database), true}, reason);
     if (!name) {
         return fail(reason);

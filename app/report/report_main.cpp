@@ -59,12 +59,14 @@ bool writeAll(const QByteArray& bytes) {
 
 // The data file on standard input, opened as the Open command does.
 bool readData(vestra::TemperatureUnit unit, vestra::DataStore& store, std::string& reason) {
-    vestra::FileContents contents;
-    if (!vestra::ReadDescriptor(STDIN_FILENO, vestra::kMaxDataFileBytes, contents, reason)) {
+    vestra::Expected<vestra::FileContents> contents =
+        vestra::ReadDescriptor(STDIN_FILENO, vestra::kMaxDataFileBytes);
+    if (!contents) {
+        reason = contents.error().text;
         return false;
     }
     ReasonOnly messages;
-    if (!vestra::OpenDataBytes(contents.bytes, "-", store, unit, messages)) {
+    if (!vestra::OpenDataBytes(contents->bytes, "-", store, unit, messages)) {
         reason = messages.reason;
         return false;
     }

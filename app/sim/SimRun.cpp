@@ -40,18 +40,18 @@ bool LoadMemory(const SimOptions& options, SimMemory& memory, std::string& error
         memory = DefaultMemory(options.unit);
     } else {
         // A FIFO or a device as memory file would block the simulator before it can be stopped.
-        FileContents text;
-        std::string reason;
-        if (!ReadRegularFile(options.memoryFile, kMaxMemoryFileBytes, text, reason)) {
-            error = "cannot read the memory file " + FileFaultLine(options.memoryFile, reason);
+        Expected<FileContents> text = ReadRegularFile(options.memoryFile, kMaxMemoryFileBytes);
+        if (!text) {
+            error = "cannot read the memory file " +
+                    FileFaultLine(options.memoryFile, text.error().text);
             return false;
         }
-        if (!text.whole) {
+        if (!text->whole) {
             error =
                 "cannot read the memory file " + FileFaultLine(options.memoryFile, kFileTooLarge);
             return false;
         }
-        memory = ParseMemoryFile(text.bytes);
+        memory = ParseMemoryFile(text->bytes);
     }
     return true;
 }
@@ -145,11 +145,15 @@ private:
 class CommandLog {
 public:
     bool open(const std::string& path, std::string& error) {
-        std::string reason;
-        if (!path.empty() && (fd_ = OpenOutputFile(path, reason)) < 0) {
-            error = "ログファイルを開けません: " + FileFaultLine(path, reason);
+        if (path.empty()) {
+            return true;
+        }
+        Expected<int> fd = OpenOutputFile(path);
+        if (!fd) {
+            error = "ログファイルを開けません: " + FileFaultLine(path, fd.error().text);
             return false;
         }
+        fd_ = *fd;
         return true;
     }
     ~CommandLog() {

@@ -33,11 +33,12 @@ bool readToken(const std::string& path, std::optional<std::string>& token, std::
     if (path.empty()) {
         return true;
     }
-    FileContents contents;
-    if (!ReadRegularFile(path, kLargestTokenFile, contents, reason)) {
+    Expected<FileContents> contents = ReadRegularFile(path, kLargestTokenFile);
+    if (!contents) {
+        reason = contents.error().text;
         return false;
     }
-    token = web::TokenOfFile(contents.whole ? contents.bytes : std::string(), reason);
+    token = web::TokenOfFile(contents->whole ? contents->bytes : std::string(), reason);
     if (!token) {
         reason = path + ": " + reason;
     }

@@ -6,18 +6,13 @@
 
 namespace vestra {
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& reason) {
-    std::string target;
-    if (!ResolveOutputPath(path, target, reason)) {
-        return false;
+Expected<void> WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    Expected<std::string> target = ResolveOutputPath(path);
+    if (!target) {
+        return unexpected(target.error());
     }
-    RemoveStaleTemporaries(ContainingFolder(target));
-    return ReplaceWithBytes(target, bytes, reason);
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string reason;
-    return WriteFileAtomically(path, bytes, reason);
+    RemoveStaleTemporaries(ContainingFolder(*target));
+    return ReplaceWithBytes(*target, bytes);
 }
 
 } // namespace vestra

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Expected.h"
+
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -16,12 +18,11 @@ struct FileContents {
 
 // Reads a regular file, at most maxBytes of it. Anything else at path (a FIFO, a device, a
 // folder) is refused at once without waiting for a writer, so that a wrong name can never
-// hang the program. False with reason when the file cannot be read.
-bool ReadRegularFile(const std::string& path, std::size_t maxBytes, FileContents& contents,
-                     std::string& reason);
+// hang the program. The error's text says why when the file cannot be read.
+Expected<FileContents> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 
 // The same bound for what arrives on an open descriptor (standard input).
-bool ReadDescriptor(int fd, std::size_t maxBytes, FileContents& contents, std::string& reason);
+Expected<FileContents> ReadDescriptor(int fd, std::size_t maxBytes);
 
 // For the platforms' read loops: adds one piece read to contents, up to maxBytes in all. False
 // once the piece holds more than fits (contents.whole is then false): no further read is needed.

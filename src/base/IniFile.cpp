@@ -93,14 +93,15 @@ IniFile IniFile::Load(const std::string& path) {
 std::optional<IniFile> IniFile::LoadForRewrite(const std::string& path, std::string& reason) {
     // Read whole, since every line is written back at exit; a file too large to be read whole
     // is never written back.
-    FileContents contents;
-    if (ReadRegularFile(path, kMaxIniFileBytes, contents, reason)) {
-        if (contents.whole) {
-            return Parse(contents.bytes);
+    Expected<FileContents> contents = ReadRegularFile(path, kMaxIniFileBytes);
+    if (contents) {
+        if (contents->whole) {
+            return Parse(contents->bytes);
         }
         reason = kFileTooLarge;
         return std::nullopt;
     }
+    reason = contents.error().text;
     // A missing file, or a link to one, is a new document.
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0 && errno == ENOENT) {
@@ -181,7 +182,7 @@ std::string IniFile::serialize() const {
 }
 
 bool IniFile::save(const std::string& path) const {
-    return WriteFileAtomically(path, serialize());
+    return WriteFileAtomically(path, serialize()).has_value();
 }
 
 } // namespace vestra

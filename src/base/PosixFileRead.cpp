@@ -29,8 +29,6 @@ private:
 // Reads until maxBytes or the end; one byte past maxBytes tells whether the file holds more.
 bool readUpTo(int fd, std::size_t maxBytes, FileContents& contents) {
     std::array<char, 16384> piece;
-    contents.bytes.clear();
-    contents.whole = true;
     for (;;) {
         ssize_t n = ::read(fd, piece.data(), piece.size());
         if (n < 0 && errno == EINTR) {
@@ -50,47 +48,42 @@ bool readUpTo(int fd, std::size_t maxBytes, FileContents& contents) {
 }
 
 // Looked at before opening: opening a serial device would already raise its control lines.
-bool isRegular(const std::string& path, std::string& reason) {
+Expected<void> isRegular(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        reason = FileFaultText(errno);
-        return false;
+        return unexpected(Error{FileFaultText(errno)});
     }
     if (!S_ISREG(st.st_mode)) {
-        reason = S_ISDIR(st.st_mode) ? FileFaultText(EISDIR) : kNotRegularFile;
-        return false;
+        return unexpected(Error{S_ISDIR(st.st_mode) ? FileFaultText(EISDIR) : kNotRegularFile});
     }
-    return true;
+    return {};
 }
 
 } // namespace
 
-bool ReadRegularFile(const std::string& path, std::size_t maxBytes, FileContents& contents,
-                     std::string& reason) {
-    if (!isRegular(path, reason)) {
-        return false;
+Expected<FileContents> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    if (Expected<void> regular = isRegular(path); !regular) {
+        return unexpected(regular.error());
     }
     // Non-blocking, so that opening a FIFO does not wait for a writer; a regular file ignores it.
     FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.fd() < 0) {
-        reason = FileFaultText(errno);
-        return false;
+        return unexpected(Error{FileFaultText(errno)});
     }
     // The name may have been swapped for something else since it was looked at.
     struct stat st {};
     if (::fstat(file.fd(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        reason = kNotRegularFile;
-        return false;
+        return unexpected(Error{kNotRegularFile});
     }
-    return ReadDescriptor(file.fd(), maxBytes, contents, reason);
+    return ReadDescriptor(file.fd(), maxBytes);
 }
 
-bool ReadDescriptor(int fd, std::size_t maxBytes, FileContents& contents, std::string& reason) {
+Expected<FileContents> ReadDescriptor(int fd, std::size_t maxBytes) {
+    FileContents contents;
     if (!readUpTo(fd, maxBytes, contents)) {
-        reason = FileFaultText(errno);
-        return false;
+        return unexpected(Error{FileFaultText(errno)});
     }
-    return true;
+    return contents;
 }
 
 } // namespace vestra

@@ -50,7 +50,7 @@ bool fillTemporary(TemporaryFile& temp, const struct stat* old, mode_t mode,
 
 } // namespace
 
-bool ReplaceWithBytes(const std::string& target, std::string_view bytes, std::string& reason) {
+Expected<void> ReplaceWithBytes(const std::string& target, std::string_view bytes) {
     struct stat old {};
     bool exists = ::stat(target.c_str(), &old) == 0;
     mode_t mode = exists ? old.st_mode & 07777 : umaskMode();
@@ -58,12 +58,11 @@ bool ReplaceWithBytes(const std::string& target, std::string_view bytes, std::st
     TemporaryFile temp(folder);
     if (!temp.create(mode) || !fillTemporary(temp, exists ? &old : nullptr, mode, bytes) ||
         ::rename(temp.path().c_str(), target.c_str()) != 0) {
-        reason = FileFaultText(errno);
-        return false;
+        return unexpected(Error{FileFaultText(errno)});
     }
     temp.keep();
     syncFolder(folder);
-    return true;
+    return {};
 }
 
 } // namespace vestra

@@ -25,35 +25,32 @@ bool mayUse(const std::string& path, uid_t owner) {
     return !shared || owner == ::geteuid() || owner == folder.st_uid;
 }
 
-bool followLinks(std::string& path, std::string& reason) {
+// The name at the end of path's links.
+Expected<std::string> followLinks(std::string path) {
     for (int hop = 0; hop < kMaxLinkHops; ++hop) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0) {
             // A name not yet there is a new file; any other failure is the reason.
             if (errno == ENOENT) {
-                return true;
+                return path;
             }
-            reason = FileFaultText(errno);
-            return false;
+            return unexpected(Error{FileFaultText(errno)});
         }
         if (!S_ISLNK(st.st_mode)) {
-            return true;
+            return path;
         }
         if (!mayUse(path, st.st_uid)) {
-            reason = kForeignLink;
-            return false;
+            return unexpected(Error{kForeignLink});
         }
         std::vector<char> target(static_cast<std::size_t>(PATH_MAX) + 1);
         ssize_t n = ::readlink(path.c_str(), target.data(), target.size() - 1);
         if (n < 0) {
-            reason = FileFaultText(errno);
-            return false;
+            return unexpected(Error{FileFaultText(errno)});
         }
         std::string link(target.data(), static_cast<std::size_t>(n));
         path = link.starts_with('/') ? link : ContainingFolder(path) + "/" + link;
     }
-    reason = FileFaultText(ELOOP);
-    return false;
+    return unexpected(Error{FileFaultText(ELOOP)});
 }
 
 } // namespace
@@ -66,35 +63,34 @@ std::string ContainingFolder(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-bool ResolveOutputPath(const std::string& path, std::string& target, std::string& reason) {
-    target = path;
-    if (!followLinks(target, reason)) {
-        return false;
+Expected<std::string> ResolveOutputPath(const std::string& path) {
+    Expected<std::string> target = followLinks(path);
+    if (!target) {
+        return target;
     }
     struct stat st {};
-    if (::stat(target.c_str(), &st) != 0 || S_ISREG(st.st_mode)) {
-        return true;
+    if (::stat(target->c_str(), &st) != 0 || S_ISREG(st.st_mode)) {
+        return target;
     }
-    reason = S_ISDIR(st.st_mode) ? FileFaultText(EISDIR) : kNotRegularFile;
-    return false;
+    return unexpected(Error{S_ISDIR(st.st_mode) ? FileFaultText(EISDIR) : kNotRegularFile});
 }
 
-int OpenOutputFile(const std::string& path, std::string& reason) {
-    std::string target;
-    if (!ResolveOutputPath(path, target, reason)) {
-        return -1;
+Expected<int> OpenOutputFile(const std::string& path) {
+    Expected<std::string> target = ResolveOutputPath(path);
+    if (!target) {
+        return unexpected(target.error());
     }
     // Not emptied at the open: whose file it is is known only once it is open.
-    int fd = ::open(target.c_str(),
+    int fd = ::open(target->c_str(),
                     O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0) {
-        reason = FileFaultText(errno);
-        return -1;
+        return unexpected(Error{FileFaultText(errno)});
     }
+    std::string reason;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         reason = kNotRegularFile;
-    } else if (!mayUse(target, st.st_uid)) {
+    } else if (!mayUse(*target, st.st_uid)) {
         reason = kForeignFile;
     } else if (::ftruncate(fd, 0) != 0) {
         reason = FileFaultText(errno);
@@ -102,20 +98,19 @@ int OpenOutputFile(const std::string& path, std::string& reason) {
         return fd;
     }
     ::close(fd);
-    return -1;
+    return unexpected(Error{reason});
 }
 
-bool CheckOutputPlace(const std::string& path, std::string& reason) {
-    std::string target;
-    if (!ResolveOutputPath(path, target, reason)) {
-        return false;
+Expected<void> CheckOutputPlace(const std::string& path) {
+    Expected<std::string> target = ResolveOutputPath(path);
+    if (!target) {
+        return unexpected(target.error());
     }
     // By the effective user, as the writer's own open will be judged.
-    if (::faccessat(AT_FDCWD, ContainingFolder(target).c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
-        reason = FileFaultText(errno);
-        return false;
+    if (::faccessat(AT_FDCWD, ContainingFolder(*target).c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        return unexpected(Error{FileFaultText(errno)});
     }
-    return true;
+    return {};
 }
 
 } // namespace vestra

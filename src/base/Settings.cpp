@@ -200,7 +200,7 @@ std::string DefaultSettingsText() {
 }
 
 bool WriteDefaultSettingsFile(const std::string& file) {
-    return WriteFileAtomically(file, DefaultSettingsText());
+    return WriteFileAtomically(file, DefaultSettingsText()).has_value();
 }
 
 std::map<int, std::string> ReadPortMap(const std::string& file) {

@@ -89,15 +89,14 @@ bool takeName(const std::wstring& temporary, const std::wstring& target) {
 
 } // namespace
 
-bool ReplaceWithBytes(const std::string& target, std::string_view bytes, std::string& reason) {
+Expected<void> ReplaceWithBytes(const std::string& target, std::string_view bytes) {
     WindowsTemporary temp;
     if (!temp.create(ContainingFolder(target)) || !temp.fill(bytes) ||
         !takeName(temp.path(), WidePath(target))) {
-        reason = WindowsFaultText(GetLastError());
-        return false;
+        return unexpected(Error{WindowsFaultText(GetLastError())});
     }
     temp.keep();
-    return true;
+    return {};
 }
 
 } // namespace vestra

@@ -15,25 +15,21 @@ namespace vestra {
 namespace {
 
 // Refused with the reason: what a write must not land on.
-bool refusedKind(const PathLook& look, std::string& reason) {
+Expected<void> refusedKind(const PathLook& look) {
     switch (look.kind) {
     case PathKind::Missing:
     case PathKind::RegularFile:
-        return false;
+        return {};
     case PathKind::Folder:
-        reason = FileFaultText(EISDIR);
-        return true;
+        return unexpected(Error{FileFaultText(EISDIR)});
     case PathKind::ReparsePoint:
-        reason = kReparsePoint;
-        return true;
+        return unexpected(Error{kReparsePoint});
     case PathKind::Device:
-        reason = kNotRegularFile;
-        return true;
+        break;
     case PathKind::Unreadable:
-        reason = WindowsFaultText(look.error);
-        return true;
+        return unexpected(Error{WindowsFaultText(look.error)});
     }
-    return true;
+    return unexpected(Error{kNotRegularFile});
 }
 
 // What was opened, looked at again: the name may have been swapped since it was looked at.
@@ -58,26 +54,29 @@ std::string ContainingFolder(const std::string& path) {
 // No link is followed: a symbolic link or junction at the name is refused (kReparsePoint). Windows
 // has no counterpart of the sticky folder by which a planted link could be told from the user's
 // own, links need a privilege to make, and replacing one would replace the link, not its target.
-bool ResolveOutputPath(const std::string& path, std::string& target, std::string& reason) {
-    target = path;
-    return !refusedKind(LookAtPath(WidePath(path)), reason);
+Expected<std::string> ResolveOutputPath(const std::string& path) {
+    Expected<void> refused = refusedKind(LookAtPath(WidePath(path)));
+    if (!refused) {
+        return unexpected(refused.error());
+    }
+    return path;
 }
 
 // The file's ACL decides who may write it; Windows has no shared sticky folder whose rule
 // (fs.protected_regular) would have to be kept here.
-int OpenOutputFile(const std::string& path, std::string& reason) {
-    std::string target;
-    if (!ResolveOutputPath(path, target, reason)) {
-        return -1;
+Expected<int> OpenOutputFile(const std::string& path) {
+    Expected<std::string> target = ResolveOutputPath(path);
+    if (!target) {
+        return unexpected(target.error());
     }
     // FILE_FLAG_OPEN_REPARSE_POINT opens a link swapped in meanwhile as itself, to be refused.
     HANDLE file =
-        CreateFileW(WidePath(target).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+        CreateFileW(WidePath(*target).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        reason = WindowsFaultText(GetLastError());
-        return -1;
+        return unexpected(Error{WindowsFaultText(GetLastError())});
     }
+    std::string reason;
     if (!openedRegularFile(file)) {
         reason = kNotRegularFile;
     } else if (!SetEndOfFile(file)) {
@@ -91,25 +90,24 @@ int OpenOutputFile(const std::string& path, std::string& reason) {
         reason = FileFaultText(errno);
     }
     CloseHandle(file);
-    return -1;
+    return unexpected(Error{reason});
 }
 
 // Whether the temporary can be made is told best by making one, removed again at once.
-bool CheckOutputPlace(const std::string& path, std::string& reason) {
-    std::string target;
-    if (!ResolveOutputPath(path, target, reason)) {
-        return false;
+Expected<void> CheckOutputPlace(const std::string& path) {
+    Expected<std::string> target = ResolveOutputPath(path);
+    if (!target) {
+        return unexpected(target.error());
     }
-    std::string trial = ContainingFolder(target) + kPathSeparator +
+    std::string trial = ContainingFolder(*target) + kPathSeparator +
                         NewTemporaryName(static_cast<long>(GetCurrentProcessId()));
     HANDLE file = CreateFileW(WidePath(trial).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        reason = WindowsFaultText(GetLastError());
-        return false;
+        return unexpected(Error{WindowsFaultText(GetLastError())});
     }
     CloseHandle(file);
-    return true;
+    return {};
 }
 
 } // namespace vestra

@@ -40,9 +40,12 @@ std::optional<std::string> SaveChartAs(const Drawing& drawing, ChartFormat forma
         return std::nullopt;
     }
     std::string bytes = ChartFileBytes(drawing, format);
-    std::string reason = "PNG画像を作れません";
-    if (bytes.empty() || !WriteFileAtomically(*path, bytes, reason)) {
-        ShowSaveError(messages, *path, reason);
+    if (bytes.empty()) {
+        ShowSaveError(messages, *path, "PNG画像を作れません");
+        return std::nullopt;
+    }
+    if (Expected<void> written = WriteFileAtomically(*path, bytes); !written) {
+        ShowSaveError(messages, *path, written.error().text);
         return std::nullopt;
     }
     return path;

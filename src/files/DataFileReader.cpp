@@ -147,12 +147,11 @@ std::optional<DataSet> DecodeDataFile(std::string_view bytes, TemperatureUnit un
 }
 
 std::optional<TemperatureUnit> DataFileUnitOf(const std::string& path) {
-    FileContents contents;
-    std::string reason;
-    if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
+    Expected<FileContents> contents = ReadRegularFile(path, kMaxDataFileBytes);
+    if (!contents) {
         return std::nullopt;
     }
-    return DataBytesUnitOf(contents.bytes);
+    return DataBytesUnitOf(contents->bytes);
 }
 
 std::optional<TemperatureUnit> DataBytesUnitOf(std::string_view bytes) {
@@ -166,13 +165,12 @@ std::optional<TemperatureUnit> DataBytesUnitOf(std::string_view bytes) {
 
 bool LoadDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages) {
-    FileContents contents;
-    std::string reason;
-    if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
-        ShowLoadError(messages, path, reason);
+    Expected<FileContents> contents = ReadRegularFile(path, kMaxDataFileBytes);
+    if (!contents) {
+        ShowLoadError(messages, path, contents.error().text);
         return false;
     }
-    return LoadDataBytes(contents.bytes, path, store, unit, messages);
+    return LoadDataBytes(contents->bytes, path, store, unit, messages);
 }
 
 bool LoadDataBytes(std::string_view bytes, const std::string& name, DataStore& store,

@@ -53,9 +53,9 @@ std::string EncodeDataFile(const DataSet& data, TemperatureUnit unit) {
 
 bool SaveDataFile(const std::string& path, DataStore& store, TemperatureUnit unit,
                   MessageSink& messages) {
-    std::string reason;
-    if (!WriteFileAtomically(path, EncodeDataFile(store.currentData, unit), reason)) {
-        ShowSaveError(messages, path, reason);
+    Expected<void> written = WriteFileAtomically(path, EncodeDataFile(store.currentData, unit));
+    if (!written) {
+        ShowSaveError(messages, path, written.error().text);
         return false;
     }
     store.modified = false;

@@ -8,9 +8,9 @@ namespace {
 
 bool writeLines(const std::string& path, const std::vector<std::string>& lines,
                 MessageSink& messages) {
-    std::string reason;
-    if (!WriteFileAtomically(path, EncodeLines(lines), reason)) {
-        ShowSaveError(messages, path, reason);
+    Expected<void> written = WriteFileAtomically(path, EncodeLines(lines));
+    if (!written) {
+        ShowSaveError(messages, path, written.error().text);
         return false;
     }
     return true;

@@ -14,11 +14,12 @@ namespace vestra::history {
 namespace fs = std::filesystem;
 
 bool ReadSourceFile(const std::string& path, SourceFile& source, std::string& reason) {
-    FileContents contents;
-    if (!ReadRegularFile(path, kMaxDataFileBytes, contents, reason)) {
+    Expected<FileContents> contents = ReadRegularFile(path, kMaxDataFileBytes);
+    if (!contents) {
+        reason = contents.error().text;
         return false;
     }
-    if (!DecodeSourceBytes(contents.bytes, source, reason)) {
+    if (!DecodeSourceBytes(contents->bytes, source, reason)) {
         return false;
     }
     std::error_code ignored; // a relative name is still better than none

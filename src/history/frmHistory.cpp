@@ -177,10 +177,10 @@ void frmHistory::showFailure(const std::string& reason) {
 }
 
 bool frmHistory::exportCsv(const std::string& path) {
-    std::string reason;
-    if (!WriteFileAtomically(path, EncodeLines(history::HistoryCsvLines(readings_, unit_)),
-                             reason)) {
-        ShowSaveError(messages_, path, reason);
+    Expected<void> written =
+        WriteFileAtomically(path, EncodeLines(history::HistoryCsvLines(readings_, unit_)));
+    if (!written) {
+        ShowSaveError(messages_, path, written.error().text);
         return false;
     }
     emit fileWritten(path);

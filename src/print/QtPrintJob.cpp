@@ -18,9 +18,10 @@ namespace {
 void deliverPdf(const QtPreparedReport& report, const std::string& path, OutputPlace& outputs,
                 MessageSink& messages) {
     const QByteArray& bytes = report.pdfBytes();
-    std::string reason;
-    if (!WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), reason)) {
-        ShowSaveError(messages, path, reason);
+    Expected<void> written =
+        WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    if (!written) {
+        ShowSaveError(messages, path, written.error().text);
         return;
     }
     outputs.written(path);

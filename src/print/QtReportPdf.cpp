@@ -65,7 +65,12 @@ bool WriteReportPdf(const DataSet& data, TemperatureUnit unit, ReportPaper paper
     if (bytes.isEmpty()) {
         return false;
     }
-    return WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()), error);
+    Expected<void> written =
+        WriteFileAtomically(path, std::string_view(bytes.constData(), bytes.size()));
+    if (!written) {
+        error = written.error().text;
+    }
+    return written.has_value();
 }
 
 } // namespace vestra

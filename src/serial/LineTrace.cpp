@@ -27,11 +27,12 @@ LineTrace::~LineTrace() {
 }
 
 bool LineTrace::open(const std::string& path, std::string& reason) {
-    int fd = OpenOutputFile(path, reason);
-    if (fd < 0) {
+    Expected<int> fd = OpenOutputFile(path);
+    if (!fd) {
+        reason = fd.error().text;
         return false;
     }
-    fd_ = fd;
+    fd_ = *fd;
     buffer_.reserve(kBufferSize);
     start_ = std::chrono::steady_clock::now();
     return true;

@@ -67,11 +67,11 @@ LockContent ReadLock(const std::string& path) {
     if (fd < 0) {
         return {errno != ELOOP, 0}; // ELOOP: a link put there since it was looked at
     }
-    FileContents contents;
-    std::string ignored; // a lock that cannot be read holds no PID
+    // A lock that cannot be read holds no PID.
     bool regularFile = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    FileContents contents;
     if (regularFile) {
-        ReadDescriptor(fd, kMaxLockBytes, contents, ignored);
+        contents = ReadDescriptor(fd, kMaxLockBytes).value_or(FileContents());
     }
     ::close(fd);
     return {regularFile, LockOwner(contents.bytes)};

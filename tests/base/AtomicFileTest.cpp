@@ -105,9 +105,9 @@ TEST_F(AtomicFileTest, OnlyStaleTemporariesOfEndedProcessesAreRemoved) {
 }
 
 TEST_F(AtomicFileTest, TheReasonNamesTheCause) {
-    std::string reason;
-    EXPECT_FALSE(WriteFileAtomically((folder_ / "missing" / "x.qmc").string(), "x", reason));
-    EXPECT_EQ(reason, "ファイルまたはフォルダがありません");
+    Expected<void> written = WriteFileAtomically((folder_ / "missing" / "x.qmc").string(), "x");
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.error().text, "ファイルまたはフォルダがありません");
 }
 
 #ifndef _WIN32
@@ -119,9 +119,9 @@ TEST_F(AtomicFileTest, ReplacesTheFileAndKeepsItsPermissions) {
 
 // Windows reports a file in place of a folder as a missing path.
 TEST_F(AtomicFileTest, AFileInPlaceOfAFolderIsNamed) {
-    std::string reason;
-    EXPECT_FALSE(WriteFileAtomically((folder_ / "data.qmc" / "x.qmc").string(), "x", reason));
-    EXPECT_EQ(reason, "途中の名前がフォルダではありません");
+    Expected<void> written = WriteFileAtomically((folder_ / "data.qmc" / "x.qmc").string(), "x");
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.error().text, "途中の名前がフォルダではありません");
 }
 
 // Another user's temporary is kept, whatever else holds.
@@ -148,7 +148,7 @@ TEST_F(AtomicFileTest, WriteFailureKeepsTheOldFileAndRemovesTheTemporary) {
     rlimit small = old;
     small.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool written = WriteFileAtomically(path_, std::string(5000, 'x'));
+    bool written = WriteFileAtomically(path_, std::string(5000, 'x')).has_value();
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
@@ -173,17 +173,17 @@ TEST_F(AtomicFileTest, ALinkKeepsPointingAtItsReplacedTarget) {
 
 TEST_F(AtomicFileTest, ADeviceOrFifoInPlaceOfTheFileIsRefused) {
     ASSERT_EQ(::mkfifo((folder_ / "fifo.csv").c_str(), 0600), 0);
-    std::string reason;
-    EXPECT_FALSE(WriteFileAtomically((folder_ / "fifo.csv").string(), "new", reason));
-    EXPECT_EQ(reason, "通常のファイルではありません");
+    Expected<void> written = WriteFileAtomically((folder_ / "fifo.csv").string(), "new");
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.error().text, "通常のファイルではありません");
     EXPECT_TRUE(fs::is_fifo(folder_ / "fifo.csv"));
-    EXPECT_FALSE(WriteFileAtomically("/dev/null", "new", reason));
+    EXPECT_FALSE(WriteFileAtomically("/dev/null", "new"));
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(AtomicFileTest, NewFilesFollowTheUmask) {
     mode_t old = ::umask(027);
-    bool written = WriteFileAtomically((folder_ / "new.csv").string(), "x");
+    bool written = WriteFileAtomically((folder_ / "new.csv").string(), "x").has_value();
     ::umask(old);
     ASSERT_TRUE(written);
     EXPECT_EQ(fs::status(folder_ / "new.csv").permissions(),
@@ -227,10 +227,11 @@ TEST_F(AtomicFileTest, ALinkInASharedFolderIsFollowedOnlyWhereTheKernelWould) {
         std::ofstream(path_) << "precious";
         fs::create_symlink(path_, shelf / "report.csv");
         ASSERT_EQ(::lchown((shelf / "report.csv").c_str(), linkOwner, linkOwner), 0);
-        std::string reason;
-        EXPECT_EQ(WriteFileAtomically((shelf / "report.csv").string(), "new", reason), followed);
+        Expected<void> written = WriteFileAtomically((shelf / "report.csv").string(), "new");
+        EXPECT_EQ(written.has_value(), followed);
         EXPECT_EQ(contents(), followed ? "new" : "precious");
-        EXPECT_EQ(reason, followed ? "" : "共有フォルダにある他のユーザーのシンボリックリンクです");
+        EXPECT_EQ(written ? "" : written.error().text,
+                  followed ? "" : "共有フォルダにある他のユーザーのシンボリックリンクです");
         fs::remove_all(shelf);
     }
 }
@@ -253,9 +254,9 @@ TEST_F(AtomicFileTest, TheReplacedFileKeepsItsOwnerAndGroup) {
 // Devices have names in every folder; a save to one is refused before anything is written.
 TEST_F(AtomicFileTest, ADeviceInPlaceOfTheFileIsRefused) {
     for (const std::string device : {"NUL", "COM1", "\\\\.\\NUL"}) {
-        std::string reason;
-        EXPECT_FALSE(WriteFileAtomically(device, "new", reason)) << device;
-        EXPECT_EQ(reason, "通常のファイルではありません") << device;
+        Expected<void> written = WriteFileAtomically(device, "new");
+        EXPECT_FALSE(written) << device;
+        EXPECT_EQ(written.error().text, "通常のファイルではありません") << device;
     }
     EXPECT_EQ(entries(), 1);
 }
@@ -267,9 +268,9 @@ TEST_F(AtomicFileTest, AReparsePointAtTheTargetIsRefused) {
     if (made) {
         GTEST_SKIP() << "no symbolic links here: " << made.message();
     }
-    std::string reason;
-    EXPECT_FALSE(WriteFileAtomically((folder_ / "link.csv").string(), "new", reason));
-    EXPECT_EQ(reason, "シンボリックリンクまたはジャンクションです");
+    Expected<void> written = WriteFileAtomically((folder_ / "link.csv").string(), "new");
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.error().text, "シンボリックリンクまたはジャンクションです");
     EXPECT_EQ(contents(), "old");
 }
 
@@ -278,11 +279,10 @@ TEST_F(AtomicFileTest, ABusyFileIsKeptAndTheTemporaryRemoved) {
     HANDLE held = CreateFileW(fs::path(path_).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    std::string reason;
-    bool written = WriteFileAtomically(path_, "new", reason);
+    Expected<void> written = WriteFileAtomically(path_, "new");
     CloseHandle(held);
     EXPECT_FALSE(written);
-    EXPECT_EQ(reason, "使用中です");
+    EXPECT_EQ(written.error().text, "使用中です");
     EXPECT_EQ(contents(), "old");
     // Counted by name: Wine's ReplaceFileW leaves a file of its own (rf*.tmp) beside.
     for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {

@@ -14,7 +14,13 @@ namespace {
 class FileReadTest : public ::testing::Test {
 protected:
     bool read(const std::string& path, std::size_t max) {
-        return ReadRegularFile(path, max, contents_, reason_);
+        Expected<FileContents> read = ReadRegularFile(path, max);
+        if (read) {
+            contents_ = *read;
+        } else {
+            reason_ = read.error().text;
+        }
+        return read.has_value();
     }
 
     testing::TempFolder folder_{"vestra-read"};
