@@ -1,22 +1,22 @@
 #include "base/FileFault.h"
+#include "base/PathText.h"
 #include "history/BackendModules.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
 #include "history/SqlHistoryStore.h"
 
-#include <cerrno>
 #include <filesystem>
-#include <sys/stat.h>
 #include <system_error>
 
 namespace vestra::history {
 namespace {
 
-// SQLite would open a FIFO as the database and wait in a read for a writer; stat waits for
-// nothing. A link to a file counts as the file.
+// SQLite would open a FIFO as the database and wait in a read for a writer; asking for the
+// file's type waits for nothing. A link to a file counts as the file.
 void checkRegularFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    std::error_code error;
+    std::filesystem::file_status status = std::filesystem::status(PathOfText(path), error);
+    if (!error && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
         throw SqlError(FileFaultLine(path, kNotRegularFile));
     }
 }
